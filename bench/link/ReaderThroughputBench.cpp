@@ -1,0 +1,75 @@
+// Packets per second through the reader, the hand-over to the main thread and the dispatcher, on loopback,
+// against a raw read of the same bytes in the same run.
+#include "link/PacketHeader.h"
+#include "link/SessionLink.h"
+#include "support/Loopback.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
+#include <thread>
+
+using namespace orv;
+
+namespace {
+
+QByteArray makeStream(std::size_t payload, int count) {
+    const QByteArray packet = BuildPacket(cmChat, 1, 1, QByteArray(qsizetype(payload), 'p'));
+    QByteArray all;
+    all.reserve(packet.size() * count);
+    for (int i = 0; i < count; ++i)
+        all += packet;
+    return all;
+}
+
+double rawReadSeconds(const QByteArray& bytes) {
+    test::LoopbackPair pair;
+    std::thread feeder([&] { pair.peerWrite(bytes); });
+    QElapsedTimer timer;
+    timer.start();
+    // Same framing work as the reader, without the hand-over: header, then payload.
+    QByteArray stream;
+    for (qsizetype got = 0; got < bytes.size(); got += stream.size())
+        ReadPacket(pair.client, stream);
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    feeder.join();
+    return seconds;
+}
+
+double linkSeconds(const QByteArray& bytes, int count) {
+    test::LoopbackPair pair;
+    NullMessageSink sink;
+    TPacketDispatcher dispatcher;
+    QObject context;
+    TSessionLink link(pair.client, dispatcher, sink, &context);
+    int handled = 0;
+    dispatcher.RegisterHandler({cmChat}, [&](const TIncomingPacket&) { ++handled; });
+    link.StartReader();
+    std::thread feeder([&] { pair.peerWrite(bytes); });
+    QElapsedTimer timer;
+    timer.start();
+    while (handled < count)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    feeder.join();
+    link.StopReader();
+    return seconds;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    std::printf("%-22s %14s %14s %8s\n", "packet", "link pkt/s", "raw pkt/s", "ratio");
+    for (std::size_t payload : {std::size_t(0), std::size_t(1024 - 20)}) {
+        const int count = payload == 0 ? 100000 : 50000;
+        const QByteArray bytes = makeStream(payload, count);
+        const double raw = rawReadSeconds(bytes);
+        const double link = linkSeconds(bytes, count);
+        std::printf("%-22s %14.0f %14.0f %8.3f\n", payload == 0 ? "20 bytes" : "1 KiB", count / link,
+                    count / raw, raw / link);
+    }
+    return 0;
+}

@@ -1,0 +1,63 @@
+// Arbitrary bytes as a control connection's stream: framing, then dispatch to every registered handler.
+#include "link/Dispatcher.h"
+#include "link/ReaderThread.h"
+#include "platform/MemoryChannel.h"
+
+#include <QtGlobal>
+
+namespace {
+
+// Touches every field form a handler may read, so the reader's bounds are exercised on hostile payloads.
+void readEverything(const orv::TIncomingPacket& packet) {
+    auto r = packet.payload();
+    while (!r.atEnd()) {
+        switch (r.u8() % 6) {
+        case 0:
+            r.u16();
+            break;
+        case 1:
+            r.i32();
+            break;
+        case 2:
+            r.f64();
+            break;
+        case 3:
+            r.shortString(r.u8());
+            break;
+        case 4:
+            r.wideText(r.u16());
+            break;
+        default:
+            r.bytes(r.u8());
+            break;
+        }
+    }
+}
+
+orv::TPacketDispatcher& dispatcher() {
+    static orv::TPacketDispatcher d = [] {
+        orv::TPacketDispatcher table;
+        for (const auto& command : orv::AllCommands())
+            table.RegisterHandler({static_cast<orv::TCommandCode>(command.code)}, readEverything);
+        return table;
+    }();
+    return d;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    orv::MemoryChannel channel(data, size);
+    QByteArray stream;
+    while (orv::ReadPacket(channel, stream, 1 << 20) == orv::TReadResult::Packet) {
+        const auto header =
+            orv::TPacketHeader::decode(reinterpret_cast<const std::uint8_t*>(stream.constData()));
+        dispatcher().DispatchPacket(header, stream);
+    }
+    return 0;
+}

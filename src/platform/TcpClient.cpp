@@ -1,0 +1,164 @@
+#include "platform/TcpClient.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+namespace orv {
+namespace {
+
+std::string errnoText(const char* what, int err) {
+    return std::string(what) + ": " + std::strerror(err);
+}
+
+bool setBlocking(int fd, bool blocking) {
+    int flags = fcntl(fd, F_GETFL, 0);
+    if (flags < 0)
+        return false;
+    flags = blocking ? (flags & ~O_NONBLOCK) : (flags | O_NONBLOCK);
+    return fcntl(fd, F_SETFL, flags) == 0;
+}
+
+// Non-blocking connect bounded by the time-out; returns the connected blocking socket or -1 with errno set.
+int connectWithTimeout(const addrinfo* ai, int timeoutMs) {
+    int fd = ::socket(ai->ai_family, ai->ai_socktype | SOCK_CLOEXEC, ai->ai_protocol);
+    if (fd < 0)
+        return -1;
+    if (!setBlocking(fd, false)) {
+        int err = errno;
+        ::close(fd);
+        errno = err;
+        return -1;
+    }
+    int rc = ::connect(fd, ai->ai_addr, ai->ai_addrlen);
+    if (rc != 0 && errno == EINPROGRESS) {
+        pollfd p{fd, POLLOUT, 0};
+        do {
+            rc = ::poll(&p, 1, timeoutMs);
+        } while (rc < 0 && errno == EINTR);
+        if (rc == 0) {
+            ::close(fd);
+            errno = ETIMEDOUT;
+            return -1;
+        }
+        int soError = 0;
+        socklen_t len = sizeof soError;
+        if (rc < 0 || getsockopt(fd, SOL_SOCKET, SO_ERROR, &soError, &len) != 0 || soError != 0) {
+            int err = rc < 0 ? errno : (soError ? soError : errno);
+            ::close(fd);
+            errno = err;
+            return -1;
+        }
+    } else if (rc != 0) {
+        int err = errno;
+        ::close(fd);
+        errno = err;
+        return -1;
+    }
+    setBlocking(fd, true);
+    int one = 1;
+    setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+    return fd;
+}
+
+} // namespace
+
+TcpClient::~TcpClient() {
+    close();
+}
+
+void TcpClient::connectTo(const QString& host, std::uint16_t port, int timeoutMs) {
+    close();
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* list = nullptr;
+    const std::string service = std::to_string(port);
+    const int gai = ::getaddrinfo(host.toStdString().c_str(), service.c_str(), &hints, &list);
+    if (gai != 0)
+        throw EChannelError("cannot resolve " + host.toStdString() + ": " + gai_strerror(gai));
+    int fd = -1;
+    int lastErr = 0;
+    for (addrinfo* ai = list; ai && fd < 0; ai = ai->ai_next) {
+        fd = connectWithTimeout(ai, timeoutMs);
+        if (fd < 0)
+            lastErr = errno;
+    }
+    ::freeaddrinfo(list);
+    if (fd < 0)
+        throw EChannelError(errnoText("connect", lastErr));
+    adopt(fd, host, port);
+}
+
+void TcpClient::adopt(int fd, const QString& host, std::uint16_t port) {
+    close();
+    m_fd = fd;
+    m_host = host;
+    m_port = port;
+    m_connected = true;
+}
+
+void TcpClient::close() {
+    if (m_fd >= 0) {
+        ::shutdown(m_fd, SHUT_RDWR);
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    m_connected = false;
+}
+
+void TcpClient::readExact(void* buffer, std::size_t size) {
+    auto* out = static_cast<char*>(buffer);
+    while (size > 0) {
+        if (!m_connected)
+            throw EChannelError("not connected");
+        ssize_t n = ::recv(m_fd, out, size, 0);
+        if (n > 0) {
+            out += n;
+            size -= static_cast<std::size_t>(n);
+        } else if (n == 0) {
+            m_connected = false;
+            throw EChannelError("connection closed by peer");
+        } else if (errno != EINTR) {
+            int err = errno;
+            m_connected = false;
+            throw EChannelError(errnoText("recv", err));
+        }
+    }
+}
+
+void TcpClient::writeAll(const void* buffer, std::size_t size) {
+    std::lock_guard lock(m_writeMutex);
+    const auto* in = static_cast<const char*>(buffer);
+    while (size > 0) {
+        if (!m_connected)
+            throw EChannelError("not connected");
+        ssize_t n = ::send(m_fd, in, size, MSG_NOSIGNAL);
+        if (n > 0) {
+            in += n;
+            size -= static_cast<std::size_t>(n);
+        } else if (n < 0 && errno != EINTR) {
+            int err = errno;
+            m_connected = false;
+            throw EChannelError(errnoText("send", err));
+        }
+    }
+}
+
+void TcpClient::disconnect() {
+    // shutdown, not close: another thread may be blocked on the descriptor, which must stay valid.
+    if (m_fd >= 0)
+        ::shutdown(m_fd, SHUT_RDWR);
+    m_connected = false;
+}
+
+} // namespace orv
