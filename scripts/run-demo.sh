@@ -12,7 +12,7 @@ if [ ! -x build/server/orvane-session-server ]; then
     echo "The session server is not built yet." >&2
     exit 1
 fi
-build/server/orvane-session-server --config server/demo.ini --port 9910 &
+build/server/orvane-session-server server/demo.ini --port 9910 &
 server=$!
 trap 'kill $server 2>/dev/null; wait $server 2>/dev/null || true' EXIT
 

@@ -1,0 +1,182 @@
+// A bounded load run on loopback: a few hundred simulated clients sign in, enter rooms and send heartbeats to
+// a real orvane-session-server process. Prints sign-ins per second against plain TCP connects to the same
+// server, the server's peak memory, and whether any client was dropped. Stops by itself.
+#include "link/CommandCatalogue.h"
+#include "support/Loopback.h"
+#include "support/SimulatedClient.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <atomic>
+#include <cstdio>
+#include <memory>
+#include <thread>
+#include <vector>
+
+using namespace orv;
+
+namespace {
+
+constexpr int kClients = 300;
+constexpr int kWorkers = 4;
+constexpr std::uint16_t kPort = 19931;
+constexpr int kRoundTrips = 20; // room list requests per client
+constexpr int kRooms = 10;
+constexpr std::size_t kRoomListReply = 20 + kRooms * 404;
+
+QString writeConfig(const QTemporaryDir& dir) {
+    QString text = QString("[server]\nport=%1\n").arg(kPort);
+    for (int i = 1; i <= kClients; ++i)
+        text +=
+            QString("[account.user%1]\nuser_id=%1\npassword=pw%1\nfirst_name=User\nlast_name=%1\n").arg(i);
+    for (int room = 1; room <= kRooms; ++room)
+        text += QString("[room.%1]\nname=Room %1\nmicrophones=2\n").arg(room);
+    const QString path = dir.filePath("load.ini");
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(text.toUtf8());
+    return path;
+}
+
+long peakMemoryKb(qint64 pid) {
+    QFile status(QString("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+// Baseline: the same request and reply sizes as raw bytes over a loopback socket, answered by an echo thread.
+double rawRoundTripSeconds() {
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<std::thread> threads;
+    for (int w = 0; w < kWorkers; ++w)
+        threads.emplace_back([] {
+            test::LoopbackPair pair;
+            const int trips = kClients / kWorkers * kRoundTrips;
+            std::thread echo([&] {
+                const QByteArray reply(qsizetype(kRoomListReply), 'r');
+                for (int i = 0; i < trips; ++i) {
+                    pair.peerRead(20);
+                    pair.peerWrite(reply);
+                }
+            });
+            const QByteArray request(20, 'q');
+            QByteArray reply(qsizetype(kRoomListReply), Qt::Uninitialized);
+            for (int i = 0; i < trips; ++i) {
+                pair.client.writeAll(request.constData(), 20);
+                pair.client.readExact(reply.data(), kRoomListReply);
+            }
+            echo.join();
+        });
+    for (auto& t : threads)
+        t.join();
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
+template <typename Work> double runWorkers(Work work) {
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<std::thread> threads;
+    for (int w = 0; w < kWorkers; ++w)
+        threads.emplace_back([&, w] {
+            for (int i = w; i < kClients; i += kWorkers)
+                work(i);
+        });
+    for (auto& t : threads)
+        t.join();
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    QProcess server;
+    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server.start(ORV_SERVER_BINARY, {writeConfig(dir), "--quiet"});
+    if (!server.waitForStarted(5000))
+        return 1;
+    for (int attempt = 0;; ++attempt) {
+        try {
+            TcpClient probe;
+            probe.connectTo("127.0.0.1", kPort, 1000);
+            break;
+        } catch (const EChannelError&) {
+            if (attempt > 100)
+                return 1;
+            QThread::msleep(50);
+        }
+    }
+
+    std::vector<std::unique_ptr<test::SimulatedClient>> clients(kClients);
+    std::atomic<int> failures{0};
+    const double signInSeconds = runWorkers([&](int i) {
+        try {
+            auto c = std::make_unique<test::SimulatedClient>();
+            c->connectAndSignIn(kPort, QString("user%1").arg(i + 1), QString("pw%1").arg(i + 1));
+            clients[std::size_t(i)] = std::move(c);
+        } catch (const std::exception&) {
+            ++failures;
+        }
+    });
+
+    // Everyone enters a room, sends heartbeats, and must still be answered afterwards.
+    runWorkers([&](int i) {
+        auto& c = clients[std::size_t(i)];
+        if (!c)
+            return;
+        try {
+            QByteArray room(4, '\0');
+            wire::store(reinterpret_cast<std::uint8_t*>(room.data()), std::int32_t(1 + i % 10));
+            c->sendPacket(cmEnterRoom, room);
+            if (c->readPacket().header.ResultCode != 0)
+                ++failures;
+            for (int beat = 0; beat < 5; ++beat)
+                c->sendPacket(cmHeartbeat);
+        } catch (const std::exception&) {
+            ++failures;
+        }
+    });
+
+    const double requestSeconds = runWorkers([&](int i) {
+        auto& c = clients[std::size_t(i)];
+        if (!c)
+            return;
+        try {
+            for (int trip = 0; trip < kRoundTrips; ++trip) {
+                c->sendPacket(cmRoomList);
+                if (c->readPacket().header.Command != cmRoomList)
+                    ++failures;
+            }
+        } catch (const std::exception&) {
+            ++failures;
+        }
+    });
+    const double rawSeconds = rawRoundTripSeconds();
+
+    const long peakKb = peakMemoryKb(server.processId());
+    clients.clear();
+    server.terminate();
+    server.waitForFinished(5000);
+
+    std::printf("clients                 %d\n", kClients);
+    std::printf("sign-ins per second     %.0f\n", kClients / signInSeconds);
+    const double requests = double(kClients) * kRoundTrips;
+    std::printf("requests per second     %.0f (room list round trips through the server)\n",
+                requests / requestSeconds);
+    std::printf("raw round trips/second  %.0f (same sizes, raw loopback echo)\n", requests / rawSeconds);
+    std::printf("ratio (server/raw)      %.3f\n", rawSeconds / requestSeconds);
+    std::printf("server peak memory      %ld KiB\n", peakKb);
+    std::printf("clients dropped         %d\n", failures.load());
+    return failures == 0 ? 0 : 1;
+}

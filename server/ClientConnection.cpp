@@ -1,0 +1,153 @@
+#include "ClientConnection.h"
+
+#include "SessionServer.h"
+#include "link/PacketHeader.h"
+
+#include <QHostAddress>
+
+namespace orv::server {
+namespace {
+// Keep the socket's own buffer short; the rest waits in our queue where it is counted.
+constexpr qint64 kSocketLowWater = 256 * 1024;
+constexpr qint64 kFileBlock = 64 * 1024;
+} // namespace
+
+ClientConnection::ClientConnection(QTcpSocket* socket, SessionServer& server)
+    : QObject(&server), m_socket(socket), m_server(server) {
+    socket->setParent(this);
+    m_peer = QString("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    connect(socket, &QTcpSocket::readyRead, this, &ClientConnection::onReadyRead);
+    connect(socket, &QTcpSocket::bytesWritten, this, &ClientConnection::pump);
+    connect(socket, &QTcpSocket::disconnected, this, &ClientConnection::onDisconnected);
+}
+
+ClientConnection::~ClientConnection() = default;
+
+QString ClientConnection::who() const {
+    return m_signedIn ? QString("%1 (%2, id %3)").arg(m_peer, m_account.UserName()).arg(m_account.UserId())
+                      : m_peer;
+}
+
+void ClientConnection::markSignedIn(const TAccountRecord& account) {
+    m_account = account;
+    m_signedIn = true;
+}
+
+void ClientConnection::setRoom(std::int32_t room) {
+    m_account.SetRoom(room);
+    m_inRoom = true;
+}
+
+void ClientConnection::send(const QByteArray& bytes) {
+    if (closing() || bytes.isEmpty())
+        return;
+    m_queuedBytes += bytes.size();
+    if (m_queuedBytes > kMaxQueuedBytes) {
+        abort("output queue overflow: the client does not read");
+        return;
+    }
+    m_output.push_back({bytes, nullptr, 0});
+    pump();
+}
+
+void ClientConnection::sendFile(const QString& path, qint64 size) {
+    if (closing() || size <= 0)
+        return;
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        file.reset();
+    m_output.push_back({{}, std::move(file), size});
+    pump();
+}
+
+void ClientConnection::sendPacket(std::uint16_t command, const QByteArray& payload,
+                                  std::uint16_t resultCode) {
+    send(BuildPacket(command, m_account.UserId(), std::uint16_t(m_account.Room()), payload, resultCode));
+}
+
+void ClientConnection::sendPacketWithFile(std::uint16_t command, const QByteArray& payload,
+                                          const QString& path, qint64 fileSize) {
+    TPacketHeader h;
+    FillHeader(command, m_account.UserId(), std::uint16_t(m_account.Room()), h);
+    h.DataSize = std::int32_t(payload.size() + fileSize);
+    send(h.toByteArray() + payload);
+    sendFile(path, fileSize);
+}
+
+void ClientConnection::closeAfterFlush(const QString& reason) {
+    if (closing())
+        return;
+    m_server.log(QString("%1 closing: %2").arg(who(), reason));
+    m_framer.stop();
+    m_closeWhenFlushed = true;
+    pump();
+}
+
+void ClientConnection::abort(const QString& reason) {
+    if (!m_socket)
+        return;
+    m_server.log(QString("%1 dropped: %2").arg(who(), reason));
+    m_framer.stop();
+    m_closeWhenFlushed = false;
+    m_output.clear();
+    m_queuedBytes = 0;
+    m_socket->abort();
+    onDisconnected();
+}
+
+void ClientConnection::pump() {
+    if (!m_socket)
+        return;
+    while (!m_output.empty() && m_socket->bytesToWrite() < kSocketLowWater) {
+        Outgoing& front = m_output.front();
+        if (!front.bytes.isEmpty()) {
+            m_socket->write(front.bytes);
+            m_queuedBytes -= front.bytes.size();
+            m_output.pop_front();
+            continue;
+        }
+        const qint64 want = std::min(kFileBlock, front.fileLeft);
+        QByteArray block = front.file ? front.file->read(want) : QByteArray();
+        if (block.size() < want)
+            block.append(QByteArray(want - block.size(), '\0'));
+        m_socket->write(block);
+        front.fileLeft -= want;
+        if (front.fileLeft == 0)
+            m_output.pop_front();
+    }
+    if (m_output.empty() && m_closeWhenFlushed && m_socket->state() == QAbstractSocket::ConnectedState)
+        m_socket->disconnectFromHost(); // waits for the socket's own buffer to drain
+}
+
+void ClientConnection::onDisconnected() {
+    if (m_closedSignalled)
+        return;
+    m_closedSignalled = true;
+    m_framer.stop();
+    emit closed(this);
+    deleteLater();
+}
+
+void ClientConnection::onReadyRead() {
+    if (m_socket)
+        m_framer.feed(m_socket->readAll());
+}
+
+void ClientConnection::onVersion(const TVersionRecord& record) {
+    m_server.handleVersion(*this, record);
+}
+
+void ClientConnection::onSignIn(const TSignInRecord& record) {
+    m_server.handleSignIn(*this, record);
+}
+
+void ClientConnection::onPacket(const TPacketHeader& header, const QByteArray& stream) {
+    m_server.handlePacket(*this, header, stream);
+}
+
+void ClientConnection::onMalformed(const QString& reason) {
+    abort(reason);
+}
+
+} // namespace orv::server

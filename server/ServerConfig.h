@@ -1,0 +1,79 @@
+#pragma once
+// The session server's accounts, rooms and options, read from one INI file (see demo.ini for the format).
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace orv::server {
+
+struct AccountConfig {
+    QString key; // the section name after "account."
+    std::uint16_t userId = 0;
+    QString userName;
+    QString password;
+    QString firstName;
+    QString lastName;
+    QString email;
+    QString postalAddress;
+    QString city;
+    QString postalCode;
+    QString telephone;
+    QString gender;
+    QString profession;
+    QString languages;
+    std::int32_t accountType = 0;
+    std::int32_t resourceRole = 0;
+    std::int32_t roomRole = 0;
+    bool blocked = false;
+    bool expired = false;
+};
+
+struct RoomConfig {
+    std::int32_t number = 0;
+    QString name;
+    bool isPrivate = false;
+    std::int32_t state = 1; // 0 disabled, 1 open, 2 unavailable, 3 expired
+    std::int32_t codec = 0;
+    std::int32_t microphones = 1;
+    std::int32_t audioQueueSize = 0;
+    bool recorder = false;
+    bool sharing = false;
+    bool video = false;
+    QString welcomeUrl;
+    QStringList members; // user names allowed into a private room
+    int capacity = 0;    // 0: no limit
+};
+
+struct UpdateOffer {
+    QString version;
+    QString buildDate;
+    QString filePath;
+};
+
+struct ServerConfig {
+    std::uint16_t port = 9910;
+    std::uint16_t voicePort = 9911;
+    std::uint16_t bulkPort = 9912;
+    std::uint16_t videoPort = 9913;
+    QString bannerPath; // empty: no banner
+    bool bannerStretch = false;
+    QString welcomeUrl;
+    std::optional<UpdateOffer> update;
+    int probeIntervalMs = 0; // 0: no probes
+    std::vector<AccountConfig> accounts;
+    std::map<std::int32_t, RoomConfig> rooms;
+
+    const AccountConfig* findAccount(const QString& userName) const;
+    const RoomConfig* findRoom(std::int32_t number) const;
+};
+
+// Reads the file; relative file paths in it are taken from the file's folder. Throws std::runtime_error
+// with a readable reason when the file cannot be used.
+ServerConfig loadServerConfig(const QString& path);
+
+} // namespace orv::server

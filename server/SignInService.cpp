@@ -1,0 +1,116 @@
+#include "SignInService.h"
+
+#include "ClientConnection.h"
+#include "SessionServer.h"
+
+#include <QFileInfo>
+
+namespace orv::server {
+namespace {
+constexpr qint64 kMaxBannerBytes = 16 * 1024 * 1024;
+constexpr qint64 kMaxUpdateBytes = 0xFFFFFFFFll;
+
+// A bare reply: a header with no command of its own.
+QByteArray bareReply(std::uint16_t resultCode, std::int32_t dataSize) {
+    TPacketHeader h;
+    FillHeader(0, 0, 0, h);
+    h.ResultCode = resultCode;
+    h.DataSize = dataSize;
+    return h.toByteArray();
+}
+
+qint64 readableSize(const QString& path, qint64 limit) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile() || !info.isReadable() || info.size() > limit)
+        return -1;
+    return info.size();
+}
+} // namespace
+
+TAccountRecord makeAccountRecord(const AccountConfig& a) {
+    TAccountRecord r;
+    r.SetUserId(a.userId);
+    r.SetRoom(0);
+    r.SetFirstName(a.firstName);
+    r.SetFullName(QString("%1 %2").arg(a.firstName, a.lastName).trimmed());
+    r.SetEmail(a.email);
+    r.SetPostalAddress(a.postalAddress);
+    r.SetCity(a.city);
+    r.SetPostalCode(a.postalCode);
+    r.SetTelephone(a.telephone);
+    r.SetAccountType(a.accountType);
+    r.SetGender(a.gender);
+    r.SetPassword(a.password);
+    r.SetProfession(a.profession);
+    r.SetLanguages(a.languages);
+    r.SetResourceRole(a.resourceRole);
+    r.SetRoomRole(a.roomRole);
+    r.SetUserName(a.userName);
+    return r;
+}
+
+SignInService::SignInService(SessionServer& server) : m_server(server) {
+    server.registerHandler({cmStartupInfo}, 0,
+                           [this](ClientConnection& c, const TIncomingPacket&) { answerStartupInfo(c); });
+    server.registerHandler({cmHeartbeat}, 0, [](ClientConnection&, const TIncomingPacket&) {});
+}
+
+void SignInService::answerVersion(ClientConnection& client, const TVersionRecord& version) {
+    const auto& update = m_server.config().update;
+    m_server.log(QString("%1 version %2 (%3)").arg(client.peer(), version.Version(), version.BuildDate()));
+    if (!update || update->version == version.Version()) {
+        client.send(bareReply(0, 0));
+        return;
+    }
+    TVersionRecord offered;
+    offered.SetVersion(update->version);
+    offered.SetBuildDate(update->buildDate);
+    const qint64 size = std::max<qint64>(0, readableSize(update->filePath, kMaxUpdateBytes));
+    client.send(bareReply(SignInResult::VersionTooOld, 0));
+    client.send(offered.toByteArray());
+    QByteArray count(4, '\0');
+    wire::store(reinterpret_cast<std::uint8_t*>(count.data()), std::uint32_t(size));
+    client.send(count);
+    client.sendFile(update->filePath, size);
+    client.closeAfterFlush(QString("update %1 offered, %2 bytes").arg(update->version).arg(size));
+}
+
+void SignInService::answerSignIn(ClientConnection& client, const TSignInRecord& signIn) {
+    const AccountConfig* account = m_server.config().findAccount(signIn.UserName());
+    std::uint16_t code = 0;
+    if (!account || account->password != signIn.Password())
+        code = SignInResult::WrongCredentials;
+    else if (account->blocked)
+        code = SignInResult::Blocked;
+    else if (account->expired)
+        code = SignInResult::AccountExpired;
+    if (code != 0) {
+        client.send(bareReply(code, 0));
+        client.closeAfterFlush(
+            QString("sign-in as \"%1\" refused with code %2").arg(signIn.UserName()).arg(code));
+        return;
+    }
+    client.markSignedIn(makeAccountRecord(*account));
+    m_server.log(client.who() + " signed in");
+    client.send(bareReply(0, TAccountRecord::kSize));
+    client.send(client.account().toByteArray());
+    m_server.signedIn(client);
+}
+
+void SignInService::answerStartupInfo(ClientConnection& client) {
+    const ServerConfig& config = m_server.config();
+    TStartupInfo info;
+    const qint64 bannerSize = readableSize(config.bannerPath, kMaxBannerBytes);
+    if (bannerSize >= 0) {
+        info.SetBannerFlag(true);
+        info.SetBannerFileName(QFileInfo(config.bannerPath).fileName());
+        info.SetBannerFileSize(std::uint32_t(bannerSize));
+        info.SetStretchFlag(config.bannerStretch);
+    }
+    info.SetWelcomeFlag(!config.welcomeUrl.isEmpty());
+    info.SetWelcomePage(config.welcomeUrl);
+    client.sendPacketWithFile(cmStartupInfo, info.toByteArray(), config.bannerPath,
+                              std::max<qint64>(0, bannerSize));
+}
+
+} // namespace orv::server

@@ -1,0 +1,80 @@
+// orvane-session-server: the session server for local use and for the end-to-end tests.
+#include "ServerConfig.h"
+#include "SessionServer.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] auto n = ::write(g_signalPipe[1], &byte, 1);
+}
+
+// SIGINT and SIGTERM end the event loop through a pipe, the only safe way out of a signal handler.
+void quitOnSignals(QCoreApplication& app) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [&app] {
+        char byte;
+        [[maybe_unused]] auto n = ::read(g_signalPipe[0], &byte, 1);
+        app.quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("orvane-session-server");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Orvane Live session server");
+    parser.addHelpOption();
+    parser.addPositionalArgument("config", "accounts, rooms and options (INI file)");
+    QCommandLineOption portOption("port", "control port (overrides the file)", "port");
+    QCommandLineOption listenOption("listen", "address to listen on", "address", "127.0.0.1");
+    QCommandLineOption probeOption("probe-interval-ms", "send a probe to every client this often", "ms");
+    QCommandLineOption quietOption("quiet", "no log lines");
+    parser.addOptions({portOption, listenOption, probeOption, quietOption});
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
+
+    orv::server::ServerConfig config;
+    try {
+        config = orv::server::loadServerConfig(parser.positionalArguments().first());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "orvane-session-server: %s\n", e.what());
+        return 2;
+    }
+    if (parser.isSet(portOption))
+        config.port = static_cast<std::uint16_t>(parser.value(portOption).toUInt());
+    if (parser.isSet(probeOption))
+        config.probeIntervalMs = parser.value(probeOption).toInt();
+
+    orv::server::SessionServer server(config);
+    server.setQuiet(parser.isSet(quietOption));
+    if (!server.listen(QHostAddress(parser.value(listenOption)), config.port))
+        return 1;
+    quitOnSignals(app);
+    const int rc = app.exec();
+    server.log("stopped");
+    return rc;
+}

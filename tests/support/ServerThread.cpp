@@ -1,0 +1,45 @@
+#include "support/ServerThread.h"
+
+#include "SessionServer.h"
+
+#include <QHostAddress>
+
+#include <stdexcept>
+
+namespace orv::test {
+
+ServerThread::ServerThread(server::ServerConfig config) {
+    m_thread.start();
+    m_context = new QObject;
+    m_context->moveToThread(&m_thread);
+    QMetaObject::invokeMethod(
+        m_context,
+        [&] {
+            m_server = new server::SessionServer(std::move(config));
+            m_server->setQuiet(qEnvironmentVariableIsEmpty("ORV_SERVER_LOG"));
+            if (m_server->listen(QHostAddress::LocalHost, 0))
+                m_port = m_server->port();
+        },
+        Qt::BlockingQueuedConnection);
+    if (m_port == 0)
+        throw std::runtime_error("test server could not listen");
+}
+
+ServerThread::~ServerThread() {
+    QMetaObject::invokeMethod(
+        m_context,
+        [&] {
+            delete m_server;
+            delete m_context;
+        },
+        Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+}
+
+void ServerThread::call(const std::function<void(server::SessionServer&)>& work) {
+    QMetaObject::invokeMethod(
+        m_context, [&] { work(*m_server); }, Qt::BlockingQueuedConnection);
+}
+
+} // namespace orv::test

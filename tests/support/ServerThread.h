@@ -1,0 +1,31 @@
+#pragma once
+// Runs a session server on a thread of its own inside the test process, listening on a free loopback port.
+
+#include "ServerConfig.h"
+
+#include <QThread>
+
+#include <functional>
+
+namespace orv::server {
+class SessionServer;
+}
+
+namespace orv::test {
+
+class ServerThread {
+public:
+    explicit ServerThread(server::ServerConfig config);
+    ~ServerThread();
+    std::uint16_t port() const { return m_port; }
+    // Runs `work` on the server's thread and waits for it.
+    void call(const std::function<void(server::SessionServer&)>& work);
+
+private:
+    QThread m_thread;
+    QObject* m_context = nullptr;
+    server::SessionServer* m_server = nullptr;
+    std::uint16_t m_port = 0;
+};
+
+} // namespace orv::test
