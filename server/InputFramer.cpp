@@ -18,25 +18,28 @@ void InputFramer::stop() {
     m_stage = Stage::Stopped;
 }
 
+template <typename Record> bool InputFramer::takeRecord(Record& record) {
+    if (m_input.size() < qsizetype(Record::kSize))
+        return false;
+    record.fromBytes(reinterpret_cast<const std::uint8_t*>(m_input.constData()));
+    m_input.remove(0, Record::kSize);
+    return true;
+}
+
 bool InputFramer::consumeOne() {
-    const auto* data = reinterpret_cast<const std::uint8_t*>(m_input.constData());
     switch (m_stage) {
     case Stage::Version: {
-        if (m_input.size() < qsizetype(TVersionRecord::kSize))
-            return false;
         TVersionRecord version;
-        version.fromBytes(data);
-        m_input.remove(0, TVersionRecord::kSize);
+        if (!takeRecord(version))
+            return false;
         m_stage = Stage::SignIn;
         m_sink.onVersion(version);
         return true;
     }
     case Stage::SignIn: {
-        if (m_input.size() < qsizetype(TSignInRecord::kSize))
-            return false;
         TSignInRecord signIn;
-        signIn.fromBytes(data);
-        m_input.remove(0, TSignInRecord::kSize);
+        if (!takeRecord(signIn))
+            return false;
         m_stage = Stage::Framed;
         m_sink.onSignIn(signIn);
         return true;
@@ -44,7 +47,8 @@ bool InputFramer::consumeOne() {
     case Stage::Framed: {
         if (m_input.size() < qsizetype(TPacketHeader::kSize))
             return false;
-        const TPacketHeader header = TPacketHeader::decode(data);
+        const TPacketHeader header =
+            TPacketHeader::decode(reinterpret_cast<const std::uint8_t*>(m_input.constData()));
         if (header.DataSize < 0 || header.DataSize > kMaxControlPayload) {
             m_stage = Stage::Stopped;
             m_sink.onMalformed(QString("packet size %1 refused").arg(header.DataSize));

@@ -32,6 +32,7 @@ public:
 private:
     enum class Stage { Version, SignIn, Framed, Stopped };
     bool consumeOne();
+    template <typename Record> bool takeRecord(Record& record);
 
     Sink& m_sink;
     Stage m_stage = Stage::Version;

@@ -71,15 +71,18 @@ QByteArray roomNumber(std::int32_t n) {
     return b;
 }
 
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write a test file");
+    return file.fileName();
+}
+
 TEST(SessionServer, SignsInAndEntersARoomWithEveryRecordInPlace) {
     QTemporaryDir dir;
     const QByteArray banner(3000, '\x42');
-    QFile bannerFile(dir.filePath("banner.png"));
-    ASSERT_TRUE(bannerFile.open(QIODevice::WriteOnly));
-    bannerFile.write(banner);
-    bannerFile.close();
     ServerConfig config = baseConfig();
-    config.bannerPath = bannerFile.fileName();
+    config.bannerPath = writeFile(dir, "banner.png", banner);
     config.bannerStretch = true;
     ServerThread server(config);
 
@@ -220,15 +223,12 @@ TEST(SessionServer, DuplicateSignInEndsTheOlderConnection) {
 TEST(SessionServer, OffersAnUpdateWithItsInstaller) {
     QTemporaryDir dir;
     const QByteArray installer(200000, '\x7e');
-    QFile file(dir.filePath("setup.bin"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(installer);
-    file.close();
+    const QString installerPath = writeFile(dir, "setup.bin", installer);
 
     struct Case {
         QString path;
         QByteArray expected;
-    } cases[] = {{file.fileName(), installer}, {dir.filePath("missing.bin"), {}}};
+    } cases[] = {{installerPath, installer}, {dir.filePath("missing.bin"), {}}};
     for (const auto& c : cases) {
         ServerConfig config = baseConfig();
         config.update = server::UpdateOffer{"5.0.0", "Dec-01-2026", c.path};
@@ -341,13 +341,8 @@ TEST(ServerConfig, RefusesFilesItCannotUse) {
         "[room.1]\nmicrophones=9\n",                        // out of range
         "[server]\nport=99999\n",                           // not a port
     };
-    for (const char* text : cases) {
-        QFile f(dir.filePath("bad.ini"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(text);
-        f.close();
-        EXPECT_THROW(server::loadServerConfig(f.fileName()), std::runtime_error) << text;
-    }
+    for (const char* text : cases)
+        EXPECT_THROW(server::loadServerConfig(writeFile(dir, "bad.ini", text)), std::runtime_error) << text;
     EXPECT_THROW(server::loadServerConfig(dir.filePath("absent.ini")), std::runtime_error);
 }
 
