@@ -1,0 +1,33 @@
+#include "app/MessageBoxDialogs.h"
+
+#include <QMessageBox>
+
+namespace orv {
+namespace {
+const QString kTitle = QStringLiteral("Orvane Live Browser");
+
+// Texts use Windows line ends; a message box wants plain ones.
+QString plain(QString text) {
+    return text.replace("\r\n", "\n");
+}
+} // namespace
+
+void TMessageBoxDialogs::Information(const QString& text) {
+    QMessageBox::information(m_parent, kTitle, plain(text));
+}
+
+void TMessageBoxDialogs::Error(const QString& text) {
+    QMessageBox::critical(m_parent, kTitle, plain(text));
+}
+
+bool TMessageBoxDialogs::Question(const QString& text) {
+    return QMessageBox::question(m_parent, kTitle, plain(text), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+bool TMessageBoxDialogs::ErrorQuestion(const QString& text) {
+    return QMessageBox::critical(m_parent, kTitle, plain(text), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+} // namespace orv

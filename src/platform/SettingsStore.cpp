@@ -1,0 +1,108 @@
+#include "platform/SettingsStore.h"
+
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace orv {
+namespace {
+const QString kProgramGroup = QStringLiteral("Browser");
+}
+
+QString TSettingsStore::defaultPath() {
+    const QString overridden = qEnvironmentVariable("ORVANE_SETTINGS_FILE");
+    if (!overridden.isEmpty())
+        return overridden;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           "/Tamlock/Orvane Live.ini";
+}
+
+TSettingsStore::TSettingsStore(const QString& path)
+    : m_settings(std::make_unique<QSettings>(path, QSettings::IniFormat)) {
+    m_settings->setAtomicSyncRequired(true);
+}
+
+TSettingsStore::~TSettingsStore() {
+    Flush();
+}
+
+QString TSettingsStore::EscapeName(const QString& name) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(name, " "));
+}
+
+QString TSettingsStore::UnescapeName(const QString& escaped) {
+    return QUrl::fromPercentEncoding(escaped.toLatin1());
+}
+
+QString TSettingsStore::fullKey(const QString& key, const QString& name) const {
+    QString group = kProgramGroup;
+    for (const QString& part : key.split('\\', Qt::SkipEmptyParts))
+        group += '/' + EscapeName(part);
+    return group + '/' + EscapeName(name);
+}
+
+bool TSettingsStore::Exists(const QString& key, const QString& name) const {
+    return m_settings->contains(fullKey(key, name));
+}
+
+std::int32_t TSettingsStore::ReadInteger(const QString& key, const QString& name) const {
+    const QVariant v = m_settings->value(fullKey(key, name));
+    if (!v.isValid())
+        return -1;
+    bool ok = false;
+    const qlonglong value = v.toString().trimmed().toLongLong(&ok);
+    if (!ok || value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max())
+        return -1;
+    return std::int32_t(value);
+}
+
+bool TSettingsStore::ReadFlag(const QString& key, const QString& name) const {
+    const QVariant v = m_settings->value(fullKey(key, name));
+    if (!v.isValid())
+        return false;
+    bool ok = false;
+    const int value = v.toString().trimmed().toInt(&ok);
+    return ok && value != 0;
+}
+
+QString TSettingsStore::ReadText(const QString& key, const QString& name) const {
+    const QVariant v = m_settings->value(fullKey(key, name));
+    return v.canConvert<QString>() ? v.toString() : QString();
+}
+
+void TSettingsStore::WriteInteger(const QString& key, const QString& name, std::int64_t value) {
+    m_settings->setValue(fullKey(key, name), QString::number(value));
+}
+
+void TSettingsStore::WriteFlag(const QString& key, const QString& name, bool value) {
+    m_settings->setValue(fullKey(key, name), value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TSettingsStore::WriteText(const QString& key, const QString& name, const QString& value) {
+    m_settings->setValue(fullKey(key, name), value);
+}
+
+void TSettingsStore::Remove(const QString& key, const QString& name) {
+    m_settings->remove(fullKey(key, name));
+}
+
+QStringList TSettingsStore::Names(const QString& key) const {
+    const QString group = fullKey(key, QString()).chopped(1);
+    m_settings->beginGroup(group);
+    QStringList names;
+    for (const QString& escaped : m_settings->childKeys())
+        names << UnescapeName(escaped);
+    m_settings->endGroup();
+    return names;
+}
+
+bool TSettingsStore::Flush() {
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
+}
+
+QString TSettingsStore::path() const {
+    return m_settings->fileName();
+}
+
+} // namespace orv

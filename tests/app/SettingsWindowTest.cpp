@@ -1,0 +1,154 @@
+#include "app/SettingsWindow.h"
+#include "platform/SettingsStore.h"
+#include "support/FakeDialogs.h"
+#include "support/QtPrinters.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace orv {
+namespace {
+
+struct RecordingEffects final : ISettingsEffects {
+    void SetMicrophoneCount(int count) override { calls << QString("microphones %1").arg(count); }
+    void SetAudioCodec(int codec) override { calls << QString("codec %1").arg(codec); }
+    void ReconnectVoice() override { calls << "reconnect voice"; }
+    void ApplyAudioBufferSize(int size) override { calls << QString("buffer %1").arg(size); }
+    void ApplySharingRefreshRate(int ms) override { calls << QString("refresh %1").arg(ms); }
+    QStringList calls;
+};
+
+struct WindowFixture : ::testing::Test {
+    QTemporaryDir dir;
+    TSettingsStore store{dir.filePath("settings.ini")};
+    TSettings session;
+    RecordingEffects effects;
+    test::FakeDialogs dialogs;
+
+    std::unique_ptr<TfrmSettings> open(TSettingsWindowContext context = {}) {
+        context.audioOutputs = {"Default Playback Device", "Speakers"};
+        context.audioInputs = {"Default Recording Device", "Microphone"};
+        auto window = std::make_unique<TfrmSettings>(session, store, dir.filePath("program"), context,
+                                                     effects, dialogs);
+        window->LoadAndFill();
+        return window;
+    }
+    template <typename T> static T* find(TfrmSettings& w, const char* name) {
+        T* child = w.findChild<T*>(name);
+        if (!child)
+            throw std::runtime_error(std::string("no control ") + name);
+        return child;
+    }
+};
+
+TEST_F(WindowFixture, ProxyFieldsFollowTheirCheckBoxes) {
+    auto w = open();
+    auto* useProxy = find<QCheckBox>(*w, "useProxy");
+    auto* authentication = find<QCheckBox>(*w, "proxyAuthentication");
+    auto* host = find<QLineEdit>(*w, "proxyHost");
+    auto* user = find<QLineEdit>(*w, "proxyUserName");
+    struct Case {
+        bool proxy, auth, hostEnabled, authEnabled, userEnabled;
+    } cases[] = {{false, false, false, false, false},
+                 {true, false, true, true, false},
+                 {true, true, true, true, true},
+                 {false, true, false, false, false}};
+    for (const auto& c : cases) {
+        useProxy->setChecked(c.proxy);
+        authentication->setChecked(c.auth);
+        EXPECT_EQ(host->isEnabled(), c.hostEnabled);
+        EXPECT_EQ(authentication->isEnabled(), c.authEnabled);
+        EXPECT_EQ(user->isEnabled(), c.userEnabled);
+    }
+}
+
+TEST_F(WindowFixture, PagesDependOnRoomAndRole) {
+    struct Case {
+        bool inRoom, moderator;
+        bool otherPages, voicePage;
+    } cases[] = {{false, false, false, false},
+                 {false, true, false, false},
+                 {true, false, true, false},
+                 {true, true, true, true}};
+    for (const auto& c : cases) {
+        TSettingsWindowContext context;
+        context.inRoom = c.inRoom;
+        context.moderator = c.moderator;
+        auto w = open(context);
+        EXPECT_TRUE(w->pages()->isTabEnabled(TfrmSettings::ConnectionPage));
+        EXPECT_EQ(w->pages()->isTabEnabled(TfrmSettings::AudioPage), c.otherPages);
+        EXPECT_EQ(w->pages()->isTabEnabled(TfrmSettings::VoicePage), c.voicePage);
+    }
+}
+
+TEST_F(WindowFixture, ChoicesMapToStoredValues) {
+    TSettingsWindowContext context;
+    context.inRoom = true;
+    auto w = open(context);
+    find<QComboBox>(*w, "pushToTalk")->setCurrentText("Shift");
+    find<QComboBox>(*w, "socksVersion")->setCurrentText("Socks 4A");
+    find<QComboBox>(*w, "pixelFormat")->setCurrentText("32 bit - Highest Quality");
+    find<QComboBox>(*w, "frameRate")->setCurrentText("Fast (Requires a Fast Connection)");
+    find<QCheckBox>(*w, "popUpChat")->setChecked(false);
+    find<QCheckBox>(*w, "popUpPostIt")->setChecked(true);
+    w->ApplyAndSave();
+    EXPECT_EQ(session.PushToTalkKey, 16);
+    EXPECT_EQ(session.SocksVersion, 2);
+    EXPECT_EQ(session.AppSharePixelFormat, 7);
+    EXPECT_EQ(session.VideoFrameRate, 5);
+    EXPECT_TRUE(session.DonPopUpChatMessages);
+    EXPECT_FALSE(session.NoPopUpsOnPostIt);
+    EXPECT_EQ(store.ReadInteger("", "PushToTalkKey"), 16);
+}
+
+TEST_F(WindowFixture, SlidersShowTheirHintsAndSnap) {
+    TSettingsWindowContext context;
+    context.inRoom = true;
+    auto w = open(context);
+    auto* buffer = find<QSlider>(*w, "audioBuffer");
+    auto* refresh = find<QSlider>(*w, "refreshRate");
+    EXPECT_EQ(buffer->minimum(), 2);
+    EXPECT_EQ(buffer->maximum(), 15);
+    buffer->setValue(5);
+    EXPECT_EQ(buffer->toolTip(), "Max 2.5 s.");
+    refresh->setValue(1610);
+    EXPECT_EQ(refresh->value(), 1500);
+    refresh->setValue(1630);
+    EXPECT_EQ(refresh->value(), 1750);
+    EXPECT_EQ(find<QLabel>(*w, "refreshRateLabel")->text(), "1750 msecs");
+}
+
+TEST_F(WindowFixture, OkAppliesChangesAndForgetsTheRecorderPassword) {
+    store.WriteText("", "RecorderPassword", "irrelevant");
+    TSettingsWindowContext context;
+    context.inRoom = true;
+    context.moderator = true;
+    context.microphones = 2;
+    context.codec = 0;
+    auto w = open(context);
+    find<QSpinBox>(*w, "microphones")->setValue(4);
+    find<QComboBox>(*w, "audioOut")->setCurrentText("Speakers");
+    find<QComboBox>(*w, "codec")->setCurrentIndex(3);
+    find<QSlider>(*w, "audioBuffer")->setValue(6);
+    w->ApplyAndSave();
+    EXPECT_EQ(effects.calls,
+              (QStringList{"microphones 4", "codec 3", "reconnect voice", "buffer 6", "refresh 1750"}));
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_TRUE(dialogs.shown[0].contains("re-establishing your audio connection"));
+    EXPECT_EQ(session.RecorderPassword, "");
+    EXPECT_EQ(store.ReadText("", "RecorderPassword"), "");
+    EXPECT_TRUE(session.RecordOnServer);
+    EXPECT_FALSE(session.RecSessionsFolder.isEmpty()) << "the default folder is back in use";
+    EXPECT_EQ(session.AudioOutDeviceID, 1);
+}
+
+} // namespace
+} // namespace orv
