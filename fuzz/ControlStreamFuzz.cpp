@@ -1,8 +1,13 @@
 // Arbitrary bytes as a control connection's stream: framing, then dispatch to every registered handler.
 #include "link/Dispatcher.h"
 #include "link/ReaderThread.h"
+#include "link/SignInSession.h"
 #include "platform/MemoryChannel.h"
+#include "platform/SettingsStore.h"
+#include "platform/TcpClient.h"
+#include "support/FakeShell.h"
 
+#include <QDir>
 #include <QtGlobal>
 
 namespace {
@@ -34,14 +39,26 @@ void readEverything(const orv::TIncomingPacket& packet) {
     }
 }
 
-orv::TPacketDispatcher& dispatcher() {
-    static orv::TPacketDispatcher d = [] {
-        orv::TPacketDispatcher table;
+// The client's own handlers, wired to a session whose connection is closed; codes without one get a
+// reader that walks the payload.
+struct Client {
+    Client() {
         for (const auto& command : orv::AllCommands())
-            table.RegisterHandler({static_cast<orv::TCommandCode>(command.code)}, readEverything);
-        return table;
-    }();
-    return d;
+            dispatcher.RegisterHandler({static_cast<orv::TCommandCode>(command.code)}, readEverything);
+        session.RegisterHandlers(dispatcher);
+    }
+    orv::TcpClient connection;
+    orv::NullMessageSink sink;
+    orv::TPacketDispatcher dispatcher;
+    orv::TSessionLink link{connection, dispatcher, sink, nullptr};
+    orv::test::FakeShell shell;
+    orv::TSettingsStore store{QDir::temp().filePath("orvane-fuzz-settings.ini")}; // never written
+    orv::TSignInSession session{connection, link, sink, shell, store, {}};
+};
+
+orv::TPacketDispatcher& dispatcher() {
+    static Client client;
+    return client.dispatcher;
 }
 
 } // namespace

@@ -8,7 +8,9 @@ packages=(
     # Qt
     qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev
     # tests and benchmarks
-    googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+    googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server microsocks
+    # SOCKS connections
+    libcurl4-openssl-dev
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -116,6 +117,13 @@ void TcpClient::close() {
     m_connected = false;
 }
 
+void TcpClient::setReceiveTimeout(int ms) {
+    if (m_fd < 0)
+        return;
+    timeval tv{ms / 1000, (ms % 1000) * 1000};
+    setsockopt(m_fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+}
+
 void TcpClient::readExact(void* buffer, std::size_t size) {
     auto* out = static_cast<char*>(buffer);
     while (size > 0) {
@@ -128,6 +136,8 @@ void TcpClient::readExact(void* buffer, std::size_t size) {
         } else if (n == 0) {
             m_connected = false;
             throw EChannelError("connection closed by peer");
+        } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            throw EChannelError("no answer in time"); // the connection itself is still usable
         } else if (errno != EINTR) {
             int err = errno;
             m_connected = false;

@@ -24,6 +24,8 @@ public:
     void adopt(int fd, const QString& host, std::uint16_t port);
     // Closes the socket. Only when no other thread uses the client any more.
     void close();
+    // Bounds every later read: a read that waits longer fails. 0 waits for ever.
+    void setReceiveTimeout(int ms);
 
     bool isConnected() const override { return m_connected.load(); }
     void readExact(void* buffer, std::size_t size) override;

@@ -1,6 +1,6 @@
 #include "app/Settings.h"
 #include "app/ColorText.h"
-#include "app/Scramble.h"
+#include "platform/Scramble.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>

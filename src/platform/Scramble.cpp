@@ -1,4 +1,4 @@
-#include "app/Scramble.h"
+#include "platform/Scramble.h"
 
 #include <QByteArray>
 

@@ -1,0 +1,31 @@
+#pragma once
+// Opens a TCP connection directly or through a SOCKS 4, 4A or 5 proxy (with user name and password on 5).
+// Every connection the client makes to the session server's host goes through here.
+
+#include "platform/TcpClient.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace orv {
+
+struct TProxySettings {
+    enum Version { NoSocks = 0, Socks4 = 1, Socks4A = 2, Socks5 = 3 };
+    bool enabled = false;
+    int version = NoSocks;
+    QString host;
+    std::uint16_t port = 1080;
+    bool authentication = false;
+    QString userName;
+    QString password;
+
+    // A proxy is in use only when it is switched on and names a SOCKS version.
+    bool inUse() const { return enabled && version >= Socks4 && version <= Socks5; }
+};
+
+// Connects `client` to host:port within `timeoutMs`; throws EChannelError with a readable reason.
+void ConnectThrough(TcpClient& client, const QString& host, std::uint16_t port, const TProxySettings& proxy,
+                    int timeoutMs);
+
+} // namespace orv
