@@ -59,8 +59,6 @@ void TRoomEntrySequence::entered() {
 
     m_mainWindow.post(MainMsg::LinkState, LinkStateValue::Up, 0);
     m_hooks.BringToFront();
-    m_hooks.ShowChatPermissionsMenu(m_session.Account().AccountType() >= 1000);
-    m_hooks.StartDelayTimer();
 }
 
 } // namespace orv

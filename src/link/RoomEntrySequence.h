@@ -20,8 +20,6 @@ public:
     virtual void RequestCurrentView() = 0;
     virtual void ShowWelcomePage(const QString& address) = 0;
     virtual void BringToFront() = 0;
-    virtual void ShowChatPermissionsMenu(bool show) = 0;
-    virtual void StartDelayTimer() = 0;
 };
 
 class TRoomEntrySequence {

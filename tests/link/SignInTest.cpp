@@ -69,8 +69,6 @@ struct RecordingHooks final : IRoomEntryHooks {
     void RequestCurrentView() override { calls << "view"; }
     void ShowWelcomePage(const QString& address) override { calls << "welcome " + address; }
     void BringToFront() override { calls << "front"; }
-    void ShowChatPermissionsMenu(bool show) override { calls << QString("chat menu %1").arg(show); }
-    void StartDelayTimer() override { calls << "delay"; }
     QStringList calls;
 };
 
@@ -161,8 +159,8 @@ TEST_F(SignInFixture, SignsInListsRoomsAndEntersOne) {
     TRoomEntrySequence(*client.session, client.sink, hooks, false).Run(0);
     EXPECT_TRUE(client.session->InRoom());
     EXPECT_EQ(client.shell.roomPanel, " Room 100: Physics 101");
-    EXPECT_EQ(hooks.calls, (QStringList{"show", "clock", "view", "welcome http://127.0.0.1:1/welcome",
-                                        "front", "chat menu 1", "delay"}));
+    EXPECT_EQ(hooks.calls,
+              (QStringList{"show", "clock", "view", "welcome http://127.0.0.1:1/welcome", "front"}));
     EXPECT_EQ(client.sink.all(),
               (std::vector<test::PostedMessage>{{MainMsg::ShowChatPane, 0, 0},
                                                 {MainMsg::ChatPermissions, 3, 0},

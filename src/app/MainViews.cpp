@@ -1,0 +1,55 @@
+#include "app/MainViews.h"
+
+namespace orv {
+namespace {
+QByteArray viewPayload(std::int32_t view) {
+    QByteArray payload(4, '\0');
+    wire::store(reinterpret_cast<std::uint8_t*>(payload.data()), view);
+    return payload;
+}
+} // namespace
+
+QString ViewTitle(std::int32_t view) {
+    switch (view) {
+    case vwWhiteBoard:
+        return "White Board View";
+    case vwWebBrowser:
+        return "Web Browser View";
+    case vwApplicationShare:
+        return "Application Share View";
+    default:
+        return {};
+    }
+}
+
+TMainViews::TMainViews(Send send, std::function<void(std::int32_t)> show, std::function<bool()> leadsViews)
+    : m_send(std::move(send)), m_show(std::move(show)), m_leadsViews(std::move(leadsViews)) {}
+
+void TMainViews::RegisterHandlers(TPacketDispatcher& dispatcher) {
+    dispatcher.RegisterHandler({cmSetView, cmCurrentView}, [this](const TIncomingPacket& p) {
+        auto reader = p.payload();
+        ShowView(reader.i32());
+    });
+    dispatcher.RegisterHandler({cmViewNotice}, [](const TIncomingPacket&) {});
+}
+
+void TMainViews::ShowView(std::int32_t view) {
+    if (view < vwWhiteBoard || view > vwApplicationShare)
+        return;
+    m_current = view;
+    m_show(view);
+}
+
+void TMainViews::SelectView(std::int32_t view) {
+    ShowView(view);
+    if (view < vwWhiteBoard || view > vwApplicationShare)
+        return;
+    if (m_leadsViews())
+        m_send(cmSetView, viewPayload(view));
+}
+
+void TMainViews::RequestCurrentView() {
+    m_send(cmCurrentView, viewPayload(0));
+}
+
+} // namespace orv

@@ -1,0 +1,286 @@
+#include "app/MainWindow.h"
+
+#include "app/MainViews.h"
+#include "app/SettingsWindow.h"
+#include "app/StatusTexts.h"
+#include "platform/AppMessage.h"
+#include "platform/Dialogs.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDebug>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolBox>
+#include <QVBoxLayout>
+
+namespace orv {
+namespace {
+
+// The navigation pane's three styles; a stored theme of 1 picks the second, 2 the first, 3 the third.
+const char* const kNavigationStyles[] = {
+    "QToolBox::tab { background: #dbe6f7; color: #14325c; }",
+    "QToolBox::tab { background: #e4e4e8; color: #303038; }",
+    "QToolBox::tab { background: #e2e8cf; color: #3b4a1a; }",
+};
+
+QLabel* header(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setStyleSheet("background: #31507f; color: white; padding: 3px; font: bold 8pt 'Tahoma';");
+    return label;
+}
+
+} // namespace
+
+TfMain::TfMain(IDialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialogs(dialogs) {
+    setWindowTitle("Orvane Live Browser");
+    setObjectName("mainWindow");
+    buildMenus();
+    buildCentre();
+    buildStatusBar();
+    m_clock = new QTimer(this);
+    m_clock->setInterval(60000);
+    connect(m_clock, &QTimer::timeout, this, &TfMain::updateSessionClock);
+}
+
+void TfMain::buildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    connect(file->addAction("Settings"), &QAction::triggered, this,
+            [this] { emit settingsRequested(TfrmSettings::ConnectionPage); });
+    QMenu* speed = file->addMenu("Connection Speed");
+    m_speedGroup = new QActionGroup(this);
+    for (const TSpeedItem& item : ConnectionSpeedItems()) {
+        QAction* action = speed->addAction(item.text);
+        action->setCheckable(true);
+        action->setData(item.bytesPerSecond);
+        m_speedGroup->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, v = item.bytesPerSecond] { emit connectionSpeedChosen(v); });
+    }
+    QMenu* theme = file->addMenu("Change Theme");
+    const char* const themes[] = {"Standard", "Silver", "Blue", "Olive"};
+    for (int i = 0; i < 4; ++i)
+        connect(theme->addAction(themes[i]), &QAction::triggered, this, [this, i] { emit themeChosen(i); });
+    file->addSeparator();
+    connect(file->addAction("Exit Current Session"), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* audio = menuBar()->addMenu("&Audio");
+    connect(audio->addAction("Audio Settings"), &QAction::triggered, this,
+            [this] { emit settingsRequested(TfrmSettings::AudioPage); });
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    connect(help->addAction("About"), &QAction::triggered, this, &TfMain::aboutRequested);
+    connect(help->addAction("Help and Support"), &QAction::triggered, this, &TfMain::helpRequested);
+
+    QToolBar* tools = addToolBar("Main");
+    tools->setObjectName("mainToolBar");
+    tools->setMovable(false);
+    m_fullScreen = tools->addAction("Full Screen");
+    m_fullScreen->setCheckable(true);
+    connect(m_fullScreen, &QAction::toggled, this, &TfMain::SetFullScreen);
+}
+
+void TfMain::buildCentre() {
+    // Room area: a header naming the view (its menu switches everybody's view) over the three hosted windows.
+    auto* roomArea = new QWidget;
+    m_viewHeader = new QPushButton;
+    m_viewHeader->setObjectName("viewHeader");
+    m_viewHeader->setStyleSheet(
+        "QPushButton { text-align: left; background: #31507f; color: white; border: none;"
+        " padding: 3px; font: bold 8pt 'Tahoma'; }");
+    auto* selector = new QMenu(m_viewHeader);
+    const char* const choices[] = {"White Board View", "Synchronized Web Browser",
+                                   "Application Sharing View"};
+    for (int view = 0; view < 3; ++view)
+        connect(selector->addAction(choices[view]), &QAction::triggered, this,
+                [this, view] { emit viewSelected(view); });
+    m_viewHeader->setMenu(selector);
+    m_views = new QStackedWidget;
+    for (int view = 0; view < 3; ++view)
+        m_views->addWidget(new QWidget);
+    auto* roomLayout = new QVBoxLayout(roomArea);
+    roomLayout->setContentsMargins(0, 0, 0, 0);
+    roomLayout->setSpacing(0);
+    roomLayout->addWidget(m_viewHeader);
+    roomLayout->addWidget(m_views, 1);
+
+    // Side column: participants with their counters, then the navigation pane.
+    m_sideColumn = new QWidget;
+    auto* side = new QVBoxLayout(m_sideColumn);
+    side->setContentsMargins(0, 0, 0, 0);
+    side->addWidget(header("Participant List"));
+    auto* participants = new QWidget;
+    participants->setObjectName("participantListHost");
+    participants->setLayout(new QVBoxLayout);
+    side->addWidget(participants, 2);
+    auto* counters = new QLabel("Hands Up: 0    YES: 0    NO: 0");
+    counters->setObjectName("rosterCounters");
+    side->addWidget(counters);
+    m_navigation = new QToolBox;
+    m_navigation->setFont(QFont("Tahoma", 8));
+    for (const char* page : {"Text Chat", "PowerPoint Library", "Notes and Questions"})
+        m_navigation->addItem(new QWidget, page);
+    side->addWidget(m_navigation, 3);
+
+    m_splitter = new QSplitter;
+    m_splitter->addWidget(m_sideColumn);
+    m_splitter->addWidget(roomArea);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({260, 900});
+    setCentralWidget(m_splitter);
+    ShowView(vwWhiteBoard);
+}
+
+void TfMain::buildStatusBar() {
+    m_serverPanel = new QLabel;
+    m_roomPanel = new QLabel(" Room: Not selected");
+    m_reconnect = new QPushButton("Reconnect");
+    m_reconnect->hide();
+    m_uplink = new QLabel(orv::UplinkText(0));
+    m_uplink->hide();
+    statusBar()->addWidget(m_serverPanel);
+    statusBar()->addWidget(m_roomPanel, 1);
+    statusBar()->addPermanentWidget(m_reconnect);
+    statusBar()->addPermanentWidget(m_uplink);
+}
+
+void TfMain::RegisterMessageHandler(int n, MessageHandler handler) {
+    m_handlers[n] = std::move(handler);
+}
+
+bool TfMain::event(QEvent* event) {
+    if (event->type() != TAppMessageEvent::eventType())
+        return QMainWindow::event(event);
+    const auto* message = static_cast<TAppMessageEvent*>(event);
+    const auto it = m_handlers.find(message->n);
+    if (it == m_handlers.end())
+        return true;
+    try {
+        it->second(message->wParam, message->lParam);
+    } catch (const std::exception& e) {
+        qWarning() << "message" << message->n << "handler failed:" << e.what();
+    } catch (...) {
+        qWarning() << "message" << message->n << "handler failed";
+    }
+    return true;
+}
+
+void TfMain::SetViewWidget(std::int32_t view, QWidget* widget) {
+    QWidget* old = m_views->widget(view);
+    m_views->insertWidget(view, widget);
+    m_views->removeWidget(old);
+    old->deleteLater();
+    m_views->setCurrentIndex(m_currentView);
+}
+
+void TfMain::ShowView(std::int32_t view) {
+    if (view < 0 || view > 2)
+        return;
+    m_currentView = view;
+    m_views->setCurrentIndex(view);
+    m_viewHeader->setText(" " + ViewTitle(view));
+}
+
+QString TfMain::ViewHeader() const {
+    return m_viewHeader->text().trimmed();
+}
+
+void TfMain::SetServerPanel(const QString& text) {
+    m_serverPanel->setText(text);
+}
+void TfMain::SetRoomPanel(const QString& text) {
+    m_roomPanel->setText(text);
+}
+QString TfMain::ServerPanel() const {
+    return m_serverPanel->text();
+}
+QString TfMain::RoomPanel() const {
+    return m_roomPanel->text();
+}
+
+void TfMain::ShowNavigationPage(NavigationPage page) {
+    m_navigation->setCurrentIndex(page);
+}
+
+void TfMain::TickConnectionSpeed(std::int32_t bytesPerSecond) {
+    m_speedGroup->actions()[ConnectionSpeedItemFor(bytesPerSecond)]->setChecked(true);
+}
+
+void TfMain::ApplyTheme(std::int32_t theme) {
+    m_navigationStyle = theme == 1 ? 2 : theme == 2 ? 1 : theme == 3 ? 3 : 0;
+    m_navigation->setStyleSheet(m_navigationStyle ? kNavigationStyles[m_navigationStyle - 1] : "");
+}
+
+void TfMain::SetFullScreen(bool on) {
+    if (m_fullScreen->isChecked() != on) {
+        m_fullScreen->setChecked(on); // comes back here through toggled
+        return;
+    }
+    m_sideColumn->setVisible(!on);
+    menuBar()->setVisible(!on);
+    statusBar()->setVisible(!on);
+    m_splitter->handle(1)->setVisible(!on);
+    m_fullScreen->setText(on ? "Normal View" : "Full Screen");
+    if (on) {
+        showFullScreen();
+    } else {
+        showNormal();
+        FitToWorkArea();
+    }
+}
+
+void TfMain::ShowUplink(std::int64_t bytes, std::int32_t overflowSize) {
+    m_uplink->setText(orv::UplinkText(UplinkPercent(bytes, overflowSize)));
+    m_uplink->show();
+}
+
+QString TfMain::UplinkText() const {
+    return m_uplink->text();
+}
+
+void TfMain::StartSessionClock(std::int32_t room, const QString& name, const QDateTime& start) {
+    m_clockRoom = room;
+    m_clockRoomName = name;
+    m_clockStart = start;
+    m_clock->start();
+}
+
+void TfMain::StopSessionClock() {
+    m_clock->stop();
+}
+
+void TfMain::updateSessionClock() {
+    const qint64 minutes = m_clockStart.secsTo(QDateTime::currentDateTime()) / 60;
+    SetRoomPanel(SessionClockText(m_clockRoom, m_clockRoomName, minutes));
+}
+
+void TfMain::FitToWorkArea() {
+    if (const QScreen* screen = QApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+}
+
+void TfMain::ForceClose() {
+    m_forceClose = true;
+    close();
+}
+
+void TfMain::closeEvent(QCloseEvent* event) {
+    if (m_inRoom && !m_forceClose && !m_dialogs.Question("Do you want to exit current live session?")) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed();
+}
+
+} // namespace orv

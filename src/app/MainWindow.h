@@ -1,0 +1,105 @@
+#pragma once
+// TfMain: the session's frame. Hosts the three main views, the side column and the status bar, and receives
+// the application messages that threads and the session post to it, routing each to its handler.
+
+#include <QDateTime>
+#include <QMainWindow>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+
+class QActionGroup;
+class QLabel;
+class QPushButton;
+class QSplitter;
+class QStackedWidget;
+class QTimer;
+class QToolBox;
+
+namespace orv {
+
+class IDialogs;
+
+class TfMain : public QMainWindow {
+    Q_OBJECT
+public:
+    using MessageHandler = std::function<void(std::intptr_t wParam, std::intptr_t lParam)>;
+    enum NavigationPage { TextChatPage = 0, PowerPointPage = 1, NotesPage = 2 };
+
+    explicit TfMain(IDialogs& dialogs, QWidget* parent = nullptr);
+
+    // Each subsystem routes the application messages it owns; numbers without a handler do nothing.
+    void RegisterMessageHandler(int n, MessageHandler handler);
+
+    // The room area: a subsystem installs its window as the widget of its view.
+    void SetViewWidget(std::int32_t view, QWidget* widget);
+    void ShowView(std::int32_t view);
+    std::int32_t CurrentView() const { return m_currentView; }
+    QString ViewHeader() const;
+
+    void SetServerPanel(const QString& text);
+    void SetRoomPanel(const QString& text);
+    QString ServerPanel() const;
+    QString RoomPanel() const;
+    void ShowNavigationPage(NavigationPage page);
+
+    void TickConnectionSpeed(std::int32_t bytesPerSecond);
+    void ApplyTheme(std::int32_t theme);
+    int NavigationStyle() const { return m_navigationStyle; }
+    void SetFullScreen(bool on);
+    void ShowUplink(std::int64_t bytes, std::int32_t overflowSize);
+    QString UplinkText() const;
+    // The room panel counts the minutes since `start`, once a minute.
+    void StartSessionClock(std::int32_t room, const QString& name, const QDateTime& start);
+    void StopSessionClock();
+
+    void SetInRoom(bool inRoom) { m_inRoom = inRoom; }
+    // Closes without the question (kill timer, removal by a moderator, a refused join link).
+    void ForceClose();
+    // Places the window over the screen's whole work area.
+    void FitToWorkArea();
+
+signals:
+    void settingsRequested(int page);
+    void connectionSpeedChosen(std::int32_t bytesPerSecond);
+    void themeChosen(std::int32_t theme);
+    void viewSelected(std::int32_t view);
+    void aboutRequested();
+    void helpRequested();
+    void closed();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildCentre();
+    void buildStatusBar();
+    void updateSessionClock();
+
+    IDialogs& m_dialogs;
+    std::map<int, MessageHandler> m_handlers;
+    QStackedWidget* m_views = nullptr;
+    QPushButton* m_viewHeader = nullptr;
+    QToolBox* m_navigation = nullptr;
+    QWidget* m_sideColumn = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QLabel* m_serverPanel = nullptr;
+    QLabel* m_roomPanel = nullptr;
+    QPushButton* m_reconnect = nullptr;
+    QLabel* m_uplink = nullptr;
+    QActionGroup* m_speedGroup = nullptr;
+    QAction* m_fullScreen = nullptr;
+    QTimer* m_clock = nullptr;
+    std::int32_t m_currentView = 0;
+    int m_navigationStyle = 0;
+    bool m_inRoom = false;
+    bool m_forceClose = false;
+    std::int32_t m_clockRoom = 0;
+    QString m_clockRoomName;
+    QDateTime m_clockStart;
+};
+
+} // namespace orv

@@ -1,0 +1,19 @@
+#include "app/RestrictedWebPage.h"
+
+namespace orv {
+
+bool TRestrictedWebPage::IsAllowed(const QUrl& url) {
+    const QString scheme = url.scheme().toLower();
+    return scheme == "http" || scheme == "https" || url.toString() == "about:blank";
+}
+
+bool TRestrictedWebPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool) {
+    return IsAllowed(url);
+}
+
+// Pop-ups open in this page rather than in windows nobody manages.
+QWebEnginePage* TRestrictedWebPage::createWindow(WebWindowType) {
+    return this;
+}
+
+} // namespace orv

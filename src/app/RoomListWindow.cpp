@@ -1,0 +1,152 @@
+#include "app/RoomListWindow.h"
+
+#include "link/RoomRecords.h"
+#include "link/SignInRecords.h"
+#include "link/SignInSession.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace orv {
+namespace {
+
+// A little right of where Tahoma would put it: this desktop's fonts are wider.
+constexpr int kNameLeft = 60;
+
+// One clickable room row; any part of it chooses the room.
+class RoomRow final : public QWidget {
+public:
+    RoomRow(std::int32_t number, std::function<void(std::int32_t)> choose, QWidget* parent)
+        : QWidget(parent), m_number(number), m_choose(std::move(choose)) {
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            m_choose(m_number);
+    }
+
+private:
+    std::int32_t m_number;
+    std::function<void(std::int32_t)> m_choose;
+};
+
+QLabel* placed(const QString& text, int left, QWidget* parent, bool blue) {
+    auto* label = new QLabel(text, parent);
+    QFont font("Tahoma", 10);
+    label->setFont(font);
+    if (blue)
+        label->setStyleSheet("color: #00008b");
+    label->move(left, 0);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+TfrmRoomList::TfrmRoomList(const QString& serverHost, const TAccountRecord& account,
+                           const TStartupInfo& startup, const QString& bannerPath,
+                           const QString& userImagesFolder, QWidget* parent)
+    : QDialog(parent), m_rowArea(new QWidget), m_timer(new QTimer(this)) {
+    setWindowTitle("Welcome to Orvane Live");
+    setObjectName("roomListWindow");
+    auto* layout = new QVBoxLayout(this);
+
+    const bool banner = startup.BannerFlag() && !bannerPath.isEmpty() && QFileInfo::exists(bannerPath);
+    if (banner) {
+        auto* image = new QLabel;
+        image->setObjectName("banner");
+        const QPixmap pixmap(bannerPath);
+        image->setPixmap(pixmap);
+        image->setScaledContents(startup.StretchFlag());
+        image->setFixedHeight(std::min(pixmap.height(), 60));
+        layout->addWidget(image);
+    }
+
+    auto* greeting = new QLabel(QString("<span style='font-size:13pt'><b>Hello %1,</b></span><br>"
+                                        "You are now connected to server <b>%2</b>")
+                                    .arg(account.FirstName().toHtmlEscaped(), serverHost.toHtmlEscaped()));
+    auto* info =
+        new QLabel(QString("<b>Personal Info</b><br>%1<br>%2<br>%3<br>%4<br>%5")
+                       .arg(account.FullName().toHtmlEscaped(), account.Email().toHtmlEscaped(),
+                            account.UserName().toHtmlEscaped(), account.PostalAddress().toHtmlEscaped(),
+                            account.AccountType() >= 1000 ? "Moderator account" : "Participant account"));
+    info->setObjectName("personalInfo");
+    auto* signOut = new QLabel("<a href='#'>Sign Out</a>");
+    connect(signOut, &QLabel::linkActivated, this, [this] {
+        m_chosen = -1;
+        reject();
+    });
+    auto* top = new QHBoxLayout;
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(greeting);
+    texts->addWidget(info);
+    texts->addWidget(signOut);
+    top->addLayout(texts, 1);
+    const QString picture = QDir(userImagesFolder).filePath(QString::number(account.UserId()) + ".jpg");
+    if (QFileInfo::exists(picture)) {
+        auto* photo = new QLabel;
+        photo->setPixmap(QPixmap(picture).scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        top->addWidget(photo);
+    }
+    layout->addLayout(top);
+
+    layout->addWidget(new QLabel("To join a virtual room click on a room entry below"));
+    // Headings at the top of the scroll box, row k below them at 20k + 20.
+    QFont bold("Tahoma", 10, QFont::Bold);
+    for (auto [text, left] : {std::pair{"Room", 10}, {"Name", kNameLeft}, {"Access", 300}}) {
+        auto* heading = new QLabel(text, m_rowArea);
+        heading->setFont(bold);
+        heading->move(left, 5);
+    }
+    m_rowArea->resize(420, 24);
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(false);
+    scroll->setWidget(m_rowArea);
+    layout->addWidget(scroll, 1);
+
+    // 353 pixels high with a banner, 295 without; more only where this desktop's fonts need it.
+    const int height = banner ? 353 : 295;
+    setFixedSize(480, std::max(height, sizeHint().height() + 60));
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(kCloseAfterMs);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        m_chosen = -1;
+        reject();
+    });
+}
+
+void TfrmRoomList::AddRoom(const TRoomListEntry& entry) {
+    const std::int32_t number = entry.Number();
+    auto* row = new RoomRow(
+        number, [this](std::int32_t n) { ClickRoom(n); }, m_rowArea);
+    row->setGeometry(0, 20 * m_rows + 20, 420, 20);
+    placed(QString::number(number), 10, row, true);
+    placed(entry.Name(), kNameLeft, row, true)->setMaximumWidth(300 - kNameLeft - 8);
+    placed(TSignInSession::AccessText(entry), 300, row, false);
+    ++m_rows;
+    m_rowArea->resize(420, 20 * m_rows + 24);
+}
+
+void TfrmRoomList::ClickRoom(std::int32_t number) {
+    m_chosen = number;
+    accept();
+}
+
+std::int32_t TfrmRoomList::ChooseRoom() {
+    m_timer->start();
+    exec();
+    m_timer->stop();
+    return m_chosen;
+}
+
+} // namespace orv

@@ -1,0 +1,120 @@
+#include "app/SignInWindow.h"
+
+#include "platform/Scramble.h"
+#include "platform/SettingsStore.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orv {
+
+TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, QWidget* parent)
+    : QDialog(parent), m_store(store), m_server(new QComboBox), m_userName(new QLineEdit),
+      m_password(new QLineEdit), m_remember(new QCheckBox("Remember my username and password.")) {
+    setWindowTitle("Orvane Live - Authentication Required");
+    setObjectName("signInWindow");
+    m_server->setEditable(true);
+    m_server->addItems(presetServers);
+    m_server->setObjectName("server");
+    m_userName->setObjectName("userName");
+    m_password->setObjectName("password");
+    m_password->setEchoMode(QLineEdit::Password);
+    m_remember->setObjectName("remember");
+
+    auto* heading =
+        new QLabel("<span style='font-size:15pt; color:#1f3a73'><b>Welcome to Orvane Live</b></span>"
+                   "<br><b>Authentication Required.</b>");
+    auto* hint = new QLabel("Specify your username and password. The password is case sensitive.");
+    hint->setWordWrap(true);
+    auto* whatIsThis = new QLabel("<a href='#'>What is this?</a>");
+    auto* settings = new QLabel("<a href='#'>Connection Settings</a>");
+    connect(whatIsThis, &QLabel::linkActivated, this, &TfrmSignIn::helpRequested);
+    connect(settings, &QLabel::linkActivated, this, &TfrmSignIn::connectionSettingsRequested);
+    connect(m_remember, &QCheckBox::toggled, this, [this](bool on) {
+        m_store.WriteFlag("", "RememberMe", on);
+        m_store.Flush();
+    });
+
+    auto* serverRow = new QHBoxLayout;
+    serverRow->addWidget(m_server, 1);
+    serverRow->addWidget(whatIsThis);
+    auto* form = new QFormLayout;
+    form->addRow("Remote Server", serverRow);
+    form->addRow("User Name", m_userName);
+    form->addRow("Password", m_password);
+    form->addRow(m_remember);
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* signIn = buttons->addButton("Sign In", QDialogButtonBox::AcceptRole);
+    buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    signIn->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(settings);
+    bottom->addStretch();
+    bottom->addWidget(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(hint);
+    layout->addLayout(form);
+    layout->addWidget(new QLabel("Click the Sign In button to join an online session."));
+    layout->addLayout(bottom);
+    setMinimumWidth(460);
+}
+
+void TfrmSignIn::Fill() {
+    const QString userName = m_store.ReadText("", "UserName").trimmed();
+    const bool remember = m_store.ReadFlag("", "RememberMe");
+    const QString host = m_store.ReadText("", "ServerIP");
+    const std::int32_t port = m_store.ReadInteger("", "ServerPort");
+    m_userName->setText(userName);
+    m_password->setText(Unscramble(m_store.ReadText("", "Password")));
+    {
+        const QSignalBlocker quiet(m_remember); // showing the stored flag is not a change of it
+        m_remember->setChecked(remember);
+    }
+    m_server->setEditText(host.isEmpty() ? ":9910" : ServerTextFor(host, port));
+    if (m_userName->text().isEmpty())
+        m_userName->setFocus();
+    else if (m_password->text().isEmpty())
+        m_password->setFocus();
+    else if (host.isEmpty())
+        m_server->setFocus();
+}
+
+void TfrmSignIn::SetServerText(const QString& text) {
+    m_server->setEditText(text);
+}
+
+TSignInValues TfrmSignIn::Take() const {
+    TSignInValues values;
+    values.server = ParseServerText(m_server->currentText());
+    values.userName = m_userName->text().trimmed().left(50);
+    values.password = m_password->text().left(10);
+    return values;
+}
+
+bool TfrmSignIn::ShowSignIn(TSignInValues& values) {
+    Fill();
+    if (!m_preferredServer.isEmpty())
+        SetServerText(m_preferredServer);
+    for (;;) {
+        if (exec() != QDialog::Accepted)
+            return false;
+        values = Take();
+        if (values.complete())
+            return true;
+    }
+}
+
+} // namespace orv

@@ -1,0 +1,52 @@
+#pragma once
+// The sign-in window: server, user name and password, with remembered values.
+
+#include "app/ServerText.h"
+
+#include <QDialog>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace orv {
+
+class TSettingsStore;
+
+struct TSignInValues {
+    TServerAddress server;
+    QString userName; // trimmed, at most 50 characters
+    QString password; // untrimmed, at most 10 characters
+    bool complete() const { return !server.host.isEmpty() && !userName.isEmpty() && !password.isEmpty(); }
+};
+
+class TfrmSignIn : public QDialog {
+    Q_OBJECT
+public:
+    TfrmSignIn(TSettingsStore& store, QStringList presetServers, QWidget* parent = nullptr);
+
+    // Fills the fields from the remembered settings and puts the focus in the first empty one.
+    void Fill();
+    // Puts a server chosen on the command line in the field, over the remembered one.
+    void SetServerText(const QString& text);
+    // The values as the fields hold them now.
+    TSignInValues Take() const;
+    // Shows the window until it yields complete values (true) or is cancelled (false).
+    bool ShowSignIn(TSignInValues& values);
+    void setPreferredServer(const QString& text) { m_preferredServer = text; }
+
+signals:
+    void connectionSettingsRequested();
+    void helpRequested();
+
+private:
+    TSettingsStore& m_store;
+    QComboBox* m_server;
+    QLineEdit* m_userName;
+    QLineEdit* m_password;
+    QCheckBox* m_remember;
+    QString m_preferredServer;
+};
+
+} // namespace orv

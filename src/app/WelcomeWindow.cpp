@@ -1,0 +1,37 @@
+#include "app/WelcomeWindow.h"
+
+#include "app/RestrictedWebPage.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+namespace orv {
+
+TfrmWelcome::TfrmWelcome(const QUrl& page, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), m_view(new QWebEngineView),
+      m_timer(new QTimer(this)) {
+    setWindowTitle("Welcome");
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_view->setPage(new TRestrictedWebPage(m_view));
+    if (TRestrictedWebPage::IsAllowed(page))
+        m_view->setUrl(page);
+    auto* provided = new QLabel("This welcome window is provided by your service provider.");
+    auto* closeLink = new QLabel("<a href='#'>Close this welcome window</a>");
+    connect(closeLink, &QLabel::linkActivated, this, &QDialog::close);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(provided);
+    bottom->addStretch();
+    bottom->addWidget(closeLink);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(bottom);
+
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(kCloseAfterMs);
+    connect(m_timer, &QTimer::timeout, this, &QDialog::close);
+    m_timer->start();
+}
+
+} // namespace orv

@@ -1,0 +1,50 @@
+// orvane-live: the Orvane Live Browser.
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/SessionModule.h"
+
+#include <QCommandLineParser>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <unistd.h>
+
+int main(int argc, char** argv) {
+    // The embedded browser's sandbox cannot run as root; everywhere else it stays on.
+    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QCoreApplication::setOrganizationName("Tamlock");
+    QCoreApplication::setApplicationName("Orvane Live");
+    orv::TApplication app(argc, argv);
+    app.setApplicationDisplayName("Orvane Live Browser");
+    app.setQuitOnLastWindowClosed(false);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Orvane Live Browser");
+    parser.addHelpOption();
+    parser.addPositionalArgument("link", "a join or play link, or a recorded session file", "[link]");
+    QCommandLineOption serverOption("server", "the session server the sign-in window offers", "host:port");
+    QCommandLineOption settingsOption("settings", "the settings file to use", "file");
+    parser.addOptions({serverOption, settingsOption});
+    parser.process(app);
+    if (parser.isSet(settingsOption))
+        qputenv("ORVANE_SETTINGS_FILE", parser.value(settingsOption).toLocal8Bit());
+
+    orv::TStartOptions options;
+    options.launchArgument = parser.positionalArguments().value(0);
+    options.preferredServer = parser.value(serverOption);
+    options.programFile = QCoreApplication::applicationFilePath();
+    options.programFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+
+    int rc = 0;
+    {
+        orv::TMessageBoxDialogs dialogs;
+        orv::TfMain main(dialogs);
+        auto* session = new orv::TDM(main, options);
+        QTimer::singleShot(0, session, &orv::TDM::Start);
+        rc = app.exec();
+        delete session;
+    }
+    return rc;
+}

@@ -1,0 +1,219 @@
+#include "app/MainWindow.h"
+#include "app/ProgressWindow.h"
+#include "app/RoomListWindow.h"
+#include "app/SignInWindow.h"
+#include "link/RoomRecords.h"
+#include "link/SignInRecords.h"
+#include "platform/AppMessage.h"
+#include "platform/Scramble.h"
+#include "platform/SettingsStore.h"
+#include "support/EventPump.h"
+#include "support/FakeDialogs.h"
+#include "support/QtPrinters.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace orv {
+namespace {
+
+struct SignInWindowFixture : ::testing::Test {
+    QTemporaryDir dir;
+    TSettingsStore store{dir.filePath("settings.ini")};
+};
+
+TEST_F(SignInWindowFixture, NothingRememberedGivesEmptyFieldsAndTheDefaultPort) {
+    TfrmSignIn window(store, {});
+    window.show();
+    window.Fill();
+    EXPECT_EQ(window.findChild<QComboBox*>("server")->currentText(), ":9910");
+    EXPECT_EQ(window.findChild<QLineEdit*>("userName")->text(), "");
+    EXPECT_EQ(window.findChild<QLineEdit*>("password")->text(), "");
+    EXPECT_EQ(window.focusWidget(), window.findChild<QLineEdit*>("userName"));
+    EXPECT_FALSE(window.Take().complete());
+    EXPECT_EQ(window.windowTitle(), "Orvane Live - Authentication Required");
+}
+
+TEST_F(SignInWindowFixture, RememberedValuesAndWhatSignInTakes) {
+    store.WriteText("", "UserName", "  ann  ");
+    store.WriteText("", "Password", Scramble("secret"));
+    store.WriteText("", "ServerIP", "srv.example");
+    store.WriteInteger("", "ServerPort", 0);
+    store.WriteFlag("", "RememberMe", true);
+    TfrmSignIn window(store, {});
+    window.show();
+    window.Fill();
+    EXPECT_EQ(window.findChild<QComboBox*>("server")->currentText(), "srv.example:9910");
+    EXPECT_TRUE(window.findChild<QCheckBox*>("remember")->isChecked());
+    window.findChild<QLineEdit*>("userName")->setText("  " + QString(60, 'u') + "  ");
+    window.findChild<QLineEdit*>("password")->setText(" pass word 12345 ");
+    window.findChild<QComboBox*>("server")->setEditText("tcp://srv.example:8080");
+    const TSignInValues values = window.Take();
+    EXPECT_EQ(values.server.host, "srv.example");
+    EXPECT_EQ(values.server.port, 8080);
+    EXPECT_EQ(values.userName, QString(50, 'u'));
+    EXPECT_EQ(values.password, " pass word");
+    EXPECT_TRUE(values.complete());
+
+    window.findChild<QCheckBox*>("remember")->setChecked(false);
+    EXPECT_FALSE(store.ReadFlag("", "RememberMe")) << "stored at once";
+}
+
+TEST_F(SignInWindowFixture, SignInWithAnEmptyPasswordShowsTheWindowAgain) {
+    TfrmSignIn window(store, {});
+    int shown = 0;
+    // Each time the window comes up: first press Sign In with no password, then fill it and press again.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!window.isVisible())
+            return;
+        ++shown;
+        window.findChild<QLineEdit*>("userName")->setText("ann");
+        window.findChild<QComboBox*>("server")->setEditText("srv.example");
+        if (shown == 2)
+            window.findChild<QLineEdit*>("password")->setText("pw");
+        window.accept();
+    });
+    poll.start(10);
+    TSignInValues values;
+    EXPECT_TRUE(window.ShowSignIn(values));
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(values.userName, "ann");
+    EXPECT_EQ(window.findChild<QLineEdit*>("userName")->text(), "ann") << "values are kept between showings";
+}
+
+struct MainWindowFixture : ::testing::Test {
+    test::FakeDialogs dialogs;
+    TfMain window{dialogs};
+};
+
+TEST_F(MainWindowFixture, RoutesApplicationMessagesToTheirHandlers) {
+    std::vector<std::pair<std::intptr_t, std::intptr_t>> seen;
+    window.RegisterMessageHandler(20, [&](std::intptr_t w, std::intptr_t l) { seen.push_back({w, l}); });
+    window.RegisterMessageHandler(21,
+                                  [&](std::intptr_t, std::intptr_t) { throw std::runtime_error("boom"); });
+    QtMessageSink sink(&window);
+    sink.post(21, 0, 0);
+    sink.post(99, 1, 1);
+    sink.post(20, 7, 8);
+    ASSERT_TRUE(test::pumpUntil([&] { return !seen.empty(); }));
+    EXPECT_EQ(seen, (std::vector<std::pair<std::intptr_t, std::intptr_t>>{{7, 8}}));
+    sink.detach();
+    sink.post(20, 1, 1);
+    test::pumpUntil([] { return false; }, 30);
+    EXPECT_EQ(seen.size(), 1u) << "a detached sink drops its messages";
+}
+
+TEST_F(MainWindowFixture, ClosingAsksOnlyInsideARoom) {
+    window.show();
+    EXPECT_TRUE(window.close());
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << "before a room is entered no question is asked";
+
+    window.show();
+    window.SetInRoom(true);
+    dialogs.answer = false;
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(dialogs.shown, QStringList{"question: Do you want to exit current live session?"});
+    dialogs.answer = true;
+    EXPECT_TRUE(window.close());
+
+    window.show();
+    dialogs.shown.clear();
+    window.ForceClose();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST_F(MainWindowFixture, ViewsThemesMetersAndFullScreen) {
+    window.ShowView(1);
+    EXPECT_EQ(window.ViewHeader(), "Web Browser View");
+    window.ShowView(5);
+    EXPECT_EQ(window.CurrentView(), 1);
+    const std::pair<int, int> themes[] = {{0, 0}, {1, 2}, {2, 1}, {3, 3}, {9, 0}};
+    for (auto [theme, style] : themes) {
+        window.ApplyTheme(theme);
+        EXPECT_EQ(window.NavigationStyle(), style) << theme;
+    }
+    window.ShowUplink(10000, 20000);
+    EXPECT_EQ(window.UplinkText(), "Upld 50%");
+    window.ShowUplink(20000, 20000);
+    EXPECT_EQ(window.UplinkText(), "Upld 100%");
+
+    window.show();
+    QAction* fullScreen = nullptr;
+    for (QAction* a : window.findChildren<QAction*>())
+        if (a->text() == "Full Screen")
+            fullScreen = a;
+    ASSERT_NE(fullScreen, nullptr);
+    window.SetFullScreen(true);
+    EXPECT_EQ(fullScreen->text(), "Normal View");
+    EXPECT_FALSE(window.menuBar()->isVisible());
+    window.SetFullScreen(false);
+    EXPECT_EQ(fullScreen->text(), "Full Screen");
+    EXPECT_TRUE(window.menuBar()->isVisible());
+}
+
+TEST(RoomListWindow, RowsAccessTextsAndChoices) {
+    TAccountRecord account;
+    account.SetFirstName("Ann");
+    account.SetAccountType(0);
+    TStartupInfo startup;
+    struct Row {
+        std::int32_t number;
+        bool isPrivate;
+        std::int32_t state;
+    } rows[] = {{100, false, 1}, {200, true, 1}, {300, true, 3}};
+    auto fill = [&](TfrmRoomList& w) {
+        for (const Row& r : rows) {
+            TRoomListEntry e;
+            e.SetNumber(r.number);
+            e.SetName(QString("Room %1").arg(r.number));
+            e.SetPrivate(r.isPrivate);
+            e.SetState(r.state);
+            w.AddRoom(e);
+        }
+    };
+    {
+        TfrmRoomList window("srv.example", account, startup, {}, {});
+        fill(window);
+        EXPECT_EQ(window.rowCount(), 3);
+        QStringList texts;
+        for (QLabel* label : window.findChildren<QLabel*>())
+            texts << label->text();
+        for (const char* expected : {"Public", "Private", "Expired", "Participant account"})
+            EXPECT_TRUE(texts.join('|').contains(expected)) << expected;
+        QTimer::singleShot(0, &window, [&] { window.ClickRoom(300); });
+        EXPECT_EQ(window.ChooseRoom(), 300) << "an expired room may still be chosen; the server refuses it";
+    }
+    {
+        TfrmRoomList window("srv.example", account, startup, {}, {});
+        fill(window);
+        EXPECT_EQ(window.closeTimer()->interval(), 120000);
+        QTimer::singleShot(0, &window, [&] { emit window.closeTimer()->timeout({}); });
+        EXPECT_EQ(window.ChooseRoom(), -1);
+    }
+}
+
+TEST(ProgressWindow, StepsMoveTheBar) {
+    TfrmProgress progress;
+    progress.Setup(17);
+    progress.Show();
+    progress.Step(9, "Account validated...");
+    EXPECT_EQ(progress.position(), 9);
+    EXPECT_EQ(progress.activity(), "Account validated...");
+    EXPECT_TRUE(progress.testAttribute(Qt::WA_WState_Visible) || progress.isVisible());
+    progress.Hide();
+    EXPECT_FALSE(progress.isVisible());
+}
+
+} // namespace
+} // namespace orv
