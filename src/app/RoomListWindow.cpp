@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScrollArea>
+#include <QStringList>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -75,11 +76,13 @@ TfrmRoomList::TfrmRoomList(const QString& serverHost, const TAccountRecord& acco
     auto* greeting = new QLabel(QString("<span style='font-size:13pt'><b>Hello %1,</b></span><br>"
                                         "You are now connected to server <b>%2</b>")
                                     .arg(account.FirstName().toHtmlEscaped(), serverHost.toHtmlEscaped()));
-    auto* info =
-        new QLabel(QString("<b>Personal Info</b><br>%1<br>%2<br>%3<br>%4<br>%5")
-                       .arg(account.FullName().toHtmlEscaped(), account.Email().toHtmlEscaped(),
-                            account.UserName().toHtmlEscaped(), account.PostalAddress().toHtmlEscaped(),
-                            account.AccountType() >= 1000 ? "Moderator account" : "Participant account"));
+    QStringList details;
+    for (const QString& line :
+         {account.FullName(), account.Email(), account.UserName(), account.PostalAddress()})
+        if (!line.trimmed().isEmpty())
+            details << line.toHtmlEscaped();
+    details << (account.AccountType() >= 1000 ? "Moderator account" : "Participant account");
+    auto* info = new QLabel("<b>Personal Info</b><br>" + details.join("<br>"));
     info->setObjectName("personalInfo");
     auto* signOut = new QLabel("<a href='#'>Sign Out</a>");
     connect(signOut, &QLabel::linkActivated, this, [this] {

@@ -1,0 +1,110 @@
+// The real client program, started with a join link under a virtual display, signs in to our session server
+// and enters the room.
+#include "support/ServerThread.h"
+
+#include "SessionServer.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace orv {
+namespace {
+
+// An Xvfb display of the test's own on a free number, stopped with the test.
+class VirtualDisplay {
+public:
+    VirtualDisplay() {
+        for (int n = 91; n < 160; ++n) {
+            if (QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)) ||
+                QFile::exists(QString("/tmp/.X%1-lock").arg(n)))
+                continue;
+            m_process.start("Xvfb",
+                            {QString(":%1").arg(n), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+            if (!m_process.waitForStarted(5000))
+                return;
+            for (int i = 0; i < 200 && !QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)); ++i)
+                QThread::msleep(25);
+            if (m_process.state() == QProcess::Running) {
+                m_name = QString(":%1").arg(n);
+                return;
+            }
+        }
+    }
+    ~VirtualDisplay() {
+        m_process.terminate();
+        m_process.waitForFinished(5000);
+    }
+    QString name() const { return m_name; }
+
+private:
+    QProcess m_process;
+    QString m_name;
+};
+
+TEST(ClientEndToEnd, JoinLinkEntersTheRoom) {
+    server::ServerConfig config;
+    server::AccountConfig teacher;
+    teacher.userId = 1;
+    teacher.userName = "teacher";
+    teacher.password = "teach";
+    teacher.firstName = "Tess";
+    teacher.accountType = 1000;
+    config.accounts.push_back(teacher);
+    server::RoomConfig room;
+    room.number = 100;
+    room.name = "Physics 101";
+    config.rooms[100] = room;
+    test::ServerThread server(config);
+
+    VirtualDisplay display;
+    ASSERT_FALSE(display.name().isEmpty()) << "Xvfb must be installed";
+
+    QTemporaryDir home;
+    for (const char* folder : {"config", "data", "runtime"})
+        QDir(home.path()).mkpath(folder);
+    QFile::setPermissions(home.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", display.name());
+    environment.remove("QT_QPA_PLATFORM");
+    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    environment.insert("XDG_DATA_HOME", home.filePath("data"));
+    environment.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
+    environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+
+    QProcess client;
+    client.setProcessEnvironment(environment);
+    client.setProcessChannelMode(QProcess::ForwardedChannels);
+    client.start(ORV_CLIENT_BINARY, {QString("ORVJOIN://127.0.0.1,%1,teacher,teach,100").arg(server.port())});
+    ASSERT_TRUE(client.waitForStarted(10000));
+
+    std::size_t inRoom = 0;
+    QElapsedTimer timer;
+    timer.start();
+    while (inRoom == 0 && timer.elapsed() < 60000 && client.state() == QProcess::Running) {
+        QThread::msleep(100);
+        server.call([&](server::SessionServer& s) { inRoom = s.inRoomCount(100); });
+    }
+    EXPECT_EQ(inRoom, 1u) << "the client did not enter the room";
+    EXPECT_EQ(client.state(), QProcess::Running) << "the client ended early";
+
+    client.terminate();
+    if (!client.waitForFinished(10000)) {
+        client.kill();
+        client.waitForFinished(5000);
+    }
+    QFile settings(home.filePath("config/Tamlock/Orvane Live.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    const QByteArray stored = settings.readAll();
+    EXPECT_TRUE(stored.contains("ServerIP=127.0.0.1"));
+    EXPECT_FALSE(stored.contains("UserName=teacher")) << "a join link never remembers credentials";
+    EXPECT_TRUE(QFile::exists(home.filePath("data/applications/orvane-live.desktop")));
+}
+
+} // namespace
+} // namespace orv
