@@ -6,7 +6,8 @@ packages=(
     # build
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     # Qt
-    qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev qt6-webengine-dev libgl-dev
+    qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins qt6-multimedia-dev qt6-webengine-dev libgl-dev
+    fonts-dejavu-core tzdata
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server microsocks
     # SOCKS connections
