@@ -90,7 +90,11 @@ TfrmRoomList::TfrmRoomList(const QString& serverHost, const TAccountRecord& acco
         reject();
     });
     auto* top = new QHBoxLayout;
+    auto* logo = new QLabel("<a href='#' style='text-decoration:none; color:#31507f'><b>Orvane Live</b></a>");
+    logo->setToolTip("Visit the Orvane Live web site");
+    connect(logo, &QLabel::linkActivated, this, &TfrmRoomList::vendorSiteRequested);
     auto* texts = new QVBoxLayout;
+    texts->addWidget(logo, 0, Qt::AlignRight);
     texts->addWidget(greeting);
     texts->addWidget(info);
     texts->addWidget(signOut);
