@@ -64,10 +64,23 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orvane-session-server: %s\n", e.what());
         return 2;
     }
-    if (parser.isSet(portOption))
-        config.port = static_cast<std::uint16_t>(parser.value(portOption).toUInt());
-    if (parser.isSet(probeOption))
-        config.probeIntervalMs = parser.value(probeOption).toInt();
+    if (parser.isSet(portOption)) {
+        bool ok = false;
+        const uint port = parser.value(portOption).toUInt(&ok);
+        if (!ok || port > 65535) {
+            std::fprintf(stderr, "orvane-session-server: --port takes a number from 0 to 65535\n");
+            return 2;
+        }
+        config.port = static_cast<std::uint16_t>(port);
+    }
+    if (parser.isSet(probeOption)) {
+        bool ok = false;
+        config.probeIntervalMs = parser.value(probeOption).toInt(&ok);
+        if (!ok || config.probeIntervalMs < 0) {
+            std::fprintf(stderr, "orvane-session-server: --probe-interval-ms takes a number of milliseconds\n");
+            return 2;
+        }
+    }
 
     orv::server::SessionServer server(config);
     server.setQuiet(parser.isSet(quietOption));
