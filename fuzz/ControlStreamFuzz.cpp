@@ -72,8 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     orv::MemoryChannel channel(data, size);
     QByteArray stream;
     while (orv::ReadPacket(channel, stream, 1 << 20) == orv::TReadResult::Packet) {
-        const auto header =
-            orv::TPacketHeader::decode(reinterpret_cast<const std::uint8_t*>(stream.constData()));
+        const auto header = orv::TPacketHeader::decode(stream);
         dispatcher().DispatchPacket(header, stream);
     }
     return 0;

@@ -47,8 +47,7 @@ bool InputFramer::consumeOne() {
     case Stage::Framed: {
         if (m_input.size() < qsizetype(TPacketHeader::kSize))
             return false;
-        const TPacketHeader header =
-            TPacketHeader::decode(reinterpret_cast<const std::uint8_t*>(m_input.constData()));
+        const TPacketHeader header = TPacketHeader::decode(m_input);
         if (header.DataSize < 0 || header.DataSize > kMaxControlPayload) {
             m_stage = Stage::Stopped;
             m_sink.onMalformed(QString("packet size %1 refused").arg(header.DataSize));

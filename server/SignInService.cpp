@@ -68,9 +68,7 @@ void SignInService::answerVersion(ClientConnection& client, const TVersionRecord
     const qint64 size = std::max<qint64>(0, readableSize(update->filePath, kMaxUpdateBytes));
     client.send(bareReply(SignInResult::VersionTooOld, 0));
     client.send(offered.toByteArray());
-    QByteArray count(4, '\0');
-    wire::store(reinterpret_cast<std::uint8_t*>(count.data()), std::uint32_t(size));
-    client.send(count);
+    client.send(wire::bytesOf(std::uint32_t(size)));
     client.sendFile(update->filePath, size);
     client.closeAfterFlush(QString("update %1 offered, %2 bytes").arg(update->version).arg(size));
 }

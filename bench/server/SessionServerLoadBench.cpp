@@ -136,9 +136,7 @@ int main(int argc, char** argv) {
         if (!c)
             return;
         try {
-            QByteArray room(4, '\0');
-            wire::store(reinterpret_cast<std::uint8_t*>(room.data()), std::int32_t(1 + i % 10));
-            c->sendPacket(cmEnterRoom, room);
+            c->sendPacket(cmEnterRoom, wire::bytesOf(std::int32_t(1 + i % 10)));
             if (c->readPacket().header.ResultCode != 0)
                 ++failures;
             for (int beat = 0; beat < 5; ++beat)

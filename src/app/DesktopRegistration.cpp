@@ -13,6 +13,9 @@ namespace {
 const TFileType kTypes[] = {{"orvane", "Orvane Live Recorded Session"},
                             {"or5", "Orvane Live 5 Recorded Session"}};
 
+const QStringList kSchemeHandlers = {"x-scheme-handler/orvjoin", "x-scheme-handler/orvplay",
+                                     "x-scheme-handler/orvurl", "x-scheme-handler/or5"};
+
 QString mimeType(const TFileType& type) {
     return "application/x-" + type.extension + "session";
 }
@@ -51,8 +54,7 @@ QString execQuoted(QString path) {
 } // namespace
 
 QString DesktopEntryText(const QString& programFile) {
-    QStringList mimeTypes = {"x-scheme-handler/orvjoin", "x-scheme-handler/orvplay",
-                             "x-scheme-handler/orvurl", "x-scheme-handler/or5"};
+    QStringList mimeTypes = kSchemeHandlers;
     for (const TFileType& type : kTypes)
         mimeTypes << mimeType(type);
     return QString("[Desktop Entry]\n"
@@ -94,9 +96,7 @@ bool RegisterFileType(const QString& programFile, const TFileType& type) {
 
     runIfPresent("update-desktop-database", {applications});
     runIfPresent("update-mime-database", {QDir(data).filePath("mime")});
-    QStringList handled = {mimeType(type), "x-scheme-handler/orvjoin", "x-scheme-handler/orvplay",
-                           "x-scheme-handler/orvurl", "x-scheme-handler/or5"};
-    runIfPresent("xdg-mime", QStringList{"default", "orvane-live.desktop"} + handled);
+    runIfPresent("xdg-mime", QStringList{"default", "orvane-live.desktop", mimeType(type)} + kSchemeHandlers);
     return entryWritten;
 }
 

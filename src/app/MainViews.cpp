@@ -1,14 +1,6 @@
 #include "app/MainViews.h"
 
 namespace orv {
-namespace {
-QByteArray viewPayload(std::int32_t view) {
-    QByteArray payload(4, '\0');
-    wire::store(reinterpret_cast<std::uint8_t*>(payload.data()), view);
-    return payload;
-}
-} // namespace
-
 QString ViewTitle(std::int32_t view) {
     switch (view) {
     case vwWhiteBoard:
@@ -45,11 +37,11 @@ void TMainViews::SelectView(std::int32_t view) {
     if (view < vwWhiteBoard || view > vwApplicationShare)
         return;
     if (m_leadsViews())
-        m_send(cmSetView, viewPayload(view));
+        m_send(cmSetView, wire::bytesOf(view));
 }
 
 void TMainViews::RequestCurrentView() {
-    m_send(cmCurrentView, viewPayload(0));
+    m_send(cmCurrentView, wire::bytesOf(std::int32_t(0)));
 }
 
 } // namespace orv

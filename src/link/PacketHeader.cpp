@@ -3,6 +3,8 @@
 #include "link/Stamp.h"
 #include "link/WireFormat.h"
 
+#include <stdexcept>
+
 namespace orv {
 
 namespace {
@@ -29,6 +31,12 @@ TPacketHeader TPacketHeader::decode(const std::uint8_t* in) {
     h.DataSize = wire::load<std::int32_t>(in + kDataSizeAt);
     h.ResultCode = wire::load<std::uint16_t>(in + kResultCodeAt);
     return h;
+}
+
+TPacketHeader TPacketHeader::decode(const QByteArray& stream) {
+    if (stream.size() < qsizetype(kSize))
+        throw std::out_of_range("a packet stream shorter than its header");
+    return decode(reinterpret_cast<const std::uint8_t*>(stream.constData()));
 }
 
 QByteArray TPacketHeader::toByteArray() const {

@@ -19,6 +19,8 @@ struct TPacketHeader {
 
     void encode(std::uint8_t* out) const;
     static TPacketHeader decode(const std::uint8_t* in);
+    // The header at the start of a packet stream; the stream must hold at least its 20 bytes.
+    static TPacketHeader decode(const QByteArray& stream);
     QByteArray toByteArray() const;
     // The payload size a reader should consume: DataSize when positive, else 0.
     std::size_t payloadSize() const { return DataSize > 0 ? static_cast<std::size_t>(DataSize) : 0; }

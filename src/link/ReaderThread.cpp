@@ -10,7 +10,7 @@ TReadResult ReadPacket(IByteChannel& channel, QByteArray& stream, std::int32_t m
     stream.resize(TPacketHeader::kSize);
     try {
         channel.readExact(stream.data(), TPacketHeader::kSize);
-        const auto header = TPacketHeader::decode(reinterpret_cast<const std::uint8_t*>(stream.constData()));
+        const auto header = TPacketHeader::decode(stream);
         if (header.DataSize > maxPayload)
             return TReadResult::Oversized;
         if (header.DataSize > 0) {
@@ -60,7 +60,7 @@ void TReaderThread::Execute() {
         }
         if (result == TReadResult::ReadFailed)
             continue;
-        const auto header = TPacketHeader::decode(reinterpret_cast<const std::uint8_t*>(stream->constData()));
+        const auto header = TPacketHeader::decode(*stream);
         const bool handled =
             m_handover.run([deliver = m_deliver, header, packet = stream] { (*deliver)(header, *packet); });
         if (!handled)

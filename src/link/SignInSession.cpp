@@ -31,12 +31,6 @@ QString safeBaseName(const QString& name) {
     return (base == "." || base == "..") ? QString() : base;
 }
 
-QByteArray int32Payload(std::int32_t value) {
-    QByteArray payload(4, '\0');
-    wire::store(reinterpret_cast<std::uint8_t*>(payload.data()), value);
-    return payload;
-}
-
 } // namespace
 
 TSignInSession::TSignInSession(TcpClient& connection, TSessionLink& link, IMessageSink& mainWindow,
@@ -307,7 +301,7 @@ std::int32_t TSignInSession::TimeZoneBias(const QDateTime& local) {
 }
 
 void TSignInSession::SendTimeZone() {
-    Send(cmTimeZone, int32Payload(TimeZoneBias()));
+    Send(cmTimeZone, wire::bytesOf(TimeZoneBias()));
 }
 
 void TSignInSession::RequestRoomList() {
@@ -318,7 +312,7 @@ void TSignInSession::RequestRoomList() {
 void TSignInSession::EnterRoom(std::int32_t room) {
     m_shell.Progress().Step(8, "Validating...");
     m_chosenRoom = room;
-    m_link.Send(BuildPacket(cmEnterRoom, m_account.UserId(), std::uint16_t(room), int32Payload(room)));
+    m_link.Send(BuildPacket(cmEnterRoom, m_account.UserId(), std::uint16_t(room), wire::bytesOf(room)));
 }
 
 void TSignInSession::OnRoomListReported(int resultCode, const std::function<std::int32_t()>& chooseRoom) {

@@ -3,6 +3,7 @@
 
 #include "platform/Windows1252.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <bit>
@@ -35,6 +36,14 @@ void store(std::uint8_t* p, T value) {
             std::swap(b[i], b[sizeof(T) - 1 - i]);
     }
     std::memcpy(p, &value, sizeof value);
+}
+
+// A field's little-endian bytes, as a payload of its own.
+template <typename T>
+requires std::is_arithmetic_v<T> QByteArray bytesOf(T value) {
+    QByteArray out(qsizetype(sizeof(T)), Qt::Uninitialized);
+    store(reinterpret_cast<std::uint8_t*>(out.data()), value);
+    return out;
 }
 
 // A short string of capacity N occupies N+1 bytes: a length byte, then the characters. Text longer than N is

@@ -322,8 +322,7 @@ TEST_F(SignInFixture, ShortUpdateDownloadIsAnErrorAndLeavesNoFile) {
         drain(fd, 32);
         TVersionRecord offered;
         offered.SetVersion("6.0");
-        QByteArray count(4, '\0');
-        wire::store(reinterpret_cast<std::uint8_t*>(count.data()), std::uint32_t(4000000000u));
+        const QByteArray count = wire::bytesOf(std::uint32_t(4000000000u));
         sendAll(fd, header(0, 0, 21) + offered.toByteArray() + count + QByteArray(1000, 'x'));
         ::close(fd);
     });

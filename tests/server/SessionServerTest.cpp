@@ -65,12 +65,6 @@ ServerConfig baseConfig() {
     return c;
 }
 
-QByteArray roomNumber(std::int32_t n) {
-    QByteArray b(4, '\0');
-    wire::store(reinterpret_cast<std::uint8_t*>(b.data()), n);
-    return b;
-}
-
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     QFile file(dir.filePath(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
@@ -125,7 +119,7 @@ TEST(SessionServer, SignsInAndEntersARoomWithEveryRecordInPlace) {
     EXPECT_EQ(second.Number(), 200);
     EXPECT_TRUE(second.IsPrivate());
 
-    client.sendPacket(cmEnterRoom, roomNumber(100));
+    client.sendPacket(cmEnterRoom, wire::bytesOf<std::int32_t>(100));
     const auto entry = client.readPacket();
     EXPECT_EQ(entry.header.Command, cmEnterRoom);
     EXPECT_EQ(entry.header.ResultCode, 0);
@@ -188,7 +182,7 @@ TEST(SessionServer, RefusedRoomEntryCarriesOnlyTheCode) {
     for (const auto& c : cases) {
         SimulatedClient client;
         client.connectAndSignIn(server.port(), c.user, QString(c.user) + "pw");
-        client.sendPacket(cmEnterRoom, roomNumber(c.room));
+        client.sendPacket(cmEnterRoom, wire::bytesOf<std::int32_t>(c.room));
         const auto reply = client.readPacket();
         EXPECT_EQ(reply.header.ResultCode, c.code) << c.user << " into " << c.room;
         EXPECT_EQ(reply.payload.isEmpty(), c.code != 0) << c.user << " into " << c.room;
@@ -201,10 +195,10 @@ TEST(SessionServer, FullRoomRefusesTheNextEntry) {
     ServerThread server(config);
     SimulatedClient first, second;
     first.connectAndSignIn(server.port(), "ann", "annpw");
-    first.sendPacket(cmEnterRoom, roomNumber(100));
+    first.sendPacket(cmEnterRoom, wire::bytesOf<std::int32_t>(100));
     EXPECT_EQ(first.readPacket().header.ResultCode, 0);
     second.connectAndSignIn(server.port(), "ben", "benpw");
-    second.sendPacket(cmEnterRoom, roomNumber(100));
+    second.sendPacket(cmEnterRoom, wire::bytesOf<std::int32_t>(100));
     EXPECT_EQ(second.readPacket().header.ResultCode, 51);
 }
 
