@@ -53,7 +53,8 @@ struct Client {
     orv::TSessionLink link{connection, dispatcher, sink, nullptr};
     orv::test::FakeShell shell;
     orv::TSettingsStore store{QDir::temp().filePath("orvane-fuzz-settings.ini")}; // never written
-    orv::TSignInSession session{connection, link, sink, shell, store, {}};
+    orv::TSessionState state;
+    orv::TSignInSession session{connection, link, state, sink, shell, store, {}};
 };
 
 orv::TPacketDispatcher& dispatcher() {

@@ -1,7 +1,7 @@
 // Arbitrary bytes from a client as the session server cuts them: bare records, then framed packets, fed in
 // pieces of varying size.
 #include "InputFramer.h"
-#include "link/PayloadReader.h"
+#include "protocol/PayloadReader.h"
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
 #include "ClientConnection.h"
 
 #include "SessionServer.h"
-#include "link/PacketHeader.h"
+#include "protocol/PacketHeader.h"
 
 #include <QHostAddress>
 

@@ -3,8 +3,9 @@
 // through a bounded queue that streams files in blocks, so one slow client never holds the server up.
 
 #include "InputFramer.h"
-#include "link/Dispatcher.h"
-#include "link/SignInRecords.h"
+#include "protocol/CommandCatalogue.h"
+#include "protocol/IncomingPacket.h"
+#include "protocol/SignInRecords.h"
 
 #include <QFile>
 #include <QObject>

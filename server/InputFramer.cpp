@@ -1,6 +1,6 @@
 #include "InputFramer.h"
 
-#include "link/ReaderThread.h"
+#include "protocol/Constants.h"
 
 namespace orv::server {
 

@@ -2,8 +2,8 @@
 // Cuts a client's byte stream into what the server acts on: the bare version record, the bare sign-in
 // record, then framed packets. Holds at most one incomplete packet; a size it will not accept stops it.
 
-#include "link/PacketHeader.h"
-#include "link/SignInRecords.h"
+#include "protocol/PacketHeader.h"
+#include "protocol/SignInRecords.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,6 +2,8 @@
 
 #include "ClientConnection.h"
 #include "SessionServer.h"
+#include "protocol/ResultCodes.h"
+#include "protocol/RoomMessages.h"
 
 namespace orv::server {
 
@@ -34,38 +36,38 @@ RoomService::RoomService(SessionServer& server) : m_server(server) {
                            [this](ClientConnection& c, const TIncomingPacket&) { answerRoomList(c); });
     server.registerHandler({cmEnterRoom}, 4, [this](ClientConnection& c, const TIncomingPacket& p) {
         auto payload = p.payload();
-        answerEnterRoom(c, payload.i32());
+        answerEnterRoom(c, TEnterRoomRequest::decode(payload).room);
     });
 }
 
 void RoomService::answerRoomList(ClientConnection& client) {
-    QByteArray payload;
+    TRoomListReply reply;
     for (const auto& [number, room] : m_server.config().rooms)
-        payload += makeRoomListEntry(room).toByteArray();
-    client.sendPacket(cmRoomList, payload);
+        reply.entries.push_back(makeRoomListEntry(room));
+    client.sendPacket(cmRoomList, reply.encode());
 }
 
 std::uint16_t RoomService::admission(const ClientConnection& client, const RoomConfig* room) const {
     if (!room)
-        return RoomResult::InvalidRoom;
+        return ResultCode::InvalidRoom;
     switch (room->state) {
     case RoomState::Disabled:
-        return RoomResult::StillUnavailable;
+        return ResultCode::StillUnavailable;
     case RoomState::Unavailable:
-        return RoomResult::TemporarilyUnavailable;
+        return ResultCode::TemporarilyUnavailable;
     case RoomState::Expired:
-        return RoomResult::Expired;
+        return ResultCode::RoomExpired;
     default:
         break;
     }
     const TAccountRecord& account = client.account();
     if (room->isPrivate && !account.IsModerator() &&
         !room->members.contains(account.UserName(), Qt::CaseInsensitive))
-        return RoomResult::NotPermitted;
+        return ResultCode::NotPermitted;
     const bool alreadyInside = client.inRoom() && client.room() == room->number;
     if (room->capacity > 0 && !alreadyInside &&
         m_server.inRoomCount(room->number) >= std::size_t(room->capacity))
-        return RoomResult::RoomFull;
+        return ResultCode::RoomFull;
     return 0;
 }
 
@@ -79,11 +81,12 @@ void RoomService::answerEnterRoom(ClientConnection& client, std::int32_t number)
     }
     client.setRoom(number);
     m_server.log(QString("%1 entered room %2 \"%3\"").arg(client.who()).arg(number).arg(room->name));
-    TRoomConnection ports;
-    ports.SetVoicePort(m_server.config().voicePort);
-    ports.SetBulkPort(m_server.config().bulkPort);
-    client.sendPacket(cmEnterRoom, ports.toByteArray() + makeRoomRecord(*room).toByteArray() +
-                                       client.account().toByteArray());
+    TRoomEntryReply reply;
+    reply.ports.SetVoicePort(m_server.config().voicePort);
+    reply.ports.SetBulkPort(m_server.config().bulkPort);
+    reply.room = makeRoomRecord(*room);
+    reply.account = client.account();
+    client.sendPacket(cmEnterRoom, reply.encode());
 }
 
 } // namespace orv::server

@@ -1,7 +1,7 @@
 #pragma once
 // The room list and room entry.
 
-#include "link/RoomRecords.h"
+#include "protocol/RoomRecords.h"
 
 #include "ServerConfig.h"
 
@@ -9,15 +9,6 @@ namespace orv::server {
 
 class ClientConnection;
 class SessionServer;
-
-namespace RoomResult {
-constexpr std::uint16_t NotPermitted = 3;
-constexpr std::uint16_t StillUnavailable = 7;
-constexpr std::uint16_t TemporarilyUnavailable = 8;
-constexpr std::uint16_t Expired = 9;
-constexpr std::uint16_t InvalidRoom = 18;
-constexpr std::uint16_t RoomFull = 51;
-} // namespace RoomResult
 
 TRoomListEntry makeRoomListEntry(const RoomConfig& room);
 TRoomRecord makeRoomRecord(const RoomConfig& room);

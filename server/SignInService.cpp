@@ -2,6 +2,8 @@
 
 #include "ClientConnection.h"
 #include "SessionServer.h"
+#include "protocol/ResultCodes.h"
+#include "protocol/SignInMessages.h"
 
 #include <QFileInfo>
 
@@ -9,15 +11,6 @@ namespace orv::server {
 namespace {
 constexpr qint64 kMaxBannerBytes = 16 * 1024 * 1024;
 constexpr qint64 kMaxUpdateBytes = 0xFFFFFFFFll;
-
-// A bare reply: a header with no command of its own.
-QByteArray bareReply(std::uint16_t resultCode, std::int32_t dataSize) {
-    TPacketHeader h;
-    FillHeader(0, 0, 0, h);
-    h.ResultCode = resultCode;
-    h.DataSize = dataSize;
-    return h.toByteArray();
-}
 
 qint64 readableSize(const QString& path, qint64 limit) {
     const QFileInfo info(path);
@@ -59,16 +52,15 @@ void SignInService::answerVersion(ClientConnection& client, const TVersionRecord
     const auto& update = m_server.config().update;
     m_server.log(QString("%1 version %2 (%3)").arg(client.peer(), version.Version(), version.BuildDate()));
     if (!update || update->version == version.Version()) {
-        client.send(bareReply(0, 0));
+        client.send(EncodeBareReply(0, 0));
         return;
     }
     TVersionRecord offered;
     offered.SetVersion(update->version);
     offered.SetBuildDate(update->buildDate);
     const qint64 size = std::max<qint64>(0, readableSize(update->filePath, kMaxUpdateBytes));
-    client.send(bareReply(SignInResult::VersionTooOld, 0));
-    client.send(offered.toByteArray());
-    client.send(wire::bytesOf(std::uint32_t(size)));
+    client.send(EncodeBareReply(ResultCode::VersionTooOld, 0));
+    client.send(TUpdateOffer{offered, std::uint32_t(size)}.encode());
     client.sendFile(update->filePath, size);
     client.closeAfterFlush(QString("update %1 offered, %2 bytes").arg(update->version).arg(size));
 }
@@ -77,21 +69,20 @@ void SignInService::answerSignIn(ClientConnection& client, const TSignInRecord& 
     const AccountConfig* account = m_server.config().findAccount(signIn.UserName());
     std::uint16_t code = 0;
     if (!account || account->password != signIn.Password())
-        code = SignInResult::WrongCredentials;
+        code = ResultCode::WrongCredentials;
     else if (account->blocked)
-        code = SignInResult::Blocked;
+        code = ResultCode::Blocked;
     else if (account->expired)
-        code = SignInResult::AccountExpired;
+        code = ResultCode::AccountExpired;
     if (code != 0) {
-        client.send(bareReply(code, 0));
+        client.send(EncodeBareReply(code, 0));
         client.closeAfterFlush(
             QString("sign-in as \"%1\" refused with code %2").arg(signIn.UserName()).arg(code));
         return;
     }
     client.markSignedIn(makeAccountRecord(*account));
     m_server.log(client.who() + " signed in");
-    client.send(bareReply(0, TAccountRecord::kSize));
-    client.send(client.account().toByteArray());
+    client.send(EncodeSignInReply(0, client.account()));
     m_server.signedIn(client);
 }
 

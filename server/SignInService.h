@@ -1,7 +1,7 @@
 #pragma once
 // Version check, sign-in and the start-up information; heartbeats are accepted silently.
 
-#include "link/SignInRecords.h"
+#include "protocol/SignInRecords.h"
 
 #include "ServerConfig.h"
 
@@ -9,14 +9,6 @@ namespace orv::server {
 
 class ClientConnection;
 class SessionServer;
-
-// Result codes the sign-in exchanges answer with.
-namespace SignInResult {
-constexpr std::uint16_t WrongCredentials = 1;
-constexpr std::uint16_t Blocked = 10;
-constexpr std::uint16_t VersionTooOld = 21;
-constexpr std::uint16_t AccountExpired = 28;
-} // namespace SignInResult
 
 // The account record a configured account signs in with.
 TAccountRecord makeAccountRecord(const AccountConfig& account);

@@ -1,7 +1,7 @@
 // Packets per second through the reader, the hand-over to the main thread and the dispatcher, on loopback,
 // against a raw read of the same bytes in the same run.
-#include "link/PacketHeader.h"
 #include "link/SessionLink.h"
+#include "protocol/PacketHeader.h"
 #include "support/Loopback.h"
 
 #include <QCoreApplication>

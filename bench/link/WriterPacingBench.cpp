@@ -1,8 +1,8 @@
 // Pacing accuracy: bytes per second the writer actually sends over a few seconds, against the rate it was set
 // to.
-#include "link/PacketHeader.h"
 #include "link/WriterThread.h"
 #include "platform/AppMessageIds.h"
+#include "protocol/PacketHeader.h"
 #include "support/Loopback.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 // A bounded load run on loopback: a few hundred simulated clients sign in, enter rooms and send heartbeats to
 // a real orvane-session-server process. Prints sign-ins per second against plain TCP connects to the same
 // server, the server's peak memory, and whether any client was dropped. Stops by itself.
-#include "link/CommandCatalogue.h"
+#include "protocol/CommandCatalogue.h"
 #include "support/Loopback.h"
 #include "support/SimulatedClient.h"
 

@@ -1,19 +1,13 @@
 #pragma once
 // The program's first argument: a join or play link from a web page, a recorded-session file, or nothing.
 
+#include "link/SessionState.h"
+
 #include <QString>
 
 #include <cstdint>
 
 namespace orv {
-
-enum class TLaunchMode {
-    SignInWindow = 0,    // no argument: sign in through the window, then choose a room
-    LocalFile = 1,       // play a local recorded-session file
-    Join = 2,            // ORVJOIN://host,port,user,password,room
-    PlayFromServer = 3,  // ORVPLAY://host,port,user,password,session name
-    PlayFromAddress = 4, // ORVURL://address, played from "http://" + address
-};
 
 struct TLaunchValues {
     QString host;

@@ -1,8 +1,8 @@
 #include "app/RoomListWindow.h"
 
-#include "link/RoomRecords.h"
-#include "link/SignInRecords.h"
 #include "link/SignInSession.h"
+#include "protocol/RoomRecords.h"
+#include "protocol/SignInRecords.h"
 
 #include <QDir>
 #include <QFileInfo>

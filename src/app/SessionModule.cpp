@@ -21,12 +21,12 @@ namespace orv {
 
 TDM::TDM(TfMain& main, TStartOptions options)
     : QObject(&main), m_main(main), m_options(std::move(options)), m_dialogs(&main), m_store(),
-      m_mainSink(&main), m_link(m_connection, m_dispatcher, m_mainSink, &main),
-      m_signIn(m_connection, m_link, m_mainSink, *this, m_store, {}),
-      m_views([this](std::uint16_t command, const QByteArray& payload) { m_signIn.Send(command, payload); },
+      m_mainSink(&main), m_link(m_connection, m_dispatcher, m_mainSink, &main), m_sender(m_link, m_state),
+      m_signIn(m_connection, m_link, m_state, m_mainSink, *this, m_store, {}),
+      m_views([this](std::uint16_t command, const QByteArray& payload) { m_sender.Send(command, payload); },
               [this](std::int32_t view) { m_main.ShowView(view); },
               // Moderators lead; so will the holder of the public board, once boards are shared.
-              [this] { return m_signIn.Account().IsModerator(); }) {
+              [this] { return m_state.account.IsModerator(); }) {
     WriteIdentitySettings(m_store, m_options.programFile);
     m_folders = TProgramFolders::Prepare(m_options.programFolder);
     m_recordingStem = RecordingNameStem();
@@ -81,8 +81,9 @@ void TDM::routeMessages() {
         m_main.ShowNavigationPage(TfMain::TextChatPage);
     });
     m_main.RegisterMessageHandler(MainMsg::RoomEntered, [this](std::intptr_t code, std::intptr_t) {
-        TRoomEntrySequence(m_signIn, m_mainSink, *this, m_launch.mode == TLaunchMode::Join).Run(int(code));
-        m_main.SetInRoom(m_signIn.InRoom());
+        TRoomEntrySequence(m_signIn, m_state, m_mainSink, *this, m_launch.mode == TLaunchMode::Join)
+            .Run(int(code));
+        m_main.SetInRoom(m_state.inRoom);
     });
     m_main.RegisterMessageHandler(MainMsg::RoomListLoaded,
                                   [this](std::intptr_t code, std::intptr_t) { onRoomList(int(code)); });
@@ -180,11 +181,11 @@ void TDM::startLive(const TServerAddress& server) {
 
 void TDM::onRoomList(int resultCode) {
     m_signIn.OnRoomListReported(resultCode, [this] {
-        TfrmRoomList window(m_signIn.ServerHost(), m_signIn.Account(), m_signIn.Startup(),
-                            m_signIn.BannerPath(), m_folders.userImages);
+        TfrmRoomList window(m_state.serverHost, m_state.account, m_state.startup, m_state.bannerPath,
+                            m_folders.userImages);
         connect(&window, &TfrmRoomList::vendorSiteRequested, this,
                 [] { QDesktopServices::openUrl(QUrl(SupportAddress())); });
-        for (const TRoomListEntry& entry : m_signIn.RoomList())
+        for (const TRoomListEntry& entry : m_state.roomList)
             window.AddRoom(entry);
         m_progress.Hide();
         return window.ChooseRoom();
@@ -193,10 +194,10 @@ void TDM::onRoomList(int resultCode) {
 
 void TDM::openSettings(int page) {
     TSettingsWindowContext context;
-    context.inRoom = m_signIn.InRoom();
-    context.moderator = m_signIn.Account().IsModerator();
-    context.microphones = m_signIn.MicrophoneCount();
-    context.codec = m_signIn.AudioCodec();
+    context.inRoom = m_state.inRoom;
+    context.moderator = m_state.account.IsModerator();
+    context.microphones = m_state.microphoneCount;
+    context.codec = m_state.audioCodec;
     context.audioOutputs = AudioOutputNames();
     context.audioInputs = AudioInputNames();
     TfrmSettings window(m_settings, m_store, m_folders.program, context, *this, m_dialogs, &m_main);
@@ -239,7 +240,7 @@ void TDM::CloseMainWindow() {
 }
 
 void TDM::StartSessionClock() {
-    m_main.StartSessionClock(m_signIn.Room().Number(), m_signIn.Room().Name(), m_signIn.SessionStart());
+    m_main.StartSessionClock(m_state.room.Number(), m_state.room.Name(), m_state.sessionStart);
 }
 
 void TDM::RequestCurrentView() {

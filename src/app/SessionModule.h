@@ -13,6 +13,8 @@
 #include "link/Dispatcher.h"
 #include "link/RoomEntrySequence.h"
 #include "link/SessionLink.h"
+#include "link/SessionSender.h"
+#include "link/SessionState.h"
 #include "link/SignInSession.h"
 #include "platform/AppMessage.h"
 #include "platform/SettingsStore.h"
@@ -95,6 +97,8 @@ private:
     TPacketDispatcher m_dispatcher;
     QtMessageSink m_mainSink;
     TSessionLink m_link;
+    TSessionState m_state;
+    TSessionSender m_sender;
     TSignInSession m_signIn;
     TMainViews m_views;
     bool m_ended = false;

@@ -3,6 +3,7 @@
 // the settings store.
 
 #include "app/ColorText.h"
+#include "protocol/Constants.h"
 
 #include <QString>
 
@@ -11,10 +12,6 @@
 namespace orv {
 
 class TSettingsStore;
-
-// The identity the program reports to the server and writes at start-up.
-inline constexpr const char* kClientVersion = "4.9.1";
-inline constexpr const char* kClientBuildDate = "Jul-16-2007";
 
 struct TSettings {
     // Connection

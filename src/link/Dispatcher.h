@@ -2,9 +2,8 @@
 // The one table from command code to packet handler. Every subsystem registers its own handlers here;
 // packets from the reader and from recorded sessions alike are dispatched on the main thread, one at a time.
 
-#include "link/CommandCatalogue.h"
-#include "link/PacketHeader.h"
-#include "link/PayloadReader.h"
+#include "protocol/CommandCatalogue.h"
+#include "protocol/IncomingPacket.h"
 
 #include <QByteArray>
 
@@ -13,20 +12,6 @@
 #include <initializer_list>
 
 namespace orv {
-
-// The packet a handler is given: header fields and the stream holding header and payload. Valid only while
-// the handler runs; a handler copies what it keeps.
-struct TIncomingPacket {
-    const TPacketHeader& header;
-    const QByteArray& stream;
-
-    // A reader over the whole stream, positioned at the payload's start (offset 20).
-    PayloadReader payload() const {
-        PayloadReader reader(stream);
-        reader.seek(TPacketHeader::kSize);
-        return reader;
-    }
-};
 
 using TPacketHandler = std::function<void(const TIncomingPacket&)>;
 

@@ -1,18 +1,11 @@
 #pragma once
 // The texts of the server's result codes and of the client's own failure codes.
 
+#include "protocol/ResultCodes.h"
+
 #include <QString>
 
 namespace orv {
-
-namespace ResultCode {
-constexpr int WrongCredentials = 1;
-constexpr int ConnectionFailed = 13;
-constexpr int OperationFailed = 33;
-constexpr int AudioEngineFailed = 35;
-constexpr int NoFreeMicrophone = 54;
-constexpr int Last = 56;
-} // namespace ResultCode
 
 // The address that completes the support messages; the HelpURL setting overrides the built-in one.
 QString SupportAddress();

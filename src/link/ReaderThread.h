@@ -2,10 +2,11 @@
 // The control connection's reader: reads whole packets and hands each to the main thread, waiting until its
 // handler has finished.
 
-#include "link/PacketHeader.h"
 #include "platform/AppMessage.h"
 #include "platform/ByteChannel.h"
 #include "platform/MainThreadHandover.h"
+#include "protocol/Constants.h"
+#include "protocol/PacketHeader.h"
 
 #include <QByteArray>
 
@@ -15,9 +16,6 @@
 #include <thread>
 
 namespace orv {
-
-// No legitimate control packet comes near this; a larger DataSize means a corrupt or hostile stream.
-constexpr std::int32_t kMaxControlPayload = 32 * 1024 * 1024;
 
 enum class TReadResult { Packet, ReadFailed, Oversized };
 

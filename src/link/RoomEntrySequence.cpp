@@ -1,6 +1,7 @@
 #include "link/RoomEntrySequence.h"
 
 #include "link/ErrorMessages.h"
+#include "link/SessionState.h"
 #include "link/SignInSession.h"
 #include "platform/AppMessageIds.h"
 #include "platform/Dialogs.h"
@@ -10,9 +11,10 @@
 
 namespace orv {
 
-TRoomEntrySequence::TRoomEntrySequence(TSignInSession& session, IMessageSink& mainWindow,
-                                       IRoomEntryHooks& hooks, bool joinLinkStarted)
-    : m_session(session), m_mainWindow(mainWindow), m_hooks(hooks), m_joinLinkStarted(joinLinkStarted) {}
+TRoomEntrySequence::TRoomEntrySequence(TSignInSession& session, TSessionState& state,
+                                       IMessageSink& mainWindow, IRoomEntryHooks& hooks, bool joinLinkStarted)
+    : m_session(session), m_state(state), m_mainWindow(mainWindow), m_hooks(hooks),
+      m_joinLinkStarted(joinLinkStarted) {}
 
 void TRoomEntrySequence::Run(int resultCode) {
     m_hooks.ShowMainWindow();
@@ -27,12 +29,12 @@ void TRoomEntrySequence::Run(int resultCode) {
         m_mainWindow.post(MainMsg::LinkState, LinkStateValue::RoomEntryRefused, 0);
         return;
     }
-    m_session.MarkEntered();
+    m_state.MarkEntered(QDateTime::currentDateTime());
     m_hooks.StartSessionClock();
     IProgress& progress = m_session.Shell().Progress();
     progress.Step(9, "Account validated...");
     m_session.Shell().SetRoomPanel(
-        QString(" Room %1: %2").arg(m_session.Room().Number()).arg(m_session.Room().Name()));
+        QString(" Room %1: %2").arg(m_state.room.Number()).arg(m_state.room.Name()));
     m_mainWindow.post(MainMsg::ShowChatPane, 0, 0);
 
     progress.Step(10, "Getting participants...");
@@ -53,9 +55,9 @@ void TRoomEntrySequence::entered() {
     progress.Step(14, "Loading whiteboards... Please wait...");
     m_hooks.RequestCurrentView();
 
-    m_session.SetWelcomePage(m_session.Room().WelcomePage());
-    if (!m_session.WelcomePage().isEmpty())
-        m_hooks.ShowWelcomePage(m_session.WelcomePage());
+    m_state.welcomePage = m_state.room.WelcomePage();
+    if (!m_state.welcomePage.isEmpty())
+        m_hooks.ShowWelcomePage(m_state.welcomePage);
 
     m_mainWindow.post(MainMsg::LinkState, LinkStateValue::Up, 0);
     m_hooks.BringToFront();

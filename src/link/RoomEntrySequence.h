@@ -8,6 +8,7 @@ namespace orv {
 
 class IMessageSink;
 class TSignInSession;
+struct TSessionState;
 
 class IRoomEntryHooks {
 public:
@@ -24,8 +25,8 @@ public:
 
 class TRoomEntrySequence {
 public:
-    TRoomEntrySequence(TSignInSession& session, IMessageSink& mainWindow, IRoomEntryHooks& hooks,
-                       bool joinLinkStarted);
+    TRoomEntrySequence(TSignInSession& session, TSessionState& state, IMessageSink& mainWindow,
+                       IRoomEntryHooks& hooks, bool joinLinkStarted);
     // Runs the sequence for the room entry reply's result code.
     void Run(int resultCode);
 
@@ -33,6 +34,7 @@ private:
     void entered();
 
     TSignInSession& m_session;
+    TSessionState& m_state;
     IMessageSink& m_mainWindow;
     IRoomEntryHooks& m_hooks;
     bool m_joinLinkStarted;

@@ -8,6 +8,9 @@
 #include "platform/Scramble.h"
 #include "platform/SettingsStore.h"
 #include "platform/TcpClient.h"
+#include "protocol/Constants.h"
+#include "protocol/RoomMessages.h"
+#include "protocol/SessionMessages.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,10 +36,11 @@ QString safeBaseName(const QString& name) {
 
 } // namespace
 
-TSignInSession::TSignInSession(TcpClient& connection, TSessionLink& link, IMessageSink& mainWindow,
-                               ISignInShell& shell, TSettingsStore& store, TSignInOptions options)
+TSignInSession::TSignInSession(TcpClient& connection, TSessionLink& link, TSessionState& state,
+                               IMessageSink& mainWindow, ISignInShell& shell, TSettingsStore& store,
+                               TSignInOptions options)
     : m_connection(connection), m_link(link), m_mainWindow(mainWindow), m_shell(shell), m_store(store),
-      m_options(std::move(options)) {}
+      m_state(state), m_options(std::move(options)) {}
 
 void TSignInSession::RegisterHandlers(TPacketDispatcher& dispatcher) {
     dispatcher.RegisterHandler({cmRoomList}, [this](const TIncomingPacket& p) { onRoomList(p); });
@@ -45,22 +49,14 @@ void TSignInSession::RegisterHandlers(TPacketDispatcher& dispatcher) {
 }
 
 void TSignInSession::SetCredentials(const QString& userName, const QString& password) {
-    m_account.SetUserId(0);
-    m_account.SetUserName(userName.left(50));
-    m_account.SetPassword(password.left(10));
-}
-
-void TSignInSession::SetInRoom(bool inRoom) {
-    m_inRoom = inRoom;
-}
-
-void TSignInSession::MarkEntered() {
-    m_inRoom = true;
-    m_sessionStart = QDateTime::currentDateTime();
+    m_state.account.SetUserId(0);
+    m_state.account.SetUserName(userName.left(50));
+    m_state.account.SetPassword(password.left(10));
 }
 
 void TSignInSession::reportStatus(const QString& status) {
-    m_shell.SetServerPanel(QString(" Server %1:%2 %3").arg(m_serverHost).arg(m_serverPort).arg(status));
+    m_shell.SetServerPanel(
+        QString(" Server %1:%2 %3").arg(m_state.serverHost).arg(m_state.serverPort).arg(status));
 }
 
 int TSignInSession::ConnectServer(const QString& host, std::uint16_t port) {
@@ -70,8 +66,8 @@ int TSignInSession::ConnectServer(const QString& host, std::uint16_t port) {
         m_connection.close();
         reportStatus("Disconnected.");
     }
-    m_serverHost = host;
-    m_serverPort = port;
+    m_state.serverHost = host;
+    m_state.serverPort = port;
     reportStatus(m_options.proxy.inUse() ? "Connecting through the proxy..." : "Connecting...");
     try {
         ConnectThrough(m_connection, host, port, m_options.proxy, m_options.connectTimeoutMs);
@@ -86,9 +82,7 @@ int TSignInSession::ConnectServer(const QString& host, std::uint16_t port) {
 
 std::uint16_t TSignInSession::CheckVersion() {
     try {
-        TVersionRecord version;
-        version.SetVersion("4.9.1");
-        version.SetBuildDate("Jul-16-2007");
+        const TVersionRecord version = ClientVersionRecord();
         m_connection.writeAll(version.bytes().data(), TVersionRecord::kSize);
         std::uint8_t header[TPacketHeader::kSize];
         m_connection.readExact(header, sizeof header);
@@ -112,17 +106,15 @@ void TSignInSession::readToFile(const QString& path, std::uint32_t size) {
     }
 }
 
-void TSignInSession::DownloadUpdate(const TVersionRecord& offered) {
+void TSignInSession::DownloadUpdate(const TUpdateOffer& offer) {
     const QString folder = QDir(m_options.programFolder).filePath("Versions");
     QDir().mkpath(folder);
-    QString version = offered.Version();
+    QString version = offer.version.Version();
     version.remove(QRegularExpression("[^A-Za-z0-9._-]"));
     const QString path = QDir(folder).filePath(
         QString("%1OrvaneBrowserSetup%2.exe").arg(SystemClock::instance().tickCount()).arg(version));
     try {
-        std::uint8_t countBytes[4];
-        m_connection.readExact(countBytes, sizeof countBytes);
-        const auto count = wire::load<std::uint32_t>(countBytes);
+        const std::uint32_t count = offer.fileSize;
         if (count == 0) {
             m_shell.Dialogs().Error(kDownloadFailed + kVendorSite);
             return;
@@ -143,8 +135,8 @@ void TSignInSession::DownloadUpdate(const TVersionRecord& offered) {
 std::uint16_t TSignInSession::SignIn() {
     try {
         TSignInRecord record;
-        record.SetPassword(m_account.Password());
-        record.SetUserName(m_account.UserName());
+        record.SetPassword(m_state.account.Password());
+        record.SetUserName(m_state.account.UserName());
         m_connection.writeAll(record.bytes().data(), TSignInRecord::kSize);
         std::uint8_t header[TPacketHeader::kSize];
         m_connection.readExact(header, sizeof header);
@@ -154,7 +146,7 @@ std::uint16_t TSignInSession::SignIn() {
             std::array<std::uint8_t, TAccountRecord::kSize> bytes;
             m_connection.readExact(bytes.data(), bytes.size());
             account.fromBytes(bytes.data());
-            m_account = account;
+            m_state.account = account;
         }
         return code;
     } catch (const EChannelError&) {
@@ -175,13 +167,13 @@ int TSignInSession::ConnectAndSignIn(const QString& host, std::uint16_t port) {
                                       "with a new one.\r\nOn slow internet connections it may take several "
                                       "minutes.\r\nPress the OK button to "
                                       "continue.");
-        TVersionRecord offered;
         try {
-            std::array<std::uint8_t, TVersionRecord::kSize> bytes;
+            std::array<std::uint8_t, TUpdateOffer::kSize> bytes;
             m_connection.readExact(bytes.data(), bytes.size());
-            offered.fromBytes(bytes.data());
+            PayloadReader reader(bytes.data(), bytes.size());
+            const TUpdateOffer offer = TUpdateOffer::decode(reader);
             m_shell.Progress().Step(3, "Getting version updates. Please wait...");
-            DownloadUpdate(offered);
+            DownloadUpdate(offer);
         } catch (const EChannelError&) {
             m_shell.Dialogs().Error(kDownloadFailed + kVendorSite);
         }
@@ -224,9 +216,10 @@ bool TSignInSession::OpenSession(const QString& host, std::uint16_t port) {
 
     if (m_options.viaSignInWindow) {
         const bool remember = m_store.ReadFlag("", "RememberMe");
-        m_store.WriteInteger("", "UserID", remember ? m_account.UserId() : 0);
-        m_store.WriteText("", "UserName", remember ? m_account.UserName() : QString());
-        m_store.WriteText("", "Password", remember ? Scramble(m_account.Password()) : QString());
+        const TAccountRecord& account = m_state.account;
+        m_store.WriteInteger("", "UserID", remember ? account.UserId() : 0);
+        m_store.WriteText("", "UserName", remember ? account.UserName() : QString());
+        m_store.WriteText("", "Password", remember ? Scramble(account.Password()) : QString());
         m_store.Flush();
     }
     progress.Step(3, "Getting startup information.");
@@ -237,35 +230,35 @@ bool TSignInSession::RequestStartupInfo() {
     if (!m_connection.isConnected())
         return false;
     try {
-        m_connection.writeAll(BuildPacket(cmStartupInfo, m_account.UserId(), 0).constData(),
+        m_connection.writeAll(BuildPacket(cmStartupInfo, m_state.account.UserId(), 0).constData(),
                               TPacketHeader::kSize);
         std::uint8_t headerBytes[TPacketHeader::kSize];
         m_connection.readExact(headerBytes, sizeof headerBytes);
         const TPacketHeader header = TPacketHeader::decode(headerBytes);
-        if (header.DataSize <= 0 || header.ResultCode != 0)
+        if (!StartupInfoAccepted(header))
             throw EChannelError("start-up information refused");
         std::array<std::uint8_t, TStartupInfo::kSize> bytes;
         m_connection.readExact(bytes.data(), bytes.size());
-        m_startup.fromBytes(bytes.data());
-        m_bannerPath.clear();
-        const std::uint32_t size = m_startup.BannerFileSize();
+        m_state.startup.fromBytes(bytes.data());
+        m_state.bannerPath.clear();
+        const std::uint32_t size = m_state.startup.BannerFileSize();
         if (size > 0) {
-            if (size > kMaxBannerBytes)
+            if (size > kMaxSignInFileBytes)
                 throw EChannelError("banner too large");
-            const QString name = safeBaseName(m_startup.BannerFileName());
+            const QString name = safeBaseName(m_state.startup.BannerFileName());
             // The bytes are read in any case (an unusable name drops them): the next exchange follows them.
             const QString path = name.isEmpty() ? QString() : QDir(m_options.programFolder).filePath(name);
             if (!path.isEmpty())
                 QFile::remove(path);
             readToFile(path, size);
-            m_bannerPath = path;
+            m_state.bannerPath = path;
         }
-        if (m_bannerPath.isEmpty())
-            m_startup.SetBannerFlag(false);
+        if (m_state.bannerPath.isEmpty())
+            m_state.startup.SetBannerFlag(false);
         return true;
     } catch (const EChannelError&) {
-        m_startup.SetBannerFlag(false);
-        m_startup.SetWelcomeFlag(false);
+        m_state.startup.SetBannerFlag(false);
+        m_state.startup.SetWelcomeFlag(false);
         return false;
     }
 }
@@ -279,7 +272,7 @@ bool TSignInSession::StartSession(const QString& host, std::uint16_t port) {
     }
     m_shell.Progress().Step(4, "Init whiteboards...");
     m_shell.Progress().Step(5, "Starting communication services...");
-    m_shell.SetCaption(QString("%1 in a virtual session").arg(m_account.FullName()));
+    m_shell.SetCaption(QString("%1 in a virtual session").arg(m_state.account.FullName()));
     m_shell.SetServerPanel(QString(" Server: %1:%2").arg(host).arg(port));
     m_shell.SetRoomPanel(" Room: Not selected");
     if (m_options.playbackMode)
@@ -292,27 +285,22 @@ bool TSignInSession::StartSession(const QString& host, std::uint16_t port) {
     return true;
 }
 
-bool TSignInSession::Send(std::uint16_t command, const QByteArray& payload) {
-    return m_link.Send(BuildPacket(command, m_account.UserId(), std::uint16_t(m_account.Room()), payload));
-}
-
-std::int32_t TSignInSession::TimeZoneBias(const QDateTime& local) {
-    return -local.offsetFromUtc() / 60;
-}
-
 void TSignInSession::SendTimeZone() {
-    Send(cmTimeZone, wire::bytesOf(TimeZoneBias()));
+    const TAccountRecord& account = m_state.account;
+    m_link.Send(BuildPacket(cmTimeZone, account.UserId(), std::uint16_t(account.Room()),
+                            TTimeZoneReport::ForLocalTime().encode()));
 }
 
 void TSignInSession::RequestRoomList() {
     m_shell.Progress().Step(6, "Loading Virtual Rooms...");
-    m_link.Send(BuildPacket(cmRoomList, m_account.UserId(), 0));
+    m_link.Send(BuildPacket(cmRoomList, m_state.account.UserId(), 0));
 }
 
 void TSignInSession::EnterRoom(std::int32_t room) {
     m_shell.Progress().Step(8, "Validating...");
-    m_chosenRoom = room;
-    m_link.Send(BuildPacket(cmEnterRoom, m_account.UserId(), std::uint16_t(room), wire::bytesOf(room)));
+    m_state.chosenRoom = room;
+    m_link.Send(BuildPacket(cmEnterRoom, m_state.account.UserId(), std::uint16_t(room),
+                            TEnterRoomRequest{room}.encode()));
 }
 
 void TSignInSession::OnRoomListReported(int resultCode, const std::function<std::int32_t()>& chooseRoom) {
@@ -345,19 +333,9 @@ QString TSignInSession::AccessText(const TRoomListEntry& entry) {
     }
 }
 
-void TSignInSession::takeRoomAudio() {
-    m_audioCodec = m_room.AudioCodec();
-    m_microphoneCount = m_room.MicrophoneCount();
-}
-
 void TSignInSession::onRoomList(const TIncomingPacket& packet) {
-    m_roomList.clear();
     auto reader = packet.payload();
-    while (reader.remaining() >= TRoomListEntry::kSize) {
-        TRoomListEntry entry;
-        entry.readFrom(reader);
-        m_roomList.push_back(entry);
-    }
+    m_state.roomList = TRoomListReply::decode(reader).entries;
     m_mainWindow.post(MainMsg::RoomListLoaded, packet.header.ResultCode, 0);
 }
 
@@ -367,27 +345,18 @@ void TSignInSession::onEnterRoom(const TIncomingPacket& packet) {
     if (packet.header.ResultCode == 0) {
         // Read whole before anything is kept: a short reply leaves the records as they were.
         auto reader = packet.payload();
-        TRoomConnection ports;
-        TRoomRecord room;
-        TAccountRecord account;
-        ports.readFrom(reader);
-        room.readFrom(reader);
-        account.readFrom(reader);
-        m_voicePort = ports.VoicePort();
-        m_bulkPort = ports.BulkPort();
-        m_room = room;
-        m_account = account;
-        takeRoomAudio();
+        const TRoomEntryReply reply = TRoomEntryReply::decode(reader);
+        m_state.voicePort = reply.ports.VoicePort();
+        m_state.bulkPort = reply.ports.BulkPort();
+        m_state.account = reply.account;
+        m_state.TakeRoom(reply.room);
     }
     m_mainWindow.post(MainMsg::RoomEntered, packet.header.ResultCode, 0);
 }
 
 void TSignInSession::onRoomInfo(const TIncomingPacket& packet) {
     auto reader = packet.payload();
-    TRoomRecord room;
-    room.readFrom(reader);
-    m_room = room;
-    takeRoomAudio();
+    m_state.TakeRoom(TRoomInfo::decode(reader).room);
 }
 
 } // namespace orv

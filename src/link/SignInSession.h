@@ -1,18 +1,18 @@
 #pragma once
-// From a server address and credentials to a signed-in user inside a room: connecting (directly or through
-// a SOCKS proxy), the version check and update download, signing in, the start-up information, starting the
-// session link, the room list and room entry, and the records that describe the user and the room.
+// The sign-in exchange, from a server address and credentials to a signed-in user inside a room: connecting
+// (directly or through a SOCKS proxy), the version check and update download, signing in, the start-up
+// information, starting the session link, the room list and room entry. What it learns goes into the
+// session state.
 
 #include "link/Dispatcher.h"
-#include "link/RoomRecords.h"
 #include "link/SessionLink.h"
-#include "link/SignInRecords.h"
+#include "link/SessionState.h"
 #include "platform/ProxyConnector.h"
+#include "protocol/SignInMessages.h"
 
-#include <QDateTime>
 #include <QString>
 
-#include <vector>
+#include <functional>
 
 namespace orv {
 
@@ -51,12 +51,9 @@ struct TSignInOptions {
 class TSignInSession {
 public:
     static constexpr int kProgressSteps = 17;
-    static constexpr std::uint16_t kDefaultPort = 9910;
-    // The largest banner or update the client accepts; larger offers fail like a broken download.
-    static constexpr std::uint32_t kMaxBannerBytes = 64u * 1024 * 1024;
 
-    TSignInSession(TcpClient& connection, TSessionLink& link, IMessageSink& mainWindow, ISignInShell& shell,
-                   TSettingsStore& store, TSignInOptions options);
+    TSignInSession(TcpClient& connection, TSessionLink& link, TSessionState& state, IMessageSink& mainWindow,
+                   ISignInShell& shell, TSettingsStore& store, TSignInOptions options);
 
     void RegisterHandlers(TPacketDispatcher& dispatcher);
     TSignInOptions& Options() { return m_options; }
@@ -66,7 +63,7 @@ public:
 
     int ConnectServer(const QString& host, std::uint16_t port);
     std::uint16_t CheckVersion();
-    void DownloadUpdate(const TVersionRecord& offered);
+    void DownloadUpdate(const TUpdateOffer& offer);
     std::uint16_t SignIn();
     int ConnectAndSignIn(const QString& host, std::uint16_t port);
     bool OpenSession(const QString& host, std::uint16_t port);
@@ -79,38 +76,12 @@ public:
     // a room (`chooseRoom` returns -1 for none, which ends the program too).
     void OnRoomListReported(int resultCode, const std::function<std::int32_t()>& chooseRoom);
 
-    // Queues a packet from this user in the current room; dropped while the connection is down.
-    bool Send(std::uint16_t command, const QByteArray& payload = {});
-
-    // Session values
-    QString ServerHost() const { return m_serverHost; }
-    std::uint16_t ServerPort() const { return m_serverPort; }
-    QString BulkHost() const { return m_serverHost; }
-    std::int32_t BulkPort() const { return m_bulkPort; }
-    QString VoiceHost() const { return m_serverHost; }
-    std::int32_t VoicePort() const { return m_voicePort; }
-    std::int32_t ChosenRoom() const { return m_chosenRoom; }
-    bool InRoom() const { return m_inRoom; }
-    void SetInRoom(bool inRoom);
-    // The room was entered: in-room flag set, session start noted.
-    void MarkEntered();
-    QString WelcomePage() const { return m_welcomePage; }
-    void SetWelcomePage(const QString& address) { m_welcomePage = address; }
+    void SetInRoom(bool inRoom) { m_state.inRoom = inRoom; }
     ISignInShell& Shell() { return m_shell; }
-    QDateTime SessionStart() const { return m_sessionStart; }
-    const TAccountRecord& Account() const { return m_account; }
-    const TRoomRecord& Room() const { return m_room; }
-    const TStartupInfo& Startup() const { return m_startup; }
-    QString BannerPath() const { return m_bannerPath; }
-    const std::vector<TRoomListEntry>& RoomList() const { return m_roomList; }
-    std::int32_t AudioCodec() const { return m_audioCodec; }
-    std::int32_t MicrophoneCount() const { return m_microphoneCount; }
     bool UpdateDownloaded() const { return m_quitRequested; }
 
     // The text a room list row shows for its access.
     static QString AccessText(const TRoomListEntry& entry);
-    // The local time-zone bias in minutes: UTC minus local time, daylight saving included.
-    static std::int32_t TimeZoneBias(const QDateTime& local = QDateTime::currentDateTime());
 
 private:
     void onRoomList(const TIncomingPacket& packet);
@@ -119,31 +90,15 @@ private:
     void reportStatus(const QString& status);
     // Streams `size` bytes from the socket into the file; an empty path reads and drops them.
     void readToFile(const QString& path, std::uint32_t size);
-    void takeRoomAudio();
 
     TcpClient& m_connection;
     TSessionLink& m_link;
     IMessageSink& m_mainWindow;
     ISignInShell& m_shell;
     TSettingsStore& m_store;
+    TSessionState& m_state;
     TSignInOptions m_options;
-
-    QString m_serverHost;
-    std::uint16_t m_serverPort = 0;
-    std::int32_t m_voicePort = 0;
-    std::int32_t m_bulkPort = 0;
-    std::int32_t m_chosenRoom = 0;
-    bool m_inRoom = false;
     bool m_quitRequested = false;
-    QDateTime m_sessionStart;
-    TAccountRecord m_account;
-    TRoomRecord m_room;
-    TStartupInfo m_startup;
-    QString m_bannerPath;
-    QString m_welcomePage;
-    std::vector<TRoomListEntry> m_roomList;
-    std::int32_t m_audioCodec = 0;
-    std::int32_t m_microphoneCount = 1;
 };
 
 } // namespace orv

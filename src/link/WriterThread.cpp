@@ -1,7 +1,7 @@
 #include "link/WriterThread.h"
 
-#include "link/PacketHeader.h"
 #include "platform/AppMessageIds.h"
+#include "protocol/PacketHeader.h"
 
 #include <QDebug>
 

@@ -1,6 +1,6 @@
-#include "link/PacketHeader.h"
 #include "link/SessionLink.h"
 #include "platform/AppMessageIds.h"
+#include "protocol/PacketHeader.h"
 #include "support/EventPump.h"
 #include "support/Loopback.h"
 #include "support/RecordingSink.h"

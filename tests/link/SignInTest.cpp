@@ -77,7 +77,7 @@ struct Client {
     explicit Client(const QString& folder, TSignInOptions options = {}) : store(folder + "/settings.ini") {
         options.programFolder = folder;
         options.exchangeTimeoutMs = 5000;
-        session = std::make_unique<TSignInSession>(connection, link, sink, shell, store, options);
+        session = std::make_unique<TSignInSession>(connection, link, state, sink, shell, store, options);
         session->RegisterHandlers(dispatcher);
     }
     ~Client() {
@@ -95,6 +95,7 @@ struct Client {
     TSessionLink link{connection, dispatcher, sink, &mainContext};
     FakeShell shell;
     TSettingsStore store;
+    TSessionState state;
     std::unique_ptr<TSignInSession> session;
 };
 
@@ -117,7 +118,7 @@ TEST_F(SignInFixture, SignsInListsRoomsAndEntersOne) {
     Client client(folder);
     client.session->SetCredentials("teacher", "teach");
     ASSERT_TRUE(client.session->StartSession("127.0.0.1", server.port()));
-    const TAccountRecord& account = client.session->Account();
+    const TAccountRecord& account = client.state.account;
     EXPECT_EQ(account.UserId(), 7);
     EXPECT_EQ(account.FullName(), "Tess Marlowe");
     EXPECT_EQ(client.shell.caption, "Tess Marlowe in a virtual session");
@@ -132,32 +133,32 @@ TEST_F(SignInFixture, SignsInListsRoomsAndEntersOne) {
                            "3 Getting startup information.", "4 Init whiteboards...",
                            "5 Starting communication services..."}));
 
-    EXPECT_TRUE(client.session->Startup().BannerFlag());
+    EXPECT_TRUE(client.state.startup.BannerFlag());
     QFile saved(QDir(folder).filePath("room-banner.png"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), banner);
-    EXPECT_EQ(client.session->BannerPath(), saved.fileName());
+    EXPECT_EQ(client.state.bannerPath, saved.fileName());
 
     client.session->SendTimeZone();
     client.session->RequestRoomList();
     ASSERT_TRUE(client.waitFor(MainMsg::RoomListLoaded));
-    ASSERT_EQ(client.session->RoomList().size(), 2u);
-    EXPECT_EQ(client.session->RoomList()[0].Name(), "Physics 101");
+    ASSERT_EQ(client.state.roomList.size(), 2u);
+    EXPECT_EQ(client.state.roomList[0].Name(), "Physics 101");
 
     client.session->OnRoomListReported(0, [] { return 100; });
     ASSERT_TRUE(client.waitFor(MainMsg::RoomEntered));
     EXPECT_EQ(client.sink.withNumber(MainMsg::RoomEntered)[0].wParam, 0);
-    EXPECT_EQ(client.session->Room().Number(), 100);
-    EXPECT_EQ(client.session->Account().Room(), 100);
-    EXPECT_EQ(client.session->VoicePort(), 5001);
-    EXPECT_EQ(client.session->BulkPort(), 5002);
-    EXPECT_EQ(client.session->AudioCodec(), 2);
-    EXPECT_EQ(client.session->MicrophoneCount(), 3);
+    EXPECT_EQ(client.state.room.Number(), 100);
+    EXPECT_EQ(client.state.account.Room(), 100);
+    EXPECT_EQ(client.state.voicePort, 5001);
+    EXPECT_EQ(client.state.bulkPort, 5002);
+    EXPECT_EQ(client.state.audioCodec, 2);
+    EXPECT_EQ(client.state.microphoneCount, 3);
 
     RecordingHooks hooks;
     client.sink.clear();
-    TRoomEntrySequence(*client.session, client.sink, hooks, false).Run(0);
-    EXPECT_TRUE(client.session->InRoom());
+    TRoomEntrySequence(*client.session, client.state, client.sink, hooks, false).Run(0);
+    EXPECT_TRUE(client.state.inRoom);
     EXPECT_EQ(client.shell.roomPanel, " Room 100: Physics 101");
     EXPECT_EQ(hooks.calls,
               (QStringList{"show", "clock", "view", "welcome http://127.0.0.1:1/welcome", "front"}));
@@ -172,24 +173,24 @@ TEST_F(SignInFixture, RefusedRoomEntryKeepsTheRecords) {
     Client client(folder);
     client.session->SetCredentials("teacher", "teach");
     ASSERT_TRUE(client.session->StartSession("127.0.0.1", server.port()));
-    const TAccountRecord accountBefore = client.session->Account();
-    const TRoomRecord roomBefore = client.session->Room();
+    const TAccountRecord accountBefore = client.state.account;
+    const TRoomRecord roomBefore = client.state.room;
     client.session->EnterRoom(300);
     ASSERT_TRUE(client.waitFor(MainMsg::RoomEntered));
     EXPECT_EQ(client.sink.withNumber(MainMsg::RoomEntered)[0].wParam, 7);
-    EXPECT_EQ(client.session->Account(), accountBefore);
-    EXPECT_EQ(client.session->Room(), roomBefore);
+    EXPECT_EQ(client.state.account, accountBefore);
+    EXPECT_EQ(client.state.room, roomBefore);
 
     for (bool joinLink : {false, true}) {
         RecordingHooks hooks;
         client.sink.clear();
         client.shell.dialogs.shown.clear();
-        TRoomEntrySequence(*client.session, client.sink, hooks, joinLink).Run(7);
+        TRoomEntrySequence(*client.session, client.state, client.sink, hooks, joinLink).Run(7);
         EXPECT_EQ(
             client.shell.dialogs.shown,
             QStringList{"error: Access Denied ! [with message code: 7]\r\nError description is: \r\nThis "
                         "session is still unavailable."});
-        EXPECT_FALSE(client.session->InRoom());
+        EXPECT_FALSE(client.state.inRoom);
         if (joinLink) {
             EXPECT_EQ(hooks.calls, (QStringList{"show", "close"}));
         } else {
@@ -301,10 +302,10 @@ TEST_F(SignInFixture, BannerNamesFromTheServerCannotLeaveTheProgramFolder) {
         Client client(folder);
         client.session->SetCredentials("u", "p");
         ASSERT_TRUE(client.session->OpenSession("127.0.0.1", listener.port())) << name.toStdString();
-        const QString saved = client.session->BannerPath();
+        const QString saved = client.state.bannerPath;
         if (!saved.isEmpty())
             EXPECT_EQ(QFileInfo(saved).absolutePath(), QDir(folder).absolutePath()) << name.toStdString();
-        EXPECT_EQ(client.session->Startup().BannerFlag(), !saved.isEmpty());
+        EXPECT_EQ(client.state.startup.BannerFlag(), !saved.isEmpty());
         // The bytes after the banner belong to the next exchange and read correctly.
         std::uint8_t next[20];
         client.connection.readExact(next, 20);
@@ -382,7 +383,7 @@ TEST_F(SignInFixture, EmptyRoomListAndRoomListErrors) {
     ASSERT_TRUE(client.session->StartSession("127.0.0.1", server.port()));
     client.session->RequestRoomList();
     ASSERT_TRUE(client.waitFor(MainMsg::RoomListLoaded));
-    EXPECT_TRUE(client.session->RoomList().empty());
+    EXPECT_TRUE(client.state.roomList.empty());
     bool asked = false;
     client.session->OnRoomListReported(0, [&] {
         asked = true;
@@ -423,13 +424,6 @@ TEST(ErrorMessages, TableTextsAndUnknownCodes) {
         "Access Denied ! [with message code: 18]\r\nError description is: \r\nInvalid Virtual Room Number.");
 }
 
-TEST(TimeZone, BiasIsUtcMinusLocal) {
-    const QDateTime utc(QDate(2026, 7, 1), QTime(12, 0), QTimeZone::utc());
-    EXPECT_EQ(TSignInSession::TimeZoneBias(utc.toTimeZone(QTimeZone("Europe/Berlin"))), -120);
-    EXPECT_EQ(TSignInSession::TimeZoneBias(utc.toTimeZone(QTimeZone("America/New_York"))), 240);
-    EXPECT_EQ(TSignInSession::TimeZoneBias(utc), 0);
-}
-
 TEST_F(SignInFixture, SignsInThroughRealSocksProxies) {
     test::ServerThread server(serverConfig());
     test::ProxyProcess dante;
@@ -459,7 +453,7 @@ TEST_F(SignInFixture, SignsInThroughRealSocksProxies) {
             << c.name << ": " << client.shell.dialogs.shown.join(" | ").toStdString();
         client.session->RequestRoomList();
         EXPECT_TRUE(client.waitFor(MainMsg::RoomListLoaded)) << c.name;
-        EXPECT_EQ(client.session->RoomList().size(), 2u) << c.name;
+        EXPECT_EQ(client.state.roomList.size(), 2u) << c.name;
     }
     EXPECT_EQ(socks4a.served(), 1);
 

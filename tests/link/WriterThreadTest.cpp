@@ -1,7 +1,7 @@
 #include "link/WriterThread.h"
-#include "link/PacketHeader.h"
 #include "link/SessionLink.h"
 #include "platform/AppMessageIds.h"
+#include "protocol/PacketHeader.h"
 #include "support/FakeChannel.h"
 #include "support/FakeClock.h"
 #include "support/RecordingSink.h"

@@ -1,5 +1,5 @@
-#include "link/CommandCatalogue.h"
-#include "link/RoomRecords.h"
+#include "protocol/CommandCatalogue.h"
+#include "protocol/RoomRecords.h"
 #include "support/ServerThread.h"
 #include "support/SimulatedClient.h"
 

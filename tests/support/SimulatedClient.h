@@ -2,9 +2,9 @@
 // A blocking client that speaks the control connection's exchanges step by step, for driving the session
 // server in tests and load runs.
 
-#include "link/PacketHeader.h"
-#include "link/SignInRecords.h"
 #include "platform/TcpClient.h"
+#include "protocol/PacketHeader.h"
+#include "protocol/SignInRecords.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "link/CommandCatalogue.h"
+#include "protocol/CommandCatalogue.h"
 
 #include <gtest/gtest.h>
 

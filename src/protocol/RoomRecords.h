@@ -1,7 +1,7 @@
 #pragma once
 // The records of the room list and of room entry.
 
-#include "link/FixedRecord.h"
+#include "protocol/FixedRecord.h"
 
 namespace orv {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Little-endian fields and short strings, the forms data takes inside packets and fixed-size records.
 
-#include "platform/Windows1252.h"
+#include "protocol/Windows1252.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "link/CommandCatalogue.h"
+#include "protocol/CommandCatalogue.h"
 
 #include <array>
 #include <string>
@@ -13,7 +13,7 @@ using enum THandlerGroup;
 constexpr TCommandInfo kCommands[] = {
 #define ORV_COMMAND(code, name, direction, connection, group, playback)                                      \
     TCommandInfo{code, #name, direction, connection, group, playback},
-#include "link/CommandTable.def"
+#include "protocol/CommandTable.def"
 #undef ORV_COMMAND
 };
 

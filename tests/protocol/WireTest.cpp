@@ -1,8 +1,8 @@
-#include "link/FixedRecord.h"
-#include "link/PacketHeader.h"
-#include "link/PayloadReader.h"
-#include "link/Stamp.h"
-#include "platform/Windows1252.h"
+#include "protocol/FixedRecord.h"
+#include "protocol/PacketHeader.h"
+#include "protocol/PayloadReader.h"
+#include "protocol/Stamp.h"
+#include "protocol/Windows1252.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // The records of the sign-in exchanges: version, sign-in, the own account and the start-up information.
 // Each keeps its exact byte image; accessors name the fields the client reads or fills.
 
-#include "link/FixedRecord.h"
+#include "protocol/FixedRecord.h"
 
 namespace orv {
 

@@ -3,7 +3,7 @@
 // Bytes the client does not interpret survive a read and a write unchanged. Offsets are checked at compile
 // time.
 
-#include "link/PayloadReader.h"
+#include "protocol/PayloadReader.h"
 
 #include <QByteArray>
 #include <QString>

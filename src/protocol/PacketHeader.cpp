@@ -1,7 +1,7 @@
-#include "link/PacketHeader.h"
+#include "protocol/PacketHeader.h"
 
-#include "link/Stamp.h"
-#include "link/WireFormat.h"
+#include "protocol/Stamp.h"
+#include "protocol/WireFormat.h"
 
 #include <stdexcept>
 

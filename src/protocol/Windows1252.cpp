@@ -1,4 +1,4 @@
-#include "platform/Windows1252.h"
+#include "protocol/Windows1252.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // The one bounds-checked reader every handler and record decoder uses. Reading past the end throws
 // EPayloadError, and the caller drops the packet.
 
-#include "link/WireFormat.h"
+#include "protocol/WireFormat.h"
 
 #include <QByteArray>
 #include <QString>

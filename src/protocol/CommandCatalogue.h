@@ -10,7 +10,7 @@ namespace orv {
 
 enum TCommandCode : std::uint16_t {
 #define ORV_COMMAND(code, name, direction, connection, group, playback) name = code,
-#include "link/CommandTable.def"
+#include "protocol/CommandTable.def"
 #undef ORV_COMMAND
 };
 

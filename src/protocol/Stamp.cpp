@@ -1,4 +1,4 @@
-#include "link/Stamp.h"
+#include "protocol/Stamp.h"
 
 #include <cmath>
 

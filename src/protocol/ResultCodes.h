@@ -1,0 +1,27 @@
+#pragma once
+// The one set of result codes: what the server answers in a header's ResultCode, and the codes the client
+// makes itself for failures of its own (connection, operation, audio engine).
+
+#include <cstdint>
+
+namespace orv::ResultCode {
+
+constexpr std::uint16_t Success = 0;
+constexpr std::uint16_t WrongCredentials = 1;
+constexpr std::uint16_t NotPermitted = 3;
+constexpr std::uint16_t StillUnavailable = 7;
+constexpr std::uint16_t TemporarilyUnavailable = 8;
+constexpr std::uint16_t RoomExpired = 9;
+constexpr std::uint16_t Blocked = 10;
+constexpr std::uint16_t ConnectionFailed = 13; // the client's own: no connection to the server
+constexpr std::uint16_t InvalidRoom = 18;
+constexpr std::uint16_t VersionTooOld = 21;
+constexpr std::uint16_t AccountExpired = 28;
+constexpr std::uint16_t OperationFailed = 33;   // the client's own: an exchange broke off
+constexpr std::uint16_t AudioEngineFailed = 35; // the client's own: no audio engine
+constexpr std::uint16_t RoomFull = 51;
+constexpr std::uint16_t NoFreeMicrophone = 54;
+// The highest code with a text of its own.
+constexpr std::uint16_t Last = 56;
+
+} // namespace orv::ResultCode

@@ -1,0 +1,19 @@
+#include "protocol/SessionMessages.h"
+
+#include "protocol/WireFormat.h"
+
+namespace orv {
+
+TTimeZoneReport TTimeZoneReport::ForLocalTime(const QDateTime& local) {
+    return {-local.offsetFromUtc() / 60};
+}
+
+QByteArray TTimeZoneReport::encode() const {
+    return wire::bytesOf(bias);
+}
+
+TTimeZoneReport TTimeZoneReport::decode(PayloadReader& reader) {
+    return {reader.i32()};
+}
+
+} // namespace orv

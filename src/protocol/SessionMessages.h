@@ -1,0 +1,23 @@
+#pragma once
+// Messages of a running session that belong to no subsystem. The heartbeat (client), the probe and the
+// duplicate sign-in notice (server) are header-only.
+
+#include "protocol/PayloadReader.h"
+
+#include <QByteArray>
+#include <QDateTime>
+
+namespace orv {
+
+// cmTimeZone: the local time-zone bias in minutes, UTC minus local time, daylight saving included.
+struct TTimeZoneReport {
+    static constexpr std::size_t kSize = 4;
+
+    std::int32_t bias = 0;
+
+    static TTimeZoneReport ForLocalTime(const QDateTime& local = QDateTime::currentDateTime());
+    QByteArray encode() const;
+    static TTimeZoneReport decode(PayloadReader& reader);
+};
+
+} // namespace orv
