@@ -119,10 +119,11 @@ void TfMain::buildCentre() {
     auto* side = new QVBoxLayout(m_sideColumn);
     side->setContentsMargins(0, 0, 0, 0);
     side->addWidget(header("Participant List"));
-    auto* participants = new QWidget;
-    participants->setObjectName("participantListHost");
-    participants->setLayout(new QVBoxLayout);
-    side->addWidget(participants, 2);
+    m_participants = new QWidget;
+    m_participants->setObjectName("participantListHost");
+    m_participants->setLayout(new QVBoxLayout);
+    m_participants->layout()->setContentsMargins(0, 0, 0, 0);
+    side->addWidget(m_participants, 2);
     auto* counters = new QLabel("Hands Up: 0    YES: 0    NO: 0");
     counters->setObjectName("rosterCounters");
     side->addWidget(counters);
@@ -154,33 +155,39 @@ void TfMain::buildStatusBar() {
     statusBar()->addPermanentWidget(m_uplink);
 }
 
-void TfMain::RegisterMessageHandler(int n, MessageHandler handler) {
-    m_handlers[n] = std::move(handler);
-}
-
 bool TfMain::event(QEvent* event) {
-    if (event->type() != TAppMessageEvent::eventType())
-        return QMainWindow::event(event);
-    const auto* message = static_cast<TAppMessageEvent*>(event);
-    const auto it = m_handlers.find(message->n);
-    if (it == m_handlers.end())
-        return true;
-    try {
-        it->second(message->wParam, message->lParam);
-    } catch (const std::exception& e) {
-        qWarning() << "message" << message->n << "handler failed:" << e.what();
-    } catch (...) {
-        qWarning() << "message" << message->n << "handler failed";
-    }
-    return true;
+    return m_router.Route(event) || QMainWindow::event(event);
 }
 
-void TfMain::SetViewWidget(std::int32_t view, QWidget* widget) {
+void TfMain::InstallView(std::int32_t view, QWidget* widget) {
+    if (view < 0 || view >= m_views->count())
+        return;
     QWidget* old = m_views->widget(view);
     m_views->insertWidget(view, widget);
     m_views->removeWidget(old);
     old->deleteLater();
     m_views->setCurrentIndex(m_currentView);
+}
+
+void TfMain::InstallNavigationPage(TNavigationPage page, QWidget* widget) {
+    const int index = int(page);
+    if (index < 0 || index >= m_navigation->count())
+        return;
+    const QString title = m_navigation->itemText(index);
+    QWidget* old = m_navigation->widget(index);
+    m_navigation->removeItem(index);
+    m_navigation->insertItem(index, widget, title);
+    old->deleteLater();
+}
+
+void TfMain::InstallParticipantList(QWidget* widget) {
+    QLayout* layout = m_participants->layout();
+    while (QLayoutItem* item = layout->takeAt(0)) {
+        if (QWidget* old = item->widget())
+            old->deleteLater();
+        delete item;
+    }
+    layout->addWidget(widget);
 }
 
 void TfMain::ShowView(std::int32_t view) {

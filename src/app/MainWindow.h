@@ -2,12 +2,13 @@
 // TfMain: the session's frame. Hosts the three main views, the side column and the status bar, and receives
 // the application messages that threads and the session post to it, routing each to its handler.
 
+#include "platform/MessageRouter.h"
+#include "session/MainPanes.h"
+
 #include <QDateTime>
 #include <QMainWindow>
 
 #include <cstdint>
-#include <functional>
-#include <map>
 
 class QActionGroup;
 class QLabel;
@@ -21,19 +22,22 @@ namespace orv {
 
 class IDialogs;
 
-class TfMain : public QMainWindow {
+class TfMain : public QMainWindow, public IMainPanes {
     Q_OBJECT
 public:
-    using MessageHandler = std::function<void(std::intptr_t wParam, std::intptr_t lParam)>;
+    using MessageHandler = TMessageRouter::Handler;
     enum NavigationPage { TextChatPage = 0, PowerPointPage = 1, NotesPage = 2 };
 
     explicit TfMain(IDialogs& dialogs, QWidget* parent = nullptr);
 
     // Each subsystem routes the application messages it owns; numbers without a handler do nothing.
-    void RegisterMessageHandler(int n, MessageHandler handler);
+    void RegisterMessageHandler(int n, MessageHandler handler) { m_router.Register(n, std::move(handler)); }
+    TMessageRouter& Router() { return m_router; }
 
-    // The room area: a subsystem installs its window as the widget of its view.
-    void SetViewWidget(std::int32_t view, QWidget* widget);
+    // IMainPanes: where subsystems install their windows.
+    void InstallView(std::int32_t view, QWidget* widget) override;
+    void InstallNavigationPage(TNavigationPage page, QWidget* widget) override;
+    void InstallParticipantList(QWidget* widget) override;
     void ShowView(std::int32_t view);
     std::int32_t CurrentView() const { return m_currentView; }
     QString ViewHeader() const;
@@ -80,7 +84,8 @@ private:
     void updateSessionClock();
 
     IDialogs& m_dialogs;
-    std::map<int, MessageHandler> m_handlers;
+    TMessageRouter m_router;
+    QWidget* m_participants = nullptr;
     QStackedWidget* m_views = nullptr;
     QPushButton* m_viewHeader = nullptr;
     QToolBox* m_navigation = nullptr;

@@ -3,13 +3,13 @@
 #include "app/AboutBox.h"
 #include "app/AudioDeviceNames.h"
 #include "app/DesktopRegistration.h"
+#include "app/MainViews.h"
 #include "app/MainWindow.h"
-#include "app/RoomListWindow.h"
-#include "app/SignInWindow.h"
+#include "app/SignInModule.h"
 #include "app/StatusTexts.h"
-#include "app/WelcomeWindow.h"
 #include "link/ErrorMessages.h"
 #include "platform/AppMessageIds.h"
+#include "platform/Clock.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -18,15 +18,25 @@
 #include <QUrl>
 
 namespace orv {
+namespace {
+
+// Until voice and application sharing run in a session, what the settings window sets in motion does nothing.
+class TNoSettingsEffects final : public ISettingsEffects {
+public:
+    void SetMicrophoneCount(int) override {}
+    void SetAudioCodec(int) override {}
+    void ReconnectVoice() override {}
+    void ApplyAudioBufferSize(int) override {}
+    void ApplySharingRefreshRate(int) override {}
+};
+
+} // namespace
 
 TDM::TDM(TfMain& main, TStartOptions options)
     : QObject(&main), m_main(main), m_options(std::move(options)), m_dialogs(&main), m_store(),
       m_mainSink(&main), m_link(m_connection, m_dispatcher, m_mainSink, &main), m_sender(m_link, m_state),
-      m_signIn(m_connection, m_link, m_state, m_mainSink, *this, m_store, {}),
-      m_views([this](std::uint16_t command, const QByteArray& payload) { m_sender.Send(command, payload); },
-              [this](std::int32_t view) { m_main.ShowView(view); },
-              // Moderators lead; so will the holder of the public board, once boards are shared.
-              [this] { return m_state.account.IsModerator(); }) {
+      m_shell(main, m_progress, m_dialogs, [this] { openSettings(TfrmSettings::ConnectionPage); }),
+      m_context{m_state, m_sender, m_dialogs, m_progress, main, m_mainSink, SystemClock::instance()} {
     WriteIdentitySettings(m_store, m_options.programFile);
     m_folders = TProgramFolders::Prepare(m_options.programFolder);
     m_recordingStem = RecordingNameStem();
@@ -36,27 +46,24 @@ TDM::TDM(TfMain& main, TStartOptions options)
                                   TFileType{"or5", "Orvane Live 5 Recorded Session"}})
         RegisterFileType(m_options.programFile, type);
 
-    m_signIn.RegisterHandlers(m_dispatcher);
-    m_views.RegisterHandlers(m_dispatcher);
-    routeMessages();
-
-    connect(&m_main, &TfMain::settingsRequested, this, &TDM::openSettings);
-    connect(&m_main, &TfMain::viewSelected, this, [this](std::int32_t view) { m_views.SelectView(view); });
-    connect(&m_main, &TfMain::connectionSpeedChosen, this, [this](std::int32_t speed) {
-        m_link.SetConnectionSpeed(speed);
-        m_settings.ConnectionSpeed = speed;
-        m_store.WriteInteger("", "ConnectionSpeedBytesPerSec", speed);
-        m_store.Flush();
-    });
-    connect(&m_main, &TfMain::themeChosen, this, [this](std::int32_t theme) {
-        m_main.ApplyTheme(theme);
-        m_settings.ColorTheme = theme;
-        m_store.WriteInteger("", "ColorTheme", theme);
-        m_store.Flush();
-    });
-    connect(&m_main, &TfMain::aboutRequested, this, [this] { TfrmAbout(&m_main).exec(); });
-    connect(&m_main, &TfMain::helpRequested, this, [] { QDesktopServices::openUrl(QUrl(SupportAddress())); });
-    connect(&m_main, &TfMain::closed, this, [] { QCoreApplication::quit(); });
+    const TSignInModuleParts signInParts{main,
+                                         m_connection,
+                                         m_link,
+                                         m_state,
+                                         m_mainSink,
+                                         m_shell,
+                                         m_store,
+                                         m_settings,
+                                         m_folders,
+                                         m_roomEntrySteps,
+                                         m_options.preferredServer};
+    m_modules = CreateModules({main, m_context, m_link}, signInParts, m_signIn);
+    for (const auto& module : m_modules) {
+        module->RegisterHandlers(m_dispatcher);
+        module->RegisterMessages(m_main.Router());
+        module->RegisterRoomEntry(m_roomEntrySteps);
+    }
+    connectMainWindow();
 }
 
 TDM::~TDM() {
@@ -72,40 +79,29 @@ void TDM::EndSession() {
     if (m_ended)
         return;
     m_ended = true;
+    for (const auto& module : m_modules)
+        module->EndSession();
     m_link.StopReader();
     m_link.StopWriter();
 }
 
-void TDM::routeMessages() {
-    m_main.RegisterMessageHandler(MainMsg::ShowChatPane, [this](std::intptr_t, std::intptr_t) {
-        m_main.ShowNavigationPage(TfMain::TextChatPage);
+void TDM::connectMainWindow() {
+    connect(&m_main, &TfMain::settingsRequested, this, &TDM::openSettings);
+    connect(&m_main, &TfMain::connectionSpeedChosen, this, [this](std::int32_t speed) {
+        m_link.SetConnectionSpeed(speed);
+        m_settings.ConnectionSpeed = speed;
+        m_store.WriteInteger("", "ConnectionSpeedBytesPerSec", speed);
+        m_store.Flush();
     });
-    m_main.RegisterMessageHandler(MainMsg::RoomEntered, [this](std::intptr_t code, std::intptr_t) {
-        TRoomEntrySequence(m_signIn, m_state, m_mainSink, *this, m_launch.mode == TLaunchMode::Join)
-            .Run(int(code));
-        m_main.SetInRoom(m_state.inRoom);
+    connect(&m_main, &TfMain::themeChosen, this, [this](std::int32_t theme) {
+        m_main.ApplyTheme(theme);
+        m_settings.ColorTheme = theme;
+        m_store.WriteInteger("", "ColorTheme", theme);
+        m_store.Flush();
     });
-    m_main.RegisterMessageHandler(MainMsg::RoomListLoaded,
-                                  [this](std::intptr_t code, std::intptr_t) { onRoomList(int(code)); });
-    m_main.RegisterMessageHandler(MainMsg::UplinkProgress, [this](std::intptr_t bytes, std::intptr_t) {
-        m_main.ShowUplink(bytes, m_link.OverflowSize());
-    });
-}
-
-TSignInOptions TDM::signInOptions() const {
-    TSignInOptions o;
-    o.programFolder = m_folders.program;
-    o.proxy = {m_settings.UseProxy,
-               m_settings.SocksVersion,
-               m_settings.ProxyHost,
-               std::uint16_t(m_settings.ProxyPort),
-               m_settings.ProxyAuthentication,
-               m_settings.ProxyUserName,
-               m_settings.ProxyPassword};
-    o.connectionSpeed = m_settings.ConnectionSpeed;
-    o.viaSignInWindow = m_launch.mode == TLaunchMode::SignInWindow;
-    o.playbackMode = m_launch.mode == TLaunchMode::PlayFromServer;
-    return o;
+    connect(&m_main, &TfMain::aboutRequested, this, [this] { TfrmAbout(&m_main).exec(); });
+    connect(&m_main, &TfMain::helpRequested, this, [] { QDesktopServices::openUrl(QUrl(SupportAddress())); });
+    connect(&m_main, &TfMain::closed, this, [] { QCoreApplication::quit(); });
 }
 
 void TDM::prepareMainWindow() {
@@ -124,141 +120,23 @@ void TDM::prepareMainWindow() {
 void TDM::Start() {
     prepareMainWindow();
     m_launch = ParseLaunchArgument(m_options.launchArgument);
-    QTimer::singleShot(1000, this, &TDM::continueStart);
-}
-
-void TDM::continueStart() {
-    m_signIn.SetCredentials(m_launch.values.userName, m_launch.values.password);
-    TServerAddress server{m_launch.values.host, std::uint16_t(std::max(0, m_launch.values.port))};
-
-    if (m_launch.mode == TLaunchMode::LocalFile || m_launch.mode == TLaunchMode::PlayFromAddress ||
-        m_launch.mode == TLaunchMode::PlayFromServer) {
-        m_dialogs.Error("Recorded sessions cannot be played by this version of Orvane Live Browser.");
-        RequestQuit(-1);
-        return;
-    }
-    if (m_launch.mode == TLaunchMode::SignInWindow) {
-        TfrmSignIn window(m_store, m_options.preferredServer.isEmpty()
-                                       ? QStringList{}
-                                       : QStringList{m_options.preferredServer});
-        window.setPreferredServer(m_options.preferredServer);
-        connect(&window, &TfrmSignIn::connectionSettingsRequested, this, &TDM::OpenConnectionSettings);
-        connect(&window, &TfrmSignIn::helpRequested, this,
-                [] { QDesktopServices::openUrl(QUrl(SupportAddress() + "?topic=whatserver")); });
-        TSignInValues values;
-        if (!window.ShowSignIn(values)) {
-            RequestQuit(-1);
-            return;
-        }
-        server = values.server;
-        m_signIn.SetCredentials(values.userName, values.password);
-    }
-    startLive(server);
-}
-
-void TDM::startLive(const TServerAddress& server) {
-    try {
-        m_signIn.Options() = signInOptions();
-        if (!m_signIn.StartSession(server.host, server.port)) {
-            m_progress.Hide();
-            return;
-        }
-        m_signIn.SendTimeZone();
-        if (m_launch.mode == TLaunchMode::Join) {
-            const std::int32_t room = m_launch.values.room;
-            QTimer::singleShot(1000, this, [this, room] { m_signIn.EnterRoom(room); });
-        } else {
-            m_signIn.RequestRoomList();
-        }
-    } catch (const std::exception& e) {
-        m_dialogs.Error(QString::fromStdString(e.what()) +
-                        " Unable to launch Orvane Live Browser. Please contact the server administrator for "
-                        "support...");
-        m_progress.Hide();
-        RequestQuit(0);
-    }
-}
-
-void TDM::onRoomList(int resultCode) {
-    m_signIn.OnRoomListReported(resultCode, [this] {
-        TfrmRoomList window(m_state.serverHost, m_state.account, m_state.startup, m_state.bannerPath,
-                            m_folders.userImages);
-        connect(&window, &TfrmRoomList::vendorSiteRequested, this,
-                [] { QDesktopServices::openUrl(QUrl(SupportAddress())); });
-        for (const TRoomListEntry& entry : m_state.roomList)
-            window.AddRoom(entry);
-        m_progress.Hide();
-        return window.ChooseRoom();
-    });
+    m_state.launchMode = m_launch.mode;
+    QTimer::singleShot(1000, this, [this] { m_signIn->Begin(m_launch); });
 }
 
 void TDM::openSettings(int page) {
     TSettingsWindowContext context;
     context.inRoom = m_state.inRoom;
-    context.moderator = m_state.account.IsModerator();
+    context.moderator = m_state.IsModerator();
     context.microphones = m_state.microphoneCount;
     context.codec = m_state.audioCodec;
     context.audioOutputs = AudioOutputNames();
     context.audioInputs = AudioInputNames();
-    TfrmSettings window(m_settings, m_store, m_folders.program, context, *this, m_dialogs, &m_main);
+    TNoSettingsEffects effects;
+    TfrmSettings window(m_settings, m_store, m_folders.program, context, effects, m_dialogs, &m_main);
     window.LoadAndFill(TfrmSettings::Page(page));
     window.exec();
     SetSupportAddress(m_settings.HelpURL);
-}
-
-void TDM::OpenFile(const QString& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
-void TDM::OpenConnectionSettings() {
-    openSettings(TfrmSettings::ConnectionPage);
-}
-
-void TDM::RequestQuit(int exitCode) {
-    // Leaves every running event loop, modal windows' included.
-    QTimer::singleShot(0, qApp, [exitCode] { QCoreApplication::exit(exitCode); });
-}
-
-void TDM::SetCaption(const QString& text) {
-    m_main.setWindowTitle(text);
-}
-void TDM::SetServerPanel(const QString& text) {
-    m_main.SetServerPanel(text);
-}
-void TDM::SetRoomPanel(const QString& text) {
-    m_main.SetRoomPanel(text);
-}
-
-void TDM::ShowMainWindow() {
-    m_progress.Hide();
-    m_main.FitToWorkArea();
-    m_main.show();
-}
-
-void TDM::CloseMainWindow() {
-    m_main.ForceClose();
-}
-
-void TDM::StartSessionClock() {
-    m_main.StartSessionClock(m_state.room.Number(), m_state.room.Name(), m_state.sessionStart);
-}
-
-void TDM::RequestCurrentView() {
-    m_views.RequestCurrentView();
-}
-
-void TDM::ShowWelcomePage(const QString& address) {
-    auto* welcome = new TfrmWelcome(QUrl(address), &m_main);
-    const QRect area = m_main.centralWidget() ? m_main.centralWidget()->geometry() : m_main.rect();
-    welcome->resize(area.size() * 3 / 4);
-    if (const QScreen* screen = QApplication::primaryScreen())
-        welcome->move(screen->availableGeometry().center() - welcome->rect().center());
-    welcome->show();
-}
-
-void TDM::BringToFront() {
-    m_main.raise();
-    m_main.activateWindow();
 }
 
 } // namespace orv

@@ -1,31 +1,32 @@
 #pragma once
-// TDM: the session module. Created once at start-up, it owns the control connection, the session link, the
-// dispatcher and every subsystem's session state, runs the start-up sequence and ends the session in order.
+// TDM: the central session module. Created once at start-up, it prepares the folders, the settings and the
+// desktop registration, owns the control connection and the shared session state, builds the subsystem
+// modules in their fixed order and ends the session in order. It holds no subsystem's state or handlers.
 
 #include "app/LaunchLink.h"
-#include "app/MainViews.h"
 #include "app/MessageBoxDialogs.h"
+#include "app/ModuleList.h"
 #include "app/ProgramFolders.h"
 #include "app/ProgressWindow.h"
-#include "app/ServerText.h"
 #include "app/Settings.h"
 #include "app/SettingsWindow.h"
+#include "app/ShellServices.h"
 #include "link/Dispatcher.h"
-#include "link/RoomEntrySequence.h"
 #include "link/SessionLink.h"
 #include "link/SessionSender.h"
 #include "link/SessionState.h"
-#include "link/SignInSession.h"
 #include "platform/AppMessage.h"
 #include "platform/SettingsStore.h"
 #include "platform/TcpClient.h"
+#include "session/RoomEntrySteps.h"
+#include "session/SessionContext.h"
 
 #include <QObject>
-#include <QPointer>
 
 namespace orv {
 
 class TfMain;
+class TSignInModule;
 
 struct TStartOptions {
     QString launchArgument;  // the program's first argument
@@ -34,7 +35,7 @@ struct TStartOptions {
     QString programFolder;   // the per-user application data folder
 };
 
-class TDM final : public QObject, public ISignInShell, public IRoomEntryHooks, public ISettingsEffects {
+class TDM final : public QObject {
     Q_OBJECT
 public:
     TDM(TfMain& main, TStartOptions options);
@@ -42,46 +43,16 @@ public:
 
     // The main window's start-up sequence; runs from the event loop.
     void Start();
-    // Ends the session: the reader and the writer stop, in that order.
+    // Ends the session: every module's own end, then the reader and the writer, in that order.
     void EndSession();
 
     const TProgramFolders& Folders() const { return m_folders; }
-    TSignInSession& SignIn() { return m_signIn; }
     TLaunchMode LaunchMode() const { return m_launch.mode; }
-
-    // ISignInShell
-    IProgress& Progress() override { return m_progress; }
-    IDialogs& Dialogs() override { return m_dialogs; }
-    void OpenFile(const QString& path) override;
-    void OpenConnectionSettings() override;
-    void RequestQuit(int exitCode) override;
-    void SetCaption(const QString& text) override;
-    void SetServerPanel(const QString& text) override;
-    void SetRoomPanel(const QString& text) override;
-
-    // IRoomEntryHooks
-    void ShowMainWindow() override;
-    void CloseMainWindow() override;
-    void StartSessionClock() override;
-    void RequestCurrentView() override;
-    void ShowWelcomePage(const QString& address) override;
-    void BringToFront() override;
-
-    // ISettingsEffects: the voice and sharing subsystems act on these once they run in this session.
-    void SetMicrophoneCount(int) override {}
-    void SetAudioCodec(int) override {}
-    void ReconnectVoice() override {}
-    void ApplyAudioBufferSize(int) override {}
-    void ApplySharingRefreshRate(int) override {}
 
 private:
     void prepareMainWindow();
-    void continueStart();
-    void startLive(const TServerAddress& server);
-    void routeMessages();
+    void connectMainWindow();
     void openSettings(int page);
-    void onRoomList(int resultCode);
-    TSignInOptions signInOptions() const;
 
     TfMain& m_main;
     TStartOptions m_options;
@@ -99,8 +70,11 @@ private:
     TSessionLink m_link;
     TSessionState m_state;
     TSessionSender m_sender;
-    TSignInSession m_signIn;
-    TMainViews m_views;
+    TShellServices m_shell;
+    TSessionContext m_context;
+    TRoomEntrySteps m_roomEntrySteps;
+    TSignInModule* m_signIn = nullptr;
+    TModuleList m_modules;
     bool m_ended = false;
 };
 

@@ -1,5 +1,4 @@
 #include "link/ErrorMessages.h"
-#include "link/RoomEntrySequence.h"
 #include "link/SignInSession.h"
 #include "platform/AppMessageIds.h"
 #include "platform/Scramble.h"
@@ -61,16 +60,6 @@ server::ServerConfig serverConfig() {
     c.rooms[300] = closed;
     return c;
 }
-
-struct RecordingHooks final : IRoomEntryHooks {
-    void ShowMainWindow() override { calls << "show"; }
-    void CloseMainWindow() override { calls << "close"; }
-    void StartSessionClock() override { calls << "clock"; }
-    void RequestCurrentView() override { calls << "view"; }
-    void ShowWelcomePage(const QString& address) override { calls << "welcome " + address; }
-    void BringToFront() override { calls << "front"; }
-    QStringList calls;
-};
 
 // A client's sign-in chain wired to a real connection, session link and dispatcher.
 struct Client {
@@ -154,18 +143,6 @@ TEST_F(SignInFixture, SignsInListsRoomsAndEntersOne) {
     EXPECT_EQ(client.state.bulkPort, 5002);
     EXPECT_EQ(client.state.audioCodec, 2);
     EXPECT_EQ(client.state.microphoneCount, 3);
-
-    RecordingHooks hooks;
-    client.sink.clear();
-    TRoomEntrySequence(*client.session, client.state, client.sink, hooks, false).Run(0);
-    EXPECT_TRUE(client.state.inRoom);
-    EXPECT_EQ(client.shell.roomPanel, " Room 100: Physics 101");
-    EXPECT_EQ(hooks.calls,
-              (QStringList{"show", "clock", "view", "welcome http://127.0.0.1:1/welcome", "front"}));
-    EXPECT_EQ(client.sink.all(),
-              (std::vector<test::PostedMessage>{{MainMsg::ShowChatPane, 0, 0},
-                                                {MainMsg::ChatPermissions, 3, 0},
-                                                {MainMsg::LinkState, LinkStateValue::Up, 0}}));
 }
 
 TEST_F(SignInFixture, RefusedRoomEntryKeepsTheRecords) {
@@ -180,25 +157,6 @@ TEST_F(SignInFixture, RefusedRoomEntryKeepsTheRecords) {
     EXPECT_EQ(client.sink.withNumber(MainMsg::RoomEntered)[0].wParam, 7);
     EXPECT_EQ(client.state.account, accountBefore);
     EXPECT_EQ(client.state.room, roomBefore);
-
-    for (bool joinLink : {false, true}) {
-        RecordingHooks hooks;
-        client.sink.clear();
-        client.shell.dialogs.shown.clear();
-        TRoomEntrySequence(*client.session, client.state, client.sink, hooks, joinLink).Run(7);
-        EXPECT_EQ(
-            client.shell.dialogs.shown,
-            QStringList{"error: Access Denied ! [with message code: 7]\r\nError description is: \r\nThis "
-                        "session is still unavailable."});
-        EXPECT_FALSE(client.state.inRoom);
-        if (joinLink) {
-            EXPECT_EQ(hooks.calls, (QStringList{"show", "close"}));
-        } else {
-            EXPECT_EQ(hooks.calls, QStringList{"show"});
-            EXPECT_EQ(client.sink.withNumber(MainMsg::LinkState)[0].wParam, LinkStateValue::RoomEntryRefused);
-            ASSERT_TRUE(client.waitFor(MainMsg::RoomListLoaded)) << "the room list is requested again";
-        }
-    }
 }
 
 TEST_F(SignInFixture, WrongPasswordShowsTheAccessDeniedMessageAndEnds) {

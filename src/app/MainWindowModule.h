@@ -1,0 +1,26 @@
+#pragma once
+// The main window's own part of a session: the chat pane and uplink messages, and its steps of room entry
+// (showing the chat pane, reporting the link up, coming to the front).
+
+#include "session/Module.h"
+
+namespace orv {
+
+class IMessageSink;
+class TfMain;
+class TSessionLink;
+
+class TMainWindowModule final : public ISessionModule {
+public:
+    TMainWindowModule(TfMain& main, TSessionLink& link, IMessageSink& mainWindow);
+
+    void RegisterMessages(TMessageRouter& mainWindow) override;
+    void RegisterRoomEntry(TRoomEntrySteps& steps) override;
+
+private:
+    TfMain& m_main;
+    TSessionLink& m_link;
+    IMessageSink& m_mainWindow;
+};
+
+} // namespace orv

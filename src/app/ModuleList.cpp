@@ -1,0 +1,23 @@
+#include "app/ModuleList.h"
+
+#include "app/MainViewsModule.h"
+#include "app/MainWindowModule.h"
+#include "app/SignInModule.h"
+#include "app/WelcomeModule.h"
+#include "session/SessionContext.h"
+
+namespace orv {
+
+TModuleList CreateModules(const TModuleListParts& parts, const TSignInModuleParts& signInParts,
+                          TSignInModule*& signIn) {
+    TModuleList modules;
+    auto signInModule = std::make_unique<TSignInModule>(signInParts);
+    signIn = signInModule.get();
+    modules.push_back(std::move(signInModule));
+    modules.push_back(std::make_unique<TMainWindowModule>(parts.main, parts.link, parts.context.mainWindow));
+    modules.push_back(std::make_unique<TMainViewsModule>(parts.main, parts.context));
+    modules.push_back(std::make_unique<TWelcomeModule>(parts.main, parts.context.state));
+    return modules;
+}
+
+} // namespace orv

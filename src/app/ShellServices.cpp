@@ -1,0 +1,38 @@
+#include "app/ShellServices.h"
+
+#include "app/MainWindow.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QTimer>
+#include <QUrl>
+
+namespace orv {
+
+TShellServices::TShellServices(TfMain& main, IProgress& progress, IDialogs& dialogs,
+                               std::function<void()> openConnectionSettings)
+    : m_main(main), m_progress(progress), m_dialogs(dialogs),
+      m_openConnectionSettings(std::move(openConnectionSettings)) {}
+
+void TShellServices::OpenFile(const QString& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void TShellServices::RequestQuit(int exitCode) {
+    // Leaves every running event loop, modal windows' included.
+    QTimer::singleShot(0, qApp, [exitCode] { QCoreApplication::exit(exitCode); });
+}
+
+void TShellServices::SetCaption(const QString& text) {
+    m_main.setWindowTitle(text);
+}
+
+void TShellServices::SetServerPanel(const QString& text) {
+    m_main.SetServerPanel(text);
+}
+
+void TShellServices::SetRoomPanel(const QString& text) {
+    m_main.SetRoomPanel(text);
+}
+
+} // namespace orv

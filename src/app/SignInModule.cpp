@@ -1,0 +1,155 @@
+#include "app/SignInModule.h"
+
+#include "app/MainWindow.h"
+#include "app/ProgramFolders.h"
+#include "app/ProgressWindow.h"
+#include "app/RoomListWindow.h"
+#include "app/Settings.h"
+#include "app/ShellServices.h"
+#include "app/SignInWindow.h"
+#include "link/ErrorMessages.h"
+#include "platform/AppMessageIds.h"
+#include "platform/Dialogs.h"
+#include "platform/MessageRouter.h"
+
+#include <QDesktopServices>
+#include <QTimer>
+#include <QUrl>
+
+namespace orv {
+
+TSignInModule::TSignInModule(TSignInModuleParts parts)
+    : m_parts(std::move(parts)), m_signIn(m_parts.connection, m_parts.link, m_parts.state, m_parts.mainWindow,
+                                          m_parts.shell, m_parts.store, {}) {}
+
+void TSignInModule::RegisterHandlers(TPacketDispatcher& dispatcher) {
+    m_signIn.RegisterHandlers(dispatcher);
+}
+
+void TSignInModule::RegisterMessages(TMessageRouter& router) {
+    router.Register(MainMsg::RoomEntered,
+                    [this](std::intptr_t code, std::intptr_t) { onRoomEntered(int(code)); });
+    router.Register(MainMsg::RoomListLoaded,
+                    [this](std::intptr_t code, std::intptr_t) { onRoomList(int(code)); });
+}
+
+TSignInOptions TSignInModule::options() const {
+    const TSettings& s = m_parts.settings;
+    TSignInOptions o;
+    o.programFolder = m_parts.folders.program;
+    o.proxy = {
+        s.UseProxy,      s.SocksVersion, s.ProxyHost, std::uint16_t(s.ProxyPort), s.ProxyAuthentication,
+        s.ProxyUserName, s.ProxyPassword};
+    o.connectionSpeed = s.ConnectionSpeed;
+    o.viaSignInWindow = m_launch.mode == TLaunchMode::SignInWindow;
+    o.playbackMode = m_launch.mode == TLaunchMode::PlayFromServer;
+    return o;
+}
+
+void TSignInModule::Begin(const TLaunch& launch) {
+    m_launch = launch;
+    m_parts.state.launchMode = launch.mode;
+    m_signIn.SetCredentials(launch.values.userName, launch.values.password);
+    TServerAddress server{launch.values.host, std::uint16_t(std::max(0, launch.values.port))};
+
+    if (m_parts.state.IsPlayback()) {
+        m_parts.shell.Dialogs().Error(
+            "Recorded sessions cannot be played by this version of Orvane Live Browser.");
+        m_parts.shell.RequestQuit(-1);
+        return;
+    }
+    if (launch.mode == TLaunchMode::SignInWindow) {
+        const QString& preferred = m_parts.preferredServer;
+        TfrmSignIn window(m_parts.store, preferred.isEmpty() ? QStringList{} : QStringList{preferred});
+        window.setPreferredServer(preferred);
+        connect(&window, &TfrmSignIn::connectionSettingsRequested, this,
+                [this] { m_parts.shell.OpenConnectionSettings(); });
+        connect(&window, &TfrmSignIn::helpRequested, this,
+                [] { QDesktopServices::openUrl(QUrl(SupportAddress() + "?topic=whatserver")); });
+        TSignInValues values;
+        if (!window.ShowSignIn(values)) {
+            m_parts.shell.RequestQuit(-1);
+            return;
+        }
+        server = values.server;
+        m_signIn.SetCredentials(values.userName, values.password);
+    }
+    startLive(server);
+}
+
+void TSignInModule::startLive(const TServerAddress& server) {
+    try {
+        m_signIn.Options() = options();
+        if (!m_signIn.StartSession(server.host, server.port)) {
+            m_parts.shell.Progress().Hide();
+            return;
+        }
+        m_signIn.SendTimeZone();
+        if (m_launch.mode == TLaunchMode::Join) {
+            const std::int32_t room = m_launch.values.room;
+            QTimer::singleShot(1000, this, [this, room] { m_signIn.EnterRoom(room); });
+        } else {
+            m_signIn.RequestRoomList();
+        }
+    } catch (const std::exception& e) {
+        m_parts.shell.Dialogs().Error(QString::fromStdString(e.what()) +
+                                      " Unable to launch Orvane Live Browser. Please contact the server "
+                                      "administrator for support...");
+        m_parts.shell.Progress().Hide();
+        m_parts.shell.RequestQuit(0);
+    }
+}
+
+void TSignInModule::onRoomList(int resultCode) {
+    m_signIn.OnRoomListReported(resultCode, [this] {
+        const TSessionState& state = m_parts.state;
+        TfrmRoomList window(state.serverHost, state.account, state.startup, state.bannerPath,
+                            m_parts.folders.userImages);
+        connect(&window, &TfrmRoomList::vendorSiteRequested, this,
+                [] { QDesktopServices::openUrl(QUrl(SupportAddress())); });
+        for (const TRoomListEntry& entry : state.roomList)
+            window.AddRoom(entry);
+        m_parts.shell.Progress().Hide();
+        return window.ChooseRoom();
+    });
+}
+
+void TSignInModule::onRoomEntered(int resultCode) {
+    TRoomEntrySequence(m_parts.state, *this, m_parts.steps, m_parts.mainWindow,
+                       m_launch.mode == TLaunchMode::Join)
+        .Run(resultCode);
+    m_parts.main.SetInRoom(m_parts.state.inRoom);
+}
+
+IDialogs& TSignInModule::Dialogs() {
+    return m_parts.shell.Dialogs();
+}
+
+IProgress& TSignInModule::Progress() {
+    return m_parts.shell.Progress();
+}
+
+void TSignInModule::ShowMainWindow() {
+    m_parts.shell.Progress().Hide();
+    m_parts.main.FitToWorkArea();
+    m_parts.main.show();
+}
+
+void TSignInModule::CloseMainWindow() {
+    m_parts.main.ForceClose();
+}
+
+void TSignInModule::StartSessionClock() {
+    const TSessionState& state = m_parts.state;
+    m_parts.main.StartSessionClock(state.room.Number(), state.room.Name(), state.sessionStart);
+}
+
+void TSignInModule::SetRoomPanel(const QString& text) {
+    m_parts.shell.SetRoomPanel(text);
+}
+
+void TSignInModule::RequestRoomList() {
+    m_signIn.RequestRoomList();
+}
+
+} // namespace orv

@@ -1,0 +1,69 @@
+#pragma once
+// Signing in and choosing a room as a module: the sign-in window or a launch link, the sign-in exchange,
+// the room list window, and the room entry sequence when the server answers.
+
+#include "app/LaunchLink.h"
+#include "app/RoomEntrySequence.h"
+#include "app/ServerText.h"
+#include "link/SignInSession.h"
+#include "session/Module.h"
+
+#include <QObject>
+
+namespace orv {
+
+class TfMain;
+class TcpClient;
+class TSessionLink;
+class TSettingsStore;
+class TShellServices;
+class IMessageSink;
+struct TProgramFolders;
+struct TSettings;
+
+struct TSignInModuleParts {
+    TfMain& main;
+    TcpClient& connection;
+    TSessionLink& link;
+    TSessionState& state;
+    IMessageSink& mainWindow;
+    TShellServices& shell;
+    TSettingsStore& store;
+    const TSettings& settings;
+    const TProgramFolders& folders;
+    const TRoomEntrySteps& steps;
+    QString preferredServer; // "host:port" given on the command line
+};
+
+class TSignInModule final : public QObject, public ISessionModule, private IRoomEntryShell {
+    Q_OBJECT
+public:
+    explicit TSignInModule(TSignInModuleParts parts);
+
+    void RegisterHandlers(TPacketDispatcher& dispatcher) override;
+    void RegisterMessages(TMessageRouter& mainWindow) override;
+
+    // Signs in as the launch asks: through the sign-in window, or straight from a join link.
+    void Begin(const TLaunch& launch);
+
+private:
+    void startLive(const TServerAddress& server);
+    void onRoomList(int resultCode);
+    void onRoomEntered(int resultCode);
+    TSignInOptions options() const;
+
+    // IRoomEntryShell
+    IDialogs& Dialogs() override;
+    IProgress& Progress() override;
+    void ShowMainWindow() override;
+    void CloseMainWindow() override;
+    void StartSessionClock() override;
+    void SetRoomPanel(const QString& text) override;
+    void RequestRoomList() override;
+
+    TSignInModuleParts m_parts;
+    TSignInSession m_signIn;
+    TLaunch m_launch;
+};
+
+} // namespace orv

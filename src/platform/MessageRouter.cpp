@@ -1,0 +1,36 @@
+#include "platform/MessageRouter.h"
+
+#include "platform/AppMessage.h"
+
+#include <QDebug>
+
+#include <exception>
+
+namespace orv {
+
+void TMessageRouter::Register(int n, Handler handler) {
+    m_handlers[n] = std::move(handler);
+}
+
+bool TMessageRouter::Route(QEvent* event) const {
+    if (event->type() != TAppMessageEvent::eventType())
+        return false;
+    const auto* message = static_cast<const TAppMessageEvent*>(event);
+    Deliver(message->n, message->wParam, message->lParam);
+    return true;
+}
+
+void TMessageRouter::Deliver(int n, std::intptr_t wParam, std::intptr_t lParam) const {
+    const auto it = m_handlers.find(n);
+    if (it == m_handlers.end())
+        return;
+    try {
+        it->second(wParam, lParam);
+    } catch (const std::exception& e) {
+        qWarning() << "message" << n << "handler failed:" << e.what();
+    } catch (...) {
+        qWarning() << "message" << n << "handler failed";
+    }
+}
+
+} // namespace orv

@@ -1,0 +1,26 @@
+#pragma once
+// The slots of the main window a module may fill with its own window. Only a pointer crosses this line, so
+// module logic never depends on the widget toolkit.
+
+#include <QString>
+
+#include <cstdint>
+
+class QWidget;
+
+namespace orv {
+
+enum class TNavigationPage { TextChat = 0, PowerPoint = 1, Notes = 2 };
+
+class IMainPanes {
+public:
+    virtual ~IMainPanes() = default;
+    // The window shown as one of the three main views; the main window takes ownership.
+    virtual void InstallView(std::int32_t view, QWidget* widget) = 0;
+    // The window shown on a page of the side column's navigation pane; the main window takes ownership.
+    virtual void InstallNavigationPage(TNavigationPage page, QWidget* widget) = 0;
+    // The participant list's place in the side column; the main window takes ownership.
+    virtual void InstallParticipantList(QWidget* widget) = 0;
+};
+
+} // namespace orv

@@ -1,0 +1,25 @@
+#pragma once
+// What a module gets from the session: the shared state, the way to send, and the program's surroundings.
+// Everything here outlives every module.
+
+namespace orv {
+
+class IClock;
+class IDialogs;
+class IMainPanes;
+class IMessageSink;
+class IProgress;
+class ISessionSender;
+struct TSessionState;
+
+struct TSessionContext {
+    TSessionState& state;
+    ISessionSender& sender;
+    IDialogs& dialogs;
+    IProgress& progress;
+    IMainPanes& panes;
+    IMessageSink& mainWindow; // posts application messages to the main window
+    IClock& clock;
+};
+
+} // namespace orv
