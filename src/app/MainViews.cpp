@@ -1,5 +1,7 @@
 #include "app/MainViews.h"
 
+#include "protocol/SessionMessages.h"
+
 namespace orv {
 QString ViewTitle(std::int32_t view) {
     switch (view) {
@@ -20,7 +22,7 @@ TMainViews::TMainViews(Send send, std::function<void(std::int32_t)> show, std::f
 void TMainViews::RegisterHandlers(TPacketDispatcher& dispatcher) {
     dispatcher.RegisterHandler({cmSetView, cmCurrentView}, [this](const TIncomingPacket& p) {
         auto reader = p.payload();
-        ShowView(reader.i32());
+        ShowView(TViewMessage::decode(reader).view);
     });
     dispatcher.RegisterHandler({cmViewNotice}, [](const TIncomingPacket&) {});
 }
@@ -37,11 +39,11 @@ void TMainViews::SelectView(std::int32_t view) {
     if (view < vwWhiteBoard || view > vwApplicationShare)
         return;
     if (m_leadsViews())
-        m_send(cmSetView, wire::bytesOf(view));
+        m_send(cmSetView, TViewMessage{view}.encode());
 }
 
 void TMainViews::RequestCurrentView() {
-    m_send(cmCurrentView, wire::bytesOf(std::int32_t(0)));
+    m_send(cmCurrentView, TViewMessage{0}.encode());
 }
 
 } // namespace orv

@@ -16,4 +16,12 @@ TTimeZoneReport TTimeZoneReport::decode(PayloadReader& reader) {
     return {reader.i32()};
 }
 
+QByteArray TViewMessage::encode() const {
+    return wire::bytesOf(view);
+}
+
+TViewMessage TViewMessage::decode(PayloadReader& reader) {
+    return {reader.i32()};
+}
+
 } // namespace orv

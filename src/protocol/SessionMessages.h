@@ -20,4 +20,15 @@ struct TTimeZoneReport {
     static TTimeZoneReport decode(PayloadReader& reader);
 };
 
+// cmSetView, cmCurrentView: the main view everybody sees (0 whiteboard, 1 web browser, 2 application
+// sharing); the request for the current view carries 0.
+struct TViewMessage {
+    static constexpr std::size_t kSize = 4;
+
+    std::int32_t view = 0;
+
+    QByteArray encode() const;
+    static TViewMessage decode(PayloadReader& reader);
+};
+
 } // namespace orv

@@ -119,6 +119,7 @@ TEST(SessionMessages, TimeZoneBiasIsUtcMinusLocal) {
     EXPECT_EQ(TTimeZoneReport::ForLocalTime(utc.toTimeZone(QTimeZone("America/New_York"))).bias, 240);
     EXPECT_EQ(TTimeZoneReport::ForLocalTime(utc).bias, 0);
     EXPECT_EQ(roundTrip(TTimeZoneReport{-330}, 4).bias, -330);
+    EXPECT_EQ(roundTrip(TViewMessage{2}, 4).view, 2);
 }
 
 } // namespace
