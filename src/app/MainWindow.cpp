@@ -188,6 +188,7 @@ void TfMain::InstallParticipantList(QWidget* widget) {
         delete item;
     }
     layout->addWidget(widget);
+    widget->show();
 }
 
 void TfMain::ShowView(std::int32_t view) {

@@ -1,3 +1,4 @@
+#include "app/MainViews.h"
 #include "app/MainWindow.h"
 #include "app/ProgressWindow.h"
 #include "app/RoomListWindow.h"
@@ -17,8 +18,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBox>
 
 #include <gtest/gtest.h>
 
@@ -110,6 +113,29 @@ TEST_F(MainWindowFixture, RoutesApplicationMessagesToTheirHandlers) {
     sink.post(20, 1, 1);
     test::pumpUntil([] { return false; }, 30);
     EXPECT_EQ(seen.size(), 1u) << "a detached sink drops its messages";
+}
+
+TEST_F(MainWindowFixture, ModulesInstallTheirWindowsInTheSlotsAndOutOfRangeSlotsAreRefused) {
+    window.show();
+    QPointer<QLabel> board = new QLabel("board");
+    QPointer<QLabel> chat = new QLabel("chat");
+    QPointer<QLabel> roster = new QLabel("roster");
+    window.InstallView(vwWhiteBoard, board);
+    window.InstallNavigationPage(TNavigationPage::TextChat, chat);
+    window.InstallParticipantList(roster);
+    window.ShowView(vwWhiteBoard);
+    window.ShowNavigationPage(TfMain::TextChatPage);
+    EXPECT_TRUE(board->isVisible());
+    EXPECT_TRUE(chat->isVisible());
+    EXPECT_TRUE(roster->isVisible());
+    EXPECT_EQ(window.findChild<QToolBox*>()->itemText(0), "Text Chat") << "the page keeps its title";
+
+    QLabel stray("stray");
+    window.InstallView(3, &stray);
+    window.InstallView(-1, &stray);
+    EXPECT_EQ(stray.parent(), nullptr);
+    window.ShowView(vwWebBrowser);
+    EXPECT_FALSE(board->isVisible());
 }
 
 TEST_F(MainWindowFixture, ClosingAsksOnlyInsideARoom) {
