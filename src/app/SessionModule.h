@@ -8,7 +8,7 @@
 #include "app/ProgramFolders.h"
 #include "app/ProgressWindow.h"
 #include "app/ServerText.h"
-#include "app/Settings.h"
+#include "session/Settings.h"
 #include "app/SettingsWindow.h"
 #include "link/Dispatcher.h"
 #include "link/RoomEntrySequence.h"

@@ -1,6 +1,6 @@
 #include "app/SettingsWindow.h"
 
-#include "app/SettingsChoices.h"
+#include "session/SettingsChoices.h"
 #include "platform/Dialogs.h"
 #include "voice/CodecCatalogue.h"
 

@@ -2,7 +2,7 @@
 // The settings window: loads the settings, shows them on its pages and, on OK, applies what changed and
 // saves.
 
-#include "app/Settings.h"
+#include "session/Settings.h"
 
 #include <QDialog>
 #include <QStringList>

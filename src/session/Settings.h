@@ -2,7 +2,7 @@
 // The user's settings as the session keeps them, with their defaults and checks, loaded from and saved to
 // the settings store.
 
-#include "app/ColorText.h"
+#include "session/ColorText.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "app/SettingsChoices.h"
+#include "session/SettingsChoices.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
-#include "app/Settings.h"
-#include "app/ColorText.h"
+#include "session/Settings.h"
+#include "session/ColorText.h"
 #include "platform/Scramble.h"
 #include "platform/SettingsStore.h"
 
