@@ -2,6 +2,7 @@
 
 #include "platform/Scramble.h"
 #include "platform/SettingsStore.h"
+#include "session/SettingsTable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,154 +12,95 @@ namespace {
 
 const QString kKey; // the program's own key
 
-bool within(std::int32_t v, std::int32_t low, std::int32_t high) {
-    return v >= low && v <= high;
+template <typename T> T defaultOf(const TSettingRow& row) {
+    return std::get<T>(row.defaultValue);
 }
 
-// The integer, or `fallback` when `valid` refuses it.
-template <typename Valid>
-std::int32_t readChecked(const TSettingsStore& store, const char* name, std::int32_t fallback, Valid valid) {
-    const std::int32_t v = store.ReadInteger(kKey, name);
-    return valid(v) ? v : fallback;
+template <typename T> void assignDefault(TSettings& s, T TSettings::*field, const TSettingRow& row) {
+    s.*field = defaultOf<T>(row);
 }
 
-std::int32_t positiveOr(const TSettingsStore& store, const char* name, std::int32_t fallback) {
-    return readChecked(store, name, fallback, [](std::int32_t v) { return v > 0; });
+// A text row's value: an empty stored text means the default.
+QString textOr(const QString& stored, const TSettingRow& row) {
+    return stored.isEmpty() ? defaultOf<QString>(row) : stored;
 }
 
-std::int32_t rangeOr(const TSettingsStore& store, const char* name, std::int32_t low, std::int32_t high,
-                     std::int32_t fallback) {
-    return readChecked(store, name, fallback, [=](std::int32_t v) { return within(v, low, high); });
+void loadRow(const TSettingRow& row, const TSettingsStore& store, TSettings& s) {
+    const QString name = QString::fromLatin1(row.key);
+    switch (row.form) {
+    case TStoredForm::Integer: {
+        const std::int32_t stored = store.ReadInteger(kKey, name); // -1 when missing or unreadable
+        const bool accepted = row.accepted.contains(stored);
+        s.*FieldOf<std::int32_t>(row) = accepted ? stored : defaultOf<std::int32_t>(row);
+        if (row.defaultInUse)
+            s.*row.defaultInUse = !accepted;
+        return;
+    }
+    case TStoredForm::Flag:
+        s.*FieldOf<bool>(row) = store.Exists(kKey, name) ? store.ReadFlag(kKey, name) : defaultOf<bool>(row);
+        return;
+    case TStoredForm::Text:
+        s.*FieldOf<QString>(row) = textOr(store.ReadText(kKey, name), row);
+        return;
+    case TStoredForm::ScrambledText:
+        s.*FieldOf<QString>(row) = textOr(Unscramble(store.ReadText(kKey, name)), row);
+        return;
+    case TStoredForm::ColorText:
+        s.*FieldOf<TColor>(row) = TextToColor(store.ReadText(kKey, name)).value_or(defaultOf<TColor>(row));
+        return;
+    }
 }
 
-TColor colorOr(const TSettingsStore& store, const char* name, TColor fallback) {
-    return TextToColor(store.ReadText(kKey, name)).value_or(fallback);
+void saveRow(const TSettingRow& row, const TSettings& s, TSettingsStore& store) {
+    const QString name = QString::fromLatin1(row.key);
+    switch (row.form) {
+    case TStoredForm::Integer:
+        store.WriteInteger(kKey, name, s.*FieldOf<std::int32_t>(row));
+        return;
+    case TStoredForm::Flag:
+        store.WriteFlag(kKey, name, s.*FieldOf<bool>(row));
+        return;
+    case TStoredForm::Text:
+        store.WriteText(kKey, name, s.*FieldOf<QString>(row));
+        return;
+    case TStoredForm::ScrambledText:
+        store.WriteText(kKey, name, Scramble(s.*FieldOf<QString>(row)));
+        return;
+    case TStoredForm::ColorText:
+        store.WriteText(kKey, name, ColorToText(s.*FieldOf<TColor>(row)));
+        return;
+    }
+}
+
+// Recordings need a folder that exists: fall back to the program's "Sessions" folder, create it and store it.
+void ensureRecordingsFolder(TSettingsStore& store, const QString& programFolder, TSettings& s) {
+    if (!s.RecSessionsFolder.isEmpty() && QFileInfo(s.RecSessionsFolder).isDir())
+        return;
+    s.RecSessionsFolder = QDir(programFolder).filePath("Sessions");
+    store.WriteText(kKey, "RecSessionsFolder", s.RecSessionsFolder);
+    QDir().mkpath(s.RecSessionsFolder);
 }
 
 } // namespace
 
+TSettings::TSettings() {
+    for (const TSettingRow& row : SettingRows())
+        std::visit([&](auto field) { assignDefault(*this, field, row); }, row.field);
+}
+
 TSettings LoadSettings(TSettingsStore& store, const QString& programFolder) {
     TSettings s;
-    const auto flag = [&](const char* name) { return store.ReadFlag(kKey, name); };
-    const auto text = [&](const char* name) { return store.ReadText(kKey, name); };
-
-    s.UseProxy = flag("UseProxy");
-    s.SocksVersion = rangeOr(store, "SocksVersion", 0, 3, 0);
-    s.ProxyHost = text("ProxyHost");
-    s.ProxyPort = rangeOr(store, "ProxyPort", 1, 65535, 1080);
-    s.ProxyAuthentication = flag("ProxyAuthentication");
-    s.ProxyUserName = text("ProxyUserName");
-    s.ProxyPassword = Unscramble(text("ProxyPassword"));
-    s.ConnectionSpeed = positiveOr(store, "ConnectionSpeedBytesPerSec", 0);
-    s.ConnectionSpeedIsDefault = s.ConnectionSpeed == 0;
-    if (s.ConnectionSpeedIsDefault)
-        s.ConnectionSpeed = 65536;
-    s.HelpURL = text("HelpURL");
-
-    s.ColorTheme = rangeOr(store, "ColorTheme", 0, 5, 0);
-    s.ShowChatTiming = flag("ShowChatTiming");
-    s.ChatFontSize = readChecked(store, "ChatFontSize", 8, [](std::int32_t v) { return v >= 7; });
-    s.BeepOnUserConnect = flag("BeepOnUserConnect");
-    s.BeepOnUserDisconnect = flag("BeepOnUserDisconnect");
-    s.BeepOnNewMessage = flag("BeepOnNewMessage");
-    s.BeepOnUserMotions = flag("BeepOnUserMotions");
-    s.DonPopUpChatMessages = flag("DonPopUpChatMessages");
-    s.NoPopUpsOnPostIt = flag("NoPopUpsOnPostIt");
-    s.FlashOnActions = flag("FlashOnActions");
-    s.InvitationURL = text("InvitationURL");
-
-    s.MuteSpeakersWhileTalking = flag("MuteSpeakersWhileTalking");
-    s.InputAudioQueueSize = rangeOr(store, "InuptAudioQueueSizeEx", 2, 20, 2);
-    s.PushToTalkKey = rangeOr(store, "PushToTalkKey", 0, 30, 17);
-    s.AudioOptimizeOption = rangeOr(store, "AudioOptimizeOption", 1, 4, 3);
-    s.AudioOutDeviceID = readChecked(store, "AudioOutDeviceID", 0, [](std::int32_t v) { return v >= 0; });
-    s.AudioInDeviceID = readChecked(store, "AudioInDeviceID", 0, [](std::int32_t v) { return v >= 0; });
-
-    s.DefaultVideoCaptureDriver = rangeOr(store, "DefaultVideoCaptureDriver", 0, 9, 0);
-    s.DefaultVideoCompressor = positiveOr(store, "DefaultVideoCompressor", 861293911);
-    s.VideoFrameRate = positiveOr(store, "VideoFrameRate", 3);
-    s.VideoFormatSize = readChecked(store, "VideoFormatSize", 0, [](std::int32_t v) { return v >= 0; });
-    s.VideoKFR = rangeOr(store, "VideoKFR", 1, 30, 7);
-    s.VideoBPS = rangeOr(store, "VideoBPS", 0, 65536, 7168);
-    s.VideoBitCount = rangeOr(store, "VideoBitCount", 1, 24, 24);
-
-    s.RecSessionsFolder = text("RecSessionsFolder");
-    if (s.RecSessionsFolder.isEmpty() || !QFileInfo(s.RecSessionsFolder).isDir()) {
-        s.RecSessionsFolder = QDir(programFolder).filePath("Sessions");
-        store.WriteText(kKey, "RecSessionsFolder", s.RecSessionsFolder);
-        QDir().mkpath(s.RecSessionsFolder);
-    }
-    s.RecorderUserName = text("RecorderUserName");
-    s.RecorderPassword = Unscramble(text("RecorderPassword"));
-    s.RecordOnServer = true;
-
-    s.TextBoxFont = text("TextBoxFont");
-    if (s.TextBoxFont.isEmpty())
-        s.TextBoxFont = "Arial";
-    s.TextBoxFontColor = colorOr(store, "TextBoxFontColor", kBlack);
-    s.TextBoxFontSize = positiveOr(store, "TextBoxFontSize", 12);
-    s.BoardGridSize = positiveOr(store, "BoardGridSize", 25);
-    s.DefPenWidth = positiveOr(store, "DefPenWidth", 3);
-    s.DefPenColor = colorOr(store, "DefPenColor", kBlack);
-    s.AppShareRefreshRate = positiveOr(store, "AppShare_RefreshRate", 1750);
-    s.AppShareCursorRefreshRate = positiveOr(store, "AppShare_CursorRefreshRate", 350);
-    s.AppSharePixelFormat = positiveOr(store, "AppShare_PixelFormat", 3);
-    s.AppShareOverflowSize = positiveOr(store, "AppShare_OverFlowSize", 131072);
+    for (const TSettingRow& row : SettingRows())
+        if (row.transfer != TSettingTransfer::SaveOnly)
+            loadRow(row, store, s);
+    ensureRecordingsFolder(store, programFolder, s);
     return s;
 }
 
 void SaveSettings(TSettingsStore& store, const TSettings& s) {
-    const auto integer = [&](const char* name, std::int64_t v) { store.WriteInteger(kKey, name, v); };
-    const auto flag = [&](const char* name, bool v) { store.WriteFlag(kKey, name, v); };
-    const auto text = [&](const char* name, const QString& v) { store.WriteText(kKey, name, v); };
-
-    flag("UseProxy", s.UseProxy);
-    integer("SocksVersion", s.SocksVersion);
-    text("ProxyHost", s.ProxyHost);
-    integer("ProxyPort", s.ProxyPort);
-    flag("ProxyAuthentication", s.ProxyAuthentication);
-    text("ProxyUserName", s.ProxyUserName);
-    text("ProxyPassword", Scramble(s.ProxyPassword));
-
-    integer("ColorTheme", s.ColorTheme);
-    flag("BeepOnUserConnect", s.BeepOnUserConnect);
-    flag("BeepOnUserDisconnect", s.BeepOnUserDisconnect);
-    flag("BeepOnNewMessage", s.BeepOnNewMessage);
-    flag("BeepOnUserMotions", s.BeepOnUserMotions);
-    flag("DonPopUpChatMessages", s.DonPopUpChatMessages);
-    flag("NoPopUpsOnPostIt", s.NoPopUpsOnPostIt);
-    flag("FlashOnActions", s.FlashOnActions);
-    text("InvitationURL", s.InvitationURL);
-
-    flag("MuteSpeakersWhileTalking", s.MuteSpeakersWhileTalking);
-    integer("InuptAudioQueueSizeEx", s.InputAudioQueueSize);
-    integer("PushToTalkKey", s.PushToTalkKey);
-    integer("AudioOptimizeOption", s.AudioOptimizeOption);
-    integer("AudioOutDeviceID", s.AudioOutDeviceID);
-    integer("AudioInDeviceID", s.AudioInDeviceID);
-
-    integer("DefaultVideoCaptureDriver", s.DefaultVideoCaptureDriver);
-    integer("DefaultVideoCompressor", s.DefaultVideoCompressor);
-    integer("VideoFrameRate", s.VideoFrameRate);
-    integer("VideoFormatSize", s.VideoFormatSize);
-    integer("VideoKFR", s.VideoKFR);
-    integer("VideoBPS", s.VideoBPS);
-    integer("VideoBitCount", s.VideoBitCount);
-
-    text("RecSessionsFolder", s.RecSessionsFolder);
-    text("RecorderUserName", s.RecorderUserName);
-    text("RecorderPassword", Scramble(s.RecorderPassword));
-    flag("RecordOnServer", s.RecordOnServer);
-
-    text("TextBoxFont", s.TextBoxFont);
-    text("TextBoxFontColor", ColorToText(s.TextBoxFontColor));
-    integer("TextBoxFontSize", s.TextBoxFontSize);
-    integer("BoardGridSize", s.BoardGridSize);
-    integer("DefPenWidth", s.DefPenWidth);
-    text("DefPenColor", ColorToText(s.DefPenColor));
-    integer("AppShare_RefreshRate", s.AppShareRefreshRate);
-    integer("AppShare_CursorRefreshRate", s.AppShareCursorRefreshRate);
-    integer("AppShare_PixelFormat", s.AppSharePixelFormat);
+    for (const TSettingRow& row : SettingRows())
+        if (row.transfer != TSettingTransfer::LoadOnly)
+            saveRow(row, s, store);
     store.Flush();
 }
 
