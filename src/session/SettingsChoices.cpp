@@ -1,41 +1,66 @@
 #include "session/SettingsChoices.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace orv {
+namespace {
+
+// The translation context of every text in this file.
+constexpr const char* kContext = "SettingsChoices";
+
+QString translated(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+
+} // namespace
+
+QString ChoiceText(const TChoice& choice) {
+    return translated(choice.text);
+}
 
 const std::vector<TChoice>& PushToTalkChoices() {
-    static const std::vector<TChoice> choices = {{"<Disabled>", 0}, {"Ctrl", 17}, {"Shift", 16}, {"Esc", 27}};
+    static const std::vector<TChoice> choices = {{QT_TRANSLATE_NOOP("SettingsChoices", "<Disabled>"), 0},
+                                                 {QT_TRANSLATE_NOOP("SettingsChoices", "Ctrl"), 17},
+                                                 {QT_TRANSLATE_NOOP("SettingsChoices", "Shift"), 16},
+                                                 {QT_TRANSLATE_NOOP("SettingsChoices", "Esc"), 27}};
     return choices;
 }
 
 const std::vector<TChoice>& SocksVersionChoices() {
-    static const std::vector<TChoice> choices = {
-        {"No Socks", 0}, {"Socks 4", 1}, {"Socks 4A", 2}, {"Socks 5", 3}};
+    static const std::vector<TChoice> choices = {{QT_TRANSLATE_NOOP("SettingsChoices", "No Socks"), 0},
+                                                 {QT_TRANSLATE_NOOP("SettingsChoices", "Socks 4"), 1},
+                                                 {QT_TRANSLATE_NOOP("SettingsChoices", "Socks 4A"), 2},
+                                                 {QT_TRANSLATE_NOOP("SettingsChoices", "Socks 5"), 3}};
     return choices;
 }
 
 const std::vector<TChoice>& PixelFormatChoices() {
-    static const std::vector<TChoice> choices = {{"4 bit - 16 Colors (Low quality)", 2},
-                                                 {"8 bit - 256 Colors (Medium quality)", 3},
-                                                 {"16 bit - 65535 Colors (High quality)", 5},
-                                                 {"32 bit - Highest Quality", 7}};
+    static const std::vector<TChoice> choices = {
+        {QT_TRANSLATE_NOOP("SettingsChoices", "4 bit - 16 Colors (Low quality)"), 2},
+        {QT_TRANSLATE_NOOP("SettingsChoices", "8 bit - 256 Colors (Medium quality)"), 3},
+        {QT_TRANSLATE_NOOP("SettingsChoices", "16 bit - 65535 Colors (High quality)"), 5},
+        {QT_TRANSLATE_NOOP("SettingsChoices", "32 bit - Highest Quality"), 7}};
     return choices;
 }
 
 const std::vector<TChoice>& VideoFrameRateChoices() {
-    static const std::vector<TChoice> choices = {{"Slow", 1},
-                                                 {"Average", 3},
-                                                 {"Fast (Requires a Fast Connection)", 5},
-                                                 {"10 frames per second", 10},
-                                                 {"15 frames per second", 15},
-                                                 {"30 frames per second", 30}};
+    static const std::vector<TChoice> choices = {
+        {QT_TRANSLATE_NOOP("SettingsChoices", "Slow"), 1},
+        {QT_TRANSLATE_NOOP("SettingsChoices", "Average"), 3},
+        {QT_TRANSLATE_NOOP("SettingsChoices", "Fast (Requires a Fast Connection)"), 5},
+        {QT_TRANSLATE_NOOP("SettingsChoices", "10 frames per second"), 10},
+        {QT_TRANSLATE_NOOP("SettingsChoices", "15 frames per second"), 15},
+        {QT_TRANSLATE_NOOP("SettingsChoices", "30 frames per second"), 30}};
     return choices;
 }
 
 const std::vector<TChoice>& VideoFormatSizeChoices() {
-    static const std::vector<TChoice> choices = {
-        {"160x120", 0}, {"176x144", 1}, {"320x240", 2}, {"352x288", 3}};
+    static const std::vector<TChoice> choices = {{QT_TRANSLATE_NOOP("SettingsChoices", "160x120"), 0},
+                                                 {QT_TRANSLATE_NOOP("SettingsChoices", "176x144"), 1},
+                                                 {QT_TRANSLATE_NOOP("SettingsChoices", "320x240"), 2},
+                                                 {QT_TRANSLATE_NOOP("SettingsChoices", "352x288"), 3}};
     return choices;
 }
 
@@ -46,7 +71,7 @@ int ChoiceIndex(const std::vector<TChoice>& choices, int value) {
 }
 
 QString AudioBufferHint(int position) {
-    return "Max " + QString::number(position / 2.0) + " s.";
+    return translated(QT_TRANSLATE_NOOP("SettingsChoices", "Max %1 s.")).arg(position / 2.0);
 }
 
 int SnapRefreshRate(int ms) {
@@ -55,7 +80,7 @@ int SnapRefreshRate(int ms) {
 }
 
 QString RefreshRateLabel(int ms) {
-    return QString::number(ms) + " msecs";
+    return translated(QT_TRANSLATE_NOOP("SettingsChoices", "%1 msecs")).arg(ms);
 }
 
 } // namespace orv
