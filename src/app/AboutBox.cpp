@@ -1,6 +1,6 @@
 #include "app/AboutBox.h"
 
-#include "app/Settings.h"
+#include "session/Settings.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -8,7 +8,7 @@
 #include "app/ModuleList.h"
 #include "app/ProgramFolders.h"
 #include "app/ProgressWindow.h"
-#include "app/Settings.h"
+#include "session/Settings.h"
 #include "app/SettingsWindow.h"
 #include "app/ShellServices.h"
 #include "link/Dispatcher.h"

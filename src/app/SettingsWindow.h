@@ -1,26 +1,22 @@
 #pragma once
 // The settings window: loads the settings, shows them on its pages and, on OK, applies what changed and
-// saves.
+// saves. Each page is its own class (app/settings/), bound to the settings rows it shows.
 
-#include "app/Settings.h"
+#include "session/Settings.h"
 
 #include <QDialog>
 #include <QStringList>
 
-class QCheckBox;
-class QComboBox;
-class QFontComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QSlider;
-class QSpinBox;
+#include <vector>
+
 class QTabWidget;
 
 namespace orv {
 
 class IDialogs;
+class TSettingsPage;
 class TSettingsStore;
+class TVoiceSettingsPage;
 
 // What the window needs to know of the session.
 struct TSettingsWindowContext {
@@ -71,16 +67,7 @@ public:
 
 private:
     void build();
-    QWidget* buildConnectionPage();
-    QWidget* buildGeneralPage();
-    QWidget* buildAudioPage();
-    QWidget* buildVoicePage();
-    QWidget* buildVideoPage();
-    QWidget* buildRecordingPage();
-    QWidget* buildBoardPage();
-    QWidget* buildSharingPage();
-    void updateEnabled();
-    TSettings readControls() const;
+    TSettings readPages() const;
 
     TSettings& m_session;
     TSettingsStore& m_store;
@@ -90,57 +77,8 @@ private:
     IDialogs& m_dialogs;
 
     QTabWidget* m_pages = nullptr;
-    // Connection
-    QCheckBox* m_useProxy = nullptr;
-    QComboBox* m_socksVersion = nullptr;
-    QLineEdit* m_proxyHost = nullptr;
-    QSpinBox* m_proxyPort = nullptr;
-    QCheckBox* m_proxyAuthentication = nullptr;
-    QLineEdit* m_proxyUserName = nullptr;
-    QLineEdit* m_proxyPassword = nullptr;
-    // General
-    QCheckBox* m_beepConnect = nullptr;
-    QCheckBox* m_beepDisconnect = nullptr;
-    QCheckBox* m_beepMessage = nullptr;
-    QCheckBox* m_beepMotions = nullptr;
-    QCheckBox* m_popUpChat = nullptr;
-    QCheckBox* m_popUpPostIt = nullptr;
-    QCheckBox* m_flashOnActions = nullptr;
-    QLineEdit* m_invitationUrl = nullptr;
-    // Audio
-    QComboBox* m_audioOut = nullptr;
-    QComboBox* m_audioIn = nullptr;
-    QCheckBox* m_muteWhileTalking = nullptr;
-    QSlider* m_audioBuffer = nullptr;
-    QLabel* m_audioBufferHint = nullptr;
-    QComboBox* m_pushToTalk = nullptr;
-    // Voice
-    QSpinBox* m_microphones = nullptr;
-    QComboBox* m_codec = nullptr;
-    // Video
-    QComboBox* m_captureDriver = nullptr;
-    QComboBox* m_frameRate = nullptr;
-    QComboBox* m_formatSize = nullptr;
-    QSpinBox* m_keyFrameRate = nullptr;
-    QSpinBox* m_bitsPerSecond = nullptr;
-    // Recording
-    QLineEdit* m_recordingsFolder = nullptr;
-    QLineEdit* m_recorderUserName = nullptr;
-    QLineEdit* m_recorderPassword = nullptr;
-    // Board
-    QFontComboBox* m_textBoxFont = nullptr;
-    QPushButton* m_textBoxColor = nullptr;
-    QSpinBox* m_textBoxFontSize = nullptr;
-    QSpinBox* m_gridSize = nullptr;
-    QSpinBox* m_penWidth = nullptr;
-    QPushButton* m_penColor = nullptr;
-    // Sharing
-    QSlider* m_refreshRate = nullptr;
-    QLabel* m_refreshRateLabel = nullptr;
-    QComboBox* m_pixelFormat = nullptr;
-
-    TColor m_textBoxColorValue = kBlack;
-    TColor m_penColorValue = kBlack;
+    std::vector<TSettingsPage*> m_settingsPages; // in tab order
+    TVoiceSettingsPage* m_voicePage = nullptr;
 };
 
 } // namespace orv

@@ -4,13 +4,13 @@
 #include "app/ProgramFolders.h"
 #include "app/ProgressWindow.h"
 #include "app/RoomListWindow.h"
-#include "app/Settings.h"
 #include "app/ShellServices.h"
 #include "app/SignInWindow.h"
 #include "link/ErrorMessages.h"
 #include "platform/AppMessageIds.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageRouter.h"
+#include "session/Settings.h"
 
 #include <QDesktopServices>
 #include <QTimer>

@@ -1,18 +1,26 @@
 #include "app/SettingsWindow.h"
+#include "app/settings/ColorButton.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeDialogs.h"
 #include "support/QtPrinters.h"
 
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFontComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSet>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace orv {
 namespace {
@@ -148,6 +156,106 @@ TEST_F(WindowFixture, OkAppliesChangesAndForgetsTheRecorderPassword) {
     EXPECT_TRUE(session.RecordOnServer);
     EXPECT_FALSE(session.RecSessionsFolder.isEmpty()) << "the default folder is back in use";
     EXPECT_EQ(session.AudioOutDeviceID, 1);
+}
+
+// Every page shows its stored values and takes them back: OK without changes saves what was loaded, apart
+// from what OK always forgets.
+TEST_F(WindowFixture, OkWithoutChangesSavesWhatWasLoaded) {
+    TSettings stored;
+    stored.UseProxy = true;
+    stored.SocksVersion = 3;
+    stored.ProxyHost = "proxy.example";
+    stored.ProxyPort = 3128;
+    stored.ProxyAuthentication = true;
+    stored.ProxyUserName = "user";
+    stored.ProxyPassword = "pw";
+    stored.ColorTheme = 4;
+    stored.BeepOnUserConnect = true;
+    stored.BeepOnUserMotions = true;
+    stored.DonPopUpChatMessages = true;
+    stored.FlashOnActions = true;
+    stored.InvitationURL = "http://invite.example";
+    stored.MuteSpeakersWhileTalking = true;
+    stored.InputAudioQueueSize = 9;
+    stored.PushToTalkKey = 27;
+    stored.AudioOptimizeOption = 1;
+    stored.AudioInDeviceID = 1;
+    stored.DefaultVideoCaptureDriver = 1;
+    stored.DefaultVideoCompressor = 12345;
+    stored.VideoFrameRate = 15;
+    stored.VideoFormatSize = 3;
+    stored.VideoKFR = 13;
+    stored.VideoBPS = 14000;
+    stored.VideoBitCount = 16;
+    stored.RecSessionsFolder = dir.path();
+    stored.RecorderUserName = "recorder";
+    stored.RecorderPassword = "secret";
+    QFontComboBox fonts; // a family as the font list names it, not an alias such as "Serif"
+    fonts.setCurrentFont(QFont(fonts.itemText(fonts.count() - 1)));
+    stored.TextBoxFont = fonts.currentFont().family();
+    stored.TextBoxFontColor = 0x00123456;
+    stored.TextBoxFontSize = 20;
+    stored.BoardGridSize = 40;
+    stored.DefPenWidth = 5;
+    stored.DefPenColor = 0x0000FF;
+    stored.AppShareRefreshRate = 2250;
+    stored.AppShareCursorRefreshRate = 200;
+    stored.AppSharePixelFormat = 2;
+    SaveSettings(store, stored);
+    const auto values = [this] {
+        std::map<QString, QString> all;
+        for (const QString& name : store.Names(""))
+            all[name] = store.ReadText("", name);
+        return all;
+    };
+    auto expected = values();
+    expected["RecorderPassword"] = "";
+    expected["RecSessionsFolder"] = QDir(dir.filePath("program")).filePath("Sessions");
+
+    TSettingsWindowContext context;
+    context.inRoom = true;
+    context.moderator = true;
+    context.captureDrivers = {"First camera", "Second camera"};
+    open(context)->ApplyAndSave();
+    const auto saved = values();
+    for (const auto& [name, value] : expected)
+        EXPECT_EQ(saved.count(name) ? saved.at(name) : "(missing)", value) << name.toStdString();
+    EXPECT_EQ(saved.size(), expected.size());
+}
+
+// A control's part (a spin box's editor, a list's scroll bar) is named by the control.
+bool isPartOfAControl(const QWidget* widget, const QWidget* window) {
+    for (const QWidget* p = widget->parentWidget(); p && p != window; p = p->parentWidget())
+        if (qobject_cast<const QComboBox*>(p) || qobject_cast<const QAbstractSpinBox*>(p) ||
+            qobject_cast<const QTabBar*>(p) || qobject_cast<const QAbstractScrollArea*>(p))
+            return true;
+    return false;
+}
+
+TEST_F(WindowFixture, EveryControlHasALabel) {
+    TSettingsWindowContext context;
+    context.inRoom = true;
+    context.moderator = true;
+    auto w = open(context);
+    QSet<const QWidget*> withLabel;
+    for (const QLabel* label : w->findChildren<QLabel*>())
+        withLabel.insert(label->buddy());
+    int checked = 0;
+    for (const QWidget* control : w->findChildren<QWidget*>()) {
+        const auto* button = qobject_cast<const QAbstractButton*>(control);
+        const bool input =
+            button || qobject_cast<const QComboBox*>(control) || qobject_cast<const QLineEdit*>(control) ||
+            qobject_cast<const QAbstractSpinBox*>(control) || qobject_cast<const QAbstractSlider*>(control);
+        if (!input || isPartOfAControl(control, w.get()))
+            continue;
+        // A colour button's text is the colour, not what it is for.
+        const bool namedByText =
+            button && !qobject_cast<const TColorButton*>(button) && !button->text().isEmpty();
+        EXPECT_TRUE(withLabel.contains(control) || namedByText || !control->accessibleName().isEmpty())
+            << control->metaObject()->className() << " " << control->objectName().toStdString();
+        ++checked;
+    }
+    EXPECT_GT(checked, 30) << "the pages' controls were found";
 }
 
 } // namespace

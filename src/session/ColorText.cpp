@@ -1,4 +1,4 @@
-#include "app/ColorText.h"
+#include "session/ColorText.h"
 
 #include <array>
 #include <utility>

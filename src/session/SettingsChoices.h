@@ -8,9 +8,11 @@
 namespace orv {
 
 struct TChoice {
-    QString text;
+    const char* text; // the English text; ChoiceText gives it in the user's language
     int value;
 };
+
+QString ChoiceText(const TChoice& choice);
 
 const std::vector<TChoice>& PushToTalkChoices();
 const std::vector<TChoice>& SocksVersionChoices();

@@ -1,13 +1,16 @@
-#include "app/Settings.h"
-#include "app/ColorText.h"
+#include "session/Settings.h"
 #include "platform/Scramble.h"
 #include "platform/SettingsStore.h"
+#include "session/ColorText.h"
+#include "support/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace orv {
 namespace {
@@ -118,6 +121,124 @@ TEST_F(SettingsFixture, SaveAndLoadRoundTrip) {
     EXPECT_EQ(store.ReadText("", "TextBoxFontColor"), "$00FF8000");
     EXPECT_EQ(store.ReadText("", "DefPenColor"), "clRed");
     EXPECT_NE(store.ReadText("", "ProxyPassword"), saved.ProxyPassword) << "stored scrambled";
+}
+
+// Pins the stored file: every value the settings window saves keeps its name (misspellings included) and
+// its form, values stored elsewhere are not written, and each value comes back into its own field.
+TEST_F(SettingsFixture, EverySavedValueIsStoredUnderItsOwnNameAndLoadsBack) {
+    TSettings saved;
+    saved.UseProxy = true;
+    saved.SocksVersion = 2;
+    saved.ProxyHost = "proxy.example";
+    saved.ProxyPort = 3128;
+    saved.ProxyAuthentication = true;
+    saved.ProxyUserName = "user";
+    saved.ProxyPassword = "pw";
+    saved.ConnectionSpeed = 100000;
+    saved.HelpURL = "http://help.example";
+    saved.ColorTheme = 4;
+    saved.ShowChatTiming = true;
+    saved.ChatFontSize = 10;
+    saved.BeepOnUserConnect = true;
+    saved.BeepOnUserDisconnect = true;
+    saved.BeepOnNewMessage = true;
+    saved.BeepOnUserMotions = true;
+    saved.DonPopUpChatMessages = true;
+    saved.NoPopUpsOnPostIt = true;
+    saved.FlashOnActions = true;
+    saved.InvitationURL = "http://invite.example";
+    saved.MuteSpeakersWhileTalking = true;
+    saved.InputAudioQueueSize = 11;
+    saved.PushToTalkKey = 27;
+    saved.AudioOptimizeOption = 1;
+    saved.AudioOutDeviceID = 6;
+    saved.AudioInDeviceID = 8;
+    saved.DefaultVideoCaptureDriver = 9;
+    saved.DefaultVideoCompressor = 12345;
+    saved.VideoFrameRate = 15;
+    saved.VideoFormatSize = 3;
+    saved.VideoKFR = 13;
+    saved.VideoBPS = 14000;
+    saved.VideoBitCount = 16;
+    saved.RecSessionsFolder = dir.path();
+    saved.RecorderUserName = "recorder";
+    saved.RecorderPassword = "secret";
+    saved.RecordOnServer = false;
+    saved.TextBoxFont = "DejaVu Sans";
+    saved.TextBoxFontColor = 0x00123456;
+    saved.TextBoxFontSize = 20;
+    saved.BoardGridSize = 40;
+    saved.DefPenWidth = 5;
+    saved.DefPenColor = 0x0000FF;
+    saved.AppShareRefreshRate = 2250;
+    saved.AppShareCursorRefreshRate = 200;
+    saved.AppSharePixelFormat = 7;
+    saved.AppShareOverflowSize = 77;
+    {
+        TSettingsStore store(file);
+        SaveSettings(store, saved);
+    }
+
+    TSettingsStore store(file);
+    const std::map<QString, QString> expected = {
+        {"UseProxy", "1"},
+        {"SocksVersion", "2"},
+        {"ProxyHost", "proxy.example"},
+        {"ProxyPort", "3128"},
+        {"ProxyAuthentication", "1"},
+        {"ProxyUserName", "user"},
+        {"ProxyPassword", Scramble("pw")},
+        {"ColorTheme", "4"},
+        {"BeepOnUserConnect", "1"},
+        {"BeepOnUserDisconnect", "1"},
+        {"BeepOnNewMessage", "1"},
+        {"BeepOnUserMotions", "1"},
+        {"DonPopUpChatMessages", "1"},
+        {"NoPopUpsOnPostIt", "1"},
+        {"FlashOnActions", "1"},
+        {"InvitationURL", "http://invite.example"},
+        {"MuteSpeakersWhileTalking", "1"},
+        {"InuptAudioQueueSizeEx", "11"},
+        {"PushToTalkKey", "27"},
+        {"AudioOptimizeOption", "1"},
+        {"AudioOutDeviceID", "6"},
+        {"AudioInDeviceID", "8"},
+        {"DefaultVideoCaptureDriver", "9"},
+        {"DefaultVideoCompressor", "12345"},
+        {"VideoFrameRate", "15"},
+        {"VideoFormatSize", "3"},
+        {"VideoKFR", "13"},
+        {"VideoBPS", "14000"},
+        {"VideoBitCount", "16"},
+        {"RecSessionsFolder", dir.path()},
+        {"RecorderUserName", "recorder"},
+        {"RecorderPassword", Scramble("secret")},
+        {"RecordOnServer", "0"},
+        {"TextBoxFont", "DejaVu Sans"},
+        {"TextBoxFontColor", "$00123456"},
+        {"TextBoxFontSize", "20"},
+        {"BoardGridSize", "40"},
+        {"DefPenWidth", "5"},
+        {"DefPenColor", "clRed"},
+        {"AppShare_RefreshRate", "2250"},
+        {"AppShare_CursorRefreshRate", "200"},
+        {"AppShare_PixelFormat", "7"},
+    };
+    std::map<QString, QString> stored;
+    for (const QString& name : store.Names(""))
+        stored[name] = store.ReadText("", name);
+    EXPECT_EQ(stored, expected);
+
+    TSettings loaded = saved;
+    // Stored by their own modules or never: a load of this file gives their defaults.
+    loaded.ConnectionSpeed = 65536;
+    loaded.ConnectionSpeedIsDefault = true;
+    loaded.HelpURL = "";
+    loaded.ShowChatTiming = false;
+    loaded.ChatFontSize = 8;
+    loaded.AppShareOverflowSize = 131072;
+    loaded.RecordOnServer = true; // saved, never read
+    EXPECT_EQ(LoadSettings(store, programFolder), loaded);
 }
 
 TEST_F(SettingsFixture, IdentityAndEscapedSubkeyNames) {

@@ -1,0 +1,42 @@
+#include "app/settings/GeneralSettingsPage.h"
+
+#include "app/settings/SettingControls.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QLineEdit>
+
+namespace orv {
+namespace {
+
+// The stored flags say what not to pop up; the boxes ask what to pop up.
+QCheckBox* InvertedCheckBox(TSettingBindings& bindings, std::string_view key, const QString& text) {
+    auto* box = new QCheckBox(text);
+    bindings.bind<bool>(
+        key, [box](bool v) { box->setChecked(!v); }, [box](bool) { return !box->isChecked(); });
+    return box;
+}
+
+} // namespace
+
+TGeneralSettingsPage::TGeneralSettingsPage() {
+    auto* popUpChat =
+        InvertedCheckBox(m_bindings, "DonPopUpChatMessages", tr("Pop up the chat on new messages"));
+    popUpChat->setObjectName("popUpChat");
+    auto* popUpPostIt = InvertedCheckBox(m_bindings, "NoPopUpsOnPostIt", tr("Pop up post-it messages"));
+    popUpPostIt->setObjectName("popUpPostIt");
+
+    auto* form = new QFormLayout(this);
+    form->addRow(BoundCheckBox(m_bindings, "BeepOnUserConnect", tr("Beep when a participant connects")));
+    form->addRow(
+        BoundCheckBox(m_bindings, "BeepOnUserDisconnect", tr("Beep when a participant disconnects")));
+    form->addRow(BoundCheckBox(m_bindings, "BeepOnNewMessage", tr("Beep on new chat messages")));
+    form->addRow(BoundCheckBox(m_bindings, "BeepOnUserMotions",
+                               tr("Beep when a participant raises a hand or signals")));
+    form->addRow(popUpChat);
+    form->addRow(popUpPostIt);
+    form->addRow(BoundCheckBox(m_bindings, "FlashOnActions", tr("Flash the window on participant actions")));
+    form->addRow(tr("Invitation address:"), BoundLineEdit(m_bindings, "InvitationURL"));
+}
+
+} // namespace orv
