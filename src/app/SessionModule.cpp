@@ -18,20 +18,6 @@
 #include <QUrl>
 
 namespace orv {
-namespace {
-
-// Until voice and application sharing run in a session, what the settings window sets in motion does nothing.
-class TNoSettingsEffects final : public ISettingsEffects {
-public:
-    void SetMicrophoneCount(int) override {}
-    void SetAudioCodec(int) override {}
-    void ReconnectVoice() override {}
-    void ApplyAudioBufferSize(int) override {}
-    void ApplySharingRefreshRate(int) override {}
-};
-
-} // namespace
-
 TDM::TDM(TfMain& main, TStartOptions options)
     : QObject(&main), m_main(main), m_options(std::move(options)), m_dialogs(&main), m_store(),
       m_mainSink(&main), m_link(m_connection, m_dispatcher, m_mainSink, &main), m_sender(m_link, m_state),
@@ -62,6 +48,9 @@ TDM::TDM(TfMain& main, TStartOptions options)
         module->RegisterHandlers(m_dispatcher);
         module->RegisterMessages(m_main.Router());
         module->RegisterRoomEntry(m_roomEntrySteps);
+        if (ISettingsEffects* effects = module->SettingsEffects())
+            m_settingsEffects.Add(effects);
+        module->ApplySettings(m_settings);
     }
     connectMainWindow();
 }
@@ -132,11 +121,14 @@ void TDM::openSettings(int page) {
     context.codec = m_state.audioCodec;
     context.audioOutputs = AudioOutputNames();
     context.audioInputs = AudioInputNames();
-    TNoSettingsEffects effects;
-    TfrmSettings window(m_settings, m_store, m_folders.program, context, effects, m_dialogs, &m_main);
+    TfrmSettings window(m_settings, m_store, m_folders.program, context, m_settingsEffects, m_dialogs,
+                        &m_main);
     window.LoadAndFill(TfrmSettings::Page(page));
-    window.exec();
+    const bool saved = window.exec() == QDialog::Accepted;
     SetSupportAddress(m_settings.HelpURL);
+    if (saved)
+        for (const auto& module : m_modules)
+            module->ApplySettings(m_settings);
 }
 
 } // namespace orv

@@ -8,7 +8,6 @@
 #include "app/ModuleList.h"
 #include "app/ProgramFolders.h"
 #include "app/ProgressWindow.h"
-#include "session/Settings.h"
 #include "app/SettingsWindow.h"
 #include "app/ShellServices.h"
 #include "link/Dispatcher.h"
@@ -20,6 +19,8 @@
 #include "platform/TcpClient.h"
 #include "session/RoomEntrySteps.h"
 #include "session/SessionContext.h"
+#include "session/Settings.h"
+#include "session/SettingsEffects.h"
 
 #include <QObject>
 
@@ -73,6 +74,7 @@ private:
     TShellServices m_shell;
     TSessionContext m_context;
     TRoomEntrySteps m_roomEntrySteps;
+    TSettingsEffectsFanOut m_settingsEffects;
     TSignInModule* m_signIn = nullptr;
     TModuleList m_modules;
     bool m_ended = false;

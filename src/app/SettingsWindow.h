@@ -3,6 +3,7 @@
 // saves. Each page is its own class (app/settings/), bound to the settings rows it shows.
 
 #include "session/Settings.h"
+#include "session/SettingsEffects.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -27,17 +28,6 @@ struct TSettingsWindowContext {
     QStringList audioOutputs{"Default Playback Device"};
     QStringList audioInputs{"Default Recording Device"};
     QStringList captureDrivers;
-};
-
-// What OK sets in motion beyond saving; the session implements it.
-class ISettingsEffects {
-public:
-    virtual ~ISettingsEffects() = default;
-    virtual void SetMicrophoneCount(int count) = 0;
-    virtual void SetAudioCodec(int codec) = 0;
-    virtual void ReconnectVoice() = 0;
-    virtual void ApplyAudioBufferSize(int size) = 0;
-    virtual void ApplySharingRefreshRate(int ms) = 0;
 };
 
 class TfrmSettings : public QDialog {

@@ -3,11 +3,16 @@
 // order and calls each hook once per session in that order; a module overrides only what it takes part in.
 
 #include "session/RoomEntrySteps.h"
+#include "session/SettingsTable.h"
+
+#include <optional>
 
 namespace orv {
 
+class ISettingsEffects;
 class TMessageRouter;
 class TPacketDispatcher;
+struct TSettings;
 
 class ISessionModule {
 public:
@@ -21,6 +26,13 @@ public:
     virtual void RegisterRoomEntry(TRoomEntrySteps& steps) { (void)steps; }
     // The session ends: threads and connections of its own stop here, before the link goes down.
     virtual void EndSession() {}
+
+    // The settings rows it owns (SettingRowsOwnedBy), if any.
+    virtual std::optional<TSettingOwner> SettingsOwner() const { return std::nullopt; }
+    // Takes its settings: once after loading and again whenever the settings window saved them.
+    virtual void ApplySettings(const TSettings& settings) { (void)settings; }
+    // Its share of what OK in the settings window sets in motion, or none.
+    virtual ISettingsEffects* SettingsEffects() { return nullptr; }
 };
 
 } // namespace orv
