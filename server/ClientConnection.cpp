@@ -34,11 +34,6 @@ void ClientConnection::markSignedIn(const TAccountRecord& account) {
     m_signedIn = true;
 }
 
-void ClientConnection::setRoom(std::int32_t room) {
-    m_account.SetRoom(room);
-    m_inRoom = true;
-}
-
 void ClientConnection::send(const QByteArray& bytes) {
     if (closing() || bytes.isEmpty())
         return;

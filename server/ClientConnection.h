@@ -46,9 +46,10 @@ public:
     void markSignedIn(const TAccountRecord& account);
     TAccountRecord& account() { return m_account; }
     const TAccountRecord& account() const { return m_account; }
+    // The account record's room field, which fills RoomId of what this client is sent. Who is in which
+    // room is the server's RoomMembers.
     std::int32_t room() const { return m_account.Room(); }
-    bool inRoom() const { return m_inRoom; }
-    void setRoom(std::int32_t room);
+    void setRoom(std::int32_t room) { m_account.SetRoom(room); }
     QString peer() const { return m_peer; }
     QString who() const; // peer, and the user name once signed in
 
@@ -80,7 +81,6 @@ private:
     bool m_closeWhenFlushed = false;
     bool m_closedSignalled = false;
     bool m_signedIn = false;
-    bool m_inRoom = false;
     TAccountRecord m_account;
 };
 

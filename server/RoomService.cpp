@@ -1,7 +1,8 @@
 #include "RoomService.h"
 
 #include "ClientConnection.h"
-#include "SessionServer.h"
+#include "RoomMembers.h"
+#include "ServiceHost.h"
 #include "protocol/ResultCodes.h"
 #include "protocol/RoomMessages.h"
 
@@ -31,20 +32,21 @@ TRoomRecord makeRoomRecord(const RoomConfig& room) {
     return r;
 }
 
-RoomService::RoomService(SessionServer& server) : m_server(server) {
-    server.registerHandler({cmRoomList}, 0,
-                           [this](ClientConnection& c, const TIncomingPacket&) { answerRoomList(c); });
-    server.registerHandler({cmEnterRoom}, 4, [this](ClientConnection& c, const TIncomingPacket& p) {
-        auto payload = p.payload();
-        answerEnterRoom(c, TEnterRoomRequest::decode(payload).room);
-    });
+RoomService::RoomService(IServiceHost& host) : m_host(host) {
+    host.registerHandler({cmRoomList}, 0,
+                         [this](ClientConnection& c, const TIncomingPacket&) { answerRoomList(c); });
+    host.registerHandler({cmEnterRoom}, TEnterRoomRequest::kSize,
+                         [this](ClientConnection& c, const TIncomingPacket& p) {
+                             auto payload = p.payload();
+                             answerEnterRoom(c, TEnterRoomRequest::decode(payload).room);
+                         });
 }
 
 void RoomService::answerRoomList(ClientConnection& client) {
     TRoomListReply reply;
-    for (const auto& [number, room] : m_server.config().rooms)
+    for (const auto& [number, room] : m_host.config().rooms)
         reply.entries.push_back(makeRoomListEntry(room));
-    client.sendPacket(cmRoomList, reply.encode());
+    m_host.reply(client, {cmRoomList, reply.encode()});
 }
 
 std::uint16_t RoomService::admission(const ClientConnection& client, const RoomConfig* room) const {
@@ -64,29 +66,29 @@ std::uint16_t RoomService::admission(const ClientConnection& client, const RoomC
     if (room->isPrivate && !account.IsModerator() &&
         !room->members.contains(account.UserName(), Qt::CaseInsensitive))
         return ResultCode::NotPermitted;
-    const bool alreadyInside = client.inRoom() && client.room() == room->number;
-    if (room->capacity > 0 && !alreadyInside &&
-        m_server.inRoomCount(room->number) >= std::size_t(room->capacity))
+    const RoomMembers& members = m_host.members();
+    const bool alreadyInside = members.roomOf(client) == room->number;
+    if (room->capacity > 0 && !alreadyInside && members.count(room->number) >= std::size_t(room->capacity))
         return ResultCode::RoomFull;
-    return 0;
+    return ResultCode::Success;
 }
 
 void RoomService::answerEnterRoom(ClientConnection& client, std::int32_t number) {
-    const RoomConfig* room = m_server.config().findRoom(number);
+    const RoomConfig* room = m_host.config().findRoom(number);
     const std::uint16_t code = admission(client, room);
-    if (code != 0) {
-        m_server.log(QString("%1 refused room %2 with code %3").arg(client.who()).arg(number).arg(code));
-        client.sendPacket(cmEnterRoom, {}, code);
+    if (code != ResultCode::Success) {
+        m_host.log(QString("%1 refused room %2 with code %3").arg(client.who()).arg(number).arg(code));
+        m_host.reply(client, {cmEnterRoom, {}, code});
         return;
     }
-    client.setRoom(number);
-    m_server.log(QString("%1 entered room %2 \"%3\"").arg(client.who()).arg(number).arg(room->name));
+    m_host.enterRoom(client, number);
+    m_host.log(QString("%1 entered room %2 \"%3\"").arg(client.who()).arg(number).arg(room->name));
     TRoomEntryReply reply;
-    reply.ports.SetVoicePort(m_server.config().voicePort);
-    reply.ports.SetBulkPort(m_server.config().bulkPort);
+    reply.ports.SetVoicePort(m_host.config().voicePort);
+    reply.ports.SetBulkPort(m_host.config().bulkPort);
     reply.room = makeRoomRecord(*room);
     reply.account = client.account();
-    client.sendPacket(cmEnterRoom, reply.encode());
+    m_host.reply(client, {cmEnterRoom, reply.encode()});
 }
 
 } // namespace orv::server

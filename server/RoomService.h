@@ -4,27 +4,27 @@
 #include "protocol/RoomRecords.h"
 
 #include "ServerConfig.h"
+#include "Service.h"
 
 namespace orv::server {
 
 class ClientConnection;
-class SessionServer;
+class IServiceHost;
 
 TRoomListEntry makeRoomListEntry(const RoomConfig& room);
 TRoomRecord makeRoomRecord(const RoomConfig& room);
 
-class RoomService {
+class RoomService final : public Service {
 public:
-    explicit RoomService(SessionServer& server);
-
-    // 0 when the client may enter, else the result code that refuses it.
-    std::uint16_t admission(const ClientConnection& client, const RoomConfig* room) const;
+    explicit RoomService(IServiceHost& host);
 
 private:
+    // ResultCode::Success when the client may enter, else the code that refuses it.
+    std::uint16_t admission(const ClientConnection& client, const RoomConfig* room) const;
     void answerRoomList(ClientConnection& client);
     void answerEnterRoom(ClientConnection& client, std::int32_t number);
 
-    SessionServer& m_server;
+    IServiceHost& m_host;
 };
 
 } // namespace orv::server

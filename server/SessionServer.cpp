@@ -1,22 +1,31 @@
 #include "SessionServer.h"
 
-#include "RoomService.h"
-#include "SignInService.h"
+#include "protocol/PacketHeader.h"
 
 #include <QDateTime>
 #include <QTcpSocket>
 
 #include <cstdio>
+#include <stdexcept>
 
 namespace orv::server {
+namespace {
 
-SessionServer::SessionServer(ServerConfig config, QObject* parent)
-    : QObject(parent), m_config(std::move(config)), m_signIn(std::make_unique<SignInService>(*this)),
-      m_rooms(std::make_unique<RoomService>(*this)) {
+// A packet as it reaches others: the header names the participant it comes from.
+QByteArray packetFrom(const ClientConnection& from, const OutgoingPacket& packet) {
+    return BuildPacket(packet.command, from.account().UserId(), std::uint16_t(from.room()), packet.payload,
+                       packet.resultCode);
+}
+
+} // namespace
+
+SessionServer::SessionServer(ServerConfig config, const ServiceFactory& services, QObject* parent)
+    : QObject(parent), m_config(std::move(config)) {
     connect(&m_listener, &QTcpServer::newConnection, this, &SessionServer::onNewConnection);
     connect(&m_probeTimer, &QTimer::timeout, this, &SessionServer::sendProbes);
     if (m_config.probeIntervalMs > 0)
         m_probeTimer.start(m_config.probeIntervalMs);
+    m_services = services(*this);
 }
 
 SessionServer::~SessionServer() {
@@ -39,9 +48,20 @@ std::uint16_t SessionServer::port() const {
 }
 
 void SessionServer::registerHandler(std::initializer_list<TCommandCode> codes, int payloadSize,
-                                    const Handler& handler) {
-    for (TCommandCode code : codes)
-        m_handlers[code] = {handler, payloadSize};
+                                    Handler handler) {
+    m_requests.add(codes, payloadSize, handler);
+}
+
+void SessionServer::registerVersionHandler(VersionHandler handler) {
+    if (m_versionHandler)
+        throw std::logic_error("the version check is answered twice");
+    m_versionHandler = std::move(handler);
+}
+
+void SessionServer::registerSignInHandler(SignInHandler handler) {
+    if (m_signInHandler)
+        throw std::logic_error("the sign-in is answered twice");
+    m_signInHandler = std::move(handler);
 }
 
 void SessionServer::log(const QString& line) const {
@@ -64,6 +84,7 @@ void SessionServer::onNewConnection() {
 void SessionServer::onClosed(ClientConnection* client) {
     log(client->who() + " disconnected");
     std::erase(m_connections, client);
+    m_members.leave(*client);
     if (client->isSignedIn()) {
         auto it = m_byUser.find(client->account().UserId());
         if (it != m_byUser.end() && it->second == client)
@@ -72,28 +93,36 @@ void SessionServer::onClosed(ClientConnection* client) {
 }
 
 void SessionServer::handleVersion(ClientConnection& client, const TVersionRecord& version) {
-    m_signIn->answerVersion(client, version);
+    if (m_versionHandler)
+        m_versionHandler(client, version);
+    else
+        client.abort("no service answers the version check");
 }
 
 void SessionServer::handleSignIn(ClientConnection& client, const TSignInRecord& signIn) {
-    m_signIn->answerSignIn(client, signIn);
+    if (m_signInHandler)
+        m_signInHandler(client, signIn);
+    else
+        client.abort("no service answers the sign-in");
 }
 
-void SessionServer::signedIn(ClientConnection& client) {
-    const std::uint16_t id = client.account().UserId();
+void SessionServer::signIn(ClientConnection& client, const TAccountRecord& account) {
+    client.markSignedIn(account);
+    log(client.who() + " signed in");
+    const std::uint16_t id = account.UserId();
     auto it = m_byUser.find(id);
     if (it != m_byUser.end() && it->second != &client) {
         ClientConnection* older = it->second;
+        m_members.leave(*older); // gone from its room now, not once its last bytes are out
         older->sendPacket(cmDuplicateSignIn);
         older->closeAfterFlush("the same user signed in again from " + client.peer());
     }
     m_byUser[id] = &client;
 }
 
-std::size_t SessionServer::inRoomCount(std::int32_t room) const {
-    return std::size_t(
-        std::count_if(m_connections.begin(), m_connections.end(),
-                      [room](const ClientConnection* c) { return c->inRoom() && c->room() == room; }));
+void SessionServer::enterRoom(ClientConnection& client, std::int32_t room) {
+    client.setRoom(room);
+    m_members.enter(client, room);
 }
 
 void SessionServer::handlePacket(ClientConnection& client, const TPacketHeader& header,
@@ -106,22 +135,54 @@ void SessionServer::handlePacket(ClientConnection& client, const TPacketHeader& 
     }
     if (header.Command != cmHeartbeat)
         log(QString("%1 request %2 (%3 bytes)").arg(client.who(), info->name.data()).arg(header.DataSize));
-    const Registration& registration = m_handlers[header.Command];
-    if (!registration.handler)
+    const RequestTable::Entry* entry = m_requests.find(header.Command);
+    if (!entry)
         return; // a request no service answers yet
-    if (registration.payloadSize != kAnySize && header.DataSize != registration.payloadSize) {
+    if (entry->payloadSize != kAnySize && header.DataSize != entry->payloadSize) {
         client.abort(QString("%1 with %2 payload bytes").arg(info->name.data()).arg(header.DataSize));
         return;
     }
     try {
-        registration.handler(client, TIncomingPacket{header, stream});
+        entry->handler(client, TIncomingPacket{header, stream});
     } catch (const EPayloadError& e) {
         client.abort(QString("malformed %1: %2").arg(info->name.data(), e.what()));
     }
 }
 
+void SessionServer::reply(ClientConnection& requester, const OutgoingPacket& packet) {
+    requester.sendPacket(packet.command, packet.payload, packet.resultCode);
+}
+
+bool SessionServer::sendToUser(std::uint16_t userId, const ClientConnection& from,
+                               const OutgoingPacket& packet) {
+    const auto it = m_byUser.find(userId);
+    if (it == m_byUser.end())
+        return false;
+    it->second->send(packetFrom(from, packet));
+    return true;
+}
+
+void SessionServer::sendToRoom(std::int32_t room, const ClientConnection& from,
+                               const OutgoingPacket& packet) {
+    const QByteArray bytes = packetFrom(from, packet);
+    for (ClientConnection* member : m_members.in(room))
+        member->send(bytes);
+}
+
+void SessionServer::sendToOthersInRoom(const ClientConnection& sender, const OutgoingPacket& packet) {
+    const auto room = m_members.roomOf(sender);
+    if (!room)
+        return;
+    const QByteArray bytes = packetFrom(sender, packet);
+    for (ClientConnection* member : m_members.in(*room))
+        if (member != &sender)
+            member->send(bytes);
+}
+
 void SessionServer::sendProbes() {
-    for (ClientConnection* c : m_connections)
+    // A copy: a client whose queue overflows is dropped, and leaves the list, while we go through it.
+    const std::vector<ClientConnection*> connections = m_connections;
+    for (ClientConnection* c : connections)
         if (c->isSignedIn())
             c->sendPacket(cmProbe);
 }

@@ -1,55 +1,59 @@
 #pragma once
-// The session server: accepts control connections, runs the sign-in exchanges and hands framed requests to
-// the services registered for their command codes. Event-driven on one thread.
+// The session server: accepts control connections and hosts the services, handing each the bare records and
+// framed requests it registered for. Keeps who is signed in and who is in which room. Event-driven on one
+// thread.
 
 #include "ClientConnection.h"
+#include "RequestTable.h"
+#include "RoomMembers.h"
 #include "ServerConfig.h"
+#include "ServiceHost.h"
+#include "ServiceList.h"
 
 #include <QHostAddress>
 #include <QObject>
 #include <QTcpServer>
 #include <QTimer>
 
-#include <array>
-#include <functional>
-#include <initializer_list>
 #include <map>
-#include <memory>
 
 namespace orv::server {
 
-class SignInService;
-class RoomService;
-
-class SessionServer : public QObject {
+class SessionServer : public QObject, public IServiceHost {
     Q_OBJECT
 public:
-    using Handler = std::function<void(ClientConnection&, const TIncomingPacket&)>;
-
-    explicit SessionServer(ServerConfig config, QObject* parent = nullptr);
+    // `services` creates the services this server runs; tests may pass a list of their own.
+    explicit SessionServer(ServerConfig config, const ServiceFactory& services = createServices,
+                           QObject* parent = nullptr);
     ~SessionServer() override;
 
     bool listen(const QHostAddress& address, std::uint16_t port);
     std::uint16_t port() const;
-    const ServerConfig& config() const { return m_config; }
-
-    static constexpr int kAnySize = -1;
-    // Services register the framed requests they answer; several codes may share a handler. A request whose
-    // payload is not `payloadSize` bytes (unless kAnySize) is malformed and drops the client.
-    void registerHandler(std::initializer_list<TCommandCode> codes, int payloadSize, const Handler& handler);
 
     void handleVersion(ClientConnection& client, const TVersionRecord& version);
     void handleSignIn(ClientConnection& client, const TSignInRecord& signIn);
     void handlePacket(ClientConnection& client, const TPacketHeader& header, const QByteArray& stream);
 
-    // Records a successful sign-in; an older connection of the same user is told and closed.
-    void signedIn(ClientConnection& client);
     std::size_t connectionCount() const { return m_connections.size(); }
     std::size_t signedInCount() const { return m_byUser.size(); }
-    std::size_t inRoomCount(std::int32_t room) const;
-
-    void log(const QString& line) const;
+    std::size_t inRoomCount(std::int32_t room) const { return m_members.count(room); }
     void setQuiet(bool quiet) { m_quiet = quiet; }
+
+    // IServiceHost
+    void registerHandler(std::initializer_list<TCommandCode> codes, int payloadSize,
+                         Handler handler) override;
+    void registerVersionHandler(VersionHandler handler) override;
+    void registerSignInHandler(SignInHandler handler) override;
+    const ServerConfig& config() const override { return m_config; }
+    void log(const QString& line) const override;
+    void signIn(ClientConnection& client, const TAccountRecord& account) override;
+    void enterRoom(ClientConnection& client, std::int32_t room) override;
+    const RoomMembers& members() const override { return m_members; }
+    void reply(ClientConnection& requester, const OutgoingPacket& packet) override;
+    bool sendToUser(std::uint16_t userId, const ClientConnection& from,
+                    const OutgoingPacket& packet) override;
+    void sendToRoom(std::int32_t room, const ClientConnection& from, const OutgoingPacket& packet) override;
+    void sendToOthersInRoom(const ClientConnection& sender, const OutgoingPacket& packet) override;
 
 private:
     void onNewConnection();
@@ -59,16 +63,14 @@ private:
     ServerConfig m_config;
     QTcpServer m_listener;
     QTimer m_probeTimer;
-    struct Registration {
-        Handler handler;
-        int payloadSize = kAnySize;
-    };
-    std::array<Registration, kCommandCodeLimit> m_handlers;
+    RequestTable m_requests;
+    VersionHandler m_versionHandler;
+    SignInHandler m_signInHandler;
     std::vector<ClientConnection*> m_connections;
     std::map<std::uint16_t, ClientConnection*> m_byUser;
-    std::unique_ptr<SignInService> m_signIn;
-    std::unique_ptr<RoomService> m_rooms;
+    RoomMembers m_members;
     bool m_quiet = false;
+    Services m_services; // last: they go first, while what they registered with still exists
 };
 
 } // namespace orv::server

@@ -1,7 +1,7 @@
 #include "SignInService.h"
 
 #include "ClientConnection.h"
-#include "SessionServer.h"
+#include "ServiceHost.h"
 #include "protocol/ResultCodes.h"
 #include "protocol/SignInMessages.h"
 
@@ -42,52 +42,53 @@ TAccountRecord makeAccountRecord(const AccountConfig& a) {
     return r;
 }
 
-SignInService::SignInService(SessionServer& server) : m_server(server) {
-    server.registerHandler({cmStartupInfo}, 0,
-                           [this](ClientConnection& c, const TIncomingPacket&) { answerStartupInfo(c); });
-    server.registerHandler({cmHeartbeat}, 0, [](ClientConnection&, const TIncomingPacket&) {});
+SignInService::SignInService(IServiceHost& host) : m_host(host) {
+    host.registerVersionHandler(
+        [this](ClientConnection& c, const TVersionRecord& r) { answerVersion(c, r); });
+    host.registerSignInHandler([this](ClientConnection& c, const TSignInRecord& r) { answerSignIn(c, r); });
+    host.registerHandler({cmStartupInfo}, 0,
+                         [this](ClientConnection& c, const TIncomingPacket&) { answerStartupInfo(c); });
+    host.registerHandler({cmHeartbeat}, 0, [](ClientConnection&, const TIncomingPacket&) {});
 }
 
 void SignInService::answerVersion(ClientConnection& client, const TVersionRecord& version) {
-    const auto& update = m_server.config().update;
-    m_server.log(QString("%1 version %2 (%3)").arg(client.peer(), version.Version(), version.BuildDate()));
+    const auto& update = m_host.config().update;
+    m_host.log(QString("%1 version %2 (%3)").arg(client.peer(), version.Version(), version.BuildDate()));
     if (!update || update->version == version.Version()) {
-        client.send(EncodeBareReply(0, 0));
+        client.send(EncodeBareReply(ResultCode::Success));
         return;
     }
     TVersionRecord offered;
     offered.SetVersion(update->version);
     offered.SetBuildDate(update->buildDate);
     const qint64 size = std::max<qint64>(0, readableSize(update->filePath, kMaxUpdateBytes));
-    client.send(EncodeBareReply(ResultCode::VersionTooOld, 0));
+    client.send(EncodeBareReply(ResultCode::VersionTooOld));
     client.send(TUpdateOffer{offered, std::uint32_t(size)}.encode());
     client.sendFile(update->filePath, size);
     client.closeAfterFlush(QString("update %1 offered, %2 bytes").arg(update->version).arg(size));
 }
 
 void SignInService::answerSignIn(ClientConnection& client, const TSignInRecord& signIn) {
-    const AccountConfig* account = m_server.config().findAccount(signIn.UserName());
-    std::uint16_t code = 0;
+    const AccountConfig* account = m_host.config().findAccount(signIn.UserName());
+    std::uint16_t code = ResultCode::Success;
     if (!account || account->password != signIn.Password())
         code = ResultCode::WrongCredentials;
     else if (account->blocked)
         code = ResultCode::Blocked;
     else if (account->expired)
         code = ResultCode::AccountExpired;
-    if (code != 0) {
-        client.send(EncodeBareReply(code, 0));
+    if (code != ResultCode::Success) {
+        client.send(EncodeBareReply(code));
         client.closeAfterFlush(
             QString("sign-in as \"%1\" refused with code %2").arg(signIn.UserName()).arg(code));
         return;
     }
-    client.markSignedIn(makeAccountRecord(*account));
-    m_server.log(client.who() + " signed in");
-    client.send(EncodeSignInReply(0, client.account()));
-    m_server.signedIn(client);
+    m_host.signIn(client, makeAccountRecord(*account));
+    client.send(EncodeSignInReply(ResultCode::Success, client.account()));
 }
 
 void SignInService::answerStartupInfo(ClientConnection& client) {
-    const ServerConfig& config = m_server.config();
+    const ServerConfig& config = m_host.config();
     TStartupInfo info;
     const qint64 bannerSize = readableSize(config.bannerPath, kMaxBannerBytes);
     if (bannerSize >= 0) {

@@ -4,24 +4,26 @@
 #include "protocol/SignInRecords.h"
 
 #include "ServerConfig.h"
+#include "Service.h"
 
 namespace orv::server {
 
 class ClientConnection;
-class SessionServer;
+class IServiceHost;
 
 // The account record a configured account signs in with.
 TAccountRecord makeAccountRecord(const AccountConfig& account);
 
-class SignInService {
+class SignInService final : public Service {
 public:
-    explicit SignInService(SessionServer& server);
-    void answerVersion(ClientConnection& client, const TVersionRecord& version);
-    void answerSignIn(ClientConnection& client, const TSignInRecord& signIn);
+    explicit SignInService(IServiceHost& host);
 
 private:
+    void answerVersion(ClientConnection& client, const TVersionRecord& version);
+    void answerSignIn(ClientConnection& client, const TSignInRecord& signIn);
     void answerStartupInfo(ClientConnection& client);
-    SessionServer& m_server;
+
+    IServiceHost& m_host;
 };
 
 } // namespace orv::server

@@ -8,14 +8,14 @@
 
 namespace orv::test {
 
-ServerThread::ServerThread(server::ServerConfig config) {
+ServerThread::ServerThread(server::ServerConfig config, server::ServiceFactory services) {
     m_thread.start();
     m_context = new QObject;
     m_context->moveToThread(&m_thread);
     QMetaObject::invokeMethod(
         m_context,
         [&] {
-            m_server = new server::SessionServer(std::move(config));
+            m_server = new server::SessionServer(std::move(config), services);
             m_server->setQuiet(qEnvironmentVariableIsEmpty("ORV_SERVER_LOG"));
             if (m_server->listen(QHostAddress::LocalHost, 0))
                 m_port = m_server->port();

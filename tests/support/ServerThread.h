@@ -2,6 +2,7 @@
 // Runs a session server on a thread of its own inside the test process, listening on a free loopback port.
 
 #include "ServerConfig.h"
+#include "ServiceList.h"
 
 #include <QThread>
 
@@ -15,7 +16,8 @@ namespace orv::test {
 
 class ServerThread {
 public:
-    explicit ServerThread(server::ServerConfig config);
+    explicit ServerThread(server::ServerConfig config,
+                          server::ServiceFactory services = server::createServices);
     ~ServerThread();
     std::uint16_t port() const { return m_port; }
     // Runs `work` on the server's thread and waits for it.

@@ -1,0 +1,71 @@
+#pragma once
+// What a service may use of the server: registering the requests it answers, the configuration, the log,
+// room membership and sending. Services never see each other or the connection list.
+
+#include "protocol/CommandCatalogue.h"
+#include "protocol/IncomingPacket.h"
+#include "protocol/ResultCodes.h"
+#include "protocol/SignInRecords.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <initializer_list>
+
+namespace orv::server {
+
+class ClientConnection;
+class RoomMembers;
+struct ServerConfig;
+
+// A packet a service sends; the host fills in the header's UserId and RoomId.
+struct OutgoingPacket {
+    std::uint16_t command = 0;
+    QByteArray payload;
+    std::uint16_t resultCode = ResultCode::Success;
+};
+
+class IServiceHost {
+public:
+    // The requester's connection and its packet; the packet is valid only while the handler runs.
+    using Handler = std::function<void(ClientConnection& requester, const TIncomingPacket& packet)>;
+    using VersionHandler = std::function<void(ClientConnection& client, const TVersionRecord& record)>;
+    using SignInHandler = std::function<void(ClientConnection& client, const TSignInRecord& record)>;
+
+    static constexpr int kAnySize = -1;
+
+    virtual ~IServiceHost() = default;
+
+    // A framed request whose payload is not `payloadSize` bytes (unless kAnySize) is malformed and drops the
+    // client, as does a payload the handler cannot decode (EPayloadError). Several codes may share a handler;
+    // a code answered twice, or one the client never sends here, is a programming error (std::logic_error).
+    virtual void registerHandler(std::initializer_list<TCommandCode> codes, int payloadSize,
+                                 Handler handler) = 0;
+    // The bare records that open a connection have one answerer each.
+    virtual void registerVersionHandler(VersionHandler handler) = 0;
+    virtual void registerSignInHandler(SignInHandler handler) = 0;
+
+    virtual const ServerConfig& config() const = 0;
+    virtual void log(const QString& line) const = 0;
+
+    // Makes the connection the user's one session; an older connection of the same user is told and closed.
+    virtual void signIn(ClientConnection& client, const TAccountRecord& account) = 0;
+    // Moves the client into `room`: its account record's room field and the membership change together.
+    virtual void enterRoom(ClientConnection& client, std::int32_t room) = 0;
+    virtual const RoomMembers& members() const = 0;
+
+    // A packet's header names the participant it comes from, so receivers know who acted: the requester for
+    // a reply, `from` otherwise. Closing connections are skipped. What is not a framed packet (the bare
+    // replies of the sign-in exchange, files) goes on the requester's own connection.
+    virtual void reply(ClientConnection& requester, const OutgoingPacket& packet) = 0;
+    // False when the user has no session here.
+    virtual bool sendToUser(std::uint16_t userId, const ClientConnection& from,
+                            const OutgoingPacket& packet) = 0;
+    virtual void sendToRoom(std::int32_t room, const ClientConnection& from,
+                            const OutgoingPacket& packet) = 0;
+    // Everyone in the sender's room but the sender; nobody when the sender is in no room.
+    virtual void sendToOthersInRoom(const ClientConnection& sender, const OutgoingPacket& packet) = 0;
+};
+
+} // namespace orv::server

@@ -1,0 +1,16 @@
+// One line per subsystem: a new service adds its file and its line here.
+#include "ServiceList.h"
+
+#include "RoomService.h"
+#include "SignInService.h"
+
+namespace orv::server {
+
+Services createServices(IServiceHost& host) {
+    Services services;
+    services.push_back(std::make_unique<SignInService>(host));
+    services.push_back(std::make_unique<RoomService>(host));
+    return services;
+}
+
+} // namespace orv::server
