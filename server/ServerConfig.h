@@ -1,6 +1,8 @@
 #pragma once
 // The session server's accounts, rooms and options, read from one INI file (see demo.ini for the format).
 
+#include "protocol/Constants.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -56,7 +58,7 @@ struct UpdateOffer {
 };
 
 struct ServerConfig {
-    std::uint16_t port = 9910;
+    std::uint16_t port = kDefaultControlPort;
     std::uint16_t voicePort = 9911;
     std::uint16_t bulkPort = 9912;
     std::uint16_t videoPort = 9913;

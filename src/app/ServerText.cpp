@@ -19,7 +19,7 @@ TServerAddress ParseServerText(const QString& text) {
 }
 
 QString ServerTextFor(const QString& host, std::int32_t port) {
-    return host + ":" + QString::number(port > 0 ? port : 9910);
+    return host + ":" + QString::number(port > 0 ? port : kDefaultControlPort);
 }
 
 } // namespace orv

@@ -1,6 +1,8 @@
 #pragma once
 // The sign-in window's "Remote Server" text: host or host:port, optionally after a scheme and "://".
 
+#include "protocol/Constants.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -9,11 +11,12 @@ namespace orv {
 
 struct TServerAddress {
     QString host;
-    std::uint16_t port = 9910;
+    std::uint16_t port = kDefaultControlPort;
 };
 
 TServerAddress ParseServerText(const QString& text);
-// What the field shows for a stored address: "host:port", port 9910 when the stored one is not positive.
+// What the field shows for a stored address: "host:port", the default port when the stored one is not
+// positive.
 QString ServerTextFor(const QString& host, std::int32_t port);
 
 } // namespace orv

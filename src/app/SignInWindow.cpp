@@ -2,6 +2,7 @@
 
 #include "platform/Scramble.h"
 #include "platform/SettingsStore.h"
+#include "protocol/Constants.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -83,7 +84,8 @@ void TfrmSignIn::Fill() {
         const QSignalBlocker quiet(m_remember); // showing the stored flag is not a change of it
         m_remember->setChecked(remember);
     }
-    m_server->setEditText(host.isEmpty() ? ":9910" : ServerTextFor(host, port));
+    m_server->setEditText(host.isEmpty() ? ":" + QString::number(kDefaultControlPort)
+                                         : ServerTextFor(host, port));
     if (m_userName->text().isEmpty())
         m_userName->setFocus();
     else if (m_password->text().isEmpty())

@@ -9,6 +9,7 @@
 #include "platform/ByteChannel.h"
 #include "platform/Clock.h"
 #include "platform/MainThreadHandover.h"
+#include "protocol/Constants.h"
 
 #include <memory>
 
@@ -16,8 +17,6 @@ namespace orv {
 
 class TSessionLink {
 public:
-    static constexpr std::int32_t kDefaultConnectionSpeed = 65536;
-
     // `mainContext` lives on the main thread, where packets are dispatched.
     TSessionLink(IByteChannel& connection, TPacketDispatcher& dispatcher, IMessageSink& window,
                  QObject* mainContext, IClock& clock = SystemClock::instance());

@@ -41,7 +41,7 @@ public:
 struct TSignInOptions {
     QString programFolder; // Versions/ and the banner file go here
     TProxySettings proxy;
-    std::int32_t connectionSpeed = 65536;
+    std::int32_t connectionSpeed = kDefaultConnectionSpeed;
     bool viaSignInWindow = true; // false for a launch link: credentials are then never remembered
     bool playbackMode = false;
     int connectTimeoutMs = 20000;

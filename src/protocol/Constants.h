@@ -13,6 +13,9 @@ inline constexpr const char* kClientBuildDate = "Jul-16-2007";
 // The control connection's port when none is given.
 inline constexpr std::uint16_t kDefaultControlPort = 9910;
 
+// The declared connection speed in bytes per second when none is stored.
+inline constexpr std::int32_t kDefaultConnectionSpeed = 65536;
+
 // A control packet's payload beyond this is refused: the connection is closed, nothing is allocated.
 inline constexpr std::int32_t kMaxControlPayload = 32 * 1024 * 1024;
 // The largest banner or update file the client accepts during sign-in.

@@ -1,5 +1,6 @@
 #include "session/SettingsTable.h"
 
+#include "protocol/Constants.h"
 #include "session/Settings.h"
 
 #include <algorithm>
@@ -58,7 +59,7 @@ std::vector<TSettingRow> MakeRows() {
         Text(G::Connection, "ProxyUserName", &S::ProxyUserName, "", O::Link),
         Scrambled(G::Connection, "ProxyPassword", &S::ProxyPassword, "", O::Link),
         // Stored by the Connection Speed menu; the session tells the user when the default is in use.
-        Integer(G::Connection, "ConnectionSpeedBytesPerSec", &S::ConnectionSpeed, 65536, AtLeast(1), O::Link)
+        Integer(G::Connection, "ConnectionSpeedBytesPerSec", &S::ConnectionSpeed, kDefaultConnectionSpeed, AtLeast(1), O::Link)
             .loadOnly().notingDefaultIn(&S::ConnectionSpeedIsDefault),
         // Set by administrators only; empty means the built-in support address.
         Text(G::Connection, "HelpURL", &S::HelpURL, "", O::App).loadOnly(),
