@@ -52,6 +52,51 @@ TEST(SignInMessages, VersionOfferAndRepliesHaveTheirFixedLayout) {
     EXPECT_EQ(TPacketHeader::decode(refused).DataSize, 0);
 }
 
+TEST(SignInMessages, RecordsKeepTheirFieldsAtTheirOffsets) {
+    TSignInRecord signIn;
+    signIn.SetPassword("pw");
+    signIn.SetUserName("ann");
+    TAccountRecord account;
+    account.SetUserName("ann");
+    account.SetAccountType(1000);
+    account.SetRoomRole(7);
+    TStartupInfo startup;
+    startup.SetBannerFileSize(0x0A0B0C0D);
+    startup.SetStretchFlag(true);
+    struct Case {
+        QByteArray bytes;
+        int offset;
+        QByteArray expected;
+    } cases[] = {
+        {signIn.toByteArray(), 2, QByteArray("\x02pw")},
+        {signIn.toByteArray(), 13,
+         QByteArray("\x03"
+                    "ann")},
+        {account.toByteArray(), 645, QByteArray("\xE8\x03\x00\x00", 4)},
+        {account.toByteArray(), 949, QByteArray("\x07\x00\x00\x00", 4)},
+        {account.toByteArray(), 1026,
+         QByteArray("\x03"
+                    "ann")},
+        {startup.toByteArray(), 514, QByteArray("\x0D\x0C\x0B\x0A\x01")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.bytes.mid(c.offset, c.expected.size()), c.expected) << "offset " << c.offset;
+    EXPECT_EQ(signIn.toByteArray().size(), 64);
+    EXPECT_EQ(account.toByteArray().size(), 1077);
+    EXPECT_EQ(startup.toByteArray().size(), 519);
+}
+
+TEST(SessionMessages, NoticesWithoutPayloadComeFromTheServer) {
+    for (const TCommandCode code : {cmDuplicateSignIn, cmProbe}) {
+        const QByteArray packet = BuildPacket(code, 7, 100);
+        ASSERT_EQ(packet.size(), qsizetype(TPacketHeader::kSize));
+        const TPacketHeader header = TPacketHeader::decode(packet);
+        EXPECT_EQ(header.Command, code);
+        EXPECT_EQ(header.DataSize, 0);
+        EXPECT_EQ(FindCommand(code)->direction, TCommandDirection::FromServer) << code;
+    }
+}
+
 TEST(SignInMessages, StartupInfoIsReadOnlyWhenAcceptedWithAPayload) {
     struct Case {
         std::int32_t dataSize;
