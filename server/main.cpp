@@ -77,7 +77,8 @@ int main(int argc, char** argv) {
         bool ok = false;
         config.probeIntervalMs = parser.value(probeOption).toInt(&ok);
         if (!ok || config.probeIntervalMs < 0) {
-            std::fprintf(stderr, "orvane-session-server: --probe-interval-ms takes a number of milliseconds\n");
+            std::fprintf(stderr,
+                         "orvane-session-server: --probe-interval-ms takes a number of milliseconds\n");
             return 2;
         }
     }
