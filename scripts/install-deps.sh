@@ -7,7 +7,9 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     # Qt
     qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins qt6-multimedia-dev qt6-webengine-dev libgl-dev
-    fonts-dejavu-core tzdata
+    libqt6svg6 fonts-dejavu-core tzdata
+    # desktop integration: link schemes, and the tests that launch through them under a window manager
+    xdg-utils openbox xdotool x11-utils
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server microsocks
     # SOCKS connections

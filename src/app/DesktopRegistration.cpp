@@ -7,6 +7,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace orv {
 namespace {
 
@@ -45,13 +47,40 @@ void runIfPresent(const QString& program, const QStringList& arguments) {
         process.waitForFinished(10000);
 }
 
-// Quotes a path for a desktop entry's Exec key.
-QString execQuoted(QString path) {
-    path.replace('\\', "\\\\").replace('"', "\\\"").replace('`', "\\`").replace('$', "\\$");
-    return '"' + path + '"';
+// Characters that make an Exec argument need quotes.
+const QString kReserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+
+bool registerIcon(const QString& data) {
+    const QString path = QDir(data).filePath("icons/hicolor/scalable/apps/orvane-live.svg");
+    QFile icon(ProgramIconResource());
+    if (!icon.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = icon.readAll();
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+        return true;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 } // namespace
+
+QString ExecArgument(const QString& argument) {
+    const bool needsQuotes =
+        std::any_of(argument.begin(), argument.end(), [](QChar c) { return kReserved.contains(c); });
+    QString quoted = argument;
+    if (needsQuotes) {
+        quoted.replace('\\', "\\\\").replace('"', "\\\"").replace('`', "\\`").replace('$', "\\$");
+        quoted = '"' + quoted + '"';
+    }
+    // The entry's string escapes come on top of the quoting: a backslash is written twice again.
+    return quoted.replace('\\', "\\\\");
+}
+
+QString ProgramIconResource() {
+    return QStringLiteral(":/icons/orvane-live.svg");
+}
 
 QString DesktopEntryText(const QString& programFile) {
     QStringList mimeTypes = kSchemeHandlers;
@@ -66,7 +95,7 @@ QString DesktopEntryText(const QString& programFile) {
                    "Terminal=false\n"
                    "Categories=Network;Education;\n"
                    "MimeType=%2;\n")
-        .arg(execQuoted(programFile), mimeTypes.join(';'));
+        .arg(ExecArgument(programFile), mimeTypes.join(';'));
 }
 
 QString MimePackageText(const TFileType& type) {
@@ -93,6 +122,8 @@ bool RegisterFileType(const QString& programFile, const TFileType& type) {
         return true;
     const bool entryWritten = writeFile(entryPath, entry);
     writeFile(packagePath, package);
+    // The entry's Icon= names this file.
+    registerIcon(data);
 
     runIfPresent("update-desktop-database", {applications});
     runIfPresent("update-mime-database", {QDir(data).filePath("mime")});

@@ -17,6 +17,12 @@ bool RegisterFileType(const QString& programFile, const TFileType& type);
 
 // The desktop entry's text for the program.
 QString DesktopEntryText(const QString& programFile);
+// One argument of a desktop entry's Exec key: bare when it can be, so that every launcher reads it, quoted
+// and escaped as desktop entries require when it holds a space or another reserved character.
+QString ExecArgument(const QString& argument);
+// The program's icon, compiled into the program.
+QString ProgramIconResource();
+
 // The shared-mime-info package for one file type.
 QString MimePackageText(const TFileType& type);
 

@@ -273,8 +273,16 @@ void TfMain::updateSessionClock() {
 }
 
 void TfMain::FitToWorkArea() {
-    if (const QScreen* screen = QApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
+    // The window manager maximizes the frame into the work area. The normal geometry below only matters
+    // without one, or after the user restores the window: move() places the frame, so the title bar stays on
+    // the screen.
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        resize(area.size() * 9 / 10);
+
+        move(area.topLeft() + QPoint(area.width() / 20, area.height() / 20));
+    }
+    setWindowState((windowState() & ~Qt::WindowFullScreen) | Qt::WindowMaximized);
 }
 
 void TfMain::ForceClose() {

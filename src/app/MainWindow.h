@@ -30,7 +30,7 @@ public:
 
     explicit TfMain(IDialogs& dialogs, QWidget* parent = nullptr);
 
-    // Each subsystem routes the application messages it owns; numbers without a handler do nothing.
+    // Subsystems route the application messages they act on; numbers without a handler do nothing.
     void RegisterMessageHandler(int n, MessageHandler handler) { m_router.Register(n, std::move(handler)); }
     TMessageRouter& Router() { return m_router; }
 

@@ -1,5 +1,7 @@
 #include "app/MessageBoxDialogs.h"
 
+#include "app/ProgressWindow.h"
+
 #include <QMessageBox>
 
 namespace orv {
@@ -13,19 +15,23 @@ QString plain(QString text) {
 } // namespace
 
 void TMessageBoxDialogs::Information(const QString& text) {
+    const TfrmProgress::StepAside aside(m_progress);
     QMessageBox::information(m_parent, kTitle, plain(text));
 }
 
 void TMessageBoxDialogs::Error(const QString& text) {
+    const TfrmProgress::StepAside aside(m_progress);
     QMessageBox::critical(m_parent, kTitle, plain(text));
 }
 
 bool TMessageBoxDialogs::Question(const QString& text) {
+    const TfrmProgress::StepAside aside(m_progress);
     return QMessageBox::question(m_parent, kTitle, plain(text), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
 bool TMessageBoxDialogs::ErrorQuestion(const QString& text) {
+    const TfrmProgress::StepAside aside(m_progress);
     return QMessageBox::critical(m_parent, kTitle, plain(text), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }

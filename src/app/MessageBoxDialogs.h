@@ -7,9 +7,13 @@ class QWidget;
 
 namespace orv {
 
+class TfrmProgress;
+
 class TMessageBoxDialogs final : public IDialogs {
 public:
     explicit TMessageBoxDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+    // The progress window steps aside while a box is shown, so that it never covers the box.
+    void SetProgressWindow(TfrmProgress* progress) { m_progress = progress; }
     void Information(const QString& text) override;
     void Error(const QString& text) override;
     bool Question(const QString& text) override;
@@ -17,6 +21,7 @@ public:
 
 private:
     QWidget* m_parent;
+    TfrmProgress* m_progress = nullptr;
 };
 
 } // namespace orv

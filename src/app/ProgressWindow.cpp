@@ -9,9 +9,9 @@
 namespace orv {
 
 TfrmProgress::TfrmProgress(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_bar(new QProgressBar),
-      m_activity(new QLabel) {
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_bar(new QProgressBar), m_activity(new QLabel) {
     setObjectName("progressWindow");
+    setWindowTitle(tr("Orvane Live Browser - Progress"));
     setStyleSheet("#progressWindow { background: #f4f6fa; border: 1px solid #5b6f95; }");
     auto* title = new QLabel("<b>Orvane Live Browser</b>");
     m_bar->setTextVisible(false);
@@ -46,6 +46,17 @@ void TfrmProgress::Show() {
 
 void TfrmProgress::Hide() {
     hide();
+}
+
+TfrmProgress::StepAside::StepAside(TfrmProgress* progress)
+    : m_progress(progress), m_wasVisible(progress && progress->isVisible()) {
+    if (m_wasVisible)
+        m_progress->hide();
+}
+
+TfrmProgress::StepAside::~StepAside() {
+    if (m_wasVisible)
+        m_progress->Show();
 }
 
 QString TfrmProgress::activity() const {

@@ -1,5 +1,6 @@
 #pragma once
-// The borderless stay-on-top box that shows the sign-in steps.
+// The borderless box that shows the sign-in steps. It steps aside whenever a message box or another dialog
+// of the program is shown, so it never hides one.
 
 #include "platform/Progress.h"
 
@@ -21,6 +22,19 @@ public:
 
     QString activity() const;
     int position() const;
+
+    // Hides the window while a box or dialog is up and shows it again afterwards if it was showing.
+    class StepAside {
+    public:
+        explicit StepAside(TfrmProgress* progress);
+        ~StepAside();
+        StepAside(const StepAside&) = delete;
+        StepAside& operator=(const StepAside&) = delete;
+
+    private:
+        TfrmProgress* m_progress;
+        bool m_wasVisible;
+    };
 
 private:
     QProgressBar* m_bar;

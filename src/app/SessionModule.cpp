@@ -23,6 +23,7 @@ TDM::TDM(TfMain& main, TStartOptions options)
       m_mainSink(&main), m_link(m_connection, m_dispatcher, m_mainSink, &main), m_sender(m_link, m_state),
       m_shell(main, m_progress, m_dialogs, [this] { openSettings(TfrmSettings::ConnectionPage); }),
       m_context{m_state, m_sender, m_dialogs, m_progress, main, m_mainSink, SystemClock::instance()} {
+    m_dialogs.SetProgressWindow(&m_progress);
     WriteIdentitySettings(m_store, m_options.programFile);
     m_folders = TProgramFolders::Prepare(m_options.programFolder);
     m_recordingStem = RecordingNameStem();
@@ -121,6 +122,7 @@ void TDM::openSettings(int page) {
     context.codec = m_state.audioCodec;
     context.audioOutputs = AudioOutputNames();
     context.audioInputs = AudioInputNames();
+    const TfrmProgress::StepAside aside(&m_progress);
     TfrmSettings window(m_settings, m_store, m_folders.program, context, m_settingsEffects, m_dialogs,
                         &m_main);
     window.LoadAndFill(TfrmSettings::Page(page));

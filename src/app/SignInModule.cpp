@@ -31,6 +31,8 @@ void TSignInModule::RegisterMessages(TMessageRouter& router) {
                     [this](std::intptr_t code, std::intptr_t) { onRoomEntered(int(code)); });
     router.Register(MainMsg::RoomListLoaded,
                     [this](std::intptr_t code, std::intptr_t) { onRoomList(int(code)); });
+    router.Register(MainMsg::LinkState,
+                    [this](std::intptr_t value, std::intptr_t) { onLinkState(int(value)); });
 }
 
 TSignInOptions TSignInModule::options() const {
@@ -110,7 +112,9 @@ void TSignInModule::onRoomList(int resultCode) {
         for (const TRoomListEntry& entry : state.roomList)
             window.AddRoom(entry);
         m_parts.shell.Progress().Hide();
-        return window.ChooseRoom();
+        m_roomList = &window;
+        const std::int32_t room = window.ChooseRoom();
+        return m_lost ? -1 : room;
     });
 }
 
@@ -121,7 +125,22 @@ void TSignInModule::onRoomEntered(int resultCode) {
     m_parts.main.SetInRoom(m_parts.state.inRoom);
 }
 
+void TSignInModule::onLinkState(int value) {
+    const bool lost = value == LinkStateValue::ReaderEnded || value == LinkStateValue::HeartbeatFailed ||
+                      value == LinkStateValue::WriteFailed;
+    if (!lost || m_lost || m_parts.state.inRoom || m_parts.state.IsPlayback())
+        return;
+    m_lost = true;
+    if (m_roomList)
+        m_roomList->reject();
+    m_parts.shell.Progress().Hide();
+    m_parts.shell.Dialogs().Error(tr("The connection to the server was lost before a room was entered.\r\n"
+                                     "Orvane Live Browser will now close. Please sign in again later."));
+    m_parts.shell.RequestQuit(-1);
+}
+
 IDialogs& TSignInModule::Dialogs() {
+
     return m_parts.shell.Dialogs();
 }
 

@@ -8,7 +8,9 @@
 #include "link/SignInSession.h"
 #include "session/Module.h"
 
+#include <QDialog>
 #include <QObject>
+#include <QPointer>
 
 namespace orv {
 
@@ -50,6 +52,8 @@ private:
     void startLive(const TServerAddress& server);
     void onRoomList(int resultCode);
     void onRoomEntered(int resultCode);
+    // Before a room is entered a lost connection ends the program, with a message.
+    void onLinkState(int value);
     TSignInOptions options() const;
 
     // IRoomEntryShell
@@ -64,6 +68,8 @@ private:
     TSignInModuleParts m_parts;
     TSignInSession m_signIn;
     TLaunch m_launch;
+    QPointer<QDialog> m_roomList; // while the room list is open
+    bool m_lost = false;
 };
 
 } // namespace orv

@@ -1,9 +1,11 @@
 // orvane-live: the Orvane Live Browser.
 #include "app/Application.h"
+#include "app/DesktopRegistration.h"
 #include "app/MainWindow.h"
 #include "app/SessionModule.h"
 
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -17,7 +19,9 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName("Tamlock");
     QCoreApplication::setApplicationName("Orvane Live");
     orv::TApplication app(argc, argv);
-    app.setApplicationDisplayName("Orvane Live Browser");
+    app.setWindowIcon(QIcon(orv::ProgramIconResource()));
+    app.setDesktopFileName("orvane-live");
+
     app.setQuitOnLastWindowClosed(false);
 
     QCommandLineParser parser;

@@ -293,14 +293,18 @@ void TSignInSession::SendTimeZone() {
 
 void TSignInSession::RequestRoomList() {
     m_shell.Progress().Step(6, "Loading Virtual Rooms...");
-    m_link.Send(BuildPacket(cmRoomList, m_state.account.UserId(), 0));
+    if (!m_link.Send(BuildPacket(cmRoomList, m_state.account.UserId(), 0)))
+        m_mainWindow.post(MainMsg::LinkState, LinkStateValue::WriteFailed, 0);
 }
 
 void TSignInSession::EnterRoom(std::int32_t room) {
+    // The progress window stays up until the answer: without it nothing would show that the program runs.
+    m_shell.Progress().Show();
     m_shell.Progress().Step(8, "Validating...");
     m_state.chosenRoom = room;
-    m_link.Send(BuildPacket(cmEnterRoom, m_state.account.UserId(), std::uint16_t(room),
-                            TEnterRoomRequest{room}.encode()));
+    if (!m_link.Send(BuildPacket(cmEnterRoom, m_state.account.UserId(), std::uint16_t(room),
+                                 TEnterRoomRequest{room}.encode())))
+        m_mainWindow.post(MainMsg::LinkState, LinkStateValue::WriteFailed, 0);
 }
 
 void TSignInSession::OnRoomListReported(int resultCode, const std::function<std::int32_t()>& chooseRoom) {

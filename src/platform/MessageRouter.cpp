@@ -9,7 +9,7 @@
 namespace orv {
 
 void TMessageRouter::Register(int n, Handler handler) {
-    m_handlers[n] = std::move(handler);
+    m_handlers[n].push_back(std::move(handler));
 }
 
 bool TMessageRouter::Route(QEvent* event) const {
@@ -24,12 +24,16 @@ void TMessageRouter::Deliver(int n, std::intptr_t wParam, std::intptr_t lParam) 
     const auto it = m_handlers.find(n);
     if (it == m_handlers.end())
         return;
-    try {
-        it->second(wParam, lParam);
-    } catch (const std::exception& e) {
-        qWarning() << "message" << n << "handler failed:" << e.what();
-    } catch (...) {
-        qWarning() << "message" << n << "handler failed";
+    // A copy: a handler may register further handlers while it runs.
+    const std::vector<Handler> handlers = it->second;
+    for (const Handler& handler : handlers) {
+        try {
+            handler(wParam, lParam);
+        } catch (const std::exception& e) {
+            qWarning() << "message" << n << "handler failed:" << e.what();
+        } catch (...) {
+            qWarning() << "message" << n << "handler failed";
+        }
     }
 }
 

@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -118,6 +120,63 @@ TEST(DesktopRegistration, WritesTheEntryAndMimePackages) {
     const QString xml = QString::fromUtf8(package.readAll());
     EXPECT_TRUE(xml.contains("<glob pattern=\"*.or5\"/>"));
     EXPECT_TRUE(xml.contains("<comment>Orvane Live 5 Recorded Session</comment>"));
+}
+
+TEST(DesktopRegistration, ExecArgumentsAreQuotedOnlyWhenTheyMustBe) {
+    const struct {
+        const char* path;
+        const char* written;
+    } cases[] = {
+        {"/usr/bin/orvane-live", "/usr/bin/orvane-live"},
+        {"/opt/orvane live/orvane-live", "\"/opt/orvane live/orvane-live\""},
+        {"/opt/a$b/x", "\"/opt/a\\\\$b/x\""},
+        {"/opt/a\\b/x", "\"/opt/a\\\\\\\\b/x\""},
+        {"/opt/it's/x", "\"/opt/it's/x\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ExecArgument(c.path), c.written) << c.path;
+}
+
+// xdg-open without a recognised desktop reads the Exec line itself and does not undo quotes.
+TEST(DesktopRegistration, AJoinLinkLaunchesThroughXdgOpenWithoutADesktop) {
+    const QString xdgOpen = QStandardPaths::findExecutable("xdg-open");
+    ASSERT_FALSE(xdgOpen.isEmpty()) << "xdg-utils must be installed";
+    QTemporaryDir dir;
+    const QString program = dir.filePath("bin/orvane-live");
+    QDir().mkpath(dir.filePath("bin"));
+    QFile script(program);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/arguments\"\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    const QByteArray savedData = qgetenv("XDG_DATA_HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+    EXPECT_TRUE(RegisterFileType(program, {"orvane", "Orvane Live Recorded Session"}));
+    qputenv("XDG_DATA_HOME", savedData);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+    EXPECT_TRUE(QFile::exists(dir.filePath("data/icons/hicolor/scalable/apps/orvane-live.svg")));
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
+                             "GNOME_DESKTOP_SESSION_ID", "DISPLAY", "WAYLAND_DISPLAY", "BROWSER"})
+        environment.remove(name);
+    // xdg-open only asks for a link's handler when it believes a display is there; none needs to run.
+    environment.insert("DISPLAY", ":97");
+    environment.insert("HOME", dir.path());
+
+    environment.insert("XDG_DATA_HOME", dir.filePath("data"));
+    environment.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    QProcess open;
+    open.setProcessEnvironment(environment);
+    const QString link = "orvjoin://127.0.0.1,9910,ann,pw,100";
+    open.start(xdgOpen, {link});
+    ASSERT_TRUE(open.waitForFinished(20000));
+    EXPECT_EQ(open.exitCode(), 0) << open.readAllStandardError().toStdString();
+    QFile arguments(dir.filePath("bin/arguments"));
+    ASSERT_TRUE(arguments.open(QIODevice::ReadOnly));
+    EXPECT_EQ(arguments.readAll(), (link + "\n").toUtf8());
 }
 
 } // namespace
