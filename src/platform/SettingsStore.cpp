@@ -1,5 +1,8 @@
 #include "platform/SettingsStore.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -16,9 +19,37 @@ QString TSettingsStore::defaultPath() {
            "/Tamlock/Orvane Live.ini";
 }
 
+namespace {
+
+constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
+constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                       QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+
+// The file may hold a remembered password: only its owner may read it. The file is created empty with that
+// mode before the first save, and each atomic save keeps the mode of the file it replaces.
+void keepPrivate(const QString& path) {
+    const QFileInfo info(path);
+    const QString folder = info.absolutePath();
+    if (!QFileInfo::exists(folder)) {
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, kOwnerOnly | QFile::ExeOwner);
+    } else if (path == TSettingsStore::defaultPath() && !qEnvironmentVariableIsSet("ORVANE_SETTINGS_FILE")) {
+        QFile::setPermissions(folder, kOwnerOnly | QFile::ExeOwner); // our own folder
+    }
+    if (!info.exists()) {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly, kOwnerOnly);
+    } else if (QFile::permissions(path) & kOthers) {
+        QFile::setPermissions(path, kOwnerOnly);
+    }
+}
+
+} // namespace
+
 TSettingsStore::TSettingsStore(const QString& path)
     : m_settings(std::make_unique<QSettings>(path, QSettings::IniFormat)) {
     m_settings->setAtomicSyncRequired(true);
+    keepPrivate(path);
 }
 
 TSettingsStore::~TSettingsStore() {

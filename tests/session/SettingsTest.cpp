@@ -32,7 +32,35 @@ TEST_F(SettingsFixture, EmptyStoreGivesEveryDefaultAndCreatesTheRecordingsFolder
     EXPECT_EQ(store.ReadText("", "RecSessionsFolder"), expected.RecSessionsFolder);
 }
 
+TEST_F(SettingsFixture, TheStoredFileAndANewFolderAreTheOwnersAlone) {
+    const QString nested = dir.filePath("new/settings.ini");
+    QFile::Permissions afterSave;
+    {
+        TSettingsStore store(nested);
+        store.WriteText("", "Password", "scrambled");
+        ASSERT_TRUE(store.Flush());
+        afterSave = QFile::permissions(nested);
+    }
+    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    EXPECT_EQ(afterSave & ~(QFile::ReadUser | QFile::WriteUser), ownerOnly);
+    EXPECT_EQ(QFile::permissions(dir.filePath("new")) &
+                  ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+              ownerOnly | QFile::ExeOwner);
+
+    // A file an older version left readable to others is tightened, and stays so across saves.
+    QFile old(file);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.close();
+    ASSERT_TRUE(QFile::setPermissions(file, ownerOnly | QFile::ReadGroup | QFile::ReadOther));
+
+    TSettingsStore store(file);
+    store.WriteInteger("", "ColorTheme", 2);
+    ASSERT_TRUE(store.Flush());
+    EXPECT_EQ(QFile::permissions(file) & ~(QFile::ReadUser | QFile::WriteUser), ownerOnly);
+}
+
 TEST_F(SettingsFixture, StoredValuesAreCheckedAgainstTheirRanges) {
+
     struct Case {
         const char* name;
         const char* stored; // nullptr: missing
