@@ -1,5 +1,7 @@
 #include "session/ColorText.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <utility>
 
@@ -7,16 +9,32 @@ namespace orv {
 namespace {
 
 struct NamedColor {
-    const char* name;
+    const char* name;    // as stored
+    const char* display; // as shown
     TColor value;
 };
 
 constexpr std::array<NamedColor, 20> kNamed = {{
-    {"clBlack", 0x000000},      {"clMaroon", 0x000080},  {"clGreen", 0x008000}, {"clOlive", 0x008080},
-    {"clNavy", 0x800000},       {"clPurple", 0x800080},  {"clTeal", 0x808000},  {"clGray", 0x808080},
-    {"clSilver", 0xC0C0C0},     {"clRed", 0x0000FF},     {"clLime", 0x00FF00},  {"clYellow", 0x00FFFF},
-    {"clBlue", 0xFF0000},       {"clFuchsia", 0xFF00FF}, {"clAqua", 0xFFFF00},  {"clWhite", 0xFFFFFF},
-    {"clMoneyGreen", 0xC0DCC0}, {"clSkyBlue", 0xF0CAA6}, {"clCream", 0xF0FBFF}, {"clMedGray", 0xA4A0A0},
+    {"clBlack", QT_TRANSLATE_NOOP("Colors", "Black"), 0x000000},
+    {"clMaroon", QT_TRANSLATE_NOOP("Colors", "Maroon"), 0x000080},
+    {"clGreen", QT_TRANSLATE_NOOP("Colors", "Green"), 0x008000},
+    {"clOlive", QT_TRANSLATE_NOOP("Colors", "Olive"), 0x008080},
+    {"clNavy", QT_TRANSLATE_NOOP("Colors", "Navy"), 0x800000},
+    {"clPurple", QT_TRANSLATE_NOOP("Colors", "Purple"), 0x800080},
+    {"clTeal", QT_TRANSLATE_NOOP("Colors", "Teal"), 0x808000},
+    {"clGray", QT_TRANSLATE_NOOP("Colors", "Gray"), 0x808080},
+    {"clSilver", QT_TRANSLATE_NOOP("Colors", "Silver"), 0xC0C0C0},
+    {"clRed", QT_TRANSLATE_NOOP("Colors", "Red"), 0x0000FF},
+    {"clLime", QT_TRANSLATE_NOOP("Colors", "Lime"), 0x00FF00},
+    {"clYellow", QT_TRANSLATE_NOOP("Colors", "Yellow"), 0x00FFFF},
+    {"clBlue", QT_TRANSLATE_NOOP("Colors", "Blue"), 0xFF0000},
+    {"clFuchsia", QT_TRANSLATE_NOOP("Colors", "Fuchsia"), 0xFF00FF},
+    {"clAqua", QT_TRANSLATE_NOOP("Colors", "Aqua"), 0xFFFF00},
+    {"clWhite", QT_TRANSLATE_NOOP("Colors", "White"), 0xFFFFFF},
+    {"clMoneyGreen", QT_TRANSLATE_NOOP("Colors", "Money green"), 0xC0DCC0},
+    {"clSkyBlue", QT_TRANSLATE_NOOP("Colors", "Sky blue"), 0xF0CAA6},
+    {"clCream", QT_TRANSLATE_NOOP("Colors", "Cream"), 0xF0FBFF},
+    {"clMedGray", QT_TRANSLATE_NOOP("Colors", "Medium gray"), 0xA4A0A0},
 }};
 
 } // namespace
@@ -26,6 +44,13 @@ QString ColorToText(TColor color) {
         if (named.value == color)
             return QString::fromLatin1(named.name);
     return QString("$%1").arg(color, 8, 16, QChar('0')).toUpper();
+}
+
+QString ColorDisplayName(TColor color) {
+    for (const auto& named : kNamed)
+        if (named.value == color)
+            return QCoreApplication::translate("Colors", named.display);
+    return ToQColor(color).name().toUpper();
 }
 
 std::optional<TColor> TextToColor(const QString& text) {

@@ -14,6 +14,8 @@ namespace orv {
 using TColor = std::uint32_t;
 
 QString ColorToText(TColor color);
+// What the user sees: the colour's name where it has one ("Black"), else "#RRGGBB".
+QString ColorDisplayName(TColor color);
 // Names, "$XXXXXXXX", "0xXXXXXXXX" and plain decimal numbers; empty for anything else.
 std::optional<TColor> TextToColor(const QString& text);
 

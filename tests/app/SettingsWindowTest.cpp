@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFontComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
@@ -97,7 +98,36 @@ TEST_F(WindowFixture, PagesDependOnRoomAndRole) {
     }
 }
 
+TEST_F(WindowFixture, AFontThatIsNotInstalledIsKeptAndColoursShowTheirNames) {
+    store.WriteText("", "TextBoxFont", "Arial");
+    store.WriteText("", "DefPenColor", "$00123456");
+    TSettingsWindowContext context;
+    context.inRoom = true;
+    auto w = open(context);
+    auto* font = w->findChild<QFontComboBox*>();
+    ASSERT_NE(font, nullptr);
+    // Here the font system shows a look-alike for it, which must not replace it when saving.
+    if (!QFontDatabase::hasFamily("Arial"))
+        EXPECT_TRUE(font->toolTip().contains("not installed"));
+
+    const auto buttons = w->findChildren<TColorButton*>();
+    ASSERT_EQ(buttons.size(), 2);
+    EXPECT_EQ(buttons[0]->text(), "Black");
+    EXPECT_EQ(buttons[1]->text(), "#563412");
+    EXPECT_FALSE(buttons[0]->icon().isNull());
+    w->ApplyAndSave();
+    EXPECT_EQ(store.ReadText("", "TextBoxFont"), "Arial");
+    EXPECT_EQ(store.ReadText("", "DefPenColor"), "$00123456");
+
+    // A font the user picks is saved as picked.
+    const QString other = font->itemText(font->count() - 1);
+    font->setCurrentFont(QFont(other));
+    w->ApplyAndSave();
+    EXPECT_EQ(store.ReadText("", "TextBoxFont"), font->currentFont().family());
+}
+
 TEST_F(WindowFixture, ChoicesMapToStoredValues) {
+
     TSettingsWindowContext context;
     context.inRoom = true;
     auto w = open(context);

@@ -4,20 +4,41 @@
 #include "app/settings/SettingControls.h"
 #include "session/SettingsChoices.h"
 
+#include <QCoreApplication>
 #include <QFontComboBox>
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QSpinBox>
+
+#include <memory>
+#include <utility>
 
 namespace orv {
 namespace {
 
 constexpr TIntRange kPenWidths = Between(1, 50);
 
+// A stored font that is not installed here shows as the font system's substitute, but is saved as stored
+// unless the user picks another: the same settings may travel to a machine that has it.
 QFontComboBox* FontBox(TSettingBindings& bindings, std::string_view key) {
     auto* box = new QFontComboBox;
+    auto loaded = std::make_shared<std::pair<QString, QString>>(); // stored family, family shown for it
     bindings.bind<QString>(
-        key, [box](const QString& family) { box->setCurrentFont(QFont(family)); },
-        [box](const QString&) { return box->currentFont().family(); });
+        key,
+        [box, loaded](const QString& family) {
+            box->setCurrentFont(QFont(family));
+            *loaded = {family, box->currentFont().family()};
+            box->setToolTip(
+                QFontDatabase::hasFamily(family)
+                    ? QString()
+                    : QCoreApplication::translate("orv::TBoardSettingsPage",
+                                                  "\"%1\" is not installed; it is kept as chosen.")
+                          .arg(family));
+        },
+        [box, loaded](const QString&) {
+            const QString shown = box->currentFont().family();
+            return shown == loaded->second ? loaded->first : shown;
+        });
     return box;
 }
 

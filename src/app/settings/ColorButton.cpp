@@ -1,6 +1,9 @@
 #include "app/settings/ColorButton.h"
 
 #include <QColorDialog>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 
 namespace orv {
 
@@ -10,10 +13,16 @@ TColorButton::TColorButton(QWidget* parent) : QPushButton(parent) {
 
 void TColorButton::setColor(TColor color) {
     m_color = color;
-    setText(ColorToText(color));
-    // The text stays readable on dark and light colours alike.
-    setStyleSheet(QString("background-color: %1; color: %2")
-                      .arg(ToQColor(color).name(), ToQColor(color).lightness() < 128 ? "white" : "black"));
+    // A swatch with a frame, so that white shows on a white button too.
+    QPixmap swatch(28, 16);
+    swatch.fill(ToQColor(color));
+    QPainter frame(&swatch);
+    frame.setPen(palette().color(QPalette::WindowText));
+    frame.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
+    frame.end();
+    setIconSize(swatch.size());
+    setIcon(QIcon(swatch));
+    setText(ColorDisplayName(color));
 }
 
 void TColorButton::pick() {

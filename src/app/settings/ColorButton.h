@@ -1,5 +1,5 @@
 #pragma once
-// A button that shows a colour, by its stored text on that colour; clicking it picks another.
+// A button that shows a colour as a swatch and its name; clicking it picks another.
 
 #include "session/ColorText.h"
 
