@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace orv {
 TDM::TDM(TfMain& main, TStartOptions options)
     : QObject(&main), m_main(main), m_options(std::move(options)), m_dialogs(&main), m_store(),
@@ -114,6 +116,19 @@ void TDM::Start() {
     QTimer::singleShot(1000, this, [this] { m_signIn->Begin(m_launch); });
 }
 
+std::vector<TSettingOwner> TDM::unavailableSettingOwners() const {
+    std::vector<TSettingOwner> unavailable;
+    for (const TSettingOwner owner :
+         {TSettingOwner::Roster, TSettingOwner::Chat, TSettingOwner::Board, TSettingOwner::Voice,
+          TSettingOwner::Video, TSettingOwner::AppShare, TSettingOwner::Playback}) {
+        const bool running = std::any_of(m_modules.begin(), m_modules.end(),
+                                         [owner](const auto& m) { return m->SettingsOwner() == owner; });
+        if (!running)
+            unavailable.push_back(owner);
+    }
+    return unavailable;
+}
+
 void TDM::openSettings(int page) {
     TSettingsWindowContext context;
     context.inRoom = m_state.inRoom;
@@ -122,6 +137,7 @@ void TDM::openSettings(int page) {
     context.codec = m_state.audioCodec;
     context.audioOutputs = AudioOutputNames();
     context.audioInputs = AudioInputNames();
+    context.unavailable = unavailableSettingOwners();
     const TfrmProgress::StepAside aside(&m_progress);
     TfrmSettings window(m_settings, m_store, m_folders.program, context, m_settingsEffects, m_dialogs,
                         &m_main);

@@ -54,6 +54,8 @@ private:
     void prepareMainWindow();
     void connectMainWindow();
     void openSettings(int page);
+    // The owners of settings that no module of this session acts on.
+    std::vector<TSettingOwner> unavailableSettingOwners() const;
 
     TfMain& m_main;
     TStartOptions m_options;

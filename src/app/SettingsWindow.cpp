@@ -59,8 +59,12 @@ void TfrmSettings::build() {
 
 void TfrmSettings::LoadAndFill(Page startPage) {
     m_session = LoadSettings(m_store, m_programFolder);
-    for (TSettingsPage* page : m_settingsPages)
+    for (TSettingsPage* page : m_settingsPages) {
         page->fill(m_session);
+        page->disableOwnedBy(
+            m_context.unavailable,
+            tr("This setting takes effect once its part of Orvane Live Browser is available."));
+    }
 
     // Before a room is entered only the connection page can be chosen; the voice page is for moderators.
     for (int i = 0; i < m_pages->count(); ++i)

@@ -4,6 +4,7 @@
 
 #include "session/Settings.h"
 #include "session/SettingsEffects.h"
+#include "session/SettingsTable.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -28,6 +29,8 @@ struct TSettingsWindowContext {
     QStringList audioOutputs{"Default Playback Device"};
     QStringList audioInputs{"Default Recording Device"};
     QStringList captureDrivers;
+    // Owners of settings whose part of the program does not run yet: their controls are disabled.
+    std::vector<TSettingOwner> unavailable;
 };
 
 class TfrmSettings : public QDialog {

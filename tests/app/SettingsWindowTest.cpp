@@ -126,6 +126,24 @@ TEST_F(WindowFixture, AFontThatIsNotInstalledIsKeptAndColoursShowTheirNames) {
     EXPECT_EQ(store.ReadText("", "TextBoxFont"), font->currentFont().family());
 }
 
+TEST_F(WindowFixture, ControlsWhoseModuleDoesNotRunAreDisabledAndKeepTheirValues) {
+    store.WriteInteger("", "VideoFrameRate", 15);
+    TSettingsWindowContext context;
+    context.inRoom = true;
+    context.moderator = true;
+    context.unavailable = {TSettingOwner::Voice, TSettingOwner::Video};
+    auto w = open(context);
+    for (const char* name : {"microphones", "codec", "frameRate", "pushToTalk"}) {
+        auto* control = find<QWidget>(*w, name);
+        EXPECT_FALSE(control->isEnabled()) << name;
+        EXPECT_FALSE(control->toolTip().isEmpty()) << name;
+    }
+    for (const char* name : {"useProxy", "pixelFormat"})
+        EXPECT_TRUE(find<QWidget>(*w, name)->isEnabled()) << name;
+    w->ApplyAndSave();
+    EXPECT_EQ(store.ReadInteger("", "VideoFrameRate"), 15);
+}
+
 TEST_F(WindowFixture, ChoicesMapToStoredValues) {
 
     TSettingsWindowContext context;

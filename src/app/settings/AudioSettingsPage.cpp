@@ -20,7 +20,7 @@ QComboBox* DeviceBox(TSettingBindings& bindings, std::string_view key, const QSt
     auto* box = new QComboBox;
     box->addItems(devices);
     bindings.bind<std::int32_t>(
-        key, [box](std::int32_t v) { box->setCurrentIndex(v < box->count() ? v : 0); },
+        box, key, [box](std::int32_t v) { box->setCurrentIndex(v < box->count() ? v : 0); },
         [box](std::int32_t) { return std::max(0, box->currentIndex()); });
     return box;
 }

@@ -24,7 +24,7 @@ QFontComboBox* FontBox(TSettingBindings& bindings, std::string_view key) {
     auto* box = new QFontComboBox;
     auto loaded = std::make_shared<std::pair<QString, QString>>(); // stored family, family shown for it
     bindings.bind<QString>(
-        key,
+        box, key,
         [box, loaded](const QString& family) {
             box->setCurrentFont(QFont(family));
             *loaded = {family, box->currentFont().family()};
@@ -45,7 +45,8 @@ QFontComboBox* FontBox(TSettingBindings& bindings, std::string_view key) {
 TColorButton* ColorButton(TSettingBindings& bindings, std::string_view key) {
     auto* button = new TColorButton;
     bindings.bind<TColor>(
-        key, [button](TColor c) { button->setColor(c); }, [button](TColor) { return button->color(); });
+        button, key, [button](TColor c) { button->setColor(c); },
+        [button](TColor) { return button->color(); });
     return button;
 }
 

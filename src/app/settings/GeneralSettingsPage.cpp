@@ -13,7 +13,7 @@ namespace {
 QCheckBox* InvertedCheckBox(TSettingBindings& bindings, std::string_view key, const QString& text) {
     auto* box = new QCheckBox(text);
     bindings.bind<bool>(
-        key, [box](bool v) { box->setChecked(!v); }, [box](bool) { return !box->isChecked(); });
+        box, key, [box](bool v) { box->setChecked(!v); }, [box](bool) { return !box->isChecked(); });
     return box;
 }
 

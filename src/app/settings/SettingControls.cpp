@@ -17,7 +17,7 @@ namespace orv {
 QCheckBox* BoundCheckBox(TSettingBindings& bindings, std::string_view key, const QString& text) {
     auto* box = new QCheckBox(text);
     bindings.bind<bool>(
-        key, [box](bool v) { box->setChecked(v); }, [box](bool) { return box->isChecked(); });
+        box, key, [box](bool v) { box->setChecked(v); }, [box](bool) { return box->isChecked(); });
     return box;
 }
 
@@ -26,7 +26,7 @@ QLineEdit* BoundLineEdit(TSettingBindings& bindings, std::string_view key, TText
     if (SettingRow(key).form == TStoredForm::ScrambledText)
         edit->setEchoMode(QLineEdit::Password);
     bindings.bind<QString>(
-        key, [edit](const QString& v) { edit->setText(v); },
+        edit, key, [edit](const QString& v) { edit->setText(v); },
         [edit, entry](const QString&) {
             return entry == TTextEntry::Trimmed ? edit->text().trimmed() : edit->text();
         });
@@ -41,7 +41,7 @@ QSpinBox* BoundSpinBox(TSettingBindings& bindings, std::string_view key, TIntRan
     auto* box = new QSpinBox;
     box->setRange(range.low, range.high);
     bindings.bind<std::int32_t>(
-        key, [box](std::int32_t v) { box->setValue(v); }, [box](std::int32_t) { return box->value(); });
+        box, key, [box](std::int32_t v) { box->setValue(v); }, [box](std::int32_t) { return box->value(); });
     return box;
 }
 
@@ -53,7 +53,7 @@ QComboBox* BoundChoiceBox(TSettingBindings& bindings, std::string_view key) {
     for (const TChoice& c : *row.choices)
         box->addItem(ChoiceText(c), c.value);
     bindings.bind<std::int32_t>(
-        key, [box](std::int32_t v) { box->setCurrentIndex(box->findData(v)); },
+        box, key, [box](std::int32_t v) { box->setCurrentIndex(box->findData(v)); },
         [box](std::int32_t kept) { return box->currentIndex() < 0 ? kept : box->currentData().toInt(); });
     return box;
 }
@@ -62,7 +62,7 @@ QSlider* BoundSlider(TSettingBindings& bindings, std::string_view key, TIntRange
     auto* slider = new QSlider(Qt::Horizontal);
     slider->setRange(range.low, range.high);
     bindings.bind<std::int32_t>(
-        key, [slider](std::int32_t v) { slider->setValue(v); },
+        slider, key, [slider](std::int32_t v) { slider->setValue(v); },
         [slider](std::int32_t) { return slider->value(); });
     return slider;
 }

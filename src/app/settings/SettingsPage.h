@@ -14,6 +14,9 @@ public:
 
     virtual void fill(const TSettings& settings) { m_bindings.fill(settings); }
     void read(TSettings& settings) const { m_bindings.read(settings); }
+    virtual void disableOwnedBy(const std::vector<TSettingOwner>& owners, const QString& why) {
+        m_bindings.disableOwnedBy(owners, why);
+    }
 
 protected:
     TSettingBindings m_bindings;

@@ -30,7 +30,7 @@ TSharingSettingsPage::TSharingSettingsPage() {
         rateLabel->setText(RefreshRateLabel(v));
     });
     m_bindings.bind<std::int32_t>(
-        "AppShare_RefreshRate",
+        rate, "AppShare_RefreshRate",
         [rate, rateLabel](std::int32_t ms) {
             rate->setValue(SnapRefreshRate(ms));
             rateLabel->setText(RefreshRateLabel(rate->value()));

@@ -15,7 +15,7 @@ QComboBox* DriverBox(TSettingBindings& bindings, std::string_view key, const QSt
     auto* box = new QComboBox;
     box->addItems(drivers);
     bindings.bind<std::int32_t>(
-        key, [box](std::int32_t v) { box->setCurrentIndex(v < box->count() ? v : -1); },
+        box, key, [box](std::int32_t v) { box->setCurrentIndex(v < box->count() ? v : -1); },
         [box](std::int32_t kept) { return box->currentIndex() >= 0 ? box->currentIndex() : kept; });
     return box;
 }

@@ -32,6 +32,15 @@ void TVoiceSettingsPage::fill(const TSettings&) {
     m_codec->setCurrentIndex(std::clamp(m_roomCodec, 0, kCodecCount - 1));
 }
 
+void TVoiceSettingsPage::disableOwnedBy(const std::vector<TSettingOwner>& owners, const QString& why) {
+    if (std::find(owners.begin(), owners.end(), TSettingOwner::Voice) == owners.end())
+        return;
+    for (QWidget* control : std::initializer_list<QWidget*>{m_microphones, m_codec}) {
+        control->setEnabled(false);
+        control->setToolTip(why);
+    }
+}
+
 int TVoiceSettingsPage::microphones() const {
     return m_microphones->value();
 }

@@ -17,6 +17,9 @@ public:
     // Shows the room's values.
     void fill(const TSettings& settings) override;
 
+    // The room's voice values take effect through the voice module.
+    void disableOwnedBy(const std::vector<TSettingOwner>& owners, const QString& why) override;
+
     int microphones() const;
     int codec() const;
 
