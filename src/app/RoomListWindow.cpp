@@ -8,8 +8,11 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QScrollArea>
 #include <QStringList>
@@ -19,21 +22,67 @@
 namespace orv {
 namespace {
 
+// A link the keyboard reaches with Tab and activates with Enter.
+QLabel* keyboardLink(const QString& text) {
+    auto* link = new QLabel(QString("<a href='#'>%1</a>").arg(text.toHtmlEscaped()));
+    link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    link->setAccessibleName(text);
+    return link;
+}
+
 // A little right of where Tahoma would put it: this desktop's fonts are wider.
 constexpr int kNameLeft = 60;
 
-// One clickable room row; any part of it chooses the room.
+// One room row: a click on any part of it, or Enter or Space while it has the focus, chooses the room; the
+// arrow keys move between rows.
 class RoomRow final : public QWidget {
 public:
     RoomRow(std::int32_t number, std::function<void(std::int32_t)> choose, QWidget* parent)
         : QWidget(parent), m_number(number), m_choose(std::move(choose)) {
         setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::StrongFocus);
+        setObjectName(QString("room%1").arg(number));
     }
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
             m_choose(m_number);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            m_choose(m_number);
+            return;
+        case Qt::Key_Down:
+            focusNextChild();
+            return;
+        case Qt::Key_Up:
+            focusPreviousChild();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+        }
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        QWidget::focusInEvent(event);
+        if (auto* scroll = qobject_cast<QScrollArea*>(parentWidget()->parentWidget()->parentWidget()))
+            scroll->ensureWidgetVisible(this);
+        update();
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        QWidget::focusOutEvent(event);
+        update();
+    }
+    void paintEvent(QPaintEvent*) override {
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Highlight).lighter(170));
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 
 private:
@@ -84,13 +133,16 @@ TfrmRoomList::TfrmRoomList(const QString& serverHost, const TAccountRecord& acco
     details << (account.AccountType() >= 1000 ? "Moderator account" : "Participant account");
     auto* info = new QLabel("<b>Personal Info</b><br>" + details.join("<br>"));
     info->setObjectName("personalInfo");
-    auto* signOut = new QLabel("<a href='#'>Sign Out</a>");
+    auto* signOut = keyboardLink(tr("Sign Out"));
     connect(signOut, &QLabel::linkActivated, this, [this] {
         m_chosen = -1;
         reject();
     });
     auto* top = new QHBoxLayout;
     auto* logo = new QLabel("<a href='#' style='text-decoration:none; color:#31507f'><b>Orvane Live</b></a>");
+    logo->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    logo->setAccessibleName(tr("Orvane Live web site"));
+
     logo->setToolTip("Visit the Orvane Live web site");
     connect(logo, &QLabel::linkActivated, this, &TfrmRoomList::vendorSiteRequested);
     auto* texts = new QVBoxLayout;
@@ -124,7 +176,12 @@ TfrmRoomList::TfrmRoomList(const QString& serverHost, const TAccountRecord& acco
     // 353 pixels high with a banner, 295 without; more only where this desktop's fonts need it.
     const int height = banner ? 353 : 295;
     setFixedSize(480, std::max(height, sizeHint().height() + 60));
+    m_confirmSignOut = [this] {
+        return QMessageBox::question(this, windowTitle(), tr("Do you want to sign out?"),
+                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    };
     m_timer->setSingleShot(true);
+
     m_timer->setInterval(kCloseAfterMs);
     connect(m_timer, &QTimer::timeout, this, [this] {
         m_chosen = -1;
@@ -140,11 +197,29 @@ void TfrmRoomList::AddRoom(const TRoomListEntry& entry) {
     placed(QString::number(number), 10, row, true);
     placed(entry.Name(), kNameLeft, row, true)->setMaximumWidth(300 - kNameLeft - 8);
     placed(TSignInSession::AccessText(entry), 300, row, false);
+    row->setAccessibleName(
+        tr("Room %1, %2, %3").arg(number).arg(entry.Name(), TSignInSession::AccessText(entry)));
+    if (m_rows == 0)
+        row->setFocus();
+
     ++m_rows;
     m_rowArea->resize(420, 20 * m_rows + 24);
 }
 
+void TfrmRoomList::keyPressEvent(QKeyEvent* event) {
+    // Escape signs out as the link does, which ends the program: it asks first.
+    if (event->key() == Qt::Key_Escape) {
+        if (m_confirmSignOut()) {
+            m_chosen = -1;
+            QDialog::reject();
+        }
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void TfrmRoomList::ClickRoom(std::int32_t number) {
+
     m_chosen = number;
     accept();
 }

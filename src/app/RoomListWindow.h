@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class QTimer;
@@ -32,11 +33,18 @@ public:
     QTimer* closeTimer() const { return m_timer; }
     int rowCount() const { return m_rows; }
     void ClickRoom(std::int32_t number);
+    // What Escape asks before it signs out; true signs out.
+    void SetSignOutQuestion(std::function<bool()> confirm) { m_confirmSignOut = std::move(confirm); }
 
 signals:
     void vendorSiteRequested();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    std::function<bool()> m_confirmSignOut;
+
     QWidget* m_rowArea;
     QTimer* m_timer;
     std::int32_t m_chosen = -1;

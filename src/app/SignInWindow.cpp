@@ -36,6 +36,14 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, QWidget
     hint->setWordWrap(true);
     auto* whatIsThis = new QLabel("<a href='#'>What is this?</a>");
     auto* settings = new QLabel("<a href='#'>Connection Settings</a>");
+    // Tab reaches the links, Enter follows them.
+    for (QLabel* link : {whatIsThis, settings}) {
+        link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+        link->setFocusPolicy(Qt::StrongFocus);
+    }
+    whatIsThis->setAccessibleName(tr("What is this?"));
+    settings->setAccessibleName(tr("Connection Settings"));
+
     connect(whatIsThis, &QLabel::linkActivated, this, &TfrmSignIn::helpRequested);
     connect(settings, &QLabel::linkActivated, this, &TfrmSignIn::connectionSettingsRequested);
     connect(m_remember, &QCheckBox::toggled, this, [this](bool on) {

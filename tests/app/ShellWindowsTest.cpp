@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QToolBox>
 
@@ -227,6 +228,57 @@ TEST(RoomListWindow, RowsAccessTextsAndChoices) {
         QTimer::singleShot(0, &window, [&] { emit window.closeTimer()->timeout({}); });
         EXPECT_EQ(window.ChooseRoom(), -1);
     }
+    {
+        // The keyboard: the first row has the focus, arrows move it, Enter enters, Escape asks first.
+        TfrmRoomList window("srv.example", account, startup, {}, {});
+        fill(window);
+        int asked = 0;
+        bool signOut = false;
+        window.SetSignOutQuestion([&] {
+            ++asked;
+            return signOut;
+        });
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_NE(window.focusWidget(), nullptr);
+        EXPECT_EQ(window.focusWidget()->objectName(), "room100");
+        QTest::keyClick(window.focusWidget(), Qt::Key_Down);
+        QTest::keyClick(window.focusWidget(), Qt::Key_Down);
+        QTest::keyClick(window.focusWidget(), Qt::Key_Up);
+        EXPECT_EQ(window.focusWidget()->objectName(), "room200");
+        EXPECT_TRUE(window.focusWidget()->accessibleName().contains("Private"));
+        QTest::keyClick(&window, Qt::Key_Escape);
+        EXPECT_EQ(asked, 1);
+        EXPECT_TRUE(window.isVisible()) << "No keeps the list open";
+        QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(window.ChosenRoom(), 200);
+        EXPECT_EQ(window.result(), QDialog::Accepted);
+
+        TfrmRoomList other("srv.example", account, startup, {}, {});
+        fill(other);
+        other.SetSignOutQuestion([] { return true; });
+        other.show();
+        QTest::keyClick(&other, Qt::Key_Escape);
+        EXPECT_EQ(other.ChosenRoom(), -1);
+        EXPECT_EQ(other.result(), QDialog::Rejected);
+    }
+}
+
+TEST(SignInWindow, TabReachesTheLinks) {
+    QTemporaryDir dir;
+    TSettingsStore store{dir.filePath("settings.ini")};
+    TfrmSignIn window(store, {});
+    window.show();
+    QStringList reached;
+    QWidget* start = window.nextInFocusChain();
+    for (QWidget* w = start; w; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(&window) && window.isAncestorOf(w))
+            reached << (w->accessibleName().isEmpty() ? w->objectName() : w->accessibleName());
+        if (w->nextInFocusChain() == start)
+            break;
+    }
+    for (const char* name : {"What is this?", "Connection Settings", "userName", "password"})
+        EXPECT_TRUE(reached.contains(name)) << name << " in " << reached.join(", ").toStdString();
 }
 
 TEST(ProgressWindow, StepsMoveTheBar) {
