@@ -133,7 +133,7 @@ void SessionServer::handlePacket(ClientConnection& client, const TPacketHeader& 
         client.abort(QString("unexpected command %1").arg(header.Command));
         return;
     }
-    if (header.Command != cmHeartbeat)
+    if (m_verbose && header.Command != cmHeartbeat)
         log(QString("%1 request %2 (%3 bytes)").arg(client.who(), info->name.data()).arg(header.DataSize));
     const RequestTable::Entry* entry = m_requests.find(header.Command);
     if (!entry)

@@ -38,6 +38,8 @@ public:
     std::size_t signedInCount() const { return m_byUser.size(); }
     std::size_t inRoomCount(std::int32_t room) const { return m_members.count(room); }
     void setQuiet(bool quiet) { m_quiet = quiet; }
+    // Logs every request too, not only connections, sign-ins and room changes.
+    void setVerbose(bool verbose) { m_verbose = verbose; }
 
     // IServiceHost
     void registerHandler(std::initializer_list<TCommandCode> codes, int payloadSize,
@@ -70,6 +72,7 @@ private:
     std::map<std::uint16_t, ClientConnection*> m_byUser;
     RoomMembers m_members;
     bool m_quiet = false;
+    bool m_verbose = false;
     Services m_services; // last: they go first, while what they registered with still exists
 };
 

@@ -52,7 +52,8 @@ int main(int argc, char** argv) {
     QCommandLineOption listenOption("listen", "address to listen on", "address", "127.0.0.1");
     QCommandLineOption probeOption("probe-interval-ms", "send a probe to every client this often", "ms");
     QCommandLineOption quietOption("quiet", "no log lines");
-    parser.addOptions({portOption, listenOption, probeOption, quietOption});
+    QCommandLineOption verboseOption("verbose", "a log line for every request as well");
+    parser.addOptions({portOption, listenOption, probeOption, quietOption, verboseOption});
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -85,6 +86,7 @@ int main(int argc, char** argv) {
 
     orv::server::SessionServer server(config);
     server.setQuiet(parser.isSet(quietOption));
+    server.setVerbose(parser.isSet(verboseOption));
     if (!server.listen(QHostAddress(parser.value(listenOption)), config.port))
         return 1;
     quitOnSignals(app);

@@ -1,5 +1,7 @@
 #include "app/RestrictedWebPage.h"
 
+#include <QDebug>
+
 namespace orv {
 
 bool TRestrictedWebPage::IsAllowed(const QUrl& url) {
@@ -14,6 +16,11 @@ bool TRestrictedWebPage::acceptNavigationRequest(const QUrl& url, NavigationType
 // Pop-ups open in this page rather than in windows nobody manages.
 QWebEnginePage* TRestrictedWebPage::createWindow(WebWindowType) {
     return this;
+}
+
+void TRestrictedWebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message,
+                                                  int line, const QString& source) {
+    qDebug().noquote() << "page" << source << line << message;
 }
 
 } // namespace orv

@@ -12,7 +12,6 @@
 #include "platform/Clock.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
@@ -92,7 +91,7 @@ void TDM::connectMainWindow() {
         m_store.Flush();
     });
     connect(&m_main, &TfMain::aboutRequested, this, [this] { TfrmAbout(&m_main).exec(); });
-    connect(&m_main, &TfMain::helpRequested, this, [] { QDesktopServices::openUrl(QUrl(SupportAddress())); });
+    connect(&m_main, &TfMain::helpRequested, this, [this] { m_shell.OpenAddress(SupportAddress()); });
     connect(&m_main, &TfMain::closed, this, [] { QCoreApplication::quit(); });
 }
 

@@ -1,6 +1,7 @@
 #include "app/ShellServices.h"
 
 #include "app/MainWindow.h"
+#include "platform/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -16,6 +17,15 @@ TShellServices::TShellServices(TfMain& main, IProgress& progress, IDialogs& dial
 
 void TShellServices::OpenFile(const QString& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void TShellServices::OpenAddress(const QString& address) {
+    if (QDesktopServices::openUrl(QUrl(address)))
+        return;
+    m_dialogs.Information(QCoreApplication::translate(
+                              "orv::TShellServices", "This address could not be opened here. You can open it "
+                                                     "in your web browser:\r\n\r\n%1")
+                              .arg(address));
 }
 
 void TShellServices::RequestQuit(int exitCode) {

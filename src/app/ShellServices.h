@@ -24,6 +24,10 @@ public:
     void SetServerPanel(const QString& text) override;
     void SetRoomPanel(const QString& text) override;
 
+    // Opens a web address with the desktop's browser; when nothing can open it, a box shows the address so
+    // that the user can open it by hand.
+    void OpenAddress(const QString& address);
+
 private:
     TfMain& m_main;
     IProgress& m_progress;

@@ -12,7 +12,6 @@
 #include "platform/MessageRouter.h"
 #include "session/Settings.h"
 
-#include <QDesktopServices>
 #include <QTimer>
 #include <QUrl>
 
@@ -67,7 +66,7 @@ void TSignInModule::Begin(const TLaunch& launch) {
         connect(&window, &TfrmSignIn::connectionSettingsRequested, this,
                 [this] { m_parts.shell.OpenConnectionSettings(); });
         connect(&window, &TfrmSignIn::helpRequested, this,
-                [] { QDesktopServices::openUrl(QUrl(SupportAddress() + "?topic=whatserver")); });
+                [this] { m_parts.shell.OpenAddress(SupportAddress() + "?topic=whatserver"); });
         TSignInValues values;
         if (!window.ShowSignIn(values)) {
             m_parts.shell.RequestQuit(-1);
@@ -108,7 +107,7 @@ void TSignInModule::onRoomList(int resultCode) {
         TfrmRoomList window(state.serverHost, state.account, state.startup, state.bannerPath,
                             m_parts.folders.userImages);
         connect(&window, &TfrmRoomList::vendorSiteRequested, this,
-                [] { QDesktopServices::openUrl(QUrl(SupportAddress())); });
+                [this] { m_parts.shell.OpenAddress(SupportAddress()); });
         for (const TRoomListEntry& entry : state.roomList)
             window.AddRoom(entry);
         m_parts.shell.Progress().Hide();

@@ -2,9 +2,11 @@
 #include "app/Application.h"
 #include "app/DesktopRegistration.h"
 #include "app/MainWindow.h"
+#include "app/ProgramLog.h"
 #include "app/SessionModule.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
@@ -30,8 +32,13 @@ int main(int argc, char** argv) {
     parser.addPositionalArgument("link", "a join or play link, or a recorded session file", "[link]");
     QCommandLineOption serverOption("server", "the session server the sign-in window offers", "host:port");
     QCommandLineOption settingsOption("settings", "the settings file to use", "file");
-    parser.addOptions({serverOption, settingsOption});
+    QCommandLineOption verboseOption("verbose", "diagnostics on the terminal as well as in the log file");
+    parser.addOptions({serverOption, settingsOption, verboseOption});
     parser.process(app);
+    const bool verbose = parser.isSet(verboseOption);
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    orv::InstallProgramLog(QDir(dataFolder).filePath("orvane-live.log"), verbose);
+    orv::QuietEmbeddedBrowser(verbose);
     if (parser.isSet(settingsOption))
         qputenv("ORVANE_SETTINGS_FILE", parser.value(settingsOption).toLocal8Bit());
 
@@ -39,7 +46,7 @@ int main(int argc, char** argv) {
     options.launchArgument = parser.positionalArguments().value(0);
     options.preferredServer = parser.value(serverOption);
     options.programFile = QCoreApplication::applicationFilePath();
-    options.programFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    options.programFolder = dataFolder;
 
     int rc = 0;
     {

@@ -17,6 +17,7 @@ ServerThread::ServerThread(server::ServerConfig config, server::ServiceFactory s
         [&] {
             m_server = new server::SessionServer(std::move(config), services);
             m_server->setQuiet(qEnvironmentVariableIsEmpty("ORV_SERVER_LOG"));
+            m_server->setVerbose(!qEnvironmentVariableIsEmpty("ORV_SERVER_LOG"));
             if (m_server->listen(QHostAddress::LocalHost, 0))
                 m_port = m_server->port();
         },
