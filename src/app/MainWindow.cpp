@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -87,7 +88,11 @@ void TfMain::buildMenus() {
     tools->setMovable(false);
     m_fullScreen = tools->addAction("Full Screen");
     m_fullScreen->setCheckable(true);
+    m_fullScreen->setShortcut(Qt::Key_F11);
     connect(m_fullScreen, &QAction::toggled, this, &TfMain::SetFullScreen);
+    // Escape leaves full screen; at other times it is left to the window that has the focus.
+    m_leaveFullScreen = new QShortcut(Qt::Key_Escape, this, [this] { SetFullScreen(false); });
+    m_leaveFullScreen->setEnabled(false);
 }
 
 void TfMain::buildCentre() {
@@ -239,6 +244,8 @@ void TfMain::SetFullScreen(bool on) {
     statusBar()->setVisible(!on);
     m_splitter->handle(1)->setVisible(!on);
     m_fullScreen->setText(on ? "Normal View" : "Full Screen");
+    m_leaveFullScreen->setEnabled(on);
+
     if (on) {
         showFullScreen();
     } else {

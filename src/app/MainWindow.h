@@ -13,6 +13,7 @@
 class QActionGroup;
 class QLabel;
 class QPushButton;
+class QShortcut;
 class QSplitter;
 class QStackedWidget;
 class QTimer;
@@ -97,6 +98,7 @@ private:
     QLabel* m_uplink = nullptr;
     QActionGroup* m_speedGroup = nullptr;
     QAction* m_fullScreen = nullptr;
+    QShortcut* m_leaveFullScreen = nullptr;
     QTimer* m_clock = nullptr;
     std::int32_t m_currentView = 0;
     int m_navigationStyle = 0;

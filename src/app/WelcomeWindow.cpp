@@ -3,6 +3,7 @@
 #include "app/RestrictedWebPage.h"
 
 #include <QLabel>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineView>
@@ -19,7 +20,12 @@ TfrmWelcome::TfrmWelcome(const QUrl& page, QWidget* parent)
         m_view->setUrl(page);
     auto* provided = new QLabel("This welcome window is provided by your service provider.");
     auto* closeLink = new QLabel("<a href='#'>Close this welcome window</a>");
+    closeLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    closeLink->setAccessibleName(tr("Close this welcome window"));
     connect(closeLink, &QLabel::linkActivated, this, &QDialog::close);
+    // Escape closes the window even while the page has the focus and would keep the key for itself.
+    new QShortcut(Qt::Key_Escape, this, this, &QDialog::close);
+
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(provided);
     bottom->addStretch();

@@ -4,6 +4,8 @@
 #include "app/MainWindow.h"
 #include "app/ProgramLog.h"
 #include "app/SessionModule.h"
+#include "platform/QuitOnSignals.h"
+#include "protocol/Constants.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -21,6 +23,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName("Tamlock");
     QCoreApplication::setApplicationName("Orvane Live");
     orv::TApplication app(argc, argv);
+    app.setApplicationVersion(orv::kClientVersion);
     app.setWindowIcon(QIcon(orv::ProgramIconResource()));
     app.setDesktopFileName("orvane-live");
 
@@ -29,6 +32,7 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription("Orvane Live Browser");
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument("link", "a join or play link, or a recorded session file", "[link]");
     QCommandLineOption serverOption("server", "the session server the sign-in window offers", "host:port");
     QCommandLineOption settingsOption("settings", "the settings file to use", "file");
@@ -53,6 +57,7 @@ int main(int argc, char** argv) {
         orv::TMessageBoxDialogs dialogs;
         orv::TfMain main(dialogs);
         auto* session = new orv::TDM(main, options);
+        orv::QuitOnSignals(app);
         QTimer::singleShot(0, session, &orv::TDM::Start);
         rc = app.exec();
         delete session;

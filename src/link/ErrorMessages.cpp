@@ -19,7 +19,7 @@ constexpr std::array<const char*, ResultCode::Last + 1> kTexts = {
     "This session is still unavailable.",
     "This session is temporarily unavailable.",
     "This session has expired.",
-    "Your account is account is temporarily blocked.",
+    "Your account is temporarily blocked.",
     "Failed getting voice server settings.",
     "Failed communicating with voice server.\r\nPlease, make sure you are connected to internet and "
     "\r\nthere is no "
@@ -43,8 +43,8 @@ constexpr std::array<const char*, ResultCode::Last + 1> kTexts = {
     "Your Orvane Live version is too old. You need to update it.\r\nPlease, visit our web site to get latest "
     "Orvane "
     "Live version",
-    "Error occured while trying to upload resource.",
-    "Error occured while trying to delete remote resource. It may be in use by another user.",
+    "Error occurred while trying to upload resource.",
+    "Error occurred while trying to delete remote resource. It may be in use by another user.",
     "SYS: Resource does not exist on server.",
     "SYS: Unable to delete resource.",
     "You do not have permission to access the microphone.",
@@ -61,9 +61,9 @@ constexpr std::array<const char*, ResultCode::Last + 1> kTexts = {
     "codec is missing.\r\nPlease make sure your audio devices are properly installed and you have the "
     "necessary "
     "drivers.\r\nIf the problem persists contact a system administrator or write to",
-    "Unable to join this virtual classrom.",
+    "Unable to join this virtual classroom.",
     "Reached End Of File.",
-    "Playback is temporary disabled on the server.",
+    "Playback is temporarily disabled on the server.",
     "Orvane Recording Module is not installed. \r\nPlease install a new version of Orvane Browser.",
     "Unable to start application sharing.",
     "Failed to update snapshot.",
@@ -80,7 +80,7 @@ constexpr std::array<const char*, ResultCode::Last + 1> kTexts = {
     "No more seats available. (Subscriber's capacity exceeded)",
     "The server can't accept more connections at the moment.",
     "There are no more free microphones in the virtual room.",
-    "The the primary account of the host has expired.",
+    "The primary account of the host has expired.",
     "The subscription of the host has been put on hold.",
 };
 

@@ -190,8 +190,14 @@ bool TSignInSession::OpenSession(const QString& host, std::uint16_t port) {
     progress.Setup(kProgressSteps);
     progress.Show();
     progress.Step(0, "Trying to connect to remote server...");
-    m_store.WriteText("", "ServerIP", host);
-    m_store.WriteInteger("", "ServerPort", port);
+    // The sign-in window remembers the server it was given; a launch link's server is remembered only once
+    // signing in there worked, so a broken link never replaces it.
+    const auto rememberServer = [&] {
+        m_store.WriteText("", "ServerIP", host);
+        m_store.WriteInteger("", "ServerPort", port);
+    };
+    if (m_options.viaSignInWindow)
+        rememberServer();
 
     const int code = ConnectAndSignIn(host, port);
     if (m_quitRequested)
@@ -213,6 +219,8 @@ bool TSignInSession::OpenSession(const QString& host, std::uint16_t port) {
         return false;
     }
     progress.Step(3, "User account validated.");
+    if (!m_options.viaSignInWindow)
+        rememberServer();
 
     if (m_options.viaSignInWindow) {
         const bool remember = m_store.ReadFlag("", "RememberMe");

@@ -139,7 +139,23 @@ TEST_F(MainWindowFixture, ModulesInstallTheirWindowsInTheSlotsAndOutOfRangeSlots
     EXPECT_FALSE(board->isVisible());
 }
 
+TEST_F(MainWindowFixture, F11TogglesFullScreenAndEscapeLeavesIt) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    auto* menus = window.menuBar();
+    QTest::keyClick(&window, Qt::Key_F11);
+    EXPECT_TRUE(window.isFullScreen());
+    EXPECT_FALSE(menus->isVisible());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isFullScreen());
+    EXPECT_TRUE(menus->isVisible());
+    QTest::keyClick(&window, Qt::Key_F11);
+    QTest::keyClick(&window, Qt::Key_F11);
+    EXPECT_FALSE(window.isFullScreen());
+}
+
 TEST_F(MainWindowFixture, ClosingAsksOnlyInsideARoom) {
+
     window.show();
     EXPECT_TRUE(window.close());
     EXPECT_TRUE(dialogs.shown.isEmpty()) << "before a room is entered no question is asked";

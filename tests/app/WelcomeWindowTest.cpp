@@ -3,7 +3,9 @@
 #include "app/RestrictedWebPage.h"
 #include "support/EventPump.h"
 
+#include <QApplication>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 #include <QWebEngineView>
 
@@ -33,6 +35,20 @@ TEST(WelcomeWindow, ShowsThePageAndClosesOnItsTimer) {
     QSignalSpy loaded(window->view(), &QWebEngineView::loadFinished);
     EXPECT_TRUE(test::pumpUntil([&] { return !loaded.isEmpty(); }, 30000));
     emit window->closeTimer()->timeout({});
+    EXPECT_TRUE(test::pumpUntil([&] { return alive.isNull(); })) << "closes and frees itself";
+}
+
+TEST(WelcomeWindow, EscapeClosesItWhileThePageHasTheFocus) {
+    auto* window = new TfrmWelcome(QUrl("about:blank"));
+    QPointer<TfrmWelcome> alive(window);
+    window->show();
+    QApplication::setActiveWindow(window);
+    window->view()->setHtml("<input id=i autofocus>");
+    QSignalSpy loaded(window->view(), &QWebEngineView::loadFinished);
+    ASSERT_TRUE(test::pumpUntil([&] { return !loaded.isEmpty(); }, 30000));
+    window->view()->setFocus();
+    QWidget* target = window->view()->focusProxy() ? window->view()->focusProxy() : window->view();
+    QTest::keyClick(target, Qt::Key_Escape);
     EXPECT_TRUE(test::pumpUntil([&] { return alive.isNull(); })) << "closes and frees itself";
 }
 

@@ -189,7 +189,37 @@ TEST_F(SignInFixture, UnreachableServerOffersTheProxySettings) {
     }
 }
 
+TEST_F(SignInFixture, OnlyALaunchLinkThatSignsInReplacesTheRememberedServer) {
+    test::ServerThread server(serverConfig());
+    const std::uint16_t closedPort = test::freeLoopbackPort();
+    struct Case {
+        bool viaSignInWindow;
+        std::uint16_t port;
+        const char* password;
+        bool replaced;
+    } cases[] = {
+        {false, closedPort, "teach", false},
+        {false, server.port(), "wrong", false},
+        {false, server.port(), "teach", true},
+        {true, closedPort, "teach", true}, // the window remembers what the user typed
+    };
+    for (const Case& c : cases) {
+        TSignInOptions options;
+        options.viaSignInWindow = c.viaSignInWindow;
+        Client client(folder, options);
+        client.shell.dialogs.answer = false;
+        client.store.WriteText("", "ServerIP", "remembered.example");
+        client.store.WriteInteger("", "ServerPort", 9999);
+        client.session->SetCredentials("teacher", c.password);
+        client.session->StartSession("127.0.0.1", c.port);
+        EXPECT_EQ(client.store.ReadText("", "ServerIP"), c.replaced ? "127.0.0.1" : "remembered.example")
+            << c.viaSignInWindow << " " << c.port << " " << c.password;
+        EXPECT_EQ(client.store.ReadInteger("", "ServerPort"), c.replaced ? c.port : 9999);
+    }
+}
+
 TEST_F(SignInFixture, DownloadsAnOfferedUpdateAndEnds) {
+
     QTemporaryDir serverDir;
     QFile installer(serverDir.filePath("setup.bin"));
     ASSERT_TRUE(installer.open(QIODevice::WriteOnly));
