@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDebug>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -109,7 +110,21 @@ void TfMain::buildCentre() {
     for (int view = 0; view < 3; ++view)
         connect(selector->addAction(choices[view]), &QAction::triggered, this,
                 [this, view] { emit viewSelected(view); });
-    m_viewHeader->setMenu(selector);
+    selector->setObjectName("viewSelector");
+    // The whole header opens the selector, its arrow included: the arrow is drawn over the header and lets
+    // clicks through.
+    connect(m_viewHeader, &QPushButton::clicked, this, [this, selector] {
+        selector->popup(m_viewHeader->mapToGlobal(QPoint(0, m_viewHeader->height())));
+    });
+    auto* arrow = new QLabel(QStringLiteral("\u25BE"), m_viewHeader);
+    arrow->setAttribute(Qt::WA_TransparentForMouseEvents);
+    arrow->setStyleSheet("color: white; background: transparent;");
+    auto* arrowPlace = new QHBoxLayout(m_viewHeader);
+    arrowPlace->setContentsMargins(0, 0, 6, 0);
+    arrowPlace->addStretch();
+    arrowPlace->addWidget(arrow);
+    m_viewHeader->setAccessibleName(tr("Main view: choose the view everybody sees"));
+
     m_views = new QStackedWidget;
     for (int view = 0; view < 3; ++view)
         m_views->addWidget(new QWidget);
@@ -282,14 +297,20 @@ void TfMain::updateSessionClock() {
 void TfMain::FitToWorkArea() {
     // The window manager maximizes the frame into the work area. The normal geometry below only matters
     // without one, or after the user restores the window: move() places the frame, so the title bar stays on
-    // the screen.
+    // the screen. A maximized window keeps its geometry: setting one now could undo the maximizing.
+    if (windowState() & Qt::WindowMaximized)
+        return;
     if (const QScreen* screen = QApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         resize(area.size() * 9 / 10);
-
         move(area.topLeft() + QPoint(area.width() / 20, area.height() / 20));
     }
     setWindowState((windowState() & ~Qt::WindowFullScreen) | Qt::WindowMaximized);
+}
+
+void TfMain::ShowInWorkArea() {
+    FitToWorkArea();
+    showMaximized();
 }
 
 void TfMain::ForceClose() {

@@ -64,6 +64,8 @@ public:
     void ForceClose();
     // Places the window over the screen's whole work area.
     void FitToWorkArea();
+    // Shows it there, maximized.
+    void ShowInWorkArea();
 
 signals:
     void settingsRequested(int page);

@@ -29,6 +29,10 @@ void TShellServices::OpenAddress(const QString& address) {
 }
 
 void TShellServices::RequestQuit(int exitCode) {
+    // The first request decides the exit code: a window that closes because of it asks again.
+    if (m_quitRequested)
+        return;
+    m_quitRequested = true;
     // Leaves every running event loop, modal windows' included.
     QTimer::singleShot(0, qApp, [exitCode] { QCoreApplication::exit(exitCode); });
 }

@@ -33,6 +33,7 @@ private:
     IProgress& m_progress;
     IDialogs& m_dialogs;
     std::function<void()> m_openConnectionSettings;
+    bool m_quitRequested = false;
 };
 
 } // namespace orv

@@ -149,8 +149,7 @@ IProgress& TSignInModule::Progress() {
 
 void TSignInModule::ShowMainWindow() {
     m_parts.shell.Progress().Hide();
-    m_parts.main.FitToWorkArea();
-    m_parts.main.show();
+    m_parts.main.ShowInWorkArea();
 }
 
 void TSignInModule::CloseMainWindow() {

@@ -17,8 +17,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -139,7 +141,22 @@ TEST_F(MainWindowFixture, ModulesInstallTheirWindowsInTheSlotsAndOutOfRangeSlots
     EXPECT_FALSE(board->isVisible());
 }
 
+TEST_F(MainWindowFixture, TheViewHeaderOpensItsSelectorFromTheArrowToo) {
+    window.resize(900, 600);
+    window.show();
+    auto* header = window.findChild<QPushButton*>("viewHeader");
+    auto* selector = window.findChild<QMenu*>("viewSelector");
+    ASSERT_TRUE(header && selector);
+    for (const QPoint at :
+         {QPoint(20, header->height() / 2), QPoint(header->width() - 8, header->height() / 2)}) {
+        QTest::mouseClick(header, Qt::LeftButton, {}, at);
+        EXPECT_TRUE(selector->isVisible()) << at.x();
+        selector->hide();
+    }
+}
+
 TEST_F(MainWindowFixture, F11TogglesFullScreenAndEscapeLeavesIt) {
+
     window.show();
     QApplication::setActiveWindow(&window);
     auto* menus = window.menuBar();

@@ -1,6 +1,7 @@
 // The real client program, started with a join link under a virtual display, signs in to our session server
 // and enters the room.
 #include "support/ServerThread.h"
+#include "support/VirtualDesktop.h"
 
 #include "SessionServer.h"
 
@@ -15,37 +16,6 @@
 
 namespace orv {
 namespace {
-
-// An Xvfb display of the test's own on a free number, stopped with the test.
-class VirtualDisplay {
-public:
-    VirtualDisplay() {
-        for (int n = 91; n < 160; ++n) {
-            if (QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)) ||
-                QFile::exists(QString("/tmp/.X%1-lock").arg(n)))
-                continue;
-            m_process.start("Xvfb",
-                            {QString(":%1").arg(n), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
-            if (!m_process.waitForStarted(5000))
-                return;
-            for (int i = 0; i < 200 && !QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)); ++i)
-                QThread::msleep(25);
-            if (m_process.state() == QProcess::Running) {
-                m_name = QString(":%1").arg(n);
-                return;
-            }
-        }
-    }
-    ~VirtualDisplay() {
-        m_process.terminate();
-        m_process.waitForFinished(5000);
-    }
-    QString name() const { return m_name; }
-
-private:
-    QProcess m_process;
-    QString m_name;
-};
 
 TEST(ClientEndToEnd, JoinLinkEntersTheRoom) {
     server::ServerConfig config;
@@ -62,15 +32,15 @@ TEST(ClientEndToEnd, JoinLinkEntersTheRoom) {
     config.rooms[100] = room;
     test::ServerThread server(config);
 
-    VirtualDisplay display;
-    ASSERT_FALSE(display.name().isEmpty()) << "Xvfb must be installed";
+    test::VirtualDesktop desktop;
+    ASSERT_FALSE(desktop.display().isEmpty()) << "Xvfb must be installed";
 
     QTemporaryDir home;
     for (const char* folder : {"config", "data", "runtime"})
         QDir(home.path()).mkpath(folder);
     QFile::setPermissions(home.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DISPLAY", display.name());
+    environment.insert("DISPLAY", desktop.display());
     environment.remove("QT_QPA_PLATFORM");
     environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
     environment.insert("XDG_DATA_HOME", home.filePath("data"));

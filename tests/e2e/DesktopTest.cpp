@@ -1,0 +1,174 @@
+// The real client under a window manager on a virtual display, at 1x and 2x: what a new user sees first.
+#include "platform/Scramble.h"
+#include "support/ServerThread.h"
+#include "support/VirtualDesktop.h"
+
+#include "SessionServer.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace orv {
+namespace {
+
+server::ServerConfig demoConfig() {
+    server::ServerConfig config;
+    server::AccountConfig teacher;
+    teacher.userId = 1;
+    teacher.userName = "teacher";
+    teacher.password = "teach";
+    teacher.firstName = "Tess";
+    teacher.lastName = "Marlowe";
+    teacher.accountType = 1000;
+    config.accounts.push_back(teacher);
+    server::RoomConfig room;
+    room.number = 100;
+    room.name = "Physics 101";
+    config.rooms[100] = room;
+    return config;
+}
+
+// One run of the client program with a home of its own.
+class ClientRun {
+public:
+    ClientRun(const test::VirtualDesktop& desktop, double scale = 1.0) {
+        for (const char* folder : {"config", "data", "runtime"})
+            QDir(m_home.path()).mkpath(folder);
+        QFile::setPermissions(m_home.filePath("runtime"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", desktop.display());
+        environment.remove("QT_QPA_PLATFORM");
+        environment.insert("QT_SCALE_FACTOR", QString::number(scale));
+        environment.insert("HOME", m_home.path());
+        environment.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
+        environment.insert("XDG_DATA_HOME", m_home.filePath("data"));
+        environment.insert("XDG_RUNTIME_DIR", m_home.filePath("runtime"));
+        environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+        m_process.setProcessEnvironment(environment);
+        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
+    }
+    ~ClientRun() {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+    QString settingsFile() const { return m_home.filePath("config/Tamlock/Orvane Live.ini"); }
+    void start(const QStringList& arguments) {
+        m_process.start(ORV_CLIENT_BINARY, arguments);
+        m_process.waitForStarted(10000);
+    }
+    QProcess& process() { return m_process; }
+    bool waitForExit(int ms) {
+        return m_process.state() == QProcess::NotRunning || m_process.waitForFinished(ms);
+    }
+
+private:
+    QTemporaryDir m_home;
+    QProcess m_process;
+};
+
+const QString kMessageBox = "^Orvane Live Browser$";
+
+struct Desktop : ::testing::TestWithParam<double> {
+    double scale() const { return GetParam(); }
+    // 2x on a larger screen, so that the program has the same room in device-independent pixels.
+    test::VirtualDesktop desktop{QSize(1280, 1024) * scale(), true};
+};
+
+TEST_P(Desktop, ARefusedSignInShowsItsBoxOnTopWithTheProgressOutOfTheWay) {
+    ASSERT_FALSE(desktop.display().isEmpty()) << "Xvfb and openbox must be installed";
+    test::ServerThread server(demoConfig());
+    ClientRun client(desktop, scale());
+    client.start({QString("orvjoin://127.0.0.1,%1,teacher,wrong,100").arg(server.port())});
+
+    const auto box = desktop.waitForWindow(kMessageBox);
+    ASSERT_TRUE(box) << "no message box";
+    QStringList stack;
+    for (int i = 0; i < 20 && (stack.isEmpty() || stack.last() != *box); ++i) {
+        QThread::msleep(150); // the manager settles the stacking
+        stack = desktop.stacking();
+    }
+    ASSERT_FALSE(stack.isEmpty());
+    EXPECT_EQ(desktop.windowName(stack.last()), "Orvane Live Browser") << "the box is on top";
+    EXPECT_FALSE(desktop.isVisible("Progress$")) << "the progress window stepped aside";
+    const QRect frame = desktop.frameGeometry(*box);
+    EXPECT_TRUE(QRect(QPoint(0, 0), desktop.screen()).contains(frame)) << "the box lies on the screen";
+
+    EXPECT_TRUE(desktop.pressUntilGone(*box, "Return"));
+    ASSERT_TRUE(client.waitForExit(20000)) << "the program ends after the box";
+}
+
+TEST_P(Desktop, TheMainWindowsFrameLiesOnTheScreenAndSigtermEndsInOrder) {
+    ASSERT_FALSE(desktop.display().isEmpty()) << "Xvfb and openbox must be installed";
+    test::ServerThread server(demoConfig());
+    ClientRun client(desktop, scale());
+    client.start({QString("orvjoin://127.0.0.1,%1,teacher,teach,100").arg(server.port())});
+
+    const auto main = desktop.waitForWindow("in a virtual session$");
+    ASSERT_TRUE(main) << "no main window";
+    // The manager maximizes it, a moment after it appears.
+    QRect frame;
+    for (int i = 0; i < 40; ++i) {
+        frame = desktop.frameGeometry(*main);
+        if (frame.width() >= desktop.screen().width() * 19 / 20)
+            break;
+        QThread::msleep(200);
+    }
+    EXPECT_GE(frame.top(), 0) << "the title bar is on the screen";
+    EXPECT_GE(frame.left(), 0);
+    EXPECT_TRUE(QRect(QPoint(0, 0), desktop.screen()).contains(frame))
+        << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+    EXPECT_GE(frame.width(), desktop.screen().width() * 19 / 20) << "maximized into the work area";
+
+    client.process().terminate();
+    ASSERT_TRUE(client.waitForExit(20000));
+    EXPECT_EQ(client.process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(client.process().exitCode(), 0);
+    EXPECT_TRUE(QFile::exists(client.settingsFile())) << "settings saved on the way out";
+}
+
+TEST_P(Desktop, TheServerGoingAwayWhileTheRoomListIsOpenEndsWithAMessage) {
+    ASSERT_FALSE(desktop.display().isEmpty()) << "Xvfb and openbox must be installed";
+    auto server = std::make_unique<test::ServerThread>(demoConfig());
+    ClientRun client(desktop, scale());
+    {
+        // Remembered credentials: the sign-in window only needs Enter.
+        QDir().mkpath(QFileInfo(client.settingsFile()).absolutePath());
+        QFile settings(client.settingsFile());
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.write(QString("[Browser]\nRememberMe=1\nUserName=teacher\nPassword=%1\nServerIP=127.0.0.1\n"
+                               "ServerPort=%2\n")
+                           .arg(Scramble("teach"))
+                           .arg(server->port())
+                           .toUtf8());
+    }
+    client.start({});
+    const auto signIn = desktop.waitForWindow("Authentication Required");
+    ASSERT_TRUE(signIn) << "no sign-in window";
+    EXPECT_TRUE(desktop.pressUntilGone(*signIn, "Return"));
+    ASSERT_TRUE(desktop.waitForWindow("^Welcome to Orvane Live$")) << "no room list";
+
+    server.reset();
+    const auto box = desktop.waitForWindow(kMessageBox, 20000);
+    ASSERT_TRUE(box) << "the lost connection is not shown";
+    EXPECT_FALSE(desktop.isVisible("^Welcome to Orvane Live$")) << "the room list closed";
+    EXPECT_TRUE(desktop.pressUntilGone(*box, "Return"));
+    ASSERT_TRUE(client.waitForExit(20000)) << "a process without a window stays behind";
+    EXPECT_NE(client.process().exitCode(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, Desktop, ::testing::Values(1.0, 2.0),
+                         [](const auto& info) { return info.param == 1.0 ? "at1x" : "at2x"; });
+
+} // namespace
+} // namespace orv
