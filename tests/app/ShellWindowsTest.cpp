@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolBox>
 
 #include <gtest/gtest.h>
@@ -136,6 +137,25 @@ TEST_F(MainWindowFixture, ModulesInstallTheirWindowsInTheSlotsAndOutOfRangeSlots
     EXPECT_EQ(stray.parent(), nullptr);
     window.ShowView(vwWebBrowser);
     EXPECT_FALSE(board->isVisible());
+}
+
+TEST_F(MainWindowFixture, ModuleToolButtonsComeBeforeFullScreenAndTheParticipantTextsAreTheirs) {
+    auto* first = new QAction("Step Out");
+    auto* second = new QAction("Notes");
+    window.InstallToolAction(first);
+    window.InstallToolAction(second);
+    QStringList captions;
+    for (const QAction* action : window.findChild<QToolBar*>("mainToolBar")->actions())
+        captions << action->text();
+    EXPECT_EQ(captions, (QStringList{"Step Out", "Notes", "Full Screen"}));
+    EXPECT_EQ(first->parent(), &window);
+
+    EXPECT_EQ(window.ParticipantListHeader(), "Participant List");
+    window.SetParticipantListHeader(" Participants [3]");
+    EXPECT_EQ(window.ParticipantListHeader(), " Participants [3]");
+    EXPECT_EQ(window.MotionCounters(), "Hands Up: 0    YES: 0    NO: 0");
+    window.ShowMotionCounters(2, 1, 4);
+    EXPECT_EQ(window.MotionCounters(), "Hands Up: 2    YES: 1    NO: 4");
 }
 
 TEST_F(MainWindowFixture, ClosingAsksOnlyInsideARoom) {
