@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -90,6 +91,7 @@ void TParticipantListPane::refresh() {
     if (!m_roster)
         return;
     m_refreshing = true;
+    const int scrolled = m_list->verticalScrollBar()->value(); // a rebuild keeps the reader's place
     m_list->clear();
     for (int i = 0; i < m_roster->Count(); ++i) {
         const TUserNode& entry = m_roster->Entry(i);
@@ -103,6 +105,7 @@ void TParticipantListPane::refresh() {
         if (&entry == m_roster->Selected())
             m_list->setCurrentItem(item);
     }
+    m_list->verticalScrollBar()->setValue(scrolled);
     m_refreshing = false;
 }
 
