@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace orv {
 namespace {
 
@@ -123,6 +125,8 @@ TEST_F(RosterFixture, AddedRecordsFixTheirBiasTakeTheirStatusAndPutModeratorsOnT
         {"bias beyond half a day", 0, -780, usOnline, false, 0, utParticipant, usOnline, msForbidden, false},
         {"bias of half a day", 0, -720, usOnline, false, -720, utParticipant, usOnline, msForbidden, false},
         {"bias beyond, eastward", 0, 721, usOnline, false, 0, utParticipant, usOnline, msForbidden, false},
+        {"the lowest bias there is", 0, std::numeric_limits<std::int32_t>::min(), usOnline, false, 0,
+         utParticipant, usOnline, msForbidden, false},
         {"away", 999, 60, usAway, false, 60, utParticipant, usAway, msForbidden, false},
         {"audio test", 0, 0, usBusy, false, 0, utParticipant, usBusy, msForbidden, false},
         {"a status nobody knows", 0, 0, 9, false, 0, utParticipant, usOnline, msForbidden, false},
