@@ -26,7 +26,6 @@ public:
 
     Roster& Participants() { return m_roster; }
     RosterHandlers& Handlers() { return m_handlers; }
-    QAction& StepOutAction() { return *m_stepOut; }
 
 private:
     // Down while the own entry is away; its caption says what pressing it does.
