@@ -1,10 +1,16 @@
 // Arbitrary bytes as a control connection's stream: framing, then dispatch to every registered handler.
 #include "link/Dispatcher.h"
 #include "link/ReaderThread.h"
+#include "link/SessionSender.h"
 #include "link/SignInSession.h"
+#include "platform/Clock.h"
 #include "platform/MemoryChannel.h"
 #include "platform/SettingsStore.h"
 #include "platform/TcpClient.h"
+#include "roster/Roster.h"
+#include "roster/RosterHandlers.h"
+#include "session/RoomNotices.h"
+#include "support/FakeSession.h"
 #include "support/FakeShell.h"
 
 #include <QDir>
@@ -46,6 +52,7 @@ struct Client {
         for (const auto& command : orv::AllCommands())
             dispatcher.RegisterHandler({static_cast<orv::TCommandCode>(command.code)}, readEverything);
         session.RegisterHandlers(dispatcher);
+        roster.RegisterHandlers(dispatcher);
     }
     orv::TcpClient connection;
     orv::NullMessageSink sink;
@@ -55,11 +62,19 @@ struct Client {
     orv::TSettingsStore store{QDir::temp().filePath("orvane-fuzz-settings.ini")}; // never written
     orv::TSessionState state;
     orv::TSignInSession session{connection, link, state, sink, shell, store, {}};
+    orv::TSessionSender sender{link, state};
+    orv::test::FakeDialogs dialogs;
+    orv::test::FakePanes panes;
+    orv::TLoggedRoomNotices notices;
+    orv::TSessionContext context{
+        state, sender, dialogs, shell.progress, panes, sink, orv::SystemClock::instance(), notices};
+    orv::Roster participants{state};
+    orv::RosterHandlers roster{context, participants};
 };
 
-orv::TPacketDispatcher& dispatcher() {
-    static Client client;
-    return client.dispatcher;
+Client& client() {
+    static Client instance;
+    return instance;
 }
 
 } // namespace
@@ -70,11 +85,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    client().participants.ClearRoster(); // each input starts with an empty room
     orv::MemoryChannel channel(data, size);
     QByteArray stream;
     while (orv::ReadPacket(channel, stream, 1 << 20) == orv::TReadResult::Packet) {
         const auto header = orv::TPacketHeader::decode(stream);
-        dispatcher().DispatchPacket(header, stream);
+        client().dispatcher.DispatchPacket(header, stream);
     }
     return 0;
 }

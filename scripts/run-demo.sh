@@ -1,8 +1,34 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, starts the local session server with the demo rooms and accounts, then the
 # client pointed at it. The server stops when the client exits; its log is build/demo/server.log.
+#
+#   scripts/run-demo.sh [--with USER[,USER...]] [--room N] [CLIENT ARGUMENTS...]
+#
+# --with opens one more client for each demo account named once the first client has entered a room, a few
+# seconds apart, into that room (or room N), so the first one sees them join; step out and back in, or close
+# their windows, and the first one sees that too. scripts/demo-client.sh USER [ROOM] opens another at any time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+others=()
+room=""
+client_args=()
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --with)
+        IFS=, read -r -a others <<<"${2:?--with needs demo account names}"
+        shift 2
+        ;;
+    --room)
+        room=${2:?--room needs a room number}
+        shift 2
+        ;;
+    *)
+        client_args+=("$1")
+        shift
+        ;;
+    esac
+done
 
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_TESTS=OFF -DORVANE_BENCH=OFF
@@ -12,10 +38,20 @@ port=${ORVANE_DEMO_PORT:-9910}
 demo=build/demo
 mkdir -p "$demo"
 log="$demo/server.log"
+: >"$log"
 
 build/server/orvane-session-server server/demo.ini --port "$port" 2>"$log" &
 server=$!
-trap 'kill $server 2>/dev/null; wait $server 2>/dev/null || true' EXIT
+others_pid=""
+cleanup() {
+    if [ -n "$others_pid" ]; then
+        kill "$others_pid" 2>/dev/null || true
+        wait "$others_pid" 2>/dev/null || true
+    fi
+    kill "$server" 2>/dev/null || true
+    wait "$server" 2>/dev/null || true
+}
+trap cleanup EXIT
 
 # Wait until the server listens, or says why it cannot.
 for _ in $(seq 100); do
@@ -35,6 +71,22 @@ if ! grep -q "listening on" "$log"; then
     exit 1
 fi
 
+if [ ${#others[@]} -gt 0 ]; then
+    (
+        trap 'kill $(jobs -p) 2>/dev/null; exit 0' TERM
+        until entered=$(grep -m 1 -o ' entered room [0-9-]*' "$log"); do
+            sleep 1
+        done
+        for user in "${others[@]}"; do
+            sleep 3
+            ORVANE_DEMO_PORT=$port scripts/demo-client.sh "$user" "${room:-${entered##* }}" &
+        done
+        wait
+    ) &
+    others_pid=$!
+    echo "Once you are in a room, ${others[*]} will join it."
+fi
+
 # The demo keeps its own settings, with the help pages of this checkout.
 settings="$demo/settings.ini"
 if [ ! -f "$settings" ]; then
@@ -43,4 +95,4 @@ fi
 
 echo "Demo server on 127.0.0.1:$port (log: $log)."
 echo "Sign in as teacher / teach (moderator) or alice / alice (participant)."
-build/src/app/orvane-live --server "127.0.0.1:$port" --settings "$settings" "$@"
+build/src/app/orvane-live --server "127.0.0.1:$port" --settings "$settings" ${client_args[@]+"${client_args[@]}"}

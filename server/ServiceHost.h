@@ -26,12 +26,17 @@ struct OutgoingPacket {
     std::uint16_t resultCode = ResultCode::Success;
 };
 
+// A change of room membership, told to the services once it has happened.
+enum class MemberChange { Entered, Left };
+
 class IServiceHost {
 public:
     // The requester's connection and its packet; the packet is valid only while the handler runs.
     using Handler = std::function<void(ClientConnection& requester, const TIncomingPacket& packet)>;
     using VersionHandler = std::function<void(ClientConnection& client, const TVersionRecord& record)>;
     using SignInHandler = std::function<void(ClientConnection& client, const TSignInRecord& record)>;
+    using MembershipHandler =
+        std::function<void(ClientConnection& member, std::int32_t room, MemberChange change)>;
 
     static constexpr int kAnySize = -1;
 
@@ -45,6 +50,10 @@ public:
     // The bare records that open a connection have one answerer each.
     virtual void registerVersionHandler(VersionHandler handler) = 0;
     virtual void registerSignInHandler(SignInHandler handler) = 0;
+    // Told after a client entered a room and after it left one: for another room, for a newer sign-in of the
+    // same user, or because its connection closed. A member that left is no longer among members(), and its
+    // account record still names the room it left. Every service that registers is told.
+    virtual void registerMembershipHandler(MembershipHandler handler) = 0;
 
     virtual const ServerConfig& config() const = 0;
     virtual void log(const QString& line) const = 0;

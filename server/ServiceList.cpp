@@ -2,6 +2,7 @@
 #include "ServiceList.h"
 
 #include "RoomService.h"
+#include "RosterService.h"
 #include "SignInService.h"
 
 namespace orv::server {
@@ -10,6 +11,7 @@ Services createServices(IServiceHost& host) {
     Services services;
     services.push_back(std::make_unique<SignInService>(host));
     services.push_back(std::make_unique<RoomService>(host));
+    services.push_back(std::make_unique<RosterService>(host));
     return services;
 }
 

@@ -64,6 +64,10 @@ void SessionServer::registerSignInHandler(SignInHandler handler) {
     m_signInHandler = std::move(handler);
 }
 
+void SessionServer::registerMembershipHandler(MembershipHandler handler) {
+    m_membershipHandlers.push_back(std::move(handler));
+}
+
 void SessionServer::log(const QString& line) const {
     if (m_quiet)
         return;
@@ -84,7 +88,7 @@ void SessionServer::onNewConnection() {
 void SessionServer::onClosed(ClientConnection* client) {
     log(client->who() + " disconnected");
     std::erase(m_connections, client);
-    m_members.leave(*client);
+    leaveRoom(*client);
     if (client->isSignedIn()) {
         auto it = m_byUser.find(client->account().UserId());
         if (it != m_byUser.end() && it->second == client)
@@ -113,7 +117,7 @@ void SessionServer::signIn(ClientConnection& client, const TAccountRecord& accou
     auto it = m_byUser.find(id);
     if (it != m_byUser.end() && it->second != &client) {
         ClientConnection* older = it->second;
-        m_members.leave(*older); // gone from its room now, not once its last bytes are out
+        leaveRoom(*older); // gone from its room now, not once its last bytes are out
         older->sendPacket(cmDuplicateSignIn);
         older->closeAfterFlush("the same user signed in again from " + client.peer());
     }
@@ -121,8 +125,25 @@ void SessionServer::signIn(ClientConnection& client, const TAccountRecord& accou
 }
 
 void SessionServer::enterRoom(ClientConnection& client, std::int32_t room) {
+    if (m_members.roomOf(client) == room)
+        return;
+    leaveRoom(client); // while its record still names the room it leaves
     client.setRoom(room);
     m_members.enter(client, room);
+    tellMembership(client, room, MemberChange::Entered);
+}
+
+void SessionServer::leaveRoom(ClientConnection& client) {
+    const auto room = m_members.roomOf(client);
+    if (!room)
+        return;
+    m_members.leave(client);
+    tellMembership(client, *room, MemberChange::Left);
+}
+
+void SessionServer::tellMembership(ClientConnection& client, std::int32_t room, MemberChange change) {
+    for (const MembershipHandler& handler : m_membershipHandlers)
+        handler(client, room, change);
 }
 
 void SessionServer::handlePacket(ClientConnection& client, const TPacketHeader& header,

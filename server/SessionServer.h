@@ -46,6 +46,7 @@ public:
                          Handler handler) override;
     void registerVersionHandler(VersionHandler handler) override;
     void registerSignInHandler(SignInHandler handler) override;
+    void registerMembershipHandler(MembershipHandler handler) override;
     const ServerConfig& config() const override { return m_config; }
     void log(const QString& line) const override;
     void signIn(ClientConnection& client, const TAccountRecord& account) override;
@@ -61,6 +62,9 @@ private:
     void onNewConnection();
     void onClosed(ClientConnection* client);
     void sendProbes();
+    // Takes the client out of its room, if it is in one, and tells the services.
+    void leaveRoom(ClientConnection& client);
+    void tellMembership(ClientConnection& client, std::int32_t room, MemberChange change);
 
     ServerConfig m_config;
     QTcpServer m_listener;
@@ -68,6 +72,7 @@ private:
     RequestTable m_requests;
     VersionHandler m_versionHandler;
     SignInHandler m_signInHandler;
+    std::vector<MembershipHandler> m_membershipHandlers;
     std::vector<ClientConnection*> m_connections;
     std::map<std::uint16_t, ClientConnection*> m_byUser;
     RoomMembers m_members;

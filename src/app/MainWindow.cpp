@@ -84,10 +84,10 @@ void TfMain::buildMenus() {
     connect(help->addAction("About"), &QAction::triggered, this, &TfMain::aboutRequested);
     connect(help->addAction("Help and Support"), &QAction::triggered, this, &TfMain::helpRequested);
 
-    QToolBar* tools = addToolBar("Main");
-    tools->setObjectName("mainToolBar");
-    tools->setMovable(false);
-    m_fullScreen = tools->addAction("Full Screen");
+    m_tools = addToolBar("Main");
+    m_tools->setObjectName("mainToolBar");
+    m_tools->setMovable(false);
+    m_fullScreen = m_tools->addAction("Full Screen");
     m_fullScreen->setCheckable(true);
     m_fullScreen->setShortcut(Qt::Key_F11);
     connect(m_fullScreen, &QAction::toggled, this, &TfMain::SetFullScreen);
@@ -138,15 +138,18 @@ void TfMain::buildCentre() {
     m_sideColumn = new QWidget;
     auto* side = new QVBoxLayout(m_sideColumn);
     side->setContentsMargins(0, 0, 0, 0);
-    side->addWidget(header("Participant List"));
+    m_participantHeader = header("Participant List");
+    side->addWidget(m_participantHeader);
     m_participants = new QWidget;
     m_participants->setObjectName("participantListHost");
     m_participants->setLayout(new QVBoxLayout);
     m_participants->layout()->setContentsMargins(0, 0, 0, 0);
     side->addWidget(m_participants, 2);
-    auto* counters = new QLabel("Hands Up: 0    YES: 0    NO: 0");
-    counters->setObjectName("rosterCounters");
-    side->addWidget(counters);
+    m_counters = new QLabel;
+    m_counters->setObjectName("rosterCounters");
+    m_counters->setContentsMargins(4, 2, 4, 2);
+    ShowMotionCounters(0, 0, 0);
+    side->addWidget(m_counters);
     m_navigation = new QToolBox;
     m_navigation->setFont(QFont("Tahoma", 8));
     for (const char* page : {"Text Chat", "PowerPoint Library", "Notes and Questions"})
@@ -209,6 +212,28 @@ void TfMain::InstallParticipantList(QWidget* widget) {
     }
     layout->addWidget(widget);
     widget->show();
+}
+
+void TfMain::InstallToolAction(QAction* action) {
+    action->setParent(this);
+    m_tools->insertAction(m_fullScreen, action); // full screen stays last
+}
+
+void TfMain::SetParticipantListHeader(const QString& text) {
+    m_participantHeader->setText(text);
+}
+
+QString TfMain::ParticipantListHeader() const {
+    return m_participantHeader->text();
+}
+
+void TfMain::ShowMotionCounters(int handsUp, int yes, int no) {
+    m_counters->setText(tr("Hands Up:") + QString(" %1    ").arg(handsUp) + tr("YES:") +
+                        QString(" %1    ").arg(yes) + tr("NO:") + QString(" %1").arg(no));
+}
+
+QString TfMain::MotionCounters() const {
+    return m_counters->text();
 }
 
 void TfMain::ShowView(std::int32_t view) {

@@ -17,6 +17,7 @@ class QShortcut;
 class QSplitter;
 class QStackedWidget;
 class QTimer;
+class QToolBar;
 class QToolBox;
 
 namespace orv {
@@ -39,6 +40,11 @@ public:
     void InstallView(std::int32_t view, QWidget* widget) override;
     void InstallNavigationPage(TNavigationPage page, QWidget* widget) override;
     void InstallParticipantList(QWidget* widget) override;
+    void InstallToolAction(QAction* action) override;
+    void SetParticipantListHeader(const QString& text) override;
+    void ShowMotionCounters(int handsUp, int yes, int no) override;
+    QString ParticipantListHeader() const;
+    QString MotionCounters() const;
     void ShowView(std::int32_t view);
     std::int32_t CurrentView() const { return m_currentView; }
     QString ViewHeader() const;
@@ -88,7 +94,10 @@ private:
 
     IDialogs& m_dialogs;
     TMessageRouter m_router;
+    QLabel* m_participantHeader = nullptr;
     QWidget* m_participants = nullptr;
+    QLabel* m_counters = nullptr;
+    QToolBar* m_tools = nullptr;
     QStackedWidget* m_views = nullptr;
     QPushButton* m_viewHeader = nullptr;
     QToolBox* m_navigation = nullptr;

@@ -18,6 +18,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/TcpClient.h"
 #include "session/RoomEntrySteps.h"
+#include "session/RoomNotices.h"
 #include "session/SessionContext.h"
 #include "session/Settings.h"
 #include "session/SettingsEffects.h"
@@ -74,6 +75,7 @@ private:
     TSessionState m_state;
     TSessionSender m_sender;
     TShellServices m_shell;
+    TLoggedRoomNotices m_notices;
     TSessionContext m_context;
     TRoomEntrySteps m_roomEntrySteps;
     TSettingsEffectsFanOut m_settingsEffects;

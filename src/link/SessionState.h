@@ -42,6 +42,12 @@ struct TSessionState {
     // The room's voice settings; a moderator may change them during the session.
     std::int32_t audioCodec = 0;
     std::int32_t microphoneCount = 1;
+    // The user's own rights in the room: the microphone, the public boards, the camera.
+    bool OwnMicAllowed = false;
+    bool OwnBoardAllowed = false;
+    bool OwnCamAllowed = false;
+    // The participant holding the public board, 0 for nobody.
+    std::uint16_t boardHolder = 0;
 
     bool IsModerator() const { return account.IsModerator(); }
     bool IsPlayback() const {

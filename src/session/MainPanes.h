@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+class QAction;
 class QWidget;
 
 namespace orv {
@@ -21,6 +22,12 @@ public:
     virtual void InstallNavigationPage(TNavigationPage page, QWidget* widget) = 0;
     // The participant list's place in the side column; the main window takes ownership.
     virtual void InstallParticipantList(QWidget* widget) = 0;
+    // A button of the main toolbar, after those installed before it; the main window takes ownership.
+    virtual void InstallToolAction(QAction* action) = 0;
+    // The header over the participant list.
+    virtual void SetParticipantListHeader(const QString& text) = 0;
+    // The motion statistics under the participant list.
+    virtual void ShowMotionCounters(int handsUp, int yes, int no) = 0;
 };
 
 } // namespace orv

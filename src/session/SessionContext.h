@@ -9,6 +9,7 @@ class IDialogs;
 class IMainPanes;
 class IMessageSink;
 class IProgress;
+class IRoomNotices;
 class ISessionSender;
 struct TSessionState;
 
@@ -20,6 +21,7 @@ struct TSessionContext {
     IMainPanes& panes;
     IMessageSink& mainWindow; // posts application messages to the main window
     IClock& clock;
+    IRoomNotices& notices; // system lines in the public conversation, beeps
 };
 
 } // namespace orv

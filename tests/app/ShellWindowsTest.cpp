@@ -24,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolBox>
 
 #include <gtest/gtest.h>
@@ -156,7 +157,6 @@ TEST_F(MainWindowFixture, TheViewHeaderOpensItsSelectorFromTheArrowToo) {
 }
 
 TEST_F(MainWindowFixture, F11TogglesFullScreenAndEscapeLeavesIt) {
-
     window.show();
     QApplication::setActiveWindow(&window);
     auto* menus = window.menuBar();
@@ -169,6 +169,25 @@ TEST_F(MainWindowFixture, F11TogglesFullScreenAndEscapeLeavesIt) {
     QTest::keyClick(&window, Qt::Key_F11);
     QTest::keyClick(&window, Qt::Key_F11);
     EXPECT_FALSE(window.isFullScreen());
+}
+
+TEST_F(MainWindowFixture, ModuleToolButtonsComeBeforeFullScreenAndTheParticipantTextsAreTheirs) {
+    auto* first = new QAction("Step Out");
+    auto* second = new QAction("Notes");
+    window.InstallToolAction(first);
+    window.InstallToolAction(second);
+    QStringList captions;
+    for (const QAction* action : window.findChild<QToolBar*>("mainToolBar")->actions())
+        captions << action->text();
+    EXPECT_EQ(captions, (QStringList{"Step Out", "Notes", "Full Screen"}));
+    EXPECT_EQ(first->parent(), &window);
+
+    EXPECT_EQ(window.ParticipantListHeader(), "Participant List");
+    window.SetParticipantListHeader(" Participants [3]");
+    EXPECT_EQ(window.ParticipantListHeader(), " Participants [3]");
+    EXPECT_EQ(window.MotionCounters(), "Hands Up: 0    YES: 0    NO: 0");
+    window.ShowMotionCounters(2, 1, 4);
+    EXPECT_EQ(window.MotionCounters(), "Hands Up: 2    YES: 1    NO: 4");
 }
 
 TEST_F(MainWindowFixture, ClosingAsksOnlyInsideARoom) {

@@ -1,0 +1,104 @@
+#include "RosterService.h"
+
+#include "ClientConnection.h"
+#include "RoomMembers.h"
+#include "ServerConfig.h"
+#include "ServiceHost.h"
+#include "protocol/RosterMessages.h"
+#include "protocol/SessionMessages.h"
+
+#include <algorithm>
+
+namespace orv::server {
+
+TParticipantRecord makeParticipantRecord(const TAccountRecord& account, std::int32_t timeZoneBias,
+                                         TUserOnlineStatus status) {
+    TParticipantRecord r;
+    r.SetUserId(account.UserId());
+    r.SetFirstName(account.FirstName());
+    r.SetFullName(account.FullName());
+    r.SetEmail(account.Email());
+    r.SetLocation(account.City());
+    r.SetUserType(account.IsModerator() ? std::max(account.AccountType(), account.RoomRole())
+                                        : account.AccountType());
+    r.SetGender(account.Gender());
+    r.SetProfession(account.Profession());
+    r.SetLanguages(account.Languages());
+    r.SetTimeBias(timeZoneBias);
+    r.SetOnlineStatus(status);
+    return r;
+}
+
+TParticipantStatusRecord initialStates(const TAccountRecord& account, const RoomConfig* room) {
+    const bool moderator = account.IsModerator();
+    TParticipantStatusRecord s;
+    s.SetUserId(account.UserId());
+    s.SetMicrophoneStatus(moderator ? msGranted : msForbidden);
+    s.SetCameraStatus(moderator && room && room->video ? csGranted : csNone);
+    s.SetBoardAllowed(moderator);
+    return s;
+}
+
+RosterService::RosterService(IServiceHost& host) : m_host(host) {
+    host.registerMembershipHandler([this](ClientConnection& member, std::int32_t room, MemberChange change) {
+        onMembership(member, room, change);
+    });
+    host.registerHandler({cmParticipantList}, 0,
+                         [this](ClientConnection& c, const TIncomingPacket&) { answerParticipantList(c); });
+    host.registerHandler({cmParticipantStates}, 0,
+                         [this](ClientConnection& c, const TIncomingPacket&) { answerStates(c); });
+    host.registerHandler({cmOnlineStatus}, TOnlineStatusMessage::kSize,
+                         [this](ClientConnection& c, const TIncomingPacket& p) {
+                             auto payload = p.payload();
+                             onOnlineStatus(c, TOnlineStatusMessage::decode(payload).status);
+                         });
+    host.registerHandler({cmTimeZone}, TTimeZoneReport::kSize,
+                         [this](ClientConnection& c, const TIncomingPacket& p) {
+                             auto payload = p.payload();
+                             m_timeZoneBias[c.account().UserId()] = TTimeZoneReport::decode(payload).bias;
+                         });
+}
+
+void RosterService::onMembership(ClientConnection& member, std::int32_t room, MemberChange change) {
+    if (change == MemberChange::Left) {
+        m_participants.erase(&member);
+        m_host.sendToRoom(room, member, {cmParticipantLeft, {}});
+        return;
+    }
+    m_participants[&member] = {usOnline, initialStates(member.account(), m_host.config().findRoom(room))};
+    m_host.sendToOthersInRoom(member, {cmParticipantJoined, TParticipantJoined{recordOf(member)}.encode()});
+}
+
+TParticipantRecord RosterService::recordOf(const ClientConnection& member) const {
+    const auto bias = m_timeZoneBias.find(member.account().UserId());
+    const auto participant = m_participants.find(&member);
+    return makeParticipantRecord(member.account(), bias == m_timeZoneBias.end() ? 0 : bias->second,
+                                 participant == m_participants.end() ? usOnline : participant->second.status);
+}
+
+void RosterService::answerParticipantList(ClientConnection& requester) {
+    TParticipantListReply reply;
+    if (const auto room = m_host.members().roomOf(requester))
+        for (const ClientConnection* member : m_host.members().in(*room))
+            reply.participants.push_back(recordOf(*member));
+    m_host.reply(requester, {cmParticipantList, reply.encode()});
+}
+
+void RosterService::answerStates(ClientConnection& requester) {
+    TParticipantStatesReply reply;
+    if (const auto room = m_host.members().roomOf(requester))
+        for (const ClientConnection* member : m_host.members().in(*room))
+            if (const auto it = m_participants.find(member); it != m_participants.end())
+                reply.states.push_back(it->second.states);
+    m_host.reply(requester, {cmParticipantStates, reply.encode()});
+}
+
+void RosterService::onOnlineStatus(ClientConnection& sender, TUserOnlineStatus status) {
+    const auto it = m_participants.find(&sender);
+    if (it == m_participants.end() || !IsKnown(status))
+        return; // in no room, or a status nobody could show
+    it->second.status = status;
+    m_host.sendToOthersInRoom(sender, {cmOnlineStatus, TOnlineStatusMessage{status}.encode()});
+}
+
+} // namespace orv::server

@@ -1,0 +1,156 @@
+#include "roster/Roster.h"
+
+#include "link/SessionState.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace orv {
+namespace {
+
+// A bias beyond half a day east or west is not a time zone.
+constexpr std::int32_t kMaxTimeBias = 720;
+
+} // namespace
+
+Roster::Roster(const TSessionState& state, QObject* parent) : QObject(parent), m_state(state) {}
+
+Roster::~Roster() = default;
+
+TUserNode& Roster::AddParticipant(const TParticipantRecord& record) {
+    if (FindEntry(record.UserId()))
+        RemoveParticipant(record.UserId());
+    m_entries.push_back(std::make_unique<TUserNode>(*this, record));
+    TUserNode& entry = *m_entries.back();
+    if (entry.UID() == m_state.account.UserId())
+        m_own = &entry;
+    if (std::abs(std::int64_t(entry.Record().TimeBias())) > kMaxTimeBias)
+        entry.Record().SetTimeBias(0);
+    entry.SetTimeBias(entry.Record().TimeBias());
+    entry.SetUserType(record.IsModerator() ? utModerator : utParticipant);
+    const TUserOnlineStatus online = record.OnlineStatus();
+    entry.SetOnlineStatus(IsKnown(online) ? online : usOnline);
+    if (record.IsModerator())
+        MoveToTop(entry);
+    const bool microphone = record.IsModerator() || m_state.IsPlayback();
+    entry.SetMicrophoneStatus(microphone ? msGranted : msForbidden);
+    entry.SetMicAllowed(microphone);
+    emit Changed();
+    return entry;
+}
+
+TUserNode* Roster::FindEntry(std::uint16_t userId) const {
+    const auto it = std::find_if(m_entries.begin(), m_entries.end(),
+                                 [userId](const auto& entry) { return entry->UID() == userId; });
+    return it == m_entries.end() ? nullptr : it->get();
+}
+
+const TParticipantRecord* Roster::FindParticipant(std::uint16_t userId) const {
+    const TUserNode* entry = FindEntry(userId);
+    return entry ? &entry->Record() : nullptr;
+}
+
+void Roster::RemoveParticipant(std::uint16_t userId) {
+    const auto it = std::find_if(m_entries.begin(), m_entries.end(),
+                                 [userId](const auto& entry) { return entry->UID() == userId; });
+    if (it == m_entries.end())
+        return;
+    TUserNode* entry = it->get();
+    withdrawMotion(*entry); // the queue numbers of the others stay as they are
+    if (m_own == entry)
+        m_own = nullptr;
+    const bool wasSelected = m_selected == entry;
+    m_entries.erase(it); // the entry goes, and its record with it
+    // Whoever else leaves, a moderator's selection stays where it is.
+    if (wasSelected)
+        m_selected = m_entries.empty() ? nullptr : m_entries.front().get();
+    emit Changed();
+}
+
+void Roster::ClearRoster() {
+    m_own = nullptr;
+    m_selected = nullptr;
+    m_entries.clear();
+    m_hands = m_positive = m_negative = 0;
+    emit Changed();
+}
+
+void Roster::Select(std::uint16_t userId) {
+    TUserNode* entry = FindEntry(userId);
+    if (entry == m_selected)
+        return;
+    m_selected = entry;
+    emit Changed();
+}
+
+void Roster::MoveToTop(TUserNode& entry) {
+    const auto it = std::find_if(m_entries.begin(), m_entries.end(),
+                                 [&entry](const auto& e) { return e.get() == &entry; });
+    if (it == m_entries.end() || it == m_entries.begin())
+        return;
+    std::rotate(m_entries.begin(), it, std::next(it));
+    emit Changed();
+}
+
+int Roster::withdrawMotion(TUserNode& entry) {
+    int queueNumber = 0;
+    switch (entry.m_motionMask) {
+    case Motion::Hand:
+        --m_hands;
+        queueNumber = entry.MotionIndex();
+        entry.SetMotionIndex(0);
+        break;
+    case Motion::Yes:
+        --m_positive;
+        break;
+    case Motion::No:
+        --m_negative;
+        break;
+    default:
+        break;
+    }
+    return queueNumber;
+}
+
+void Roster::SetMotions(TUserNode& entry, std::int32_t value) {
+    const int loweredHand = withdrawMotion(entry);
+    entry.m_motionMask = value;
+    entry.m_blinking = value > 0 && value != Motion::Yes && value != Motion::No;
+    int picture = MotionPicture::kNoPicture;
+    switch (value) {
+    case Motion::Hand:
+        picture = MotionPicture::Hand;
+        entry.SetMotionIndex(++m_hands);
+        break;
+    case Motion::Smile:
+        picture = MotionPicture::Smile;
+        break;
+    case Motion::Clap:
+        picture = MotionPicture::Clap;
+        break;
+    case Motion::Yes:
+        picture = MotionPicture::Yes;
+        ++m_positive;
+        break;
+    case Motion::No:
+        picture = MotionPicture::No;
+        ++m_negative;
+        break;
+    default:
+        break;
+    }
+    entry.SetMotionImageIndex(picture);
+    if (loweredHand > 0)
+        renumberHandsAbove(loweredHand);
+    emit Changed();
+}
+
+void Roster::renumberHandsAbove(int number) {
+    // In display order, not queue order: the hands behind the lowered one close up from its number on.
+    int next = number;
+    for (const auto& entry : m_entries)
+        if (entry->MotionIndex() > number)
+            entry->SetMotionIndex(next++);
+}
+
+} // namespace orv

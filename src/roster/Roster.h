@@ -1,0 +1,69 @@
+#pragma once
+// The roster: one entry per participant in the room, in display order, with the selected entry, the own
+// entry and the motion counters. Entries are looked up by user id, linearly. Main thread only.
+
+#include "roster/UserNode.h"
+
+#include <QObject>
+
+#include <memory>
+#include <vector>
+
+namespace orv {
+
+struct TSessionState;
+
+class Roster final : public QObject {
+    Q_OBJECT
+public:
+    // The state tells the own user id and whether the session plays a recording.
+    explicit Roster(const TSessionState& state, QObject* parent = nullptr);
+    ~Roster() override;
+
+    // Creates the entry for the record, which it keeps. An entry already there for the same user id is
+    // removed first, so a participant is never listed twice.
+    TUserNode& AddParticipant(const TParticipantRecord& record);
+    // The first entry with the user id, in display order; none when nobody has it.
+    TUserNode* FindEntry(std::uint16_t userId) const;
+    const TParticipantRecord* FindParticipant(std::uint16_t userId) const;
+    // Removes and frees the entry with its record, taking its motions off the counters.
+    void RemoveParticipant(std::uint16_t userId);
+    void ClearRoster();
+
+    int Count() const { return int(m_entries.size()); }
+    // In display order; 0 <= index < Count().
+    TUserNode& Entry(int index) const { return *m_entries[std::size_t(index)]; }
+    TUserNode* OwnEntry() const { return m_own; }
+    TUserNode* Selected() const { return m_selected; }
+    // None for a user id without an entry.
+    void Select(std::uint16_t userId);
+
+    int HandsCount() const { return m_hands; }
+    int PositiveCount() const { return m_positive; }
+    int NegativeCount() const { return m_negative; }
+
+    // The motion update: the counters, the raised-hands queue, the picture and its blinking follow `value`.
+    void SetMotions(TUserNode& entry, std::int32_t value);
+    void MoveToTop(TUserNode& entry);
+
+signals:
+    // Anything a view shows changed: an entry came or went, the selection or an entry's properties.
+    void Changed();
+
+private:
+    friend class TUserNode;
+    void entryChanged() { emit Changed(); }
+    // Takes away what the entry's motion value adds to the counters; returns its queue number.
+    int withdrawMotion(TUserNode& entry);
+    void renumberHandsAbove(int number);
+
+    const TSessionState& m_state;
+    std::vector<std::unique_ptr<TUserNode>> m_entries;
+    TUserNode* m_own = nullptr;
+    TUserNode* m_selected = nullptr;
+    int m_hands = 0;
+    int m_positive = 0;
+    int m_negative = 0;
+};
+
+} // namespace orv

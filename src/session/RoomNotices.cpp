@@ -1,0 +1,15 @@
+#include "session/RoomNotices.h"
+
+#include <QDebug>
+
+namespace orv {
+
+void TLoggedRoomNotices::AddSystemLine(const QString& text) {
+    qInfo().noquote() << "system line:" << text;
+}
+
+void TLoggedRoomNotices::Beep(int frequencyHz, int durationMs) {
+    qInfo() << "beep:" << frequencyHz << "Hz," << durationMs << "ms";
+}
+
+} // namespace orv
