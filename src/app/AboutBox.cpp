@@ -10,9 +10,9 @@
 namespace orv {
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("About Orvane Live");
+    setWindowTitle(tr("About Orvane Live"));
     auto* product = new QLabel("<span style='font-size:16pt'><b>Orvane Live</b></span>");
-    auto* version = new QLabel(QString("Version %1/%2").arg(kClientVersion, kClientBuildDate));
+    auto* version = new QLabel(tr("Version %1/%2").arg(kClientVersion, kClientBuildDate));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
@@ -24,7 +24,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
 TfrmFileOffer::TfrmFileOffer(const QString& message, const QString& acceptText, const QString& closeText,
                              QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle("Orvane Live Browser");
+    setWindowTitle(tr("Orvane Live Browser"));
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(acceptText, QDialogButtonBox::AcceptRole);
     buttons->addButton(closeText, QDialogButtonBox::RejectRole);

@@ -1,19 +1,21 @@
 #include "app/AudioDeviceNames.h"
 
+#include <QCoreApplication>
+
 #include <QAudioDevice>
 #include <QMediaDevices>
 
 namespace orv {
 
 QStringList AudioOutputNames() {
-    QStringList names{"Default Playback Device"};
+    QStringList names{QCoreApplication::translate("orv::AudioDevices", "Default Playback Device")};
     for (const QAudioDevice& device : QMediaDevices::audioOutputs())
         names << device.description();
     return names;
 }
 
 QStringList AudioInputNames() {
-    QStringList names{"Default Recording Device"};
+    QStringList names{QCoreApplication::translate("orv::AudioDevices", "Default Recording Device")};
     for (const QAudioDevice& device : QMediaDevices::audioInputs())
         names << device.description();
     return names;

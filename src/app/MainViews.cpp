@@ -1,16 +1,18 @@
 #include "app/MainViews.h"
 
+#include <QCoreApplication>
+
 #include "protocol/SessionMessages.h"
 
 namespace orv {
 QString ViewTitle(std::int32_t view) {
     switch (view) {
     case vwWhiteBoard:
-        return "White Board View";
+        return QCoreApplication::translate("orv::TMainViews", "White Board View");
     case vwWebBrowser:
-        return "Web Browser View";
+        return QCoreApplication::translate("orv::TMainViews", "Web Browser View");
     case vwApplicationShare:
-        return "Application Share View";
+        return QCoreApplication::translate("orv::TMainViews", "Application Share View");
     default:
         return {};
     }

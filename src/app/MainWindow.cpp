@@ -45,7 +45,7 @@ QLabel* header(const QString& text) {
 } // namespace
 
 TfMain::TfMain(IDialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dialogs(dialogs) {
-    setWindowTitle("Orvane Live Browser");
+    setWindowTitle(tr("Orvane Live Browser"));
     setObjectName("mainWindow");
     buildMenus();
     buildCentre();
@@ -56,38 +56,38 @@ TfMain::TfMain(IDialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dial
 }
 
 void TfMain::buildMenus() {
-    QMenu* file = menuBar()->addMenu("&File");
-    connect(file->addAction("Settings"), &QAction::triggered, this,
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    connect(file->addAction(tr("Settings")), &QAction::triggered, this,
             [this] { emit settingsRequested(TfrmSettings::ConnectionPage); });
-    QMenu* speed = file->addMenu("Connection Speed");
+    QMenu* speed = file->addMenu(tr("Connection Speed"));
     m_speedGroup = new QActionGroup(this);
     for (const TSpeedItem& item : ConnectionSpeedItems()) {
-        QAction* action = speed->addAction(item.text);
+        QAction* action = speed->addAction(QCoreApplication::translate("orv::StatusTexts", item.text));
         action->setCheckable(true);
         action->setData(item.bytesPerSecond);
         m_speedGroup->addAction(action);
         connect(action, &QAction::triggered, this,
                 [this, v = item.bytesPerSecond] { emit connectionSpeedChosen(v); });
     }
-    QMenu* theme = file->addMenu("Change Theme");
-    const char* const themes[] = {"Standard", "Silver", "Blue", "Olive"};
+    QMenu* theme = file->addMenu(tr("Change Theme"));
+    const QString themes[] = {tr("Standard"), tr("Silver"), tr("Blue"), tr("Olive")};
     for (int i = 0; i < 4; ++i)
         connect(theme->addAction(themes[i]), &QAction::triggered, this, [this, i] { emit themeChosen(i); });
     file->addSeparator();
-    connect(file->addAction("Exit Current Session"), &QAction::triggered, this, &QWidget::close);
+    connect(file->addAction(tr("Exit Current Session")), &QAction::triggered, this, &QWidget::close);
 
-    QMenu* audio = menuBar()->addMenu("&Audio");
-    connect(audio->addAction("Audio Settings"), &QAction::triggered, this,
+    QMenu* audio = menuBar()->addMenu(tr("&Audio"));
+    connect(audio->addAction(tr("Audio Settings")), &QAction::triggered, this,
             [this] { emit settingsRequested(TfrmSettings::AudioPage); });
 
-    QMenu* help = menuBar()->addMenu("&Help");
-    connect(help->addAction("About"), &QAction::triggered, this, &TfMain::aboutRequested);
-    connect(help->addAction("Help and Support"), &QAction::triggered, this, &TfMain::helpRequested);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    connect(help->addAction(tr("About")), &QAction::triggered, this, &TfMain::aboutRequested);
+    connect(help->addAction(tr("Help and Support")), &QAction::triggered, this, &TfMain::helpRequested);
 
-    m_tools = addToolBar("Main");
+    m_tools = addToolBar(tr("Main"));
     m_tools->setObjectName("mainToolBar");
     m_tools->setMovable(false);
-    m_fullScreen = m_tools->addAction("Full Screen");
+    m_fullScreen = m_tools->addAction(tr("Full Screen"));
     m_fullScreen->setCheckable(true);
     m_fullScreen->setShortcut(Qt::Key_F11);
     connect(m_fullScreen, &QAction::toggled, this, &TfMain::SetFullScreen);
@@ -105,8 +105,8 @@ void TfMain::buildCentre() {
         "QPushButton { text-align: left; background: #31507f; color: white; border: none;"
         " padding: 3px; font: bold 8pt 'Tahoma'; }");
     auto* selector = new QMenu(m_viewHeader);
-    const char* const choices[] = {"White Board View", "Synchronized Web Browser",
-                                   "Application Sharing View"};
+    const QString choices[] = {tr("White Board View"), tr("Synchronized Web Browser"),
+                               tr("Application Sharing View")};
     for (int view = 0; view < 3; ++view)
         connect(selector->addAction(choices[view]), &QAction::triggered, this,
                 [this, view] { emit viewSelected(view); });
@@ -138,7 +138,7 @@ void TfMain::buildCentre() {
     m_sideColumn = new QWidget;
     auto* side = new QVBoxLayout(m_sideColumn);
     side->setContentsMargins(0, 0, 0, 0);
-    m_participantHeader = header("Participant List");
+    m_participantHeader = header(tr("Participant List"));
     side->addWidget(m_participantHeader);
     m_participants = new QWidget;
     m_participants->setObjectName("participantListHost");
@@ -152,7 +152,7 @@ void TfMain::buildCentre() {
     side->addWidget(m_counters);
     m_navigation = new QToolBox;
     m_navigation->setFont(QFont("Tahoma", 8));
-    for (const char* page : {"Text Chat", "PowerPoint Library", "Notes and Questions"})
+    for (const QString& page : {tr("Text Chat"), tr("PowerPoint Library"), tr("Notes and Questions")})
         m_navigation->addItem(new QWidget, page);
     side->addWidget(m_navigation, 3);
 
@@ -168,7 +168,7 @@ void TfMain::buildCentre() {
 void TfMain::buildStatusBar() {
     m_serverPanel = new QLabel;
     m_roomPanel = new QLabel(" Room: Not selected");
-    m_reconnect = new QPushButton("Reconnect");
+    m_reconnect = new QPushButton(tr("Reconnect"));
     m_reconnect->hide();
     m_uplink = new QLabel(orv::UplinkText(0));
     m_uplink->hide();
@@ -283,7 +283,7 @@ void TfMain::SetFullScreen(bool on) {
     menuBar()->setVisible(!on);
     statusBar()->setVisible(!on);
     m_splitter->handle(1)->setVisible(!on);
-    m_fullScreen->setText(on ? "Normal View" : "Full Screen");
+    m_fullScreen->setText(on ? tr("Normal View") : tr("Full Screen"));
     m_leaveFullScreen->setEnabled(on);
 
     if (on) {
@@ -344,7 +344,7 @@ void TfMain::ForceClose() {
 }
 
 void TfMain::closeEvent(QCloseEvent* event) {
-    if (m_inRoom && !m_forceClose && !m_dialogs.Question("Do you want to exit current live session?")) {
+    if (m_inRoom && !m_forceClose && !m_dialogs.Question(tr("Do you want to exit current live session?"))) {
         event->ignore();
         return;
     }

@@ -2,11 +2,14 @@
 
 #include "app/ProgressWindow.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace orv {
 namespace {
-const QString kTitle = QStringLiteral("Orvane Live Browser");
+QString title() {
+    return QCoreApplication::translate("orv::TMessageBoxDialogs", "Orvane Live Browser");
+}
 
 // Texts use Windows line ends; a message box wants plain ones.
 QString plain(QString text) {
@@ -16,23 +19,23 @@ QString plain(QString text) {
 
 void TMessageBoxDialogs::Information(const QString& text) {
     const TfrmProgress::StepAside aside(m_progress);
-    QMessageBox::information(m_parent, kTitle, plain(text));
+    QMessageBox::information(m_parent, title(), plain(text));
 }
 
 void TMessageBoxDialogs::Error(const QString& text) {
     const TfrmProgress::StepAside aside(m_progress);
-    QMessageBox::critical(m_parent, kTitle, plain(text));
+    QMessageBox::critical(m_parent, title(), plain(text));
 }
 
 bool TMessageBoxDialogs::Question(const QString& text) {
     const TfrmProgress::StepAside aside(m_progress);
-    return QMessageBox::question(m_parent, kTitle, plain(text), QMessageBox::Yes | QMessageBox::No) ==
+    return QMessageBox::question(m_parent, title(), plain(text), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
 bool TMessageBoxDialogs::ErrorQuestion(const QString& text) {
     const TfrmProgress::StepAside aside(m_progress);
-    return QMessageBox::critical(m_parent, kTitle, plain(text), QMessageBox::Yes | QMessageBox::No) ==
+    return QMessageBox::critical(m_parent, title(), plain(text), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Progress.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 namespace orv {
@@ -39,13 +40,17 @@ void TRoomEntrySequence::refused(int resultCode) {
 void TRoomEntrySequence::entered() {
     m_state.MarkEntered(QDateTime::currentDateTime());
     m_shell.StartSessionClock();
-    m_shell.Progress().Step(9, "Account validated...");
-    m_shell.SetRoomPanel(QString(" Room %1: %2").arg(m_state.room.Number()).arg(m_state.room.Name()));
+    m_shell.Progress().Step(9,
+                            QCoreApplication::translate("orv::TRoomEntrySequence", "Account validated..."));
+    m_shell.SetRoomPanel(QCoreApplication::translate("orv::TRoomEntrySequence", " Room %1: %2")
+                             .arg(m_state.room.Number())
+                             .arg(m_state.room.Name()));
 
     for (const TRoomEntryStepInfo& info : RoomEntryStepTable()) {
         const auto run = [&] {
             if (info.progress >= 0)
-                m_shell.Progress().Step(info.progress, info.activity);
+                m_shell.Progress().Step(
+                    info.progress, QCoreApplication::translate("orv::TRoomEntrySequence", info.activity));
             for (const TRoomEntrySteps::Action& action : m_steps.ActionsOf(info.step))
                 action();
         };

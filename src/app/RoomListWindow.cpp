@@ -107,7 +107,7 @@ TfrmRoomList::TfrmRoomList(const QString& serverHost, const TAccountRecord& acco
                            const TStartupInfo& startup, const QString& bannerPath,
                            const QString& userImagesFolder, QWidget* parent)
     : QDialog(parent), m_rowArea(new QWidget), m_timer(new QTimer(this)) {
-    setWindowTitle("Welcome to Orvane Live");
+    setWindowTitle(tr("Welcome to Orvane Live"));
     setObjectName("roomListWindow");
     auto* layout = new QVBoxLayout(this);
 
@@ -122,15 +122,16 @@ TfrmRoomList::TfrmRoomList(const QString& serverHost, const TAccountRecord& acco
         layout->addWidget(image);
     }
 
-    auto* greeting = new QLabel(QString("<span style='font-size:13pt'><b>Hello %1,</b></span><br>"
-                                        "You are now connected to server <b>%2</b>")
-                                    .arg(account.FirstName().toHtmlEscaped(), serverHost.toHtmlEscaped()));
+    auto* greeting = new QLabel(
+        QString("<span style='font-size:13pt'><b>%1</b></span><br>%2")
+            .arg(tr("Hello %1,").arg(account.FirstName().toHtmlEscaped()),
+                 tr("You are now connected to server %1").arg("<b>" + serverHost.toHtmlEscaped() + "</b>")));
     QStringList details;
     for (const QString& line :
          {account.FullName(), account.Email(), account.UserName(), account.PostalAddress()})
         if (!line.trimmed().isEmpty())
             details << line.toHtmlEscaped();
-    details << (account.AccountType() >= 1000 ? "Moderator account" : "Participant account");
+    details << (account.AccountType() >= 1000 ? tr("Moderator account") : tr("Participant account"));
     auto* info = new QLabel("<b>Personal Info</b><br>" + details.join("<br>"));
     info->setObjectName("personalInfo");
     auto* signOut = keyboardLink(tr("Sign Out"));
@@ -143,7 +144,7 @@ TfrmRoomList::TfrmRoomList(const QString& serverHost, const TAccountRecord& acco
     logo->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     logo->setAccessibleName(tr("Orvane Live web site"));
 
-    logo->setToolTip("Visit the Orvane Live web site");
+    logo->setToolTip(tr("Visit the Orvane Live web site"));
     connect(logo, &QLabel::linkActivated, this, &TfrmRoomList::vendorSiteRequested);
     auto* texts = new QVBoxLayout;
     texts->addWidget(logo, 0, Qt::AlignRight);
@@ -159,10 +160,10 @@ TfrmRoomList::TfrmRoomList(const QString& serverHost, const TAccountRecord& acco
     }
     layout->addLayout(top);
 
-    layout->addWidget(new QLabel("To join a virtual room click on a room entry below"));
+    layout->addWidget(new QLabel(tr("To join a virtual room click on a room entry below")));
     // Headings at the top of the scroll box, row k below them at 20k + 20.
     QFont bold("Tahoma", 10, QFont::Bold);
-    for (auto [text, left] : {std::pair{"Room", 10}, {"Name", kNameLeft}, {"Access", 300}}) {
+    for (auto [text, left] : {std::pair{tr("Room"), 10}, {tr("Name"), kNameLeft}, {tr("Access"), 300}}) {
         auto* heading = new QLabel(text, m_rowArea);
         heading->setFont(bold);
         heading->move(left, 5);

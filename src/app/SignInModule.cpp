@@ -55,7 +55,7 @@ void TSignInModule::Begin(const TLaunch& launch) {
 
     if (m_parts.state.IsPlayback()) {
         m_parts.shell.Dialogs().Error(
-            "Recorded sessions cannot be played by this version of Orvane Live Browser.");
+            tr("Recorded sessions cannot be played by this version of Orvane Live Browser."));
         m_parts.shell.RequestQuit(-1);
         return;
     }

@@ -18,8 +18,8 @@ namespace orv {
 
 TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, QWidget* parent)
     : QDialog(parent), m_store(store), m_server(new QComboBox), m_userName(new QLineEdit),
-      m_password(new QLineEdit), m_remember(new QCheckBox("Remember my username and password.")) {
-    setWindowTitle("Orvane Live - Authentication Required");
+      m_password(new QLineEdit), m_remember(new QCheckBox(tr("Remember my username and password."))) {
+    setWindowTitle(tr("Orvane Live - Authentication Required"));
     setObjectName("signInWindow");
     m_server->setEditable(true);
     m_server->addItems(presetServers);
@@ -30,12 +30,12 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, QWidget
     m_remember->setObjectName("remember");
 
     auto* heading =
-        new QLabel("<span style='font-size:15pt; color:#1f3a73'><b>Welcome to Orvane Live</b></span>"
-                   "<br><b>Authentication Required.</b>");
-    auto* hint = new QLabel("Specify your username and password. The password is case sensitive.");
+        new QLabel("<span style='font-size:15pt; color:#1f3a73'><b>" + tr("Welcome to Orvane Live") +
+                   "</b></span><br><b>" + tr("Authentication Required.") + "</b>");
+    auto* hint = new QLabel(tr("Specify your username and password. The password is case sensitive."));
     hint->setWordWrap(true);
-    auto* whatIsThis = new QLabel("<a href='#'>What is this?</a>");
-    auto* settings = new QLabel("<a href='#'>Connection Settings</a>");
+    auto* whatIsThis = new QLabel("<a href='#'>" + tr("What is this?") + "</a>");
+    auto* settings = new QLabel("<a href='#'>" + tr("Connection Settings") + "</a>");
     // Tab reaches the links, Enter follows them.
     for (QLabel* link : {whatIsThis, settings}) {
         link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
@@ -55,14 +55,14 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, QWidget
     serverRow->addWidget(m_server, 1);
     serverRow->addWidget(whatIsThis);
     auto* form = new QFormLayout;
-    form->addRow("Remote Server", serverRow);
-    form->addRow("User Name", m_userName);
-    form->addRow("Password", m_password);
+    form->addRow(tr("Remote Server"), serverRow);
+    form->addRow(tr("User Name"), m_userName);
+    form->addRow(tr("Password"), m_password);
     form->addRow(m_remember);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* signIn = buttons->addButton("Sign In", QDialogButtonBox::AcceptRole);
-    buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    QPushButton* signIn = buttons->addButton(tr("Sign In"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     signIn->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -76,7 +76,7 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, QWidget
     layout->addWidget(heading);
     layout->addWidget(hint);
     layout->addLayout(form);
-    layout->addWidget(new QLabel("Click the Sign In button to join an online session."));
+    layout->addWidget(new QLabel(tr("Click the Sign In button to join an online session.")));
     layout->addLayout(bottom);
     setMinimumWidth(460);
 }

@@ -1,9 +1,16 @@
 #include "app/StatusTexts.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
 namespace orv {
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("orv::StatusTexts", text);
+}
+} // namespace
 
 int UplinkPercent(std::int64_t bytes, std::int32_t overflowSize) {
     if (overflowSize <= 0 || bytes > overflowSize)
@@ -12,7 +19,7 @@ int UplinkPercent(std::int64_t bytes, std::int32_t overflowSize) {
 }
 
 QString UplinkText(int percent) {
-    return QString("Upld %1%").arg(percent);
+    return tr("Upld %1%").arg(percent);
 }
 
 double InputDelaySeconds(const std::vector<int>& waitingBuffersPerPlayer) {
@@ -23,7 +30,7 @@ double InputDelaySeconds(const std::vector<int>& waitingBuffersPerPlayer) {
 }
 
 QString InputDelayText(double seconds) {
-    return QString::number(seconds, 'f', 1) + " sec.";
+    return tr("%1 sec.").arg(QString::number(seconds, 'f', 1));
 }
 
 int InputDelayPercent(double seconds) {
@@ -31,31 +38,30 @@ int InputDelayPercent(double seconds) {
 }
 
 QString SessionClockText(std::int32_t room, const QString& name, std::int64_t minutes) {
-    return QString(" Room %1: %2 (You have been in this session for %3 min.)")
-        .arg(room)
-        .arg(name)
-        .arg(minutes);
+    return tr(" Room %1: %2 (You have been in this session for %3 min.)").arg(room).arg(name).arg(minutes);
 }
 
 QStringList ScreenWarnings(int heightPixels, double dotsPerInch) {
     QStringList warnings;
     if (heightPixels < 768)
-        warnings
-            << "Your screen resolution is less than 1024x768. Some of the text labels and graphics may not "
-               "appear correctly.";
+        warnings << tr("Your screen resolution is less than 1024x768. Some of the text labels and graphics "
+                       "may not appear correctly.");
     if (std::lround(dotsPerInch) != 96)
-        warnings << "Your screen DPI setting is not 96 dots per inch. Some of the text labels and graphics "
-                    "may not "
-                    "appear correctly.";
+        warnings << tr("Your screen DPI setting is not 96 dots per inch. Some of the text labels and "
+                       "graphics may not appear correctly.");
     return warnings;
 }
 
 const std::vector<TSpeedItem>& ConnectionSpeedItems() {
     static const std::vector<TSpeedItem> items = {
-        {"28.8 Kbps Dial Up", 3686},         {"33.6 Kbps Dial Up", 4300},
-        {"56 Kbps Dial Up", 7168},           {"ISDN (128 Kbps)", 16384},
-        {"CABLE / DSL (256 Kbps)", 32768},   {"CABLE / DSL (512 Kbps)", 65535},
-        {"CABLE / DSL (1024 Kbps)", 131070}, {"CABLE / DSL (2048 Kbps)", 262140},
+        {QT_TRANSLATE_NOOP("orv::StatusTexts", "28.8 Kbps Dial Up"), 3686},
+        {QT_TRANSLATE_NOOP("orv::StatusTexts", "33.6 Kbps Dial Up"), 4300},
+        {QT_TRANSLATE_NOOP("orv::StatusTexts", "56 Kbps Dial Up"), 7168},
+        {"ISDN (128 Kbps)", 16384},
+        {"CABLE / DSL (256 Kbps)", 32768},
+        {"CABLE / DSL (512 Kbps)", 65535},
+        {"CABLE / DSL (1024 Kbps)", 131070},
+        {"CABLE / DSL (2048 Kbps)", 262140},
     };
     return items;
 }

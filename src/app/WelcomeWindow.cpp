@@ -13,13 +13,13 @@ namespace orv {
 TfrmWelcome::TfrmWelcome(const QUrl& page, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), m_view(new QWebEngineView),
       m_timer(new QTimer(this)) {
-    setWindowTitle("Welcome");
+    setWindowTitle(tr("Welcome"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_view->setPage(new TRestrictedWebPage(m_view));
     if (TRestrictedWebPage::IsAllowed(page))
         m_view->setUrl(page);
-    auto* provided = new QLabel("This welcome window is provided by your service provider.");
-    auto* closeLink = new QLabel("<a href='#'>Close this welcome window</a>");
+    auto* provided = new QLabel(tr("This welcome window is provided by your service provider."));
+    auto* closeLink = new QLabel("<a href='#'>" + tr("Close this welcome window") + "</a>");
     closeLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     closeLink->setAccessibleName(tr("Close this welcome window"));
     connect(closeLink, &QLabel::linkActivated, this, &QDialog::close);

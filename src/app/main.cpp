@@ -30,13 +30,20 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription("Orvane Live Browser");
+    parser.setApplicationDescription(QCoreApplication::translate("main", "Orvane Live Browser"));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("link", "a join or play link, or a recorded session file", "[link]");
-    QCommandLineOption serverOption("server", "the session server the sign-in window offers", "host:port");
-    QCommandLineOption settingsOption("settings", "the settings file to use", "file");
-    QCommandLineOption verboseOption("verbose", "diagnostics on the terminal as well as in the log file");
+    parser.addPositionalArgument(
+        "link", QCoreApplication::translate("main", "a join or play link, or a recorded session file"),
+        "[link]");
+    QCommandLineOption serverOption(
+        "server", QCoreApplication::translate("main", "the session server the sign-in window offers"),
+        "host:port");
+    QCommandLineOption settingsOption(
+        "settings", QCoreApplication::translate("main", "the settings file to use"), "file");
+    QCommandLineOption verboseOption(
+        "verbose",
+        QCoreApplication::translate("main", "diagnostics on the terminal as well as in the log file"));
     parser.addOptions({serverOption, settingsOption, verboseOption});
     parser.process(app);
     const bool verbose = parser.isSet(verboseOption);

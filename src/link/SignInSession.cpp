@@ -12,6 +12,7 @@
 #include "protocol/RoomMessages.h"
 #include "protocol/SessionMessages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,10 +22,15 @@
 namespace orv {
 namespace {
 
-const QString kDownloadFailed =
-    QStringLiteral("Unable to download new version from server. \r\nPlease contact your server administrator "
-                   "for support.\r\n"
-                   "You could also try to download Orvane Live Browser from Orvane's official web site");
+QString tr(const char* text) {
+    return QCoreApplication::translate("orv::TSignInSession", text);
+}
+
+QString downloadFailed() {
+    return tr("Unable to download new version from server. \r\nPlease contact your server administrator "
+              "for support.\r\n"
+              "You could also try to download Orvane Live Browser from Orvane's official web site");
+}
 const QString kVendorSite = QStringLiteral(" https://www.orvane-live.example/");
 constexpr std::size_t kBlock = 64 * 1024;
 
@@ -64,19 +70,19 @@ int TSignInSession::ConnectServer(const QString& host, std::uint16_t port) {
         return 0;
     if (m_connection.isConnected()) {
         m_connection.close();
-        reportStatus("Disconnected.");
+        reportStatus(tr("Disconnected."));
     }
     m_state.serverHost = host;
     m_state.serverPort = port;
-    reportStatus(m_options.proxy.inUse() ? "Connecting through the proxy..." : "Connecting...");
+    reportStatus(m_options.proxy.inUse() ? tr("Connecting through the proxy...") : tr("Connecting..."));
     try {
         ConnectThrough(m_connection, host, port, m_options.proxy, m_options.connectTimeoutMs);
     } catch (const EChannelError& e) {
-        reportStatus(QString("Disconnected (%1).").arg(e.what()));
+        reportStatus(tr("Disconnected (%1).").arg(e.what()));
         return ResultCode::ConnectionFailed;
     }
     m_connection.setReceiveTimeout(m_options.exchangeTimeoutMs);
-    reportStatus("Connected.");
+    reportStatus(tr("Connected."));
     return 0;
 }
 
@@ -116,19 +122,19 @@ void TSignInSession::DownloadUpdate(const TUpdateOffer& offer) {
     try {
         const std::uint32_t count = offer.fileSize;
         if (count == 0) {
-            m_shell.Dialogs().Error(kDownloadFailed + kVendorSite);
+            m_shell.Dialogs().Error(downloadFailed() + kVendorSite);
             return;
         }
         // Streamed in blocks: the count comes from the network and is never allocated whole.
         readToFile(path, count);
     } catch (const EChannelError&) {
         QFile::remove(path);
-        m_shell.Dialogs().Error(kDownloadFailed + kVendorSite);
+        m_shell.Dialogs().Error(downloadFailed() + kVendorSite);
         return;
     }
-    m_shell.Progress().Step(4, "Download complete. Starting new version.");
-    m_shell.Dialogs().Information("Download complete!\r\nPress the OK button to continue. Follow the "
-                                  "instructions to install the new version!");
+    m_shell.Progress().Step(4, tr("Download complete. Starting new version."));
+    m_shell.Dialogs().Information(tr("Download complete!\r\nPress the OK button to continue. Follow the "
+                                     "instructions to install the new version!"));
     m_shell.OpenFile(path);
 }
 
@@ -157,31 +163,32 @@ std::uint16_t TSignInSession::SignIn() {
 int TSignInSession::ConnectAndSignIn(const QString& host, std::uint16_t port) {
     if (const int code = ConnectServer(host, port); code != 0)
         return code;
-    m_shell.Progress().Step(1, "Checking for updates...");
+    m_shell.Progress().Step(1, tr("Checking for updates..."));
     const std::uint16_t versionCode = CheckVersion();
     if (versionCode != 0) {
         // Any answer but 0 offers an update; the program ends after the download.
-        m_shell.Progress().Step(2, "New version available.");
-        m_shell.Dialogs().Information("A new Orvane Live Browser version is available. \r\nYour version of "
-                                      "Orvane Live Browser will be updated "
-                                      "with a new one.\r\nOn slow internet connections it may take several "
-                                      "minutes.\r\nPress the OK button to "
-                                      "continue.");
+        m_shell.Progress().Step(2, tr("New version available."));
+        m_shell.Dialogs().Information(
+            tr("A new Orvane Live Browser version is available. \r\nYour version of "
+               "Orvane Live Browser will be updated "
+               "with a new one.\r\nOn slow internet connections it may take several "
+               "minutes.\r\nPress the OK button to "
+               "continue."));
         try {
             std::array<std::uint8_t, TUpdateOffer::kSize> bytes;
             m_connection.readExact(bytes.data(), bytes.size());
             PayloadReader reader(bytes.data(), bytes.size());
             const TUpdateOffer offer = TUpdateOffer::decode(reader);
-            m_shell.Progress().Step(3, "Getting version updates. Please wait...");
+            m_shell.Progress().Step(3, tr("Getting version updates. Please wait..."));
             DownloadUpdate(offer);
         } catch (const EChannelError&) {
-            m_shell.Dialogs().Error(kDownloadFailed + kVendorSite);
+            m_shell.Dialogs().Error(downloadFailed() + kVendorSite);
         }
         m_quitRequested = true;
         m_shell.RequestQuit(0);
         return versionCode;
     }
-    m_shell.Progress().Step(2, "Validating user info...");
+    m_shell.Progress().Step(2, tr("Validating user info..."));
     return SignIn();
 }
 
@@ -189,7 +196,7 @@ bool TSignInSession::OpenSession(const QString& host, std::uint16_t port) {
     IProgress& progress = m_shell.Progress();
     progress.Setup(kProgressSteps);
     progress.Show();
-    progress.Step(0, "Trying to connect to remote server...");
+    progress.Step(0, tr("Trying to connect to remote server..."));
     // The sign-in window remembers the server it was given; a launch link's server is remembered only once
     // signing in there worked, so a broken link never replaces it.
     const auto rememberServer = [&] {
@@ -205,12 +212,12 @@ bool TSignInSession::OpenSession(const QString& host, std::uint16_t port) {
     if (code == ResultCode::ConnectionFailed) {
         const bool configure =
             m_shell.Dialogs().ErrorQuestion(ErrorText(code) + "\r\n" +
-                                            "\r\nTo configure the Proxy settings press the Yes button. To "
-                                            "try again later press the No button.");
+                                            tr("\r\nTo configure the Proxy settings press the Yes button. To "
+                                               "try again later press the No button."));
         if (configure) {
             m_shell.OpenConnectionSettings();
-            m_shell.Dialogs().Information(
-                "Orvane Live will now close. The setting will take effect the next time you try to sign in.");
+            m_shell.Dialogs().Information(tr("Orvane Live will now close. The setting will take effect the "
+                                             "next time you try to sign in."));
         }
         return false;
     }
@@ -218,7 +225,7 @@ bool TSignInSession::OpenSession(const QString& host, std::uint16_t port) {
         m_shell.Dialogs().Error(AccessDeniedMessage(code));
         return false;
     }
-    progress.Step(3, "User account validated.");
+    progress.Step(3, tr("User account validated."));
     if (!m_options.viaSignInWindow)
         rememberServer();
 
@@ -230,7 +237,7 @@ bool TSignInSession::OpenSession(const QString& host, std::uint16_t port) {
         m_store.WriteText("", "Password", remember ? Scramble(account.Password()) : QString());
         m_store.Flush();
     }
-    progress.Step(3, "Getting startup information.");
+    progress.Step(3, tr("Getting startup information."));
     return RequestStartupInfo();
 }
 
@@ -278,11 +285,11 @@ bool TSignInSession::StartSession(const QString& host, std::uint16_t port) {
             m_shell.RequestQuit(-1);
         return false;
     }
-    m_shell.Progress().Step(4, "Init whiteboards...");
-    m_shell.Progress().Step(5, "Starting communication services...");
-    m_shell.SetCaption(QString("%1 in a virtual session").arg(m_state.account.FullName()));
-    m_shell.SetServerPanel(QString(" Server: %1:%2").arg(host).arg(port));
-    m_shell.SetRoomPanel(" Room: Not selected");
+    m_shell.Progress().Step(4, tr("Init whiteboards..."));
+    m_shell.Progress().Step(5, tr("Starting communication services..."));
+    m_shell.SetCaption(tr("%1 in a virtual session").arg(m_state.account.FullName()));
+    m_shell.SetServerPanel(tr(" Server: %1:%2").arg(host).arg(port));
+    m_shell.SetRoomPanel(tr(" Room: Not selected"));
     if (m_options.playbackMode)
         return true;
     // From here on the reader owns the socket's input, and it waits without a time-out.
@@ -300,7 +307,7 @@ void TSignInSession::SendTimeZone() {
 }
 
 void TSignInSession::RequestRoomList() {
-    m_shell.Progress().Step(6, "Loading Virtual Rooms...");
+    m_shell.Progress().Step(6, tr("Loading Virtual Rooms..."));
     if (!m_link.Send(BuildPacket(cmRoomList, m_state.account.UserId(), 0)))
         m_mainWindow.post(MainMsg::LinkState, LinkStateValue::WriteFailed, 0);
 }
@@ -308,7 +315,7 @@ void TSignInSession::RequestRoomList() {
 void TSignInSession::EnterRoom(std::int32_t room) {
     // The progress window stays up until the answer: without it nothing would show that the program runs.
     m_shell.Progress().Show();
-    m_shell.Progress().Step(8, "Validating...");
+    m_shell.Progress().Step(8, tr("Validating..."));
     m_state.chosenRoom = room;
     if (!m_link.Send(BuildPacket(cmEnterRoom, m_state.account.UserId(), std::uint16_t(room),
                                  TEnterRoomRequest{room}.encode())))
@@ -318,12 +325,12 @@ void TSignInSession::EnterRoom(std::int32_t room) {
 void TSignInSession::OnRoomListReported(int resultCode, const std::function<std::int32_t()>& chooseRoom) {
     if (resultCode != 0) {
         m_shell.Dialogs().Error(
-            "Unable to load the virtual rooms. There are no virtual rooms available at the "
-            "moment.\r\nPlease contact your host organization for details on how to sign in.");
+            tr("Unable to load the virtual rooms. There are no virtual rooms available at the "
+               "moment.\r\nPlease contact your host organization for details on how to sign in."));
         m_shell.RequestQuit(-1);
         return;
     }
-    m_shell.Progress().Step(7, "Virtual rooms loaded.");
+    m_shell.Progress().Step(7, tr("Virtual rooms loaded."));
     const std::int32_t room = chooseRoom();
     if (room < 0) {
         m_shell.RequestQuit(0);
@@ -335,13 +342,13 @@ void TSignInSession::OnRoomListReported(int resultCode, const std::function<std:
 QString TSignInSession::AccessText(const TRoomListEntry& entry) {
     switch (entry.State()) {
     case RoomState::Disabled:
-        return "Disabled";
+        return tr("Disabled");
     case RoomState::Unavailable:
-        return "Unavailable";
+        return tr("Unavailable");
     case RoomState::Expired:
-        return "Expired";
+        return tr("Expired");
     default:
-        return entry.IsPrivate() ? "Private" : "Public";
+        return entry.IsPrivate() ? tr("Private") : tr("Public");
     }
 }
 

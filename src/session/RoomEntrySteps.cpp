@@ -1,19 +1,22 @@
 #include "session/RoomEntrySteps.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace orv {
 namespace {
 
 using S = TRoomEntryStep;
-constexpr const char* kLoadingBoards = "Loading whiteboards... Please wait...";
+constexpr const char* kLoadingBoards =
+    QT_TRANSLATE_NOOP("orv::TRoomEntrySequence", "Loading whiteboards... Please wait...");
 
 constexpr std::array<TRoomEntryStepInfo, 21> kTable = {{
     {S::ResetRoomState, -1, nullptr, false},
     {S::ShowChatPane, -1, nullptr, false},
-    {S::Participants, 10, "Getting participants...", false},
-    {S::Rights, 11, "Getting Virtual Room Info...", false},
-    {S::Voice, 12, "Starting audio services...", false},
+    {S::Participants, 10, QT_TRANSLATE_NOOP("orv::TRoomEntrySequence", "Getting participants..."), false},
+    {S::Rights, 11, QT_TRANSLATE_NOOP("orv::TRoomEntrySequence", "Getting Virtual Room Info..."), false},
+    {S::Voice, 12, QT_TRANSLATE_NOOP("orv::TRoomEntrySequence", "Starting audio services..."), false},
     {S::ChatPane, -1, nullptr, true},
     {S::Boards, 14, kLoadingBoards, true},
     {S::LastBoard, 14, kLoadingBoards, true},
