@@ -8,6 +8,8 @@ packages=(
     # Qt
     qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins qt6-multimedia-dev qt6-webengine-dev libgl-dev
     libqt6svg6 fonts-dejavu-core tzdata
+    # translations: lupdate and lrelease at build time, Qt's own catalogues at run time
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     # desktop integration: link schemes, and the tests that launch through them under a window manager
     xdg-utils openbox xdotool x11-utils
     # tests and benchmarks

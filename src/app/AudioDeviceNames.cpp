@@ -1,8 +1,7 @@
 #include "app/AudioDeviceNames.h"
 
-#include <QCoreApplication>
-
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QMediaDevices>
 
 namespace orv {

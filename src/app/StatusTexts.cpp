@@ -6,11 +6,6 @@
 #include <cmath>
 
 namespace orv {
-namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("orv::StatusTexts", text);
-}
-} // namespace
 
 int UplinkPercent(std::int64_t bytes, std::int32_t overflowSize) {
     if (overflowSize <= 0 || bytes > overflowSize)
@@ -19,7 +14,7 @@ int UplinkPercent(std::int64_t bytes, std::int32_t overflowSize) {
 }
 
 QString UplinkText(int percent) {
-    return tr("Upld %1%").arg(percent);
+    return QCoreApplication::translate("orv::StatusTexts", "Upld %1%").arg(percent);
 }
 
 double InputDelaySeconds(const std::vector<int>& waitingBuffersPerPlayer) {
@@ -30,7 +25,7 @@ double InputDelaySeconds(const std::vector<int>& waitingBuffersPerPlayer) {
 }
 
 QString InputDelayText(double seconds) {
-    return tr("%1 sec.").arg(QString::number(seconds, 'f', 1));
+    return QCoreApplication::translate("orv::StatusTexts", "%1 sec.").arg(QString::number(seconds, 'f', 1));
 }
 
 int InputDelayPercent(double seconds) {
@@ -38,17 +33,25 @@ int InputDelayPercent(double seconds) {
 }
 
 QString SessionClockText(std::int32_t room, const QString& name, std::int64_t minutes) {
-    return tr(" Room %1: %2 (You have been in this session for %3 min.)").arg(room).arg(name).arg(minutes);
+    return QCoreApplication::translate("orv::StatusTexts",
+                                       " Room %1: %2 (You have been in this session for %3 min.)")
+        .arg(room)
+        .arg(name)
+        .arg(minutes);
 }
 
 QStringList ScreenWarnings(int heightPixels, double dotsPerInch) {
     QStringList warnings;
     if (heightPixels < 768)
-        warnings << tr("Your screen resolution is less than 1024x768. Some of the text labels and graphics "
-                       "may not appear correctly.");
+        warnings << QCoreApplication::translate(
+            "orv::StatusTexts",
+            "Your screen resolution is less than 1024x768. Some of the text labels and graphics "
+            "may not appear correctly.");
     if (std::lround(dotsPerInch) != 96)
-        warnings << tr("Your screen DPI setting is not 96 dots per inch. Some of the text labels and "
-                       "graphics may not appear correctly.");
+        warnings << QCoreApplication::translate(
+            "orv::StatusTexts",
+            "Your screen DPI setting is not 96 dots per inch. Some of the text labels and "
+            "graphics may not appear correctly.");
     return warnings;
 }
 

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/ProgramLog.h"
 #include "app/SessionModule.h"
+#include "app/Translations.h"
 #include "platform/QuitOnSignals.h"
 #include "protocol/Constants.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     app.setApplicationVersion(orv::kClientVersion);
     app.setWindowIcon(QIcon(orv::ProgramIconResource()));
     app.setDesktopFileName("orvane-live");
+    orv::InstallTranslations(app);
 
     app.setQuitOnLastWindowClosed(false);
 

@@ -22,14 +22,11 @@
 namespace orv {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("orv::TSignInSession", text);
-}
-
 QString downloadFailed() {
-    return tr("Unable to download new version from server. \r\nPlease contact your server administrator "
-              "for support.\r\n"
-              "You could also try to download Orvane Live Browser from Orvane's official web site");
+    return TSignInSession::tr(
+        "Unable to download new version from server. \r\nPlease contact your server administrator "
+        "for support.\r\n"
+        "You could also try to download Orvane Live Browser from Orvane's official web site");
 }
 const QString kVendorSite = QStringLiteral(" https://www.orvane-live.example/");
 constexpr std::size_t kBlock = 64 * 1024;
@@ -62,7 +59,7 @@ void TSignInSession::SetCredentials(const QString& userName, const QString& pass
 
 void TSignInSession::reportStatus(const QString& status) {
     m_shell.SetServerPanel(
-        QString(" Server %1:%2 %3").arg(m_state.serverHost).arg(m_state.serverPort).arg(status));
+        tr(" Server %1:%2 %3").arg(m_state.serverHost).arg(m_state.serverPort).arg(status));
 }
 
 int TSignInSession::ConnectServer(const QString& host, std::uint16_t port) {

@@ -10,6 +10,7 @@
 #include "platform/ProxyConnector.h"
 #include "protocol/SignInMessages.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -49,6 +50,8 @@ struct TSignInOptions {
 };
 
 class TSignInSession {
+    Q_DECLARE_TR_FUNCTIONS(orv::TSignInSession)
+
 public:
     static constexpr int kProgressSteps = 17;
 

@@ -1,0 +1,1290 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Colors</name>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sky blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RosterHandlers</name>
+    <message>
+        <source> Participants [</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>» </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> joined the session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>« </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> left the session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsChoices</name>
+    <message>
+        <source>&lt;Disabled&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Socks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Socks 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Socks 4A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Socks 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 bit - 16 Colors (Low quality)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8 bit - 256 Colors (Medium quality)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16 bit - 65535 Colors (High quality)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bit - Highest Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fast (Requires a Fast Connection)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 frames per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15 frames per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 frames per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>160x120</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>176x144</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>320x240</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>352x288</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max %1 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 msecs</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TParticipantListPane</name>
+    <message>
+        <source>Away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moderator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hand %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Orvane Live Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a join or play link, or a recorded session file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the session server the sign-in window offers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings file to use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diagnostics on the terminal as well as in the log file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::AudioDevices</name>
+    <message>
+        <source>Default Playback Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default Recording Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::ErrorMessages</name>
+    <message>
+        <source>No Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Username or Password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Password or Username.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You do not have permissions to attend this session.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your subscription for this virtual room is not yet confirmed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your subscription for this virtual room is temporarily on hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your subscription for this virtual room has expired.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This session is still unavailable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This session is temporarily unavailable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This session has expired.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your account is temporarily blocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed getting voice server settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed communicating with voice server.<byte value="xd"/>
+Please, make sure you are connected to internet and <byte value="xd"/>
+there is no firewall or proxy blocking the communication.<byte value="xd"/>
+If the problem persists ask your system administrator for further assistance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to establish a connection to the remote server.<byte value="xd"/>
+Please, make sure you are connected to the Internet and <byte value="xd"/>
+there is no Proxy or Firewall blocking the communication.<byte value="xd"/>
+If the problem persists ask your system administrator for further assistance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to activate local voice engine.<byte value="xd"/>
+Please make sure you have all audio drivers installed on your system and</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another user is already logged in with this user ID.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file already exists on server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file you are trying to access does not exist on server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Virtual Room Number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SYS: Empty queue. Contact Orvane site for support assistance on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SYS: Wrong verification code. Contact Orvane site for support assistance on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Orvane Live version is too old. You need to update it.<byte value="xd"/>
+Please, visit our web site to get latest Orvane Live version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error occurred while trying to upload resource.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error occurred while trying to delete remote resource. It may be in use by another user.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SYS: Resource does not exist on server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SYS: Unable to delete resource.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You do not have permission to access the microphone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You do not have permission to access white board.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your account has expired.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no items on server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file. Please try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You do not have permission to do this.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error performing this operation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no entries on server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to initialize the Audio engine !<byte value="xd"/>
+This may be due to a problem in your audio device or a system audio codec is missing.<byte value="xd"/>
+Please make sure your audio devices are properly installed and you have the necessary drivers.<byte value="xd"/>
+If the problem persists contact a system administrator or write to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to join this virtual classroom.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reached End Of File.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playback is temporarily disabled on the server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane Recording Module is not installed. <byte value="xd"/>
+Please install a new version of Orvane Browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to start application sharing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to update snapshot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Session Recorder is already running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application sharing is already in progress.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application Sharing is stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Session Recorder is already stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Parameter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video broadcast is not available at the moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video frame is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video is not allowed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System message: Video frame was skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This virtual room is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No more seats available. (Subscriber&apos;s capacity exceeded)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server can&apos;t accept more connections at the moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no more free microphones in the virtual room.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The primary account of the host has expired.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subscription of the host has been put on hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown error reported by the server (code %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access Denied ! [with message code: %1]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error description is: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::StatusTexts</name>
+    <message>
+        <source>28.8 Kbps Dial Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>33.6 Kbps Dial Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>56 Kbps Dial Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upld %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sec.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Room %1: %2 (You have been in this session for %3 min.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your screen resolution is less than 1024x768. Some of the text labels and graphics may not appear correctly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your screen DPI setting is not 96 dots per inch. Some of the text labels and graphics may not appear correctly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TAudioSettingsPage</name>
+    <message>
+        <source>Playback device:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording device:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mute the speakers while I talk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio buffer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Push-to-talk key:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TBoardSettingsPage</name>
+    <message>
+        <source>&quot;%1&quot; is not installed; it is kept as chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text box font:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text box font colour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text box font size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pen width:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pen colour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TConnectionSettingsPage</name>
+    <message>
+        <source>I am behind a Proxy server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable Proxy Authentication</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy host:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TGeneralSettingsPage</name>
+    <message>
+        <source>Pop up the chat on new messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pop up post-it messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beep when a participant connects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beep when a participant disconnects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beep on new chat messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beep when a participant raises a hand or signals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash the window on participant actions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invitation address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TMainViews</name>
+    <message>
+        <source>White Board View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Browser View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application Share View</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TMessageBoxDialogs</name>
+    <message>
+        <source>Orvane Live Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TRecordingSettingsPage</name>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorded sessions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorded sessions folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorder user name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorder password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TRoomEntrySequence</name>
+    <message>
+        <source>Account validated...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Room %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading whiteboards... Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting participants...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting Virtual Room Info...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting audio services...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TSharingSettingsPage</name>
+    <message>
+        <source>Refresh rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colours:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TShellServices</name>
+    <message>
+        <source>This address could not be opened here. You can open it in your web browser:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TSignInModule</name>
+    <message>
+        <source>Recorded sessions cannot be played by this version of Orvane Live Browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection to the server was lost before a room was entered.<byte value="xd"/>
+Orvane Live Browser will now close. Please sign in again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TSignInSession</name>
+    <message>
+        <source>Disconnected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting through the proxy...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnected (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download complete. Starting new version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download complete!<byte value="xd"/>
+Press the OK button to continue. Follow the instructions to install the new version!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New version available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new Orvane Live Browser version is available. <byte value="xd"/>
+Your version of Orvane Live Browser will be updated with a new one.<byte value="xd"/>
+On slow internet connections it may take several minutes.<byte value="xd"/>
+Press the OK button to continue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting version updates. Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Validating user info...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trying to connect to remote server...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+To configure the Proxy settings press the Yes button. To try again later press the No button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane Live will now close. The setting will take effect the next time you try to sign in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User account validated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting startup information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Init whiteboards...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting communication services...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in a virtual session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Server: %1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Room: Not selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading Virtual Rooms...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Validating...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load the virtual rooms. There are no virtual rooms available at the moment.<byte value="xd"/>
+Please contact your host organization for details on how to sign in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Virtual rooms loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expired</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to download new version from server. <byte value="xd"/>
+Please contact your server administrator for support.<byte value="xd"/>
+You could also try to download Orvane Live Browser from Orvane&apos;s official web site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Server %1:%2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TVideoSettingsPage</name>
+    <message>
+        <source>Capture driver:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key frame every:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytes per second:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TVoiceSettingsPage</name>
+    <message>
+        <source>Participants who may speak at once:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio compressor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfMain</name>
+    <message>
+        <source>Orvane Live Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit Current Session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help and Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White Board View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronized Web Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application Sharing View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main view: choose the view everybody sees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Participant List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PowerPoint Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes and Questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconnect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hands Up:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YES:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to exit current live session?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmAbout</name>
+    <message>
+        <source>About Orvane Live</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1/%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmFileOffer</name>
+    <message>
+        <source>Orvane Live Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmProgress</name>
+    <message>
+        <source>Orvane Live Browser - Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmRoomList</name>
+    <message>
+        <source>Welcome to Orvane Live</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hello %1,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are now connected to server %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moderator account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Participant account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane Live web site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit the Orvane Live web site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To join a virtual room click on a room entry below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to sign out?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Room %1, %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whiteboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This setting takes effect once its part of Orvane Live Browser is available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The modifications you made require re-establishing your audio connection.<byte value="xd"/>
+Orvane will now reconnect your audio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmSignIn</name>
+    <message>
+        <source>Remember my username and password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane Live - Authentication Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome to Orvane Live</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication Required.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specify your username and password. The password is case sensitive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click the Sign In button to join an online session.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmWelcome</name>
+    <message>
+        <source>Welcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This welcome window is provided by your service provider.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close this welcome window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
