@@ -1,8 +1,8 @@
 #include "app/MainViews.h"
 
-#include <QCoreApplication>
-
 #include "protocol/SessionMessages.h"
+
+#include <QCoreApplication>
 
 namespace orv {
 QString ViewTitle(std::int32_t view) {
