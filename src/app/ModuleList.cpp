@@ -4,6 +4,7 @@
 #include "app/MainWindowModule.h"
 #include "app/SignInModule.h"
 #include "app/WelcomeModule.h"
+#include "board/BoardModule.h"
 #include "session/SessionContext.h"
 
 namespace orv {
@@ -17,6 +18,7 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     modules.push_back(std::make_unique<TMainWindowModule>(parts.main, parts.link, parts.context.mainWindow));
     modules.push_back(std::make_unique<TMainViewsModule>(parts.main, parts.context));
     modules.push_back(std::make_unique<TWelcomeModule>(parts.main, parts.context.state));
+    modules.push_back(std::make_unique<TBoardModule>(parts.context));
     return modules;
 }
 

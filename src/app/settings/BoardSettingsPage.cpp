@@ -11,7 +11,7 @@
 namespace orv {
 namespace {
 
-constexpr TIntRange kPenWidths = Between(1, 50);
+constexpr TIntRange kPenWidths = Between(kPenWidthMin, kPenWidthMax);
 
 QFontComboBox* FontBox(TSettingBindings& bindings, std::string_view key) {
     auto* box = new QFontComboBox;
