@@ -1,6 +1,7 @@
 // One line per subsystem: a new service adds its file and its line here.
 #include "ServiceList.h"
 
+#include "BoardService.h"
 #include "RoomService.h"
 #include "SignInService.h"
 
@@ -10,6 +11,7 @@ Services createServices(IServiceHost& host) {
     Services services;
     services.push_back(std::make_unique<SignInService>(host));
     services.push_back(std::make_unique<RoomService>(host));
+    services.push_back(std::make_unique<BoardService>(host));
     return services;
 }
 
