@@ -5,6 +5,7 @@
 #include "app/SignInModule.h"
 #include "app/WelcomeModule.h"
 #include "roster/RosterModule.h"
+#include "board/BoardModule.h"
 #include "session/SessionContext.h"
 
 namespace orv {
@@ -19,6 +20,7 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     modules.push_back(std::make_unique<TMainViewsModule>(parts.main, parts.context));
     modules.push_back(std::make_unique<TWelcomeModule>(parts.main, parts.context.state));
     modules.push_back(std::make_unique<TRosterModule>(parts.context));
+    modules.push_back(std::make_unique<TBoardModule>(parts.context));
     return modules;
 }
 

@@ -33,6 +33,7 @@ int SnapRefreshRate(int ms);
 QString RefreshRateLabel(int ms);
 
 constexpr int kGridSizeMin = 5, kGridSizeMax = 50;
+constexpr int kPenWidthMin = 1, kPenWidthMax = 50;
 constexpr int kTextBoxFontSizeMin = 6, kTextBoxFontSizeMax = 100;
 
 } // namespace orv

@@ -16,7 +16,7 @@
 namespace orv {
 namespace {
 
-constexpr TIntRange kPenWidths = Between(1, 50);
+constexpr TIntRange kPenWidths = Between(kPenWidthMin, kPenWidthMax);
 
 // A stored font that is not installed here shows as the font system's substitute, but is saved as stored
 // unless the user picks another: the same settings may travel to a machine that has it.
