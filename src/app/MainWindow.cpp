@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -154,6 +155,7 @@ void TfMain::buildCentre() {
     m_navigation->setFont(QFont("Tahoma", 8));
     for (const QString& page : {tr("Text Chat"), tr("PowerPoint Library"), tr("Notes and Questions")})
         m_navigation->addItem(new QWidget, page);
+    nameNavigationPages();
     side->addWidget(m_navigation, 3);
 
     m_splitter = new QSplitter;
@@ -201,6 +203,15 @@ void TfMain::InstallNavigationPage(TNavigationPage page, QWidget* widget) {
     m_navigation->removeItem(index);
     m_navigation->insertItem(index, widget, title);
     old->deleteLater();
+    nameNavigationPages();
+}
+
+void TfMain::nameNavigationPages() {
+    // The pane wraps each page in a scroll area of its own, which the keyboard reaches: it takes the page's title.
+    for (int i = 0; i < m_navigation->count(); ++i)
+        for (QWidget* w = m_navigation->widget(i); w && w != m_navigation; w = w->parentWidget())
+            if (auto* scroll = qobject_cast<QScrollArea*>(w))
+                scroll->setAccessibleName(m_navigation->itemText(i));
 }
 
 void TfMain::InstallParticipantList(QWidget* widget) {

@@ -91,6 +91,7 @@ private:
     void buildCentre();
     void buildStatusBar();
     void updateSessionClock();
+    void nameNavigationPages();
 
     IDialogs& m_dialogs;
     TMessageRouter m_router;

@@ -170,6 +170,7 @@ TfrmRoomList::TfrmRoomList(const QString& serverHost, const TAccountRecord& acco
     }
     m_rowArea->resize(420, 24);
     auto* scroll = new QScrollArea;
+    scroll->setAccessibleName(tr("Rooms"));
     scroll->setWidgetResizable(false);
     scroll->setWidget(m_rowArea);
     layout->addWidget(scroll, 1);

@@ -24,6 +24,7 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, QWidget
     m_server->setEditable(true);
     m_server->addItems(presetServers);
     m_server->setObjectName("server");
+    m_server->setAccessibleName(tr("Remote Server"));
     m_userName->setObjectName("userName");
     m_password->setObjectName("password");
     m_password->setEchoMode(QLineEdit::Password);
@@ -62,7 +63,7 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, QWidget
 
     auto* buttons = new QDialogButtonBox;
     QPushButton* signIn = buttons->addButton(tr("Sign In"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     signIn->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -79,6 +80,11 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, QWidget
     layout->addWidget(new QLabel(tr("Click the Sign In button to join an online session.")));
     layout->addLayout(bottom);
     setMinimumWidth(460);
+    // Tab follows the reading order: each row from left to right, then the links and buttons at the bottom.
+    QWidget* const order[] = {m_server,   whatIsThis, m_userName, m_password,
+                              m_remember, settings,   signIn,     cancel};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void TfrmSignIn::Fill() {

@@ -16,6 +16,7 @@ TfrmWelcome::TfrmWelcome(const QUrl& page, QWidget* parent)
     setWindowTitle(tr("Welcome"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_view->setPage(new TRestrictedWebPage(m_view));
+    m_view->setAccessibleName(tr("Welcome page"));
     if (TRestrictedWebPage::IsAllowed(page))
         m_view->setUrl(page);
     auto* provided = new QLabel(tr("This welcome window is provided by your service provider."));

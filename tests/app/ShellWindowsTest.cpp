@@ -331,6 +331,12 @@ TEST(SignInWindow, TabReachesTheLinks) {
     }
     for (const char* name : {"What is this?", "Connection Settings", "userName", "password"})
         EXPECT_TRUE(reached.contains(name)) << name << " in " << reached.join(", ").toStdString();
+    // In reading order: the server and its help link, the fields, then the links and buttons at the bottom.
+    const auto at = [&](const char* name) { return reached.indexOf(name); };
+    EXPECT_LT(at("Remote Server"), at("What is this?"));
+    EXPECT_LT(at("What is this?"), at("userName"));
+    EXPECT_LT(at("userName"), at("password"));
+    EXPECT_LT(at("password"), at("Connection Settings"));
 }
 
 TEST(ProgressWindow, StepsMoveTheBar) {

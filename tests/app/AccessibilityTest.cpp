@@ -1,0 +1,111 @@
+// Every control a keyboard user can reach in the program's windows has a name a screen reader can say: its
+// own text, a label that names it, or an accessible name.
+#include "app/AboutBox.h"
+#include "app/MainWindow.h"
+#include "app/ProgressWindow.h"
+#include "app/RoomListWindow.h"
+#include "app/SettingsWindow.h"
+#include "app/SignInWindow.h"
+#include "platform/SettingsStore.h"
+#include "protocol/RoomRecords.h"
+#include "protocol/SignInRecords.h"
+#include "support/FakeDialogs.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QSet>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace orv {
+namespace {
+
+// The reachable controls of `window` that nothing names.
+QStringList unnamedControls(QWidget& window) {
+    QSet<const QWidget*> labelled;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (label->buddy())
+            labelled << label->buddy();
+    for (const QFormLayout* form : window.findChildren<QFormLayout*>())
+        for (int row = 0; row < form->rowCount(); ++row)
+            if (QLayoutItem* field = form->itemAt(row, QFormLayout::FieldRole))
+                if (field->widget() && form->labelForField(field->widget()))
+                    labelled << field->widget();
+    QStringList unnamed;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(&window) || w->focusProxy())
+            continue;
+        // Parts of a composite control: the composite carries the name.
+        if (qobject_cast<QComboBox*>(w->parentWidget()) || qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
+            continue;
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        const bool named = !w->accessibleName().isEmpty() || labelled.contains(w) ||
+                           (button && !button->text().isEmpty()) || qobject_cast<QTabBar*>(w) ||
+                           (qobject_cast<QLabel*>(w) && !qobject_cast<QLabel*>(w)->text().isEmpty());
+        if (!named)
+            unnamed << QString("%1 %2").arg(w->metaObject()->className(), w->objectName());
+    }
+    return unnamed;
+}
+
+TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
+    QTemporaryDir dir;
+    TSettingsStore store(dir.filePath("settings.ini"));
+    test::FakeDialogs dialogs;
+    TAccountRecord account;
+    account.SetFirstName("Ann");
+    TStartupInfo startup;
+    TSettings settings;
+    TSettingsEffectsFanOut effects;
+    TSettingsWindowContext context;
+    context.inRoom = true;
+    context.moderator = true;
+    context.captureDrivers = {"Test pattern"};
+
+    const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> windows = {
+        {"sign-in", [&] { return std::make_unique<TfrmSignIn>(store, QStringList{"a:1"}); }},
+        {"room list",
+         [&] {
+             auto w = std::make_unique<TfrmRoomList>("srv", account, startup, QString(), QString());
+             TRoomListEntry entry;
+             entry.SetNumber(100);
+             entry.SetName("Physics 101");
+             w->AddRoom(entry);
+             return w;
+         }},
+        {"settings",
+         [&] {
+             auto w = std::make_unique<TfrmSettings>(settings, store, dir.path(), context, effects, dialogs);
+             w->LoadAndFill();
+             return w;
+         }},
+        {"main", [&] { return std::make_unique<TfMain>(dialogs); }},
+        {"progress", [] { return std::make_unique<TfrmProgress>(); }},
+        {"about", [] { return std::make_unique<TfrmAbout>(); }},
+        {"file offer", [] { return std::make_unique<TfrmFileOffer>("A file", "Open", "Close"); }},
+    };
+    for (const auto& [name, make] : windows) {
+        const std::unique_ptr<QWidget> window = make();
+        window->show();
+        // The settings window's pages are each reachable through their tab.
+        if (auto* settingsWindow = dynamic_cast<TfrmSettings*>(window.get())) {
+            for (int page = 0; page < settingsWindow->pages()->count(); ++page) {
+                settingsWindow->pages()->setCurrentIndex(page);
+                EXPECT_EQ(unnamedControls(*window), QStringList()) << name << " page " << page;
+            }
+            continue;
+        }
+        EXPECT_EQ(unnamedControls(*window), QStringList()) << name;
+    }
+}
+
+} // namespace
+} // namespace orv
