@@ -16,6 +16,8 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server microsocks
     # SOCKS connections
     libcurl4-openssl-dev
+    # remembered passwords in the desktop keyring, and the private keyring its tests start
+    qtkeychain-qt6-dev gnome-keyring dbus-daemon
 )
 
 missing=()

@@ -19,7 +19,9 @@ namespace orv {
 
 TSignInModule::TSignInModule(TSignInModuleParts parts)
     : m_parts(std::move(parts)), m_signIn(m_parts.connection, m_parts.link, m_parts.state, m_parts.mainWindow,
-                                          m_parts.shell, m_parts.store, {}) {}
+                                          m_parts.shell, m_parts.store, {}) {
+    m_signIn.SetRememberedCredentials(&m_remembered);
+}
 
 void TSignInModule::RegisterHandlers(TPacketDispatcher& dispatcher) {
     m_signIn.RegisterHandlers(dispatcher);
@@ -61,7 +63,8 @@ void TSignInModule::Begin(const TLaunch& launch) {
     }
     if (launch.mode == TLaunchMode::SignInWindow) {
         const QString& preferred = m_parts.preferredServer;
-        TfrmSignIn window(m_parts.store, preferred.isEmpty() ? QStringList{} : QStringList{preferred});
+        TfrmSignIn window(m_parts.store, preferred.isEmpty() ? QStringList{} : QStringList{preferred},
+                          &m_remembered);
         window.setPreferredServer(preferred);
         connect(&window, &TfrmSignIn::connectionSettingsRequested, this,
                 [this] { m_parts.shell.OpenConnectionSettings(); });

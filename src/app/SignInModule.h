@@ -5,7 +5,9 @@
 #include "app/LaunchLink.h"
 #include "app/RoomEntrySequence.h"
 #include "app/ServerText.h"
+#include "link/RememberedCredentials.h"
 #include "link/SignInSession.h"
+#include "platform/PasswordVault.h"
 #include "session/Module.h"
 
 #include <QDialog>
@@ -66,6 +68,9 @@ private:
     void RequestRoomList() override;
 
     TSignInModuleParts m_parts;
+    // The keyring is asked only when a sign-in through the window needs it.
+    TKeyringVault m_keyring;
+    TRememberedCredentials m_remembered{m_parts.store, m_keyring};
     TSignInSession m_signIn;
     TLaunch m_launch;
     QPointer<QDialog> m_roomList; // while the room list is open

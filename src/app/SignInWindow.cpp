@@ -16,9 +16,13 @@
 
 namespace orv {
 
-TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, QWidget* parent)
-    : QDialog(parent), m_store(store), m_server(new QComboBox), m_userName(new QLineEdit),
-      m_password(new QLineEdit), m_remember(new QCheckBox(tr("Remember my username and password."))) {
+TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, TRememberedCredentials* remembered,
+                       QWidget* parent)
+    : QDialog(parent), m_store(store), m_remembered(remembered ? remembered : &m_fileOnly),
+      m_keptInFile(
+          new QLabel(tr("No keyring answered: the remembered password is kept in the settings file."))),
+      m_server(new QComboBox), m_userName(new QLineEdit), m_password(new QLineEdit),
+      m_remember(new QCheckBox(tr("Remember my username and password."))) {
     setWindowTitle(tr("Orvane Live - Authentication Required"));
     setObjectName("signInWindow");
     m_server->setEditable(true);
@@ -50,7 +54,16 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, QWidget
     connect(m_remember, &QCheckBox::toggled, this, [this](bool on) {
         m_store.WriteFlag("", "RememberMe", on);
         m_store.Flush();
+        // Unticking forgets at once, in the settings file and in the keyring.
+        if (!on)
+            m_remembered->Forget(m_store.ReadText("", "ServerIP"),
+                                 std::uint16_t(m_store.ReadInteger("", "ServerPort")));
+        showWhereThePasswordIsKept();
     });
+    m_keptInFile->setObjectName("passwordKeptInFile");
+    m_keptInFile->setWordWrap(true);
+    m_keptInFile->setStyleSheet("color: #7a4b00;");
+    m_keptInFile->hide();
 
     auto* serverRow = new QHBoxLayout;
     serverRow->addWidget(m_server, 1);
@@ -60,6 +73,7 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, QWidget
     form->addRow(tr("User Name"), m_userName);
     form->addRow(tr("Password"), m_password);
     form->addRow(m_remember);
+    form->addRow(m_keptInFile);
 
     auto* buttons = new QDialogButtonBox;
     QPushButton* signIn = buttons->addButton(tr("Sign In"), QDialogButtonBox::AcceptRole);
@@ -88,16 +102,17 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, QWidget
 }
 
 void TfrmSignIn::Fill() {
-    const QString userName = m_store.ReadText("", "UserName").trimmed();
     const bool remember = m_store.ReadFlag("", "RememberMe");
     const QString host = m_store.ReadText("", "ServerIP");
     const std::int32_t port = m_store.ReadInteger("", "ServerPort");
-    m_userName->setText(userName);
-    m_password->setText(Unscramble(m_store.ReadText("", "Password")));
+    const TRememberedCredentials::TLoaded remembered = m_remembered->Load(host, std::uint16_t(port));
+    m_userName->setText(remembered.userName);
+    m_password->setText(remembered.password);
     {
         const QSignalBlocker quiet(m_remember); // showing the stored flag is not a change of it
         m_remember->setChecked(remember);
     }
+    showWhereThePasswordIsKept();
     m_server->setEditText(host.isEmpty() ? ":" + QString::number(kDefaultControlPort)
                                          : ServerTextFor(host, port));
     if (m_userName->text().isEmpty())
@@ -106,6 +121,10 @@ void TfrmSignIn::Fill() {
         m_password->setFocus();
     else if (host.isEmpty())
         m_server->setFocus();
+}
+
+void TfrmSignIn::showWhereThePasswordIsKept() {
+    m_keptInFile->setVisible(m_remember->isChecked() && !m_remembered->KeyringAvailable());
 }
 
 void TfrmSignIn::SetServerText(const QString& text) {

@@ -2,16 +2,20 @@
 // The sign-in window: server, user name and password, with remembered values.
 
 #include "app/ServerText.h"
+#include "link/RememberedCredentials.h"
+#include "platform/PasswordVault.h"
 
 #include <QDialog>
 #include <QStringList>
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace orv {
 
+class TRememberedCredentials;
 class TSettingsStore;
 
 struct TSignInValues {
@@ -24,7 +28,9 @@ struct TSignInValues {
 class TfrmSignIn : public QDialog {
     Q_OBJECT
 public:
-    TfrmSignIn(TSettingsStore& store, QStringList presetServers, QWidget* parent = nullptr);
+    // Without `remembered`, the remembered password lives in the settings file alone.
+    TfrmSignIn(TSettingsStore& store, QStringList presetServers, TRememberedCredentials* remembered = nullptr,
+               QWidget* parent = nullptr);
 
     // Fills the fields from the remembered settings and puts the focus in the first empty one.
     void Fill();
@@ -41,7 +47,13 @@ signals:
     void helpRequested();
 
 private:
+    void showWhereThePasswordIsKept();
+
     TSettingsStore& m_store;
+    TNoPasswordVault m_noVault;
+    TRememberedCredentials m_fileOnly{m_store, m_noVault};
+    TRememberedCredentials* m_remembered;
+    QLabel* m_keptInFile;
     QComboBox* m_server;
     QLineEdit* m_userName;
     QLineEdit* m_password;

@@ -227,12 +227,11 @@ bool TSignInSession::OpenSession(const QString& host, std::uint16_t port) {
         rememberServer();
 
     if (m_options.viaSignInWindow) {
-        const bool remember = m_store.ReadFlag("", "RememberMe");
         const TAccountRecord& account = m_state.account;
-        m_store.WriteInteger("", "UserID", remember ? account.UserId() : 0);
-        m_store.WriteText("", "UserName", remember ? account.UserName() : QString());
-        m_store.WriteText("", "Password", remember ? Scramble(account.Password()) : QString());
-        m_store.Flush();
+        if (m_store.ReadFlag("", "RememberMe"))
+            m_remembered->Remember(host, port, account.UserId(), account.UserName(), account.Password());
+        else
+            m_remembered->Forget(host, port);
     }
     progress.Step(3, tr("Getting startup information."));
     return RequestStartupInfo();

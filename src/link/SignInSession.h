@@ -5,8 +5,10 @@
 // session state.
 
 #include "link/Dispatcher.h"
+#include "link/RememberedCredentials.h"
 #include "link/SessionLink.h"
 #include "link/SessionState.h"
+#include "platform/PasswordVault.h"
 #include "platform/ProxyConnector.h"
 #include "protocol/SignInMessages.h"
 
@@ -81,6 +83,10 @@ public:
 
     void SetInRoom(bool inRoom) { m_state.inRoom = inRoom; }
     ISignInShell& Shell() { return m_shell; }
+    // Where "remember" keeps the credentials; without a call, the settings file alone.
+    void SetRememberedCredentials(TRememberedCredentials* remembered) {
+        m_remembered = remembered ? remembered : &m_fileOnly;
+    }
     bool UpdateDownloaded() const { return m_quitRequested; }
 
     // The text a room list row shows for its access.
@@ -101,6 +107,9 @@ private:
     TSettingsStore& m_store;
     TSessionState& m_state;
     TSignInOptions m_options;
+    TNoPasswordVault m_noVault;
+    TRememberedCredentials m_fileOnly{m_store, m_noVault};
+    TRememberedCredentials* m_remembered = &m_fileOnly;
     bool m_quitRequested = false;
 };
 

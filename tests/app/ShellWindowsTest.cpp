@@ -316,7 +316,27 @@ TEST(RoomListWindow, RowsAccessTextsAndChoices) {
     }
 }
 
+TEST(SignInWindow, SaysWhenThePasswordIsKeptInTheSettingsFile) {
+    QTemporaryDir dir;
+    TSettingsStore store{dir.filePath("settings.ini")};
+    store.WriteFlag("", "RememberMe", true);
+    store.WriteText("", "UserName", "ann");
+    store.WriteText("", "Password", Scramble("pw"));
+    TNoPasswordVault noKeyring;
+    TRememberedCredentials remembered(store, noKeyring);
+    TfrmSignIn window(store, {}, &remembered);
+    window.Fill();
+    auto* hint = window.findChild<QLabel*>("passwordKeptInFile");
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisibleTo(&window));
+    EXPECT_EQ(window.findChild<QLineEdit*>("password")->text(), "pw");
+    window.findChild<QCheckBox*>("remember")->setChecked(false);
+    EXPECT_FALSE(hint->isVisibleTo(&window));
+    EXPECT_EQ(store.ReadText("", "Password"), "") << "unticking forgets at once";
+}
+
 TEST(SignInWindow, TabReachesTheLinks) {
+
     QTemporaryDir dir;
     TSettingsStore store{dir.filePath("settings.ini")};
     TfrmSignIn window(store, {});
