@@ -86,11 +86,18 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     client().participants.ClearRoster(); // each input starts with an empty room
-    orv::MemoryChannel channel(data, size);
-    QByteArray stream;
-    while (orv::ReadPacket(channel, stream, 1 << 20) == orv::TReadResult::Packet) {
-        const auto header = orv::TPacketHeader::decode(stream);
-        client().dispatcher.DispatchPacket(header, stream);
+    if (size == 0)
+        return 0;
+    // The first byte picks how the stream arrives: in pieces of 1 to 256 bytes, so packets split at every
+    // position and several come in one read.
+    orv::MemoryChannel channel(data + 1, size - 1);
+    channel.setChunk(std::size_t(data[0]) + 1);
+    orv::TPacketSource source(channel, 1 << 20);
+    std::vector<QByteArray> packets;
+    while (source.ReadBatch(packets) == orv::TReadResult::Packet) {
+        for (const QByteArray& stream : packets)
+            client().dispatcher.DispatchPacket(orv::TPacketHeader::decode(stream), stream);
+        packets.clear();
     }
     return 0;
 }

@@ -6,22 +6,28 @@
 
 namespace orv {
 
-TReadResult ReadPacket(IByteChannel& channel, QByteArray& stream, std::int32_t maxPayload) {
-    stream.resize(TPacketHeader::kSize);
+TPacketSource::TPacketSource(IByteChannel& channel, std::int32_t maxPayload)
+    : m_channel(channel), m_cutter(maxPayload), m_block(kReadBlock) {}
+
+TReadResult TPacketSource::ReadBatch(std::vector<QByteArray>& packets) {
     try {
-        channel.readExact(stream.data(), TPacketHeader::kSize);
-        const auto header = TPacketHeader::decode(stream);
-        if (header.DataSize > maxPayload)
-            return TReadResult::Oversized;
-        if (header.DataSize > 0) {
-            stream.resize(qsizetype(TPacketHeader::kSize) + header.DataSize);
-            channel.readExact(stream.data() + TPacketHeader::kSize, std::size_t(header.DataSize));
-        }
+        const std::size_t n = m_channel.readSome(m_block.data(), m_block.size());
+        m_cutter.Append(m_block.data(), n);
     } catch (const EChannelError&) {
-        stream.clear();
         return TReadResult::ReadFailed;
     }
-    return TReadResult::Packet;
+    for (;;) {
+        QByteArray packet;
+        switch (m_cutter.Next(packet)) {
+        case TPacketCutter::TCut::Packet:
+            packets.push_back(std::move(packet));
+            continue;
+        case TPacketCutter::TCut::Refused:
+            return TReadResult::Oversized;
+        case TPacketCutter::TCut::NeedMore:
+            return TReadResult::Packet;
+        }
+    }
 }
 
 TReaderThread::TReaderThread(IByteChannel& connection, MainThreadHandover& handover, Deliver deliver,
@@ -36,33 +42,38 @@ TReaderThread::~TReaderThread() {
 void TReaderThread::Start() {
     if (m_thread.joinable())
         return;
-    m_stop = false;
+    m_stop = std::make_shared<std::atomic<bool>>(false);
     m_thread = std::thread([this] { Execute(); });
 }
 
 void TReaderThread::Stop() {
-    m_stop = true;
+    *m_stop = true;
     if (m_thread.joinable())
         m_thread.join();
 }
 
 void TReaderThread::Execute() {
-    auto stream = std::make_shared<QByteArray>();
-    while (!m_stop && m_connection.isConnected()) {
-        // Reuse the buffer unless a handler still holds the previous packet.
-        if (stream.use_count() > 1)
-            stream = std::make_shared<QByteArray>();
-        const TReadResult result = ReadPacket(m_connection, *stream);
+    TPacketSource source(m_connection);
+    const auto stop = m_stop;
+    while (!*stop && m_connection.isConnected()) {
+        auto batch = std::make_shared<std::vector<QByteArray>>();
+        const TReadResult result = source.ReadBatch(*batch);
         if (result == TReadResult::Oversized) {
             qWarning() << "reader: packet size beyond limit, closing the connection";
             m_connection.disconnect();
             break;
         }
-        if (result == TReadResult::ReadFailed)
+        if (batch->empty())
             continue;
-        const auto header = TPacketHeader::decode(*stream);
-        const bool handled =
-            m_handover.run([deliver = m_deliver, header, packet = stream] { (*deliver)(header, *packet); });
+        // One hand-over for the whole batch: the main thread runs each handler in turn, and stops at once
+        // when one of them stopped the reader.
+        const bool handled = m_handover.run([deliver = m_deliver, stop, batch] {
+            for (const QByteArray& packet : *batch) {
+                if (*stop)
+                    break;
+                (*deliver)(TPacketHeader::decode(packet), packet);
+            }
+        });
         if (!handled)
             break;
     }

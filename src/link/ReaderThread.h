@@ -1,11 +1,12 @@
 #pragma once
-// The control connection's reader: reads whole packets and hands each to the main thread, waiting until its
-// handler has finished.
+// The control connection's reader: reads what the socket has, cuts whole packets from it and hands them to
+// the main thread in one go, waiting until their handlers have finished.
 
 #include "platform/AppMessage.h"
 #include "platform/ByteChannel.h"
 #include "platform/MainThreadHandover.h"
 #include "protocol/Constants.h"
+#include "protocol/PacketCutter.h"
 #include "protocol/PacketHeader.h"
 
 #include <QByteArray>
@@ -14,20 +15,36 @@
 #include <functional>
 #include <memory>
 #include <thread>
+#include <vector>
 
 namespace orv {
 
 enum class TReadResult { Packet, ReadFailed, Oversized };
 
-// Reads one packet (header, then DataSize payload bytes) into `stream`, which holds exactly that packet after
-// a successful read. A DataSize above `maxPayload` is refused before anything is allocated.
-TReadResult ReadPacket(IByteChannel& channel, QByteArray& stream,
-                       std::int32_t maxPayload = kMaxControlPayload);
+// A channel's packets, read in blocks of up to 64 KiB: one read may give several packets, and a packet may
+// take several reads. A DataSize above `maxPayload` is refused before its payload arrives; nothing is
+// allocated for bytes that have not arrived.
+class TPacketSource {
+public:
+    static constexpr std::size_t kReadBlock = 64 * 1024;
+
+    explicit TPacketSource(IByteChannel& channel, std::int32_t maxPayload = kMaxControlPayload);
+
+    // Reads once, waiting for data, and appends every packet now complete. Packet means the read succeeded
+    // (it may have completed no packet yet).
+    TReadResult ReadBatch(std::vector<QByteArray>& packets);
+
+private:
+    IByteChannel& m_channel;
+    TPacketCutter m_cutter;
+    std::vector<char> m_block;
+};
 
 class TReaderThread {
 public:
-    // Called on the main thread for every packet; the stream is shared so that it outlives a handler that
-    // stops the reader from inside.
+    // Called on the main thread for every packet, in order. A batch lives until its last handler has
+    // returned, so a handler that stops the reader from inside keeps a valid packet; the rest of its batch is
+    // dropped.
     using Deliver = std::function<void(const TPacketHeader&, const QByteArray&)>;
 
     TReaderThread(IByteChannel& connection, MainThreadHandover& handover, Deliver deliver,
@@ -48,7 +65,7 @@ private:
     MainThreadHandover& m_handover;
     std::shared_ptr<const Deliver> m_deliver; // shared: a running handler may outlive this object
     IMessageSink& m_window;
-    std::atomic<bool> m_stop{false};
+    std::shared_ptr<std::atomic<bool>> m_stop = std::make_shared<std::atomic<bool>>(false);
     std::thread m_thread;
 };
 

@@ -18,6 +18,8 @@ public:
     // Both throw EChannelError on failure; a failed read or write leaves the channel disconnected
     // when the peer has gone.
     virtual void readExact(void* buffer, std::size_t size) = 0;
+    // Waits for at least one byte and returns what is there, up to `size`; never 0.
+    virtual std::size_t readSome(void* buffer, std::size_t size) = 0;
     virtual void writeAll(const void* buffer, std::size_t size) = 0;
     // Unblocks a blocked reader and marks the channel disconnected.
     virtual void disconnect() = 0;

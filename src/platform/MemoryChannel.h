@@ -4,6 +4,7 @@
 
 #include "platform/ByteChannel.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -22,6 +23,18 @@ public:
         std::memcpy(buffer, m_data + m_pos, size);
         m_pos += size;
     }
+    std::size_t readSome(void* buffer, std::size_t size) override {
+        if (!m_connected || m_pos == m_size) {
+            m_connected = false;
+            throw EChannelError("end of data");
+        }
+        const std::size_t n = std::min(size, std::min(m_size - m_pos, m_chunk));
+        std::memcpy(buffer, m_data + m_pos, n);
+        m_pos += n;
+        return n;
+    }
+    // Hands out at most this many bytes a read, to replay a stream that arrives in pieces.
+    void setChunk(std::size_t bytes) { m_chunk = bytes ? bytes : 1; }
     void writeAll(const void*, std::size_t) override {}
     void disconnect() override { m_connected = false; }
 
@@ -29,6 +42,7 @@ private:
     const std::uint8_t* m_data;
     std::size_t m_size;
     std::size_t m_pos = 0;
+    std::size_t m_chunk = std::size_t(-1);
     bool m_connected = true;
 };
 

@@ -146,6 +146,27 @@ void TcpClient::readExact(void* buffer, std::size_t size) {
     }
 }
 
+std::size_t TcpClient::readSome(void* buffer, std::size_t size) {
+    for (;;) {
+        if (!m_connected)
+            throw EChannelError("not connected");
+        const ssize_t n = ::recv(m_fd, buffer, size, 0);
+        if (n > 0)
+            return std::size_t(n);
+        if (n == 0) {
+            m_connected = false;
+            throw EChannelError("connection closed by peer");
+        }
+        if (errno == EAGAIN || errno == EWOULDBLOCK)
+            throw EChannelError("no answer in time");
+        if (errno != EINTR) {
+            const int err = errno;
+            m_connected = false;
+            throw EChannelError(errnoText("recv", err));
+        }
+    }
+}
+
 void TcpClient::writeAll(const void* buffer, std::size_t size) {
     std::lock_guard lock(m_writeMutex);
     const auto* in = static_cast<const char*>(buffer);

@@ -29,6 +29,7 @@ public:
 
     bool isConnected() const override { return m_connected.load(); }
     void readExact(void* buffer, std::size_t size) override;
+    std::size_t readSome(void* buffer, std::size_t size) override;
     void writeAll(const void* buffer, std::size_t size) override;
     void disconnect() override;
 

@@ -1,5 +1,6 @@
 #include "link/SessionLink.h"
 #include "platform/AppMessageIds.h"
+#include "platform/MemoryChannel.h"
 #include "protocol/PacketHeader.h"
 #include "support/EventPump.h"
 #include "support/Loopback.h"
@@ -129,15 +130,50 @@ TEST_F(ReaderFixture, HandlerMayStopTheReaderFromInside) {
     EXPECT_EQ(lossReports(), 1u);
 }
 
-TEST(ReadPacket, RefusesSizesAboveTheLimit) {
-    LoopbackPair pair;
-    pair.peerWrite(headerOnly(cmChat, 11) + QByteArray(11, 'p') + headerOnly(cmChat, 12));
-    QByteArray stream;
-    EXPECT_EQ(ReadPacket(pair.client, stream, 11), TReadResult::Packet);
-    EXPECT_EQ(stream.size(), 31);
-    EXPECT_EQ(ReadPacket(pair.client, stream, 11), TReadResult::Oversized);
-    pair.peerClose();
-    EXPECT_EQ(ReadPacket(pair.client, stream, 11), TReadResult::ReadFailed);
+TEST_F(ReaderFixture, AHandlerThatStopsTheReaderDropsTheRestOfItsBatch) {
+    int stops = 0;
+    dispatcher.RegisterHandler({cmDuplicateSignIn}, [&](const TIncomingPacket&) {
+        ++stops;
+        link.StopReader();
+    });
+    recordAll({cmChat});
+    link.StartReader();
+    // One write: the reader takes all three packets in one read, so they travel in one batch.
+    pair.peerWrite(BuildPacket(cmChat, 1, 1, "before") + BuildPacket(cmDuplicateSignIn, 1, 1) +
+                   BuildPacket(cmChat, 1, 1, "after"));
+    ASSERT_TRUE(pumpUntil([&] { return !link.ReaderRunning(); }));
+    pumpUntil([] { return false; }, 50);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].stream.mid(20), "before");
+    EXPECT_EQ(stops, 1);
+}
+
+TEST(PacketSource, CutsPacketsWhateverPiecesTheyArriveInAndRefusesSizesAboveTheLimit) {
+    const QByteArray stream = BuildPacket(cmChat, 1, 1, "one") + headerOnly(cmChat, -3) +
+                              BuildPacket(cmChat, 2, 1, QByteArray(11, 'p'));
+    for (std::size_t chunk = 1; chunk <= std::size_t(stream.size()); ++chunk) {
+        MemoryChannel channel(reinterpret_cast<const std::uint8_t*>(stream.constData()),
+                              std::size_t(stream.size()));
+        channel.setChunk(chunk);
+        TPacketSource source(channel, 11);
+        std::vector<QByteArray> packets;
+        while (source.ReadBatch(packets) == TReadResult::Packet) {
+        }
+        ASSERT_EQ(packets.size(), 3u) << "pieces of " << chunk;
+        EXPECT_EQ(packets[0].mid(20), "one");
+        EXPECT_EQ(packets[1].size(), 20) << "negative DataSize: header only";
+        EXPECT_EQ(packets[2].size(), 31);
+    }
+
+    const QByteArray tooLarge = headerOnly(cmChat, 12) + QByteArray(12, 'p');
+    MemoryChannel channel(reinterpret_cast<const std::uint8_t*>(tooLarge.constData()),
+                          std::size_t(tooLarge.size()));
+    channel.setChunk(20);
+    TPacketSource source(channel, 11);
+    std::vector<QByteArray> packets;
+    EXPECT_EQ(source.ReadBatch(packets), TReadResult::Oversized)
+        << "refused on its header, before its payload";
+    EXPECT_TRUE(packets.empty());
 }
 
 } // namespace

@@ -19,6 +19,9 @@ class FakeChannel final : public IByteChannel {
 public:
     bool isConnected() const override { return m_connected; }
     void readExact(void*, std::size_t) override { throw EChannelError("fake channel has nothing to read"); }
+    std::size_t readSome(void*, std::size_t) override {
+        throw EChannelError("fake channel has nothing to read");
+    }
     void writeAll(const void* buffer, std::size_t size) override {
         std::lock_guard lock(m_mutex);
         const int index = m_attempts++;
