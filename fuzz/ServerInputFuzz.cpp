@@ -22,6 +22,10 @@ public:
         }
     }
     void onMalformed(const QString& reason) override { touch(reason); }
+    // Refuses even commands, so both ways through the framer are taken.
+    QString refusal(const orv::TPacketHeader& header) override {
+        return header.Command % 2 ? QString() : QString("refused");
+    }
 
 private:
     void touch(const QString& s) { m_length += s.size(); }

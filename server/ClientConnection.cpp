@@ -141,6 +141,10 @@ void ClientConnection::onPacket(const TPacketHeader& header, const QByteArray& s
     m_server.handlePacket(*this, header, stream);
 }
 
+QString ClientConnection::refusal(const TPacketHeader& header) {
+    return m_server.headerRefusal(header);
+}
+
 void ClientConnection::onMalformed(const QString& reason) {
     abort(reason);
 }

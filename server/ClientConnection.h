@@ -71,6 +71,7 @@ private:
     void onSignIn(const TSignInRecord& record) override;
     void onPacket(const TPacketHeader& header, const QByteArray& stream) override;
     void onMalformed(const QString& reason) override;
+    QString refusal(const TPacketHeader& header) override;
 
     QPointer<QTcpSocket> m_socket;
     SessionServer& m_server;

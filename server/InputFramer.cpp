@@ -4,10 +4,20 @@
 
 namespace orv::server {
 
+InputFramer::InputFramer(Sink& sink)
+    : m_sink(sink), m_packets(kMaxControlPayload, [this](const TPacketHeader& header) {
+          m_refusal = header.DataSize < 0 ? QString("packet size %1 refused").arg(header.DataSize)
+                                          : m_sink.refusal(header);
+          return m_refusal.isEmpty();
+      }) {}
+
 void InputFramer::feed(const QByteArray& bytes) {
     if (m_stage == Stage::Stopped)
         return;
-    m_input.append(bytes);
+    if (m_stage == Stage::Framed)
+        m_packets.Append(bytes);
+    else
+        m_input.append(bytes);
     while (m_stage != Stage::Stopped && consumeOne()) {
     }
     if (m_stage == Stage::Stopped)
@@ -41,25 +51,26 @@ bool InputFramer::consumeOne() {
         if (!takeRecord(signIn))
             return false;
         m_stage = Stage::Framed;
+        // What came after the sign-in record is the start of the packets.
+        m_packets.Append(m_input);
+        m_input.clear();
         m_sink.onSignIn(signIn);
         return true;
     }
     case Stage::Framed: {
-        if (m_input.size() < qsizetype(TPacketHeader::kSize))
+        QByteArray stream;
+        switch (m_packets.Next(stream)) {
+        case TPacketCutter::TCut::NeedMore:
             return false;
-        const TPacketHeader header = TPacketHeader::decode(m_input);
-        if (header.DataSize < 0 || header.DataSize > kMaxControlPayload) {
+        case TPacketCutter::TCut::Refused:
             m_stage = Stage::Stopped;
-            m_sink.onMalformed(QString("packet size %1 refused").arg(header.DataSize));
+            m_sink.onMalformed(m_refusal.isEmpty() ? QString("packet size beyond the limit") : m_refusal);
             return false;
+        case TPacketCutter::TCut::Packet:
+            m_sink.onPacket(TPacketHeader::decode(stream), stream);
+            return true;
         }
-        const qsizetype length = qsizetype(TPacketHeader::kSize) + header.DataSize;
-        if (m_input.size() < length)
-            return false;
-        const QByteArray stream = m_input.left(length);
-        m_input.remove(0, length);
-        m_sink.onPacket(header, stream);
-        return true;
+        return false;
     }
     case Stage::Stopped:
         return false;

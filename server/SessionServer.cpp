@@ -146,23 +146,29 @@ void SessionServer::tellMembership(ClientConnection& client, std::int32_t room, 
         handler(client, room, change);
 }
 
-void SessionServer::handlePacket(ClientConnection& client, const TPacketHeader& header,
-                                 const QByteArray& stream) {
+QString SessionServer::headerRefusal(const TPacketHeader& header) const {
     const auto info = FindCommand(header.Command);
     if (!info || info->direction == TCommandDirection::FromServer ||
-        info->connection != TCommandConnection::Control) {
-        client.abort(QString("unexpected command %1").arg(header.Command));
+        info->connection != TCommandConnection::Control)
+        return QString("unexpected command %1").arg(header.Command);
+    const RequestTable::Entry* entry = m_requests.find(header.Command);
+    if (entry && entry->payloadSize != kAnySize && header.DataSize != entry->payloadSize)
+        return QString("%1 with %2 payload bytes").arg(info->name.data()).arg(header.DataSize);
+    return {};
+}
+
+void SessionServer::handlePacket(ClientConnection& client, const TPacketHeader& header,
+                                 const QByteArray& stream) {
+    if (const QString why = headerRefusal(header); !why.isEmpty()) {
+        client.abort(why);
         return;
     }
+    const auto info = FindCommand(header.Command);
     if (m_verbose && header.Command != cmHeartbeat)
         log(QString("%1 request %2 (%3 bytes)").arg(client.who(), info->name.data()).arg(header.DataSize));
     const RequestTable::Entry* entry = m_requests.find(header.Command);
     if (!entry)
         return; // a request no service answers yet
-    if (entry->payloadSize != kAnySize && header.DataSize != entry->payloadSize) {
-        client.abort(QString("%1 with %2 payload bytes").arg(info->name.data()).arg(header.DataSize));
-        return;
-    }
     try {
         entry->handler(client, TIncomingPacket{header, stream});
     } catch (const EPayloadError& e) {

@@ -33,6 +33,9 @@ public:
     void handleVersion(ClientConnection& client, const TVersionRecord& version);
     void handleSignIn(ClientConnection& client, const TSignInRecord& signIn);
     void handlePacket(ClientConnection& client, const TPacketHeader& header, const QByteArray& stream);
+    // Why a request with this header is refused (an unknown or wrong-way code, a size its service does not
+    // take), or empty. Asked as soon as the header arrives, before the payload is buffered.
+    QString headerRefusal(const TPacketHeader& header) const;
 
     std::size_t connectionCount() const { return m_connections.size(); }
     std::size_t signedInCount() const { return m_byUser.size(); }

@@ -283,6 +283,7 @@ TEST(SessionServer, BadInputClosesOnlyThatConnection) {
         header(cmRoomInfo, 0),          // a code only the server sends
         header(cmEnterRoom, 2) + "xy",  // wrong record size
         header(cmRoomList, 3) + "abc",  // header-only request with a payload
+        header(cmEnterRoom, 1 << 20),   // a 4-byte request announcing a large payload: refused on its header
         QByteArray(1000, '\xff'),       // garbage
     };
     for (const QByteArray& bad : cases) {
