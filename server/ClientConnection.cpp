@@ -10,6 +10,10 @@ namespace {
 // Keep the socket's own buffer short; the rest waits in our queue where it is counted.
 constexpr qint64 kSocketLowWater = 256 * 1024;
 constexpr qint64 kFileBlock = 64 * 1024;
+// Beyond this much waiting for a client, its requests are not read until it reads: it is slowed, not dropped.
+constexpr qint64 kReadPauseBytes = 1024 * 1024;
+// What Qt buffers from the socket for us; beyond it the client's own sending waits.
+constexpr qint64 kReadBuffer = 256 * 1024;
 } // namespace
 
 ClientConnection::ClientConnection(QTcpSocket* socket, SessionServer& server)
@@ -17,6 +21,8 @@ ClientConnection::ClientConnection(QTcpSocket* socket, SessionServer& server)
     socket->setParent(this);
     m_peer = QString("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    socket->setReadBufferSize(kReadBuffer);
+    m_age.start();
     connect(socket, &QTcpSocket::readyRead, this, &ClientConnection::onReadyRead);
     connect(socket, &QTcpSocket::bytesWritten, this, &ClientConnection::pump);
     connect(socket, &QTcpSocket::disconnected, this, &ClientConnection::onDisconnected);
@@ -42,17 +48,20 @@ void ClientConnection::send(const QByteArray& bytes) {
         abort("output queue overflow: the client does not read");
         return;
     }
-    m_output.push_back({bytes, nullptr, 0});
+    m_output.push_back({bytes, {}, nullptr, 0});
     pump();
 }
 
 void ClientConnection::sendFile(const QString& path, qint64 size) {
     if (closing() || size <= 0)
         return;
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly))
-        file.reset();
-    m_output.push_back({{}, std::move(file), size});
+    // Counted like any other queued byte, so a client that asks for files and never reads hits the cap.
+    m_queuedBytes += size;
+    if (m_queuedBytes > kMaxQueuedBytes) {
+        abort("output queue overflow: the client does not read");
+        return;
+    }
+    m_output.push_back({{}, path, nullptr, size});
     pump();
 }
 
@@ -70,9 +79,20 @@ void ClientConnection::sendPacketWithFile(std::uint16_t command, const QByteArra
     sendFile(path, fileSize);
 }
 
+void ClientConnection::dropQueued() {
+    // A file already on its way is finished, so the framing the client relies on holds.
+    const bool started = !m_output.empty() && m_output.front().file;
+    while (m_output.size() > (started ? 1u : 0u)) {
+        const Outgoing& last = m_output.back();
+        m_queuedBytes -= last.bytes.isEmpty() ? last.fileLeft : last.bytes.size();
+        m_output.pop_back();
+    }
+}
+
 void ClientConnection::closeAfterFlush(const QString& reason) {
     if (closing())
         return;
+    m_closingSinceMs = m_age.elapsed();
     m_server.log(QString("%1 closing: %2").arg(who(), reason));
     m_framer.stop();
     m_closeWhenFlushed = true;
@@ -102,14 +122,23 @@ void ClientConnection::pump() {
             m_output.pop_front();
             continue;
         }
+        if (!front.file) {
+            front.file = std::make_unique<QFile>(front.path);
+            front.file->open(QIODevice::ReadOnly); // a file that cannot be read sends zeros
+        }
         const qint64 want = std::min(kFileBlock, front.fileLeft);
-        QByteArray block = front.file ? front.file->read(want) : QByteArray();
+        QByteArray block = front.file->isOpen() ? front.file->read(want) : QByteArray();
         if (block.size() < want)
             block.append(QByteArray(want - block.size(), '\0'));
         m_socket->write(block);
         front.fileLeft -= want;
+        m_queuedBytes -= want;
         if (front.fileLeft == 0)
             m_output.pop_front();
+    }
+    if (m_readPaused && m_queuedBytes <= kReadPauseBytes) {
+        m_readPaused = false;
+        QMetaObject::invokeMethod(this, &ClientConnection::onReadyRead, Qt::QueuedConnection);
     }
     if (m_output.empty() && m_closeWhenFlushed && m_socket->state() == QAbstractSocket::ConnectedState)
         m_socket->disconnectFromHost(); // waits for the socket's own buffer to drain
@@ -125,8 +154,39 @@ void ClientConnection::onDisconnected() {
 }
 
 void ClientConnection::onReadyRead() {
-    if (m_socket)
-        m_framer.feed(m_socket->readAll());
+    if (!m_socket)
+        return;
+    if (m_queuedBytes > kReadPauseBytes) {
+        m_readPaused = true;
+        return;
+    }
+    const QByteArray bytes = m_socket->readAll();
+    if (bytes.isEmpty())
+        return;
+    m_lastInputMs = m_age.elapsed();
+    m_framer.feed(bytes);
+    if (!m_framer.holdsPartial())
+        m_partialSinceMs = -1;
+    else if (m_partialSinceMs < 0)
+        m_partialSinceMs = m_lastInputMs;
+}
+
+void ClientConnection::checkTimeouts() {
+    if (!m_socket)
+        return;
+    const ServerConfig& limits = m_server.config();
+    const qint64 now = m_age.elapsed();
+    if (m_closingSinceMs >= 0) {
+        if (now - m_closingSinceMs > limits.closeTimeoutMs)
+            abort("it did not take its last bytes in time");
+        return;
+    }
+    if (!m_signedIn && now > limits.signInTimeoutMs)
+        abort("no sign-in in time");
+    else if (m_partialSinceMs >= 0 && now - m_partialSinceMs > limits.packetTimeoutMs)
+        abort("a packet it started did not end in time");
+    else if (m_signedIn && now - m_lastInputMs > limits.silenceTimeoutMs)
+        abort("silent for longer than the keep-alive allows");
 }
 
 void ClientConnection::onVersion(const TVersionRecord& record) {

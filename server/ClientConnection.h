@@ -7,6 +7,7 @@
 #include "protocol/IncomingPacket.h"
 #include "protocol/SignInRecords.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QObject>
 #include <QPointer>
@@ -39,6 +40,11 @@ public:
                             qint64 fileSize);
     // Closes once everything queued has been written.
     void closeAfterFlush(const QString& reason);
+    // Forgets what waits in the queue and has not started out: a connection being replaced gets only its
+    // notice.
+    void dropQueued();
+    // Drops the connection when it has overstayed one of the server's time-outs.
+    void checkTimeouts();
     // Drops the connection at once.
     void abort(const QString& reason);
 
@@ -59,7 +65,8 @@ signals:
 private:
     struct Outgoing {
         QByteArray bytes;
-        std::unique_ptr<QFile> file;
+        QString path;                // a file's bytes, opened only when its turn comes
+        std::unique_ptr<QFile> file; // open while its bytes go out
         qint64 fileLeft = 0;
     };
 
@@ -80,6 +87,11 @@ private:
     std::deque<Outgoing> m_output;
     qint64 m_queuedBytes = 0;
     bool m_closeWhenFlushed = false;
+    bool m_readPaused = false;
+    QElapsedTimer m_age;      // since the connection came
+    qint64 m_lastInputMs = 0; // on m_age
+    qint64 m_partialSinceMs = -1;
+    qint64 m_closingSinceMs = -1;
     bool m_closedSignalled = false;
     bool m_signedIn = false;
     TAccountRecord m_account;

@@ -31,6 +31,10 @@ public:
     void feed(const QByteArray& bytes);
     void stop();
     bool stopped() const { return m_stage == Stage::Stopped; }
+    // Bytes of a record or packet that has started but not ended.
+    bool holdsPartial() const {
+        return m_stage == Stage::Framed ? m_packets.Pending() > 0 : !m_input.isEmpty();
+    }
 
 private:
     enum class Stage { Version, SignIn, Framed, Stopped };

@@ -67,6 +67,12 @@ struct ServerConfig {
     QString welcomeUrl;
     std::optional<UpdateOffer> update;
     int probeIntervalMs = 0; // 0: no probes
+    // How long a connection may take to sign in, to finish a packet it started, to stay silent once signed in
+    // (three heartbeat periods), and to take its last bytes once it is being closed.
+    int signInTimeoutMs = 30000;
+    int packetTimeoutMs = 30000;
+    int silenceTimeoutMs = 90000;
+    int closeTimeoutMs = 5000;
     std::vector<AccountConfig> accounts;
     std::map<std::int32_t, RoomConfig> rooms;
 

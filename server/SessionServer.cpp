@@ -3,7 +3,9 @@
 #include "protocol/PacketHeader.h"
 
 #include <QDateTime>
+
 #include <QTcpSocket>
+#include <algorithm>
 
 #include <cstdio>
 #include <stdexcept>
@@ -23,6 +25,15 @@ SessionServer::SessionServer(ServerConfig config, const ServiceFactory& services
     : QObject(parent), m_config(std::move(config)) {
     connect(&m_listener, &QTcpServer::newConnection, this, &SessionServer::onNewConnection);
     connect(&m_probeTimer, &QTimer::timeout, this, &SessionServer::sendProbes);
+    // Time-outs are checked a few times within the shortest of them.
+    const int shortest = std::min({m_config.signInTimeoutMs, m_config.packetTimeoutMs,
+                                   m_config.silenceTimeoutMs, m_config.closeTimeoutMs});
+    connect(&m_watchdog, &QTimer::timeout, this, [this] {
+        const std::vector<ClientConnection*> connections = m_connections; // checking may drop one
+        for (ClientConnection* c : connections)
+            c->checkTimeouts();
+    });
+    m_watchdog.start(std::clamp(shortest / 4, 10, 1000));
     if (m_config.probeIntervalMs > 0)
         m_probeTimer.start(m_config.probeIntervalMs);
     m_services = services(*this);
@@ -117,7 +128,8 @@ void SessionServer::signIn(ClientConnection& client, const TAccountRecord& accou
     auto it = m_byUser.find(id);
     if (it != m_byUser.end() && it->second != &client) {
         ClientConnection* older = it->second;
-        leaveRoom(*older); // gone from its room now, not once its last bytes are out
+        leaveRoom(*older);   // gone from its room now, not once its last bytes are out
+        older->dropQueued(); // whatever it has not read yet is of no use to it any more
         older->sendPacket(cmDuplicateSignIn);
         older->closeAfterFlush("the same user signed in again from " + client.peer());
     }

@@ -72,6 +72,7 @@ private:
     ServerConfig m_config;
     QTcpServer m_listener;
     QTimer m_probeTimer;
+    QTimer m_watchdog;
     RequestTable m_requests;
     VersionHandler m_versionHandler;
     SignInHandler m_signInHandler;

@@ -1,14 +1,15 @@
-// Pacing accuracy: bytes per second the writer actually sends over a few seconds, against the rate it was set
-// to.
+// Pacing accuracy measured where it matters, at the receiving end: the bytes that arrive per second while the
+// writer sends a few seconds' worth, against the rate it was set to. The writer's own progress reports and
+// sleeps play no part in the figure.
 #include "link/WriterThread.h"
-#include "platform/AppMessageIds.h"
-#include "protocol/PacketHeader.h"
+#include "platform/AppMessage.h"
 #include "support/Loopback.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
 
-#include <atomic>
+#include <sys/socket.h>
+
 #include <cstdio>
 #include <thread>
 
@@ -16,49 +17,58 @@ using namespace orv;
 
 namespace {
 
-// Notes when the writer reports its last piece.
-class CompletionSink final : public IMessageSink {
-public:
-    explicit CompletionSink(std::size_t expected) : m_expected(expected) {}
-    void post(int n, std::intptr_t wParam, std::intptr_t) override {
-        if (n == MainMsg::UplinkProgress && m_started && (m_sent += std::size_t(wParam)) >= m_expected)
-            m_doneNs = m_timer.nsecsElapsed();
-    }
-    void start() {
-        m_timer.start();
-        m_started = true;
-    }
-    qint64 doneNs() const { return m_doneNs.load(); }
-
-private:
-    std::size_t m_expected;
-    std::size_t m_sent = 0;
-    std::atomic<bool> m_started{false};
-    QElapsedTimer m_timer;
-    std::atomic<qint64> m_doneNs{0};
+struct Arrival {
+    std::size_t bytes = 0;
+    double firstSeconds = 0; // when the first byte arrived
+    double lastSeconds = 0;  // when the last one did
+    std::size_t firstRead = 0;
 };
+
+// Reads `total` bytes from the peer's socket as they come, noting when they came.
+Arrival receive(int fd, std::size_t total) {
+    Arrival a;
+    QElapsedTimer timer;
+    timer.start();
+    char block[65536];
+    while (a.bytes < total) {
+        const ssize_t n = ::recv(fd, block, sizeof block, 0);
+        if (n <= 0)
+            break;
+        const double now = double(timer.nsecsElapsed()) / 1e9;
+        if (a.bytes == 0) {
+            a.firstSeconds = now;
+            a.firstRead = std::size_t(n);
+        }
+        a.bytes += std::size_t(n);
+        a.lastSeconds = now;
+    }
+    return a;
+}
 
 } // namespace
 
 int main() {
-    std::printf("%-12s %12s %12s %8s\n", "rate B/s", "actual B/s", "seconds", "ratio");
+    std::printf("%-12s %14s %12s %8s\n", "rate B/s", "received B/s", "seconds", "ratio");
     for (std::int32_t rate : {21845, 100000}) {
         test::LoopbackPair pair;
         const std::size_t total = std::size_t(rate) * 3;
-        CompletionSink sink(total);
+        NullMessageSink sink;
         TVCRWriterThread writer(pair.client, sink);
         writer.SetRate(rate);
-        std::thread drain([&] { pair.peerRead(total); });
-        sink.start();
-        writer.QueuePacket(QByteArray(qsizetype(total), 'x'));
+        Arrival arrival;
+        std::thread receiver([&] { arrival = receive(pair.peerFd(), total); });
+        // Packets of 1 KiB, as a busy session queues them.
+        for (std::size_t queued = 0; queued < total; queued += 1024)
+            writer.QueuePacket(QByteArray(qsizetype(std::min<std::size_t>(1024, total - queued)), 'x'));
         writer.Start();
-        while (sink.doneNs() == 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        drain.join();
+        receiver.join();
         writer.Stop();
-        const double seconds = double(sink.doneNs()) / 1e9;
-        const double actual = double(total) / seconds;
-        std::printf("%-12d %12.0f %12.3f %8.3f\n", rate, actual, seconds, actual / rate);
+        // The first read is what arrived before the clock could tell a rate: it does not count.
+        const double seconds = arrival.lastSeconds - arrival.firstSeconds;
+        const double received = seconds > 0 ? double(arrival.bytes - arrival.firstRead) / seconds : 0;
+        if (arrival.bytes != total)
+            std::printf("only %zu of %zu bytes arrived\n", arrival.bytes, total);
+        std::printf("%-12d %14.0f %12.3f %8.3f\n", rate, received, seconds, received / rate);
     }
     return 0;
 }
