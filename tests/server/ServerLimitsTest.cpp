@@ -1,0 +1,149 @@
+// What one client can hold of the server: how long it may stay without signing in, without finishing a packet
+// or without a sign of life, and how much it may have queued without reading.
+#include "support/ServerThread.h"
+#include "support/SimulatedClient.h"
+
+#include "SessionServer.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+
+namespace orv {
+namespace {
+
+using server::ServerConfig;
+using test::ServerThread;
+using test::SimulatedClient;
+
+server::AccountConfig account(const char* name, std::uint16_t id) {
+    server::AccountConfig a;
+    a.userName = name;
+    a.password = QString(name) + "pw";
+    a.userId = id;
+    return a;
+}
+
+ServerConfig shortLimits() {
+    ServerConfig c;
+    c.accounts = {account("ann", 2), account("ben", 3)};
+    server::RoomConfig room;
+    room.number = 100;
+    room.name = "Open Room";
+    c.rooms[100] = room;
+    c.signInTimeoutMs = 300;
+    c.packetTimeoutMs = 300;
+    c.silenceTimeoutMs = 600;
+    c.closeTimeoutMs = 300;
+    return c;
+}
+
+// True when the server closes the connection within `ms`; what it sends meanwhile is read and dropped.
+bool closedWithin(SimulatedClient& client, int ms) {
+    client.tcp.setReceiveTimeout(ms);
+    char byte;
+    for (;;) {
+        try {
+            client.tcp.readExact(&byte, 1);
+        } catch (const EChannelError&) {
+            return !client.tcp.isConnected();
+        }
+    }
+}
+
+TEST(ServerLimits, ConnectionsThatOverstayATimeOutAreClosedAndWellBehavedOnesAreNot) {
+    ServerThread server(shortLimits());
+    struct Case {
+        const char* name;
+        std::function<void(SimulatedClient&)> behave;
+    } cases[] = {
+        {"never signs in", [&](SimulatedClient& c) { c.connect(server.port()); }},
+        {"half a version record",
+         [&](SimulatedClient& c) {
+             c.connect(server.port());
+             c.send(QByteArray(16, '\0'));
+         }},
+        {"a header that never ends",
+         [&](SimulatedClient& c) {
+             c.connectAndSignIn(server.port(), "ann", "annpw");
+             c.send(QByteArray(10, '\0'));
+         }},
+        {"signed in and silent",
+         [&](SimulatedClient& c) { c.connectAndSignIn(server.port(), "ben", "benpw"); }},
+    };
+    for (const Case& c : cases) {
+        SimulatedClient client;
+        c.behave(client);
+        EXPECT_TRUE(closedWithin(client, 3000)) << c.name;
+    }
+
+    SimulatedClient steady;
+    steady.connectAndSignIn(server.port(), "ann", "annpw");
+    for (int i = 0; i < 12; ++i) { // well past every limit, with a heartbeat now and then
+        QThread::msleep(100);
+        steady.sendPacket(cmHeartbeat);
+    }
+    steady.sendPacket(cmRoomList);
+    EXPECT_EQ(steady.readPacket().header.Command, cmRoomList) << "a client that keeps in touch stays";
+}
+
+TEST(ServerLimits, AClientThatAsksForFilesAndNeverReadsIsDroppedAndOthersGetIn) {
+    QTemporaryDir dir;
+    ServerConfig config = shortLimits();
+    config.silenceTimeoutMs = 60000;
+    QFile banner(dir.filePath("banner.png"));
+    ASSERT_TRUE(banner.open(QIODevice::WriteOnly));
+    banner.write(QByteArray(256 * 1024, 'b'));
+    banner.close();
+    config.bannerPath = banner.fileName();
+    ServerThread server(config);
+
+    SimulatedClient greedy;
+    greedy.connectAndSignIn(server.port(), "ann", "annpw");
+    // Each reply queues the banner: far more than the output cap, and the client reads none of it.
+    QByteArray requests;
+    TPacketHeader h;
+    FillHeader(cmStartupInfo, 2, 0, h);
+    for (int i = 0; i < 2000; ++i)
+        requests += h.toByteArray();
+    greedy.send(requests);
+    EXPECT_TRUE(closedWithin(greedy, 5000)) << "dropped once its queue is over the cap";
+
+    SimulatedClient next;
+    next.connectAndSignIn(server.port(), "ben", "benpw");
+    next.sendPacket(cmRoomList);
+    EXPECT_EQ(next.readPacket().header.Command, cmRoomList);
+}
+
+TEST(ServerLimits, AReplacedConnectionThatDoesNotReadIsClosedWithinItsTimeOut) {
+    QTemporaryDir dir;
+    ServerConfig config = shortLimits();
+    config.silenceTimeoutMs = 60000;
+    QFile banner(dir.filePath("banner.png"));
+    ASSERT_TRUE(banner.open(QIODevice::WriteOnly));
+    banner.write(QByteArray(256 * 1024, 'b'));
+    banner.close();
+    config.bannerPath = banner.fileName();
+    ServerThread server(config);
+
+    SimulatedClient older;
+    older.connectAndSignIn(server.port(), "ann", "annpw");
+    TPacketHeader h;
+    FillHeader(cmStartupInfo, 2, 0, h);
+    for (int i = 0; i < 20; ++i) // several MiB waiting for it
+        older.send(h.toByteArray());
+    QThread::msleep(200);
+    SimulatedClient newer;
+    newer.connectAndSignIn(server.port(), "ann", "annpw");
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_TRUE(closedWithin(older, 5000));
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3));
+}
+
+} // namespace
+} // namespace orv
