@@ -207,7 +207,8 @@ void TfMain::InstallNavigationPage(TNavigationPage page, QWidget* widget) {
 }
 
 void TfMain::nameNavigationPages() {
-    // The pane wraps each page in a scroll area of its own, which the keyboard reaches: it takes the page's title.
+    // The pane wraps each page in a scroll area of its own, which the keyboard reaches: it takes the page's
+    // title.
     for (int i = 0; i < m_navigation->count(); ++i)
         for (QWidget* w = m_navigation->widget(i); w && w != m_navigation; w = w->parentWidget())
             if (auto* scroll = qobject_cast<QScrollArea*>(w))

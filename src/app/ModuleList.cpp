@@ -4,8 +4,8 @@
 #include "app/MainWindowModule.h"
 #include "app/SignInModule.h"
 #include "app/WelcomeModule.h"
-#include "roster/RosterModule.h"
 #include "board/BoardModule.h"
+#include "roster/RosterModule.h"
 #include "session/SessionContext.h"
 
 namespace orv {

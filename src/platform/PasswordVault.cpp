@@ -31,7 +31,8 @@ template <typename Job> std::pair<bool, QKeychain::Error> runJob(Job* job, int t
 
 } // namespace
 
-TKeyringVault::TKeyringVault(QString service, int timeoutMs) : m_service(std::move(service)), m_timeoutMs(timeoutMs) {}
+TKeyringVault::TKeyringVault(QString service, int timeoutMs)
+    : m_service(std::move(service)), m_timeoutMs(timeoutMs) {}
 
 IPasswordVault::Outcome TKeyringVault::Store(const QString& key, const QString& password) {
     if (m_unavailable)

@@ -6,7 +6,8 @@ void TPacketCutter::Append(const char* data, std::size_t size) {
     if (m_refused || size == 0)
         return;
     // Drop what was cut before the buffer grows, so it holds at most one partial packet and one read.
-    if (m_read > 0 && (m_read == std::size_t(m_buffer.size()) || m_read >= std::size_t(m_buffer.size()) / 2)) {
+    if (m_read > 0 &&
+        (m_read == std::size_t(m_buffer.size()) || m_read >= std::size_t(m_buffer.size()) / 2)) {
         m_buffer.remove(0, qsizetype(m_read));
         m_read = 0;
     }

@@ -1,7 +1,8 @@
 #pragma once
-// Cuts whole packets out of a byte stream that arrives in pieces of any size: several packets in one piece, or
-// one packet over many. Memory grows only with the bytes that arrived, never with what a header claims; a size
-// beyond the limit is refused as soon as its header is complete. Every stream reader of the program uses it.
+// Cuts whole packets out of a byte stream that arrives in pieces of any size: several packets in one piece,
+// or one packet over many. Memory grows only with the bytes that arrived, never with what a header claims; a
+// size beyond the limit is refused as soon as its header is complete. Every stream reader of the program uses
+// it.
 
 #include "protocol/PacketHeader.h"
 

@@ -1,5 +1,5 @@
-// The keyring, and the remembered credentials kept in it, against a real Secret Service on a private session bus (see with-keyring.sh), and a bus where
-// none answers.
+// The keyring, and the remembered credentials kept in it, against a real Secret Service on a private session
+// bus (see with-keyring.sh), and a bus where none answers.
 #include "link/RememberedCredentials.h"
 #include "platform/PasswordVault.h"
 #include "platform/Scramble.h"

@@ -43,6 +43,16 @@ ServerConfig shortLimits() {
     return c;
 }
 
+// Every start-up information reply then queues a 256 KiB banner; silence is allowed for the whole test.
+ServerConfig withBanner(ServerConfig config, const QTemporaryDir& dir) {
+    QFile banner(dir.filePath("banner.png"));
+    if (banner.open(QIODevice::WriteOnly))
+        banner.write(QByteArray(256 * 1024, 'b'));
+    config.bannerPath = banner.fileName();
+    config.silenceTimeoutMs = 60000;
+    return config;
+}
+
 // True when the server closes the connection within `ms`; what it sends meanwhile is read and dropped.
 bool closedWithin(SimulatedClient& client, int ms) {
     client.tcp.setReceiveTimeout(ms);
@@ -94,14 +104,7 @@ TEST(ServerLimits, ConnectionsThatOverstayATimeOutAreClosedAndWellBehavedOnesAre
 
 TEST(ServerLimits, AClientThatAsksForFilesAndNeverReadsIsDroppedAndOthersGetIn) {
     QTemporaryDir dir;
-    ServerConfig config = shortLimits();
-    config.silenceTimeoutMs = 60000;
-    QFile banner(dir.filePath("banner.png"));
-    ASSERT_TRUE(banner.open(QIODevice::WriteOnly));
-    banner.write(QByteArray(256 * 1024, 'b'));
-    banner.close();
-    config.bannerPath = banner.fileName();
-    ServerThread server(config);
+    ServerThread server(withBanner(shortLimits(), dir));
 
     SimulatedClient greedy;
     greedy.connectAndSignIn(server.port(), "ann", "annpw");
@@ -122,14 +125,7 @@ TEST(ServerLimits, AClientThatAsksForFilesAndNeverReadsIsDroppedAndOthersGetIn) 
 
 TEST(ServerLimits, AReplacedConnectionThatDoesNotReadIsClosedWithinItsTimeOut) {
     QTemporaryDir dir;
-    ServerConfig config = shortLimits();
-    config.silenceTimeoutMs = 60000;
-    QFile banner(dir.filePath("banner.png"));
-    ASSERT_TRUE(banner.open(QIODevice::WriteOnly));
-    banner.write(QByteArray(256 * 1024, 'b'));
-    banner.close();
-    config.bannerPath = banner.fileName();
-    ServerThread server(config);
+    ServerThread server(withBanner(shortLimits(), dir));
 
     SimulatedClient older;
     older.connectAndSignIn(server.port(), "ann", "annpw");

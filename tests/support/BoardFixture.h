@@ -2,8 +2,8 @@
 // Helpers of the board tests: a whiteboard whose packets are kept, image comparison that names the first
 // differing pixel, and busy board content to draw over.
 
-#include "support/FakeSession.h"
 #include "board/Whiteboard.h"
+#include "support/FakeSession.h"
 
 #include <QByteArray>
 #include <QImage>
