@@ -1,5 +1,6 @@
 // The real client program, started with a join link under a virtual display, signs in to our session server
 // and enters the room.
+#include "support/ClientProcess.h"
 #include "support/ServerThread.h"
 #include "support/VirtualDesktop.h"
 
@@ -35,23 +36,9 @@ TEST(ClientEndToEnd, JoinLinkEntersTheRoom) {
     test::VirtualDesktop desktop;
     ASSERT_FALSE(desktop.display().isEmpty()) << "Xvfb must be installed";
 
-    QTemporaryDir home;
-    for (const char* folder : {"config", "data", "runtime"})
-        QDir(home.path()).mkpath(folder);
-    QFile::setPermissions(home.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DISPLAY", desktop.display());
-    environment.remove("QT_QPA_PLATFORM");
-    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-    environment.insert("XDG_DATA_HOME", home.filePath("data"));
-    environment.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
-    environment.insert("ASAN_OPTIONS", "detect_leaks=0");
-
-    QProcess client;
-    client.setProcessEnvironment(environment);
-    client.setProcessChannelMode(QProcess::ForwardedChannels);
-    client.start(ORV_CLIENT_BINARY, {QString("ORVJOIN://127.0.0.1,%1,teacher,teach,100").arg(server.port())});
-    ASSERT_TRUE(client.waitForStarted(10000));
+    test::ClientProcess run(ORV_CLIENT_BINARY, desktop.display());
+    ASSERT_TRUE(run.start({QString("ORVJOIN://127.0.0.1,%1,teacher,teach,100").arg(server.port())}));
+    QProcess& client = run.process();
 
     std::size_t inRoom = 0;
     QElapsedTimer timer;
@@ -68,12 +55,12 @@ TEST(ClientEndToEnd, JoinLinkEntersTheRoom) {
         client.kill();
         client.waitForFinished(5000);
     }
-    QFile settings(home.filePath("config/Tamlock/Orvane Live.ini"));
+    QFile settings(run.settingsFile());
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
     const QByteArray stored = settings.readAll();
     EXPECT_TRUE(stored.contains("ServerIP=127.0.0.1"));
     EXPECT_FALSE(stored.contains("UserName=teacher")) << "a join link never remembers credentials";
-    EXPECT_TRUE(QFile::exists(home.filePath("data/applications/orvane-live.desktop")));
+    EXPECT_TRUE(QFile::exists(run.home("data/applications/orvane-live.desktop")));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The real client under a window manager on a virtual display, at 1x and 2x: what a new user sees first.
 #include "platform/Scramble.h"
+#include "support/ClientProcess.h"
 #include "support/ServerThread.h"
 #include "support/VirtualDesktop.h"
 
@@ -36,47 +37,6 @@ server::ServerConfig demoConfig() {
     return config;
 }
 
-// One run of the client program with a home of its own.
-class ClientRun {
-public:
-    ClientRun(const test::VirtualDesktop& desktop, double scale = 1.0) {
-        for (const char* folder : {"config", "data", "runtime"})
-            QDir(m_home.path()).mkpath(folder);
-        QFile::setPermissions(m_home.filePath("runtime"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", desktop.display());
-        environment.remove("QT_QPA_PLATFORM");
-        environment.insert("QT_SCALE_FACTOR", QString::number(scale));
-        environment.insert("HOME", m_home.path());
-        environment.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
-        environment.insert("XDG_DATA_HOME", m_home.filePath("data"));
-        environment.insert("XDG_RUNTIME_DIR", m_home.filePath("runtime"));
-        environment.insert("ASAN_OPTIONS", "detect_leaks=0");
-        m_process.setProcessEnvironment(environment);
-        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
-    }
-    ~ClientRun() {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-    QString settingsFile() const { return m_home.filePath("config/Tamlock/Orvane Live.ini"); }
-    void start(const QStringList& arguments) {
-        m_process.start(ORV_CLIENT_BINARY, arguments);
-        m_process.waitForStarted(10000);
-    }
-    QProcess& process() { return m_process; }
-    bool waitForExit(int ms) {
-        return m_process.state() == QProcess::NotRunning || m_process.waitForFinished(ms);
-    }
-
-private:
-    QTemporaryDir m_home;
-    QProcess m_process;
-};
-
 const QString kMessageBox = "^Orvane Live Browser$";
 
 struct Desktop : ::testing::TestWithParam<double> {
@@ -88,7 +48,7 @@ struct Desktop : ::testing::TestWithParam<double> {
 TEST_P(Desktop, ARefusedSignInShowsItsBoxOnTopWithTheProgressOutOfTheWay) {
     ASSERT_FALSE(desktop.display().isEmpty()) << "Xvfb and openbox must be installed";
     test::ServerThread server(demoConfig());
-    ClientRun client(desktop, scale());
+    test::ClientProcess client(ORV_CLIENT_BINARY, desktop.display(), scale());
     client.start({QString("orvjoin://127.0.0.1,%1,teacher,wrong,100").arg(server.port())});
 
     const auto box = desktop.waitForWindow(kMessageBox);
@@ -111,7 +71,7 @@ TEST_P(Desktop, ARefusedSignInShowsItsBoxOnTopWithTheProgressOutOfTheWay) {
 TEST_P(Desktop, TheMainWindowsFrameLiesOnTheScreenAndSigtermEndsInOrder) {
     ASSERT_FALSE(desktop.display().isEmpty()) << "Xvfb and openbox must be installed";
     test::ServerThread server(demoConfig());
-    ClientRun client(desktop, scale());
+    test::ClientProcess client(ORV_CLIENT_BINARY, desktop.display(), scale());
     client.start({QString("orvjoin://127.0.0.1,%1,teacher,teach,100").arg(server.port())});
 
     const auto main = desktop.waitForWindow("in a virtual session$");
@@ -140,7 +100,7 @@ TEST_P(Desktop, TheMainWindowsFrameLiesOnTheScreenAndSigtermEndsInOrder) {
 TEST_P(Desktop, TheServerGoingAwayWhileTheRoomListIsOpenEndsWithAMessage) {
     ASSERT_FALSE(desktop.display().isEmpty()) << "Xvfb and openbox must be installed";
     auto server = std::make_unique<test::ServerThread>(demoConfig());
-    ClientRun client(desktop, scale());
+    test::ClientProcess client(ORV_CLIENT_BINARY, desktop.display(), scale());
     {
         // Remembered credentials: the sign-in window only needs Enter.
         QDir().mkpath(QFileInfo(client.settingsFile()).absolutePath());

@@ -1,0 +1,29 @@
+#pragma once
+// One run of the real client program on a test's display, with a home of its own (settings, data, runtime
+// folders), so it never touches the user's files. Killed with the test if it is still running.
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace orv::test {
+
+class ClientProcess {
+public:
+    ClientProcess(const QString& program, const QString& display, double scale = 1.0);
+    ~ClientProcess();
+
+    QString home(const QString& relative) const { return m_home.filePath(relative); }
+    QString settingsFile() const { return home("config/Tamlock/Orvane Live.ini"); }
+    bool start(const QStringList& arguments);
+    QProcess& process() { return m_process; }
+    bool waitForExit(int ms);
+
+private:
+    QString m_program;
+    QTemporaryDir m_home;
+    QProcess m_process;
+};
+
+} // namespace orv::test
