@@ -1,0 +1,78 @@
+// Arbitrary bytes from a signed-in client through the whole server: the framer, the dispatch and every
+// registered service, over a real loopback connection, so that every service added later is fuzzed too.
+#include "protocol/CommandCatalogue.h"
+#include "protocol/PacketHeader.h"
+#include "protocol/RoomMessages.h"
+#include "protocol/SignInMessages.h"
+
+#include "ServerConfig.h"
+#include "SessionServer.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QTcpSocket>
+
+namespace {
+
+using namespace orv;
+
+server::SessionServer* g_server = nullptr;
+
+server::ServerConfig config() {
+    server::ServerConfig c;
+    for (const auto& [name, id, type] : {std::tuple{"ann", 2, 0}, std::tuple{"mod", 1, 1000}}) {
+        server::AccountConfig a;
+        a.userName = name;
+        a.password = QString(name) + "pw";
+        a.userId = std::uint16_t(id);
+        a.accountType = type;
+        c.accounts.push_back(a);
+    }
+    server::RoomConfig room;
+    room.number = 100;
+    room.name = "Room";
+    c.rooms[100] = room;
+    return c;
+}
+
+// Runs the event loop until nothing has arrived for a few rounds, or the connection is gone.
+void settle(QTcpSocket& socket) {
+    QElapsedTimer timer;
+    timer.start();
+    int quiet = 0;
+    while (quiet < 3 && timer.elapsed() < 200 && socket.state() == QAbstractSocket::ConnectedState) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        quiet = socket.readAll().isEmpty() ? quiet + 1 : 0;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    new QCoreApplication(*argc, *argv);
+    g_server = new server::SessionServer(config());
+    g_server->setQuiet(true);
+    g_server->listen(QHostAddress::LocalHost, 0);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, g_server->port());
+    for (int i = 0; i < 200 && socket.state() != QAbstractSocket::ConnectedState; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    // Signed in and in a room, as a client that then sends the input.
+    TSignInRecord signIn;
+    signIn.SetUserName(size % 2 ? "mod" : "ann");
+    signIn.SetPassword(size % 2 ? "modpw" : "annpw");
+    socket.write(ClientVersionRecord().toByteArray() + signIn.toByteArray());
+    socket.write(BuildPacket(cmEnterRoom, 0, 100, TEnterRoomRequest{100}.encode()));
+    socket.write(reinterpret_cast<const char*>(data), qint64(size));
+    settle(socket);
+    socket.abort();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents(); // the server notices the client has gone
+    return 0;
+}
