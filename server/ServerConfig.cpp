@@ -121,6 +121,13 @@ ServerConfig loadServerConfig(const QString& path) {
     c.bannerStretch = readBool(s, "banner_stretch");
     c.welcomeUrl = s.value("welcome_url").toString();
     c.probeIntervalMs = readInt(s, "probe_interval_ms", 0, "server");
+    c.signInTimeoutMs = readInt(s, "sign_in_timeout_ms", c.signInTimeoutMs, "server");
+    c.packetTimeoutMs = readInt(s, "packet_timeout_ms", c.packetTimeoutMs, "server");
+    c.silenceTimeoutMs = readInt(s, "silence_timeout_ms", c.silenceTimeoutMs, "server");
+    c.closeTimeoutMs = readInt(s, "close_timeout_ms", c.closeTimeoutMs, "server");
+    for (const int ms : {c.signInTimeoutMs, c.packetTimeoutMs, c.silenceTimeoutMs, c.closeTimeoutMs})
+        if (ms <= 0)
+            throw std::runtime_error("server: a time-out must be a positive number of milliseconds");
     s.endGroup();
 
     s.beginGroup("update");
