@@ -46,6 +46,8 @@ SessionServer::~SessionServer() {
 }
 
 bool SessionServer::listen(const QHostAddress& address, std::uint16_t port) {
+    // A class arriving at once must not wait for the kernel to retry refused connects.
+    m_listener.setListenBacklogSize(1024);
     if (!m_listener.listen(address, port)) {
         log("cannot listen: " + m_listener.errorString());
         return false;

@@ -1,6 +1,8 @@
-// A bounded load run on loopback: a few hundred simulated clients sign in, enter rooms and send heartbeats to
-// a real orvane-session-server process. Prints sign-ins per second against plain TCP connects to the same
-// server, the server's peak memory, and whether any client was dropped. Stops by itself.
+// A bounded load run on loopback: 300 simulated clients, each on a thread of its own and all at once, sign
+// in, enter rooms, send heartbeats and ask for the room list, against a real orvane-session-server process.
+// Each figure has a baseline in the same run with the same concurrency and the same byte counts over raw
+// loopback sockets: sign-ins against a listener that answers the same bytes, round trips against echo
+// threads. Prints the ratios, the server's peak memory and whether any client was dropped. Stops by itself.
 #include "protocol/CommandCatalogue.h"
 #include "support/Loopback.h"
 #include "support/SimulatedClient.h"
@@ -11,6 +13,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cstdio>
@@ -23,7 +28,6 @@ using namespace orv;
 namespace {
 
 constexpr int kClients = 300;
-constexpr int kWorkers = 4;
 constexpr std::uint16_t kPort = 19931;
 constexpr int kRoundTrips = 20; // room list requests per client
 constexpr int kRooms = 10;
@@ -66,10 +70,10 @@ double rawRoundTripSeconds() {
     QElapsedTimer timer;
     timer.start();
     std::vector<std::thread> threads;
-    for (int w = 0; w < kWorkers; ++w)
+    for (int w = 0; w < kClients; ++w)
         threads.emplace_back([] {
             test::LoopbackPair pair;
-            const int trips = kClients / kWorkers * kRoundTrips;
+            const int trips = kRoundTrips;
             std::thread echo([&] {
                 const QByteArray reply(qsizetype(kRoomListReply), 'r');
                 for (int i = 0; i < trips; ++i) {
@@ -90,15 +94,58 @@ double rawRoundTripSeconds() {
     return double(timer.nsecsElapsed()) / 1e9;
 }
 
+// Baseline: as many connections at once as clients sign in, each sending the version and sign-in records'
+// bytes and reading a reply the size of the server's, from a listener that answers every one.
+double rawSignInSeconds() {
+    constexpr std::size_t kRequest = 32 + 64, kReply = 20 + 1077;
+    test::LoopbackListener listener;
+    std::thread acceptor([&] {
+        std::vector<std::thread> answers;
+        for (int i = 0; i < kClients; ++i) {
+            const int fd = listener.accept();
+            answers.emplace_back([fd] {
+                char request[kRequest];
+                std::size_t got = 0;
+                while (got < kRequest) {
+                    const ssize_t n = ::recv(fd, request + got, kRequest - got, 0);
+                    if (n <= 0)
+                        break;
+                    got += std::size_t(n);
+                }
+                const QByteArray reply(qsizetype(kReply), 'a');
+                [[maybe_unused]] const ssize_t sent = ::send(fd, reply.constData(), kReply, MSG_NOSIGNAL);
+                ::close(fd);
+            });
+        }
+        for (auto& t : answers)
+            t.join();
+    });
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<std::thread> clients;
+    for (int i = 0; i < kClients; ++i)
+        clients.emplace_back([&] {
+            TcpClient c;
+            c.connectTo("127.0.0.1", listener.port(), 5000);
+            const QByteArray request(qsizetype(kRequest), 'r');
+            c.writeAll(request.constData(), kRequest);
+            QByteArray reply(qsizetype(kReply), Qt::Uninitialized);
+            c.readExact(reply.data(), kReply);
+        });
+    for (auto& t : clients)
+        t.join();
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    acceptor.join();
+    return seconds;
+}
+
+// Every client on a thread of its own, all at once.
 template <typename Work> double runWorkers(Work work) {
     QElapsedTimer timer;
     timer.start();
     std::vector<std::thread> threads;
-    for (int w = 0; w < kWorkers; ++w)
-        threads.emplace_back([&, w] {
-            for (int i = w; i < kClients; i += kWorkers)
-                work(i);
-        });
+    for (int i = 0; i < kClients; ++i)
+        threads.emplace_back([&, i] { work(i); });
     for (auto& t : threads)
         t.join();
     return double(timer.nsecsElapsed()) / 1e9;
@@ -168,6 +215,7 @@ int main(int argc, char** argv) {
         }
     });
     const double rawSeconds = rawRoundTripSeconds();
+    const double rawSignInSecondsValue = rawSignInSeconds();
 
     const long peakKb = peakMemoryKb(server.processId());
     clients.clear();
@@ -175,11 +223,15 @@ int main(int argc, char** argv) {
     server.waitForFinished(5000);
 
     std::printf("clients                 %d\n", kClients);
-    std::printf("sign-ins per second     %.0f\n", kClients / signInSeconds);
+    std::printf("sign-ins per second     %.0f (all clients at once)\n", kClients / signInSeconds);
+    std::printf("raw exchanges/second    %.0f (same bytes, same concurrency, a listener that just answers)\n",
+                kClients / rawSignInSecondsValue);
+    std::printf("ratio (server/raw)      %.3f\n", rawSignInSecondsValue / signInSeconds);
     const double requests = double(kClients) * kRoundTrips;
     std::printf("requests per second     %.0f (room list round trips through the server)\n",
                 requests / requestSeconds);
-    std::printf("raw round trips/second  %.0f (same sizes, raw loopback echo)\n", requests / rawSeconds);
+    std::printf("raw round trips/second  %.0f (same sizes and concurrency, raw loopback echo)\n",
+                requests / rawSeconds);
     std::printf("ratio (server/raw)      %.3f\n", rawSeconds / requestSeconds);
     std::printf("server peak memory      %ld KiB\n", peakKb);
     std::printf("clients dropped         %d\n", failures.load());

@@ -14,7 +14,7 @@ LoopbackListener::LoopbackListener() {
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::bind(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(m_fd, 16) != 0)
+    if (::bind(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(m_fd, SOMAXCONN) != 0)
         throw std::runtime_error("cannot listen on loopback");
     socklen_t len = sizeof addr;
     ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&addr), &len);
