@@ -12,6 +12,8 @@ packages=(
     xdg-utils openbox xdotool x11-utils
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server microsocks
+    # desktop notifications: the tests run a session bus of their own
+    dbus-daemon
     # SOCKS connections
     libcurl4-openssl-dev
 )
