@@ -4,6 +4,7 @@
 #include "link/SessionSender.h"
 #include "link/SignInSession.h"
 #include "platform/Clock.h"
+#include "platform/DesktopNotifier.h"
 #include "platform/MemoryChannel.h"
 #include "platform/SettingsStore.h"
 #include "platform/TcpClient.h"
@@ -65,9 +66,10 @@ struct Client {
     orv::TSessionSender sender{link, state};
     orv::test::FakeDialogs dialogs;
     orv::test::FakePanes panes;
-    orv::TLoggedRoomNotices notices;
+    orv::TRoomNoticesRelay notices;
+    orv::NullDesktopNotifier desktop;
     orv::TSessionContext context{
-        state, sender, dialogs, shell.progress, panes, sink, orv::SystemClock::instance(), notices};
+        state, sender, dialogs, shell.progress, panes, sink, orv::SystemClock::instance(), notices, desktop};
     orv::Roster participants{state};
     orv::RosterHandlers roster{context, participants};
 };

@@ -56,7 +56,7 @@ TfMain::TfMain(IDialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dial
 }
 
 void TfMain::buildMenus() {
-    QMenu* file = menuBar()->addMenu("&File");
+    QMenu* file = m_fileMenu = menuBar()->addMenu("&File");
     connect(file->addAction("Settings"), &QAction::triggered, this,
             [this] { emit settingsRequested(TfrmSettings::ConnectionPage); });
     QMenu* speed = file->addMenu("Connection Speed");
@@ -73,7 +73,7 @@ void TfMain::buildMenus() {
     const char* const themes[] = {"Standard", "Silver", "Blue", "Olive"};
     for (int i = 0; i < 4; ++i)
         connect(theme->addAction(themes[i]), &QAction::triggered, this, [this, i] { emit themeChosen(i); });
-    file->addSeparator();
+    m_fileMenuEnd = file->addSeparator();
     connect(file->addAction("Exit Current Session"), &QAction::triggered, this, &QWidget::close);
 
     QMenu* audio = menuBar()->addMenu("&Audio");
@@ -219,6 +219,13 @@ void TfMain::InstallToolAction(QAction* action) {
     m_tools->insertAction(m_fullScreen, action); // full screen stays last
 }
 
+void TfMain::InstallMenuAction(TMainMenu menu, QAction* action) {
+    if (menu != TMainMenu::File)
+        return;
+    action->setParent(this);
+    m_fileMenu->insertAction(m_fileMenuEnd, action);
+}
+
 void TfMain::SetParticipantListHeader(const QString& text) {
     m_participantHeader->setText(text);
 }
@@ -261,8 +268,32 @@ QString TfMain::RoomPanel() const {
     return m_roomPanel->text();
 }
 
-void TfMain::ShowNavigationPage(NavigationPage page) {
-    m_navigation->setCurrentIndex(page);
+void TfMain::ShowNavigationPage(TNavigationPage page) {
+    m_navigation->setCurrentIndex(int(page));
+}
+
+TNavigationPage TfMain::CurrentNavigationPage() const {
+    return TNavigationPage(m_navigation->currentIndex());
+}
+
+void TfMain::SetNavigationPageEnabled(TNavigationPage page, bool enabled) {
+    m_navigation->setItemEnabled(int(page), enabled);
+}
+
+bool TfMain::IsFullScreen() const {
+    return m_fullScreen->isChecked();
+}
+
+bool TfMain::IsMainWindowActive() const {
+    return isActiveWindow();
+}
+
+void TfMain::RaiseMainWindow() {
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
 }
 
 void TfMain::TickConnectionSpeed(std::int32_t bytesPerSecond) {

@@ -11,7 +11,7 @@ TMainWindowModule::TMainWindowModule(TfMain& main, TSessionLink& link, IMessageS
 
 void TMainWindowModule::RegisterMessages(TMessageRouter& router) {
     router.Register(MainMsg::ShowChatPane, [this](std::intptr_t, std::intptr_t) {
-        m_main.ShowNavigationPage(TfMain::TextChatPage);
+        m_main.ShowNavigationPage(TNavigationPage::TextChat);
     });
     router.Register(MainMsg::UplinkProgress, [this](std::intptr_t bytes, std::intptr_t) {
         m_main.ShowUplink(bytes, m_link.OverflowSize());
