@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -45,7 +46,7 @@ public:
 class FakePanes final : public IMainPanes {
 public:
     void InstallView(std::int32_t, QWidget* widget) override { keep(widget); }
-    void InstallNavigationPage(TNavigationPage, QWidget* widget) override { keep(widget); }
+    void InstallNavigationPage(TNavigationPage p, QWidget* widget) override { pages[p] = keep(widget); }
     void InstallParticipantList(QWidget* widget) override { participantList = keep(widget); }
     void InstallToolAction(QAction* action) override { actions.emplace_back(action); }
     void InstallMenuAction(TMainMenu, QAction* action) override { menuActions.emplace_back(action); }
@@ -66,6 +67,7 @@ public:
     }
 
     QWidget* participantList = nullptr;
+    std::map<TNavigationPage, QWidget*> pages;
     QString participantHeader;
     std::vector<int> counters;
     std::vector<std::unique_ptr<QAction>> actions;
