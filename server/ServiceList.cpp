@@ -1,6 +1,7 @@
 // One line per subsystem: a new service adds its file and its line here.
 #include "ServiceList.h"
 
+#include "ChatService.h"
 #include "RoomService.h"
 #include "RosterService.h"
 #include "SignInService.h"
@@ -12,6 +13,7 @@ Services createServices(IServiceHost& host) {
     services.push_back(std::make_unique<SignInService>(host));
     services.push_back(std::make_unique<RoomService>(host));
     services.push_back(std::make_unique<RosterService>(host));
+    services.push_back(std::make_unique<ChatService>(host));
     return services;
 }
 
