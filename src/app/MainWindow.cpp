@@ -197,9 +197,11 @@ void TfMain::InstallNavigationPage(TNavigationPage page, QWidget* widget) {
     if (index < 0 || index >= m_navigation->count())
         return;
     const QString title = m_navigation->itemText(index);
+    const int current = m_navigation->currentIndex(); // removing the page moves the pane to another
     QWidget* old = m_navigation->widget(index);
     m_navigation->removeItem(index);
     m_navigation->insertItem(index, widget, title);
+    m_navigation->setCurrentIndex(current);
     old->deleteLater();
 }
 

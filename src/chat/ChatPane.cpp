@@ -55,9 +55,10 @@ const struct {
     {QT_TRANSLATE_NOOP("TChatPane", "Deny all chat messages"), cpDenyAll}};
 
 const QString kHeaderStyle = QStringLiteral(
-    "QToolButton { text-align: left; background: #31507f; color: %1; border: none; padding: 3px 6px;"
+    "QPushButton { text-align: left; background: #31507f; color: %1; border: none; padding: 3px 6px;"
     " font: bold 8pt 'Tahoma'; }"
-    "QToolButton::menu-indicator { subcontrol-position: right center; subcontrol-origin: padding; }");
+    "QPushButton::menu-indicator { subcontrol-position: right center; subcontrol-origin: padding;"
+    " right: 4px; }");
 
 class TChatPane final : public QWidget {
     Q_OBJECT
@@ -85,7 +86,7 @@ private:
     QPointer<ChatConversations> m_conversations;
 
     QWidget* m_content = nullptr; // what the large window borrows
-    QToolButton* m_header = nullptr;
+    QPushButton* m_header = nullptr;
     QMenu* m_recipients = nullptr;
     QStackedWidget* m_logs = nullptr;
     QWidget* m_nothingShown = nullptr;
@@ -136,11 +137,10 @@ TChatPane::TChatPane(ChatHandlers& handlers, ChatCommands& commands, ChatState& 
 }
 
 QWidget* TChatPane::buildHeader() {
-    m_header = new QToolButton;
+    m_header = new QPushButton;
     m_header->setObjectName("chatHeader");
     m_header->setAccessibleName(tr("Conversation: choose who your messages go to"));
     m_header->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    m_header->setPopupMode(QToolButton::InstantPopup);
     m_recipients = new QMenu(m_header);
     m_recipients->setObjectName("recipientMenu");
     connect(m_recipients, &QMenu::aboutToShow, this, &TChatPane::rebuildRecipients);
@@ -156,7 +156,7 @@ QWidget* TChatPane::buildEntry() {
     m_edit = new QLineEdit;
     m_edit->setObjectName("chatEdit");
     m_edit->setAccessibleName(tr("Message"));
-    m_edit->setPlaceholderText(tr("Type a message and press Enter"));
+    m_edit->setPlaceholderText(tr("Type a message"));
     connect(m_edit, &QLineEdit::returnPressed, this, [this] { send(m_edit->text()); });
 
     auto* smiley = new QToolButton;
@@ -279,7 +279,7 @@ void TChatPane::refresh() {
     if (!m_state || !m_conversations)
         return;
     const ChatState& state = *m_state;
-    m_header->setText(state.Caption());
+    m_header->setText(" " + state.Caption()); // clear of the edge, as the other headers
     m_header->setStyleSheet(kHeaderStyle.arg(state.CaptionWarns() ? "#ff6060" : "white"));
     m_header->setMenu(state.RecipientMenuEnabled() ? m_recipients : nullptr);
     m_entry->setVisible(state.EntryVisible());

@@ -155,9 +155,9 @@ QImage EmoticonPicture(int index) {
     p.drawEllipse(head);
     if (f.cheeks) {
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0xF0, 0x70, 0x70, 0xB0));
-        p.drawEllipse(QPointF(4.8, 11), 1.8, 1.2);
-        p.drawEllipse(QPointF(14.2, 11), 1.8, 1.2);
+        p.setBrush(QColor(0xF0, 0x50, 0x50, 0xE0));
+        p.drawEllipse(QPointF(4.9, 11.2), 2.2, 1.5);
+        p.drawEllipse(QPointF(14.1, 11.2), 2.2, 1.5);
     }
     drawEyes(p, f.eyes);
     drawMouth(p, f.mouth);

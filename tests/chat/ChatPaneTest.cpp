@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,7 +20,6 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
-#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -69,7 +69,7 @@ struct PaneFixture : ::testing::Test {
         pane->resize(300, 500);
         pane->show();
         edit = pane->findChild<QLineEdit*>("chatEdit");
-        header = pane->findChild<QToolButton*>("chatHeader");
+        header = pane->findChild<QPushButton*>("chatHeader");
         contextMenu = pane->findChild<QMenu*>("chatContextMenu");
         module.State().SelectConversation(ckPublic, 0);
     }
@@ -87,7 +87,7 @@ struct PaneFixture : ::testing::Test {
     TChatModule module{session.context, directory, &store};
     QWidget* pane = nullptr;
     QLineEdit* edit = nullptr;
-    QToolButton* header = nullptr;
+    QPushButton* header = nullptr;
     QMenu* contextMenu = nullptr;
 };
 
@@ -124,14 +124,14 @@ TEST_F(PaneFixture, TheHeaderChoosesTheRecipientAndTheLevelShapesTheControls) {
     EXPECT_EQ(Captions(*recipients),
               (QStringList{"Public Messages", "-", "Tess Marlowe (Moderator)", "Bob Okafor"}));
     Item(*recipients, "Bob Okafor")->trigger();
-    EXPECT_EQ(header->text(), "Bobby");
+    EXPECT_EQ(header->text().trimmed(), "Bobby");
     auto* logs = pane->findChild<QStackedWidget*>();
     EXPECT_EQ(logs->currentWidget()->objectName(), "privateLog7");
     EXPECT_EQ(typedAndEntered("psst"), "");
     EXPECT_EQ(session.sender.sent.back().command, cmPrivateChat);
 
     module.State().ApplyPermissionLevel(cpDenyAll);
-    EXPECT_EQ(header->text(), "Public Messages - Disabled for users");
+    EXPECT_EQ(header->text().trimmed(), "Public Messages - Disabled for users");
     EXPECT_EQ(header->menu(), nullptr) << "no recipient menu";
     EXPECT_EQ(logs->currentWidget()->objectName(), "publicLog");
     EXPECT_TRUE(pane->findChild<QWidget*>("chatEntry")->isHidden()) << "a participant may not type";
