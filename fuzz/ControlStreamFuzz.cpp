@@ -1,19 +1,26 @@
 // Arbitrary bytes as a control connection's stream: framing, then dispatch to every registered handler.
+#include "chat/ChatConversations.h"
+#include "chat/ChatHandlers.h"
+#include "chat/ChatState.h"
 #include "link/Dispatcher.h"
 #include "link/ReaderThread.h"
 #include "link/SessionSender.h"
 #include "link/SignInSession.h"
 #include "platform/Clock.h"
+#include "platform/DesktopNotifier.h"
 #include "platform/MemoryChannel.h"
+#include "platform/MessageRouter.h"
 #include "platform/SettingsStore.h"
 #include "platform/TcpClient.h"
 #include "roster/Roster.h"
+#include "roster/RosterDirectory.h"
 #include "roster/RosterHandlers.h"
 #include "session/RoomNotices.h"
 #include "support/FakeSession.h"
 #include "support/FakeShell.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QtGlobal>
 
 namespace {
@@ -45,6 +52,15 @@ void readEverything(const orv::TIncomingPacket& packet) {
     }
 }
 
+// Hands what the handlers post straight to the main window's handlers registered on it.
+class RoutingSink final : public orv::IMessageSink {
+public:
+    void post(int n, std::intptr_t wParam, std::intptr_t lParam) override {
+        router.Deliver(n, wParam, lParam);
+    }
+    orv::TMessageRouter router;
+};
+
 // The client's own handlers, wired to a session whose connection is closed; codes without one get a
 // reader that walks the payload.
 struct Client {
@@ -53,9 +69,12 @@ struct Client {
             dispatcher.RegisterHandler({static_cast<orv::TCommandCode>(command.code)}, readEverything);
         session.RegisterHandlers(dispatcher);
         roster.RegisterHandlers(dispatcher);
+        chat.RegisterHandlers(dispatcher);
+        chat.RegisterMessages(sink.router);
+        notices.SetChatLines(&conversations);
     }
     orv::TcpClient connection;
-    orv::NullMessageSink sink;
+    RoutingSink sink;
     orv::TPacketDispatcher dispatcher;
     orv::TSessionLink link{connection, dispatcher, sink, nullptr};
     orv::test::FakeShell shell;
@@ -65,11 +84,16 @@ struct Client {
     orv::TSessionSender sender{link, state};
     orv::test::FakeDialogs dialogs;
     orv::test::FakePanes panes;
-    orv::TLoggedRoomNotices notices;
+    orv::TRoomNoticesRelay notices;
+    orv::NullDesktopNotifier desktop;
     orv::TSessionContext context{
-        state, sender, dialogs, shell.progress, panes, sink, orv::SystemClock::instance(), notices};
+        state, sender, dialogs, shell.progress, panes, sink, orv::SystemClock::instance(), notices, desktop};
     orv::Roster participants{state};
     orv::RosterHandlers roster{context, participants};
+    orv::RosterDirectory directory{participants};
+    orv::ChatConversations conversations;
+    orv::ChatState chatState{state, directory, conversations};
+    orv::ChatHandlers chat{context, directory, conversations, chatState};
 };
 
 Client& client() {
@@ -79,13 +103,17 @@ Client& client() {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    // The chat's logs are rich text, which needs the fonts of a GUI application.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication application(*argc, *argv);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     client().participants.ClearRoster(); // each input starts with an empty room
+    client().conversations.DiscardAll();
     if (size == 0)
         return 0;
     // The first byte picks how the stream arrives: in pieces of 1 to 256 bytes, so packets split at every

@@ -14,6 +14,8 @@ packages=(
     xdg-utils openbox xdotool x11-utils
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server microsocks
+    # desktop notifications: the tests run a session bus of their own; saved chats read back
+    dbus-daemon unrtf
     # SOCKS connections
     libcurl4-openssl-dev
     # remembered passwords in the desktop keyring, and the private keyring its tests start

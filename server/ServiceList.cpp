@@ -2,6 +2,7 @@
 #include "ServiceList.h"
 
 #include "BoardService.h"
+#include "ChatService.h"
 #include "RoomService.h"
 #include "RosterService.h"
 #include "SignInService.h"
@@ -14,6 +15,7 @@ Services createServices(IServiceHost& host) {
     services.push_back(std::make_unique<RoomService>(host));
     services.push_back(std::make_unique<RosterService>(host));
     services.push_back(std::make_unique<BoardService>(host));
+    services.push_back(std::make_unique<ChatService>(host));
     return services;
 }
 

@@ -215,6 +215,61 @@
     </message>
 </context>
 <context>
+    <name>TChatPane</name>
+    <message>
+        <source>Hello</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bye</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thank You</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can you repeat, please</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Just a second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow all chat messages (Both private and public)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow only public messages (Private ones are blocked)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deny all chat messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TParticipantListPane</name>
     <message>
         <source>Away</source>
@@ -241,7 +296,7 @@
     <name>main</name>
     <message>
         <source>Orvane Live Browser</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Orvane Live Browser</translation>
     </message>
     <message>
         <source>a join or play link, or a recorded session file</source>
@@ -268,6 +323,59 @@
     </message>
     <message>
         <source>Default Recording Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::ChatCommands</name>
+    <message>
+        <source>Do you want to clear all text messages?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save public chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::ChatHandlers</name>
+    <message>
+        <source>%1 mentioned you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Private message from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (Moderator)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system is using a default value for your connection speed. You can set your real connection speed visiting File - Connection Speed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::ChatState</name>
+    <message>
+        <source>Public Messages - Disabled for users</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Public Messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown User</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -624,6 +732,91 @@ Instale uma nova versão do Orvane Browser.</translation>
     </message>
 </context>
 <context>
+    <name>orv::TChatLargeWindow</name>
+    <message>
+        <source>Text Chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TChatNoticeWindow</name>
+    <message>
+        <source>New Chat Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TChatPane</name>
+    <message>
+        <source>Conversation: choose who your messages go to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smilies and phrases</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smilies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in Large Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Timing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chat Permissions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear all text messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the text messages to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Public messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Private messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Public Messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save public text messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.rtf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TConnectionSettingsPage</name>
     <message>
         <source>I am behind a Proxy server</source>
@@ -651,6 +844,13 @@ Instale uma nova versão do Orvane Browser.</translation>
     </message>
     <message>
         <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TDBusNotifier</name>
+    <message>
+        <source>Open</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -686,6 +886,14 @@ Instale uma nova versão do Orvane Browser.</translation>
     </message>
     <message>
         <source>Invitation address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop notifications for private messages, mentions of my name and a lost connection while the window is in the background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconnect automatically after a lost connection</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -983,7 +1191,7 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     <name>orv::TfMain</name>
     <message>
         <source>Orvane Live Browser</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Orvane Live Browser</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1121,7 +1329,7 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     <name>orv::TfrmFileOffer</name>
     <message>
         <source>Orvane Live Browser</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Orvane Live Browser</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1396,10 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     <message>
         <source>Room %1, %2, %3</source>
         <translation>Sala %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Rooms</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1292,6 +1504,10 @@ Orvane will now reconnect your audio.</source>
         <source>Click the Sign In button to join an online session.</source>
         <translation>Clique no botão Entrar para participar de uma sessão on-line.</translation>
     </message>
+    <message>
+        <source>No keyring answered: the remembered password is kept in the settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TfrmWelcome</name>
@@ -1305,6 +1521,10 @@ Orvane will now reconnect your audio.</source>
     </message>
     <message>
         <source>Close this welcome window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome page</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -57,7 +57,7 @@ TfMain::TfMain(IDialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dial
 }
 
 void TfMain::buildMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QMenu* file = m_fileMenu = menuBar()->addMenu(tr("&File"));
     connect(file->addAction(tr("Settings")), &QAction::triggered, this,
             [this] { emit settingsRequested(TfrmSettings::ConnectionPage); });
     QMenu* speed = file->addMenu(tr("Connection Speed"));
@@ -74,7 +74,7 @@ void TfMain::buildMenus() {
     const QString themes[] = {tr("Standard"), tr("Silver"), tr("Blue"), tr("Olive")};
     for (int i = 0; i < 4; ++i)
         connect(theme->addAction(themes[i]), &QAction::triggered, this, [this, i] { emit themeChosen(i); });
-    file->addSeparator();
+    m_fileMenuEnd = file->addSeparator();
     connect(file->addAction(tr("Exit Current Session")), &QAction::triggered, this, &QWidget::close);
 
     QMenu* audio = menuBar()->addMenu(tr("&Audio"));
@@ -199,9 +199,11 @@ void TfMain::InstallNavigationPage(TNavigationPage page, QWidget* widget) {
     if (index < 0 || index >= m_navigation->count())
         return;
     const QString title = m_navigation->itemText(index);
+    const int current = m_navigation->currentIndex(); // removing the page moves the pane to another
     QWidget* old = m_navigation->widget(index);
     m_navigation->removeItem(index);
     m_navigation->insertItem(index, widget, title);
+    m_navigation->setCurrentIndex(current);
     old->deleteLater();
     nameNavigationPages();
 }
@@ -229,6 +231,13 @@ void TfMain::InstallParticipantList(QWidget* widget) {
 void TfMain::InstallToolAction(QAction* action) {
     action->setParent(this);
     m_tools->insertAction(m_fullScreen, action); // full screen stays last
+}
+
+void TfMain::InstallMenuAction(TMainMenu menu, QAction* action) {
+    if (menu != TMainMenu::File)
+        return;
+    action->setParent(this);
+    m_fileMenu->insertAction(m_fileMenuEnd, action);
 }
 
 void TfMain::SetParticipantListHeader(const QString& text) {
@@ -273,8 +282,32 @@ QString TfMain::RoomPanel() const {
     return m_roomPanel->text();
 }
 
-void TfMain::ShowNavigationPage(NavigationPage page) {
-    m_navigation->setCurrentIndex(page);
+void TfMain::ShowNavigationPage(TNavigationPage page) {
+    m_navigation->setCurrentIndex(int(page));
+}
+
+TNavigationPage TfMain::CurrentNavigationPage() const {
+    return TNavigationPage(m_navigation->currentIndex());
+}
+
+void TfMain::SetNavigationPageEnabled(TNavigationPage page, bool enabled) {
+    m_navigation->setItemEnabled(int(page), enabled);
+}
+
+bool TfMain::IsFullScreen() const {
+    return m_fullScreen->isChecked();
+}
+
+bool TfMain::IsMainWindowActive() const {
+    return isActiveWindow();
+}
+
+void TfMain::RaiseMainWindow() {
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
 }
 
 void TfMain::TickConnectionSpeed(std::int32_t bytesPerSecond) {

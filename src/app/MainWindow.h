@@ -12,6 +12,7 @@
 
 class QActionGroup;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QShortcut;
 class QSplitter;
@@ -28,7 +29,6 @@ class TfMain : public QMainWindow, public IMainPanes {
     Q_OBJECT
 public:
     using MessageHandler = TMessageRouter::Handler;
-    enum NavigationPage { TextChatPage = 0, PowerPointPage = 1, NotesPage = 2 };
 
     explicit TfMain(IDialogs& dialogs, QWidget* parent = nullptr);
 
@@ -41,8 +41,15 @@ public:
     void InstallNavigationPage(TNavigationPage page, QWidget* widget) override;
     void InstallParticipantList(QWidget* widget) override;
     void InstallToolAction(QAction* action) override;
+    void InstallMenuAction(TMainMenu menu, QAction* action) override;
     void SetParticipantListHeader(const QString& text) override;
     void ShowMotionCounters(int handsUp, int yes, int no) override;
+    void ShowNavigationPage(TNavigationPage page) override;
+    TNavigationPage CurrentNavigationPage() const override;
+    void SetNavigationPageEnabled(TNavigationPage page, bool enabled) override;
+    bool IsFullScreen() const override;
+    bool IsMainWindowActive() const override;
+    void RaiseMainWindow() override;
     QString ParticipantListHeader() const;
     QString MotionCounters() const;
     void ShowView(std::int32_t view);
@@ -53,7 +60,6 @@ public:
     void SetRoomPanel(const QString& text);
     QString ServerPanel() const;
     QString RoomPanel() const;
-    void ShowNavigationPage(NavigationPage page);
 
     void TickConnectionSpeed(std::int32_t bytesPerSecond);
     void ApplyTheme(std::int32_t theme);
@@ -99,6 +105,8 @@ private:
     QWidget* m_participants = nullptr;
     QLabel* m_counters = nullptr;
     QToolBar* m_tools = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_fileMenuEnd = nullptr; // the separator before "Exit Current Session"
     QStackedWidget* m_views = nullptr;
     QPushButton* m_viewHeader = nullptr;
     QToolBox* m_navigation = nullptr;

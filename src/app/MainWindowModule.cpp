@@ -10,9 +10,6 @@ TMainWindowModule::TMainWindowModule(TfMain& main, TSessionLink& link, IMessageS
     : m_main(main), m_link(link), m_mainWindow(mainWindow) {}
 
 void TMainWindowModule::RegisterMessages(TMessageRouter& router) {
-    router.Register(MainMsg::ShowChatPane, [this](std::intptr_t, std::intptr_t) {
-        m_main.ShowNavigationPage(TfMain::TextChatPage);
-    });
     router.Register(MainMsg::UplinkProgress, [this](std::intptr_t bytes, std::intptr_t) {
         m_main.ShowUplink(bytes, m_link.OverflowSize());
     });
@@ -20,8 +17,6 @@ void TMainWindowModule::RegisterMessages(TMessageRouter& router) {
 
 void TMainWindowModule::RegisterRoomEntry(TRoomEntrySteps& steps) {
     steps.Add(TRoomEntryStep::ShowChatPane, [this] { m_mainWindow.post(MainMsg::ShowChatPane, 0, 0); });
-    // The chat pane's state until the chat subsystem takes it over.
-    steps.Add(TRoomEntryStep::ChatPane, [this] { m_mainWindow.post(MainMsg::ChatPermissions, 3, 0); });
     steps.Add(TRoomEntryStep::LinkUp,
               [this] { m_mainWindow.post(MainMsg::LinkState, LinkStateValue::Up, 0); });
     steps.Add(TRoomEntryStep::BringToFront, [this] {

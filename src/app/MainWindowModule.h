@@ -1,6 +1,6 @@
 #pragma once
-// The main window's own part of a session: the chat pane and uplink messages, and its steps of room entry
-// (showing the chat pane, reporting the link up, coming to the front).
+// The main window's own part of a session: the uplink meter, and its steps of room entry (asking for the
+// public conversation, reporting the link up, coming to the front).
 
 #include "session/Module.h"
 

@@ -5,6 +5,7 @@
 #include "app/SignInModule.h"
 #include "app/WelcomeModule.h"
 #include "board/BoardModule.h"
+#include "chat/ChatModule.h"
 #include "roster/RosterModule.h"
 #include "session/SessionContext.h"
 
@@ -19,7 +20,10 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     modules.push_back(std::make_unique<TMainWindowModule>(parts.main, parts.link, parts.context.mainWindow));
     modules.push_back(std::make_unique<TMainViewsModule>(parts.main, parts.context));
     modules.push_back(std::make_unique<TWelcomeModule>(parts.main, parts.context.state));
-    modules.push_back(std::make_unique<TRosterModule>(parts.context));
+    auto roster = std::make_unique<TRosterModule>(parts.context);
+    const IParticipantDirectory& participants = roster->Directory();
+    modules.push_back(std::move(roster));
+    modules.push_back(std::make_unique<TChatModule>(parts.context, participants, &parts.store));
     modules.push_back(std::make_unique<TBoardModule>(parts.context));
     return modules;
 }

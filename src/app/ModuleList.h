@@ -13,6 +13,7 @@ class TSignInModule;
 struct TSessionContext;
 struct TSignInModuleParts;
 class TSessionLink;
+class TSettingsStore;
 
 using TModuleList = std::vector<std::unique_ptr<ISessionModule>>;
 
@@ -20,6 +21,7 @@ struct TModuleListParts {
     TfMain& main;
     TSessionContext& context;
     TSessionLink& link;
+    TSettingsStore& store;
 };
 
 // Every module of a session. The sign-in module comes first and is also returned through `signIn`.

@@ -23,8 +23,8 @@ TDM::TDM(TfMain& main, TStartOptions options)
     : QObject(&main), m_main(main), m_options(std::move(options)), m_dialogs(&main), m_store(),
       m_mainSink(&main), m_link(m_connection, m_dispatcher, m_mainSink, &main), m_sender(m_link, m_state),
       m_shell(main, m_progress, m_dialogs, [this] { openSettings(TfrmSettings::ConnectionPage); }),
-      m_context{m_state,  m_sender, m_dialogs, m_progress, main, m_mainSink, SystemClock::instance(),
-                m_notices} {
+      m_context{m_state,   m_sender, m_dialogs, m_progress, main, m_mainSink, SystemClock::instance(),
+                m_notices, m_desktop} {
     m_dialogs.SetProgressWindow(&m_progress);
     WriteIdentitySettings(m_store, m_options.programFile);
     m_folders = TProgramFolders::Prepare(m_options.programFolder);
@@ -46,13 +46,15 @@ TDM::TDM(TfMain& main, TStartOptions options)
                                          m_folders,
                                          m_roomEntrySteps,
                                          m_options.preferredServer};
-    m_modules = CreateModules({main, m_context, m_link}, signInParts, m_signIn);
+    m_modules = CreateModules({main, m_context, m_link, m_store}, signInParts, m_signIn);
     for (const auto& module : m_modules) {
         module->RegisterHandlers(m_dispatcher);
         module->RegisterMessages(m_main.Router());
         module->RegisterRoomEntry(m_roomEntrySteps);
         if (ISettingsEffects* effects = module->SettingsEffects())
             m_settingsEffects.Add(effects);
+        if (IChatLines* lines = module->ChatLines())
+            m_notices.SetChatLines(lines);
         module->ApplySettings(m_settings);
     }
     connectMainWindow();
@@ -62,6 +64,7 @@ TDM::~TDM() {
     m_mainSink.detach();
     // The session ends before anything its handlers use goes away.
     EndSession();
+    m_notices.SetChatLines(nullptr);
     if (ClearFolder(m_folders.temporary))
         TProgramFolders::Prepare(m_folders.program);
     m_connection.close();

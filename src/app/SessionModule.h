@@ -15,8 +15,10 @@
 #include "link/SessionSender.h"
 #include "link/SessionState.h"
 #include "platform/AppMessage.h"
+#include "platform/DesktopNotifier.h"
 #include "platform/SettingsStore.h"
 #include "platform/TcpClient.h"
+#include "platform/TonePlayer.h"
 #include "session/RoomEntrySteps.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
@@ -75,7 +77,9 @@ private:
     TSessionState m_state;
     TSessionSender m_sender;
     TShellServices m_shell;
-    TLoggedRoomNotices m_notices;
+    TAudioTonePlayer m_tones;
+    TRoomNoticesRelay m_notices{&m_tones};
+    TDBusNotifier m_desktop;
     TSessionContext m_context;
     TRoomEntrySteps m_roomEntrySteps;
     TSettingsEffectsFanOut m_settingsEffects;

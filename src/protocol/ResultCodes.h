@@ -17,8 +17,10 @@ constexpr std::uint16_t ConnectionFailed = 13; // the client's own: no connectio
 constexpr std::uint16_t InvalidRoom = 18;
 constexpr std::uint16_t VersionTooOld = 21;
 constexpr std::uint16_t AccountExpired = 28;
+constexpr std::uint16_t NoPermission = 31;
 constexpr std::uint16_t OperationFailed = 33;   // the client's own: an exchange broke off
 constexpr std::uint16_t AudioEngineFailed = 35; // the client's own: no audio engine
+constexpr std::uint16_t InvalidParameter = 46;
 constexpr std::uint16_t RoomFull = 51;
 constexpr std::uint16_t NoFreeMicrophone = 54;
 // The highest code with a text of its own.

@@ -3,6 +3,7 @@
 // and its "Step Out" button.
 
 #include "roster/Roster.h"
+#include "roster/RosterDirectory.h"
 #include "roster/RosterHandlers.h"
 #include "session/Module.h"
 
@@ -26,12 +27,14 @@ public:
 
     Roster& Participants() { return m_roster; }
     RosterHandlers& Handlers() { return m_handlers; }
+    const IParticipantDirectory& Directory() const { return m_directory; }
 
 private:
     // Down while the own entry is away; its caption says what pressing it does.
     void showOwnStatus();
 
     Roster m_roster;
+    RosterDirectory m_directory{m_roster};
     RosterHandlers m_handlers;
     QAction* m_stepOut; // owned by the main window
     QObject m_receiver; // ends the button's connections with the module

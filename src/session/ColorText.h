@@ -23,5 +23,9 @@ QColor ToQColor(TColor color);
 TColor FromQColor(const QColor& color);
 
 constexpr TColor kBlack = 0x000000;
+constexpr TColor kMaroon = 0x000080;
+constexpr TColor kGray = 0x808080;
+constexpr TColor kRed = 0x0000FF;
+constexpr TColor kBlue = 0xFF0000;
 
 } // namespace orv

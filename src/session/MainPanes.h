@@ -1,6 +1,6 @@
 #pragma once
-// The slots of the main window a module may fill with its own window. Only a pointer crosses this line, so
-// module logic never depends on the widget toolkit.
+// The slots of the main window a module may fill with its own window, and what a module may ask of the main
+// window. Only a pointer crosses this line, so module logic never depends on the widget toolkit.
 
 #include <QString>
 
@@ -12,6 +12,7 @@ class QWidget;
 namespace orv {
 
 enum class TNavigationPage { TextChat = 0, PowerPoint = 1, Notes = 2 };
+enum class TMainMenu { File };
 
 class IMainPanes {
 public:
@@ -24,10 +25,24 @@ public:
     virtual void InstallParticipantList(QWidget* widget) = 0;
     // A button of the main toolbar, after those installed before it; the main window takes ownership.
     virtual void InstallToolAction(QAction* action) = 0;
+    // An item of a menu of the main window, after those installed before it; the main window takes
+    // ownership.
+    virtual void InstallMenuAction(TMainMenu menu, QAction* action) = 0;
     // The header over the participant list.
     virtual void SetParticipantListHeader(const QString& text) = 0;
     // The motion statistics under the participant list.
     virtual void ShowMotionCounters(int handsUp, int yes, int no) = 0;
+
+    // The navigation pane's pages: which one is open, and which may be chosen.
+    virtual void ShowNavigationPage(TNavigationPage page) = 0;
+    virtual TNavigationPage CurrentNavigationPage() const = 0;
+    virtual void SetNavigationPageEnabled(TNavigationPage page, bool enabled) = 0;
+    // Full screen hides the side column.
+    virtual bool IsFullScreen() const = 0;
+    // The main window has the keyboard focus of the desktop.
+    virtual bool IsMainWindowActive() const = 0;
+    // Brings the main window to the front and gives it the focus.
+    virtual void RaiseMainWindow() = 0;
 };
 
 } // namespace orv

@@ -9,6 +9,7 @@
 
 namespace orv {
 
+class IChatLines;
 class ISettingsEffects;
 class TMessageRouter;
 class TPacketDispatcher;
@@ -33,6 +34,8 @@ public:
     virtual void ApplySettings(const TSettings& settings) { (void)settings; }
     // Its share of what OK in the settings window sets in motion, or none.
     virtual ISettingsEffects* SettingsEffects() { return nullptr; }
+    // The chat's conversations, where every module's chat lines go (IRoomNotices), if it keeps them.
+    virtual IChatLines* ChatLines() { return nullptr; }
 };
 
 } // namespace orv

@@ -1,15 +1,24 @@
 #include "session/RoomNotices.h"
 
+#include "platform/TonePlayer.h"
+
 #include <QDebug>
 
 namespace orv {
 
-void TLoggedRoomNotices::AddSystemLine(const QString& text) {
-    qInfo().noquote() << "system line:" << text;
+void TRoomNoticesRelay::AddChatLine(std::uint16_t partner, const QString& name, TChatLineKind kind,
+                                    TColor color, const QString& text) {
+    if (m_lines)
+        m_lines->AddChatLine(partner, name, kind, color, text);
+    else
+        qInfo().noquote() << "chat line for" << partner << ":" << name << text;
 }
 
-void TLoggedRoomNotices::Beep(int frequencyHz, int durationMs) {
-    qInfo() << "beep:" << frequencyHz << "Hz," << durationMs << "ms";
+void TRoomNoticesRelay::Beep(int frequencyHz, int durationMs) {
+    if (m_tones)
+        m_tones->Beep(frequencyHz, durationMs);
+    else
+        qInfo() << "beep:" << frequencyHz << "Hz," << durationMs << "ms";
 }
 
 } // namespace orv

@@ -5,6 +5,7 @@
 namespace orv {
 
 class IClock;
+class IDesktopNotifier;
 class IDialogs;
 class IMainPanes;
 class IMessageSink;
@@ -21,7 +22,8 @@ struct TSessionContext {
     IMainPanes& panes;
     IMessageSink& mainWindow; // posts application messages to the main window
     IClock& clock;
-    IRoomNotices& notices; // system lines in the public conversation, beeps
+    IRoomNotices& notices;     // chat lines of any part of the program, beeps
+    IDesktopNotifier& desktop; // notifications on the desktop, outside the main window
 };
 
 } // namespace orv

@@ -40,6 +40,9 @@ struct TSettings {
     bool DonPopUpChatMessages{};
     bool NoPopUpsOnPostIt{};
     bool FlashOnActions{};
+    bool DesktopNotifications{}; // private messages, mentions and a lost connection, while the window is
+                                 // inactive
+    bool AutoReconnect{};        // after a lost connection, with growing pauses
     QString InvitationURL;
 
     // Audio

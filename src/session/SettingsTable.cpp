@@ -75,6 +75,8 @@ std::vector<TSettingRow> MakeRows() {
         Flag(G::Appearance, "DonPopUpChatMessages", &S::DonPopUpChatMessages, false, O::Chat),
         Flag(G::Appearance, "NoPopUpsOnPostIt", &S::NoPopUpsOnPostIt, false, O::Chat),
         Flag(G::Appearance, "FlashOnActions", &S::FlashOnActions, false, O::App),
+        Flag(G::Appearance, "DesktopNotifications", &S::DesktopNotifications, true, O::Chat),
+        Flag(G::Appearance, "AutoReconnect", &S::AutoReconnect, true, O::Link),
         Text(G::Appearance, "InvitationURL", &S::InvitationURL, "", O::App),
 
         Flag(G::Audio, "MuteSpeakersWhileTalking", &S::MuteSpeakersWhileTalking, false, O::Voice),

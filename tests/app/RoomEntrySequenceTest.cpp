@@ -108,7 +108,7 @@ TEST_F(RoomEntryFixture, RefusalReturnsToTheRoomListOrEndsAJoinLink) {
     }
 }
 
-TEST_F(RoomEntryFixture, TheMainWindowPostsTheChatPaneAndTheLinkStateAtItsSteps) {
+TEST_F(RoomEntryFixture, TheMainWindowAsksForThePublicConversationAndReportsTheLinkAtItsSteps) {
     test::FakeDialogs dialogs;
     TfMain main(dialogs);
     TcpClient connection;
@@ -118,7 +118,6 @@ TEST_F(RoomEntryFixture, TheMainWindowPostsTheChatPaneAndTheLinkStateAtItsSteps)
     module.RegisterRoomEntry(steps);
     run(0);
     EXPECT_EQ(sink.all(), (std::vector<test::PostedMessage>{{MainMsg::ShowChatPane, 0, 0},
-                                                            {MainMsg::ChatPermissions, 3, 0},
                                                             {MainMsg::LinkState, LinkStateValue::Up, 0}}));
 }
 

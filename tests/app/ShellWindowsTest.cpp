@@ -128,7 +128,7 @@ TEST_F(MainWindowFixture, ModulesInstallTheirWindowsInTheSlotsAndOutOfRangeSlots
     window.InstallNavigationPage(TNavigationPage::TextChat, chat);
     window.InstallParticipantList(roster);
     window.ShowView(vwWhiteBoard);
-    window.ShowNavigationPage(TfMain::TextChatPage);
+    EXPECT_EQ(window.CurrentNavigationPage(), TNavigationPage::TextChat) << "the open page stays open";
     EXPECT_TRUE(board->isVisible());
     EXPECT_TRUE(chat->isVisible());
     EXPECT_TRUE(roster->isVisible());

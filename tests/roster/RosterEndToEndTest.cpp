@@ -105,7 +105,8 @@ struct Client {
     test::FakePanes panes;
     test::FakeClock clock;
     test::RecordingNotices notices;
-    TSessionContext context{state, sender, dialogs, progress, panes, mainWindow, clock, notices};
+    test::RecordingNotifier desktop;
+    TSessionContext context{state, sender, dialogs, progress, panes, mainWindow, clock, notices, desktop};
     Roster roster{state};
     RosterHandlers handlers{context, roster};
     TRoomEntrySteps steps;

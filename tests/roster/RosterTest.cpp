@@ -448,5 +448,27 @@ TEST(RosterModule, ThePaneListsTheEntriesOnceTheEventLoopRuns) {
     EXPECT_EQ(ParticipantListRows(*session.panes.participantList)[1], "Alice Byrne  (Away, hand 1)");
 }
 
+TEST(RosterModule, TheDirectoryGivesOtherSubsystemsTheEntriesInDisplayOrderWithTheirNames) {
+    test::FakeSession session;
+    TRosterModule module(session.context);
+    TParticipantRecord alice = Record(RecordImage(2, "Alice Byrne"));
+    alice.SetFirstName("Alice");
+    module.Handlers().OnParticipantList({{alice, Record(RecordImage(1, "Tess Marlowe", 1000))}});
+    module.Participants().FindEntry(2)->SetUserName("Ali");
+
+    const IParticipantDirectory& directory = module.Directory();
+    const std::vector<TParticipantInfo> all = directory.InDisplayOrder();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0].userId, 1) << "the moderator on top";
+    EXPECT_TRUE(all[0].IsModerator());
+    const auto found = directory.Lookup(2);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->firstName, "Alice");
+    EXPECT_EQ(found->fullName, "Alice Byrne");
+    EXPECT_EQ(found->displayName, "Ali");
+    EXPECT_FALSE(found->IsModerator());
+    EXPECT_FALSE(directory.Lookup(9));
+}
+
 } // namespace
 } // namespace orv

@@ -28,6 +28,7 @@ TEST_F(SettingsFixture, EmptyStoreGivesEveryDefaultAndCreatesTheRecordingsFolder
     expected.RecSessionsFolder = QDir(programFolder).filePath("Sessions");
     expected.ConnectionSpeedIsDefault = true;
     EXPECT_EQ(s, expected);
+    EXPECT_TRUE(s.DesktopNotifications && s.AutoReconnect) << "what users of meeting programs expect";
     EXPECT_TRUE(QFileInfo(expected.RecSessionsFolder).isDir());
     EXPECT_EQ(store.ReadText("", "RecSessionsFolder"), expected.RecSessionsFolder);
 }
@@ -174,6 +175,8 @@ TEST_F(SettingsFixture, EverySavedValueIsStoredUnderItsOwnNameAndLoadsBack) {
     saved.DonPopUpChatMessages = true;
     saved.NoPopUpsOnPostIt = true;
     saved.FlashOnActions = true;
+    saved.DesktopNotifications = false;
+    saved.AutoReconnect = false;
     saved.InvitationURL = "http://invite.example";
     saved.MuteSpeakersWhileTalking = true;
     saved.InputAudioQueueSize = 11;
@@ -224,6 +227,8 @@ TEST_F(SettingsFixture, EverySavedValueIsStoredUnderItsOwnNameAndLoadsBack) {
         {"DonPopUpChatMessages", "1"},
         {"NoPopUpsOnPostIt", "1"},
         {"FlashOnActions", "1"},
+        {"DesktopNotifications", "0"},
+        {"AutoReconnect", "0"},
         {"InvitationURL", "http://invite.example"},
         {"MuteSpeakersWhileTalking", "1"},
         {"InuptAudioQueueSizeEx", "11"},

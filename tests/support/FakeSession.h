@@ -4,6 +4,7 @@
 
 #include "link/SessionSender.h"
 #include "link/SessionState.h"
+#include "platform/DesktopNotifier.h"
 #include "session/MainPanes.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
@@ -16,6 +17,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -44,16 +46,37 @@ public:
 class FakePanes final : public IMainPanes {
 public:
     void InstallView(std::int32_t, QWidget* widget) override { keep(widget); }
-    void InstallNavigationPage(TNavigationPage, QWidget* widget) override { keep(widget); }
+    void InstallNavigationPage(TNavigationPage p, QWidget* widget) override { pages[p] = keep(widget); }
     void InstallParticipantList(QWidget* widget) override { participantList = keep(widget); }
     void InstallToolAction(QAction* action) override { actions.emplace_back(action); }
+    void InstallMenuAction(TMainMenu, QAction* action) override { menuActions.emplace_back(action); }
     void SetParticipantListHeader(const QString& text) override { participantHeader = text; }
     void ShowMotionCounters(int handsUp, int yes, int no) override { counters = {handsUp, yes, no}; }
+    void ShowNavigationPage(TNavigationPage p) override { page = p; }
+    TNavigationPage CurrentNavigationPage() const override { return page; }
+    void SetNavigationPageEnabled(TNavigationPage p, bool enabled) override {
+        std::erase(disabledPages, p);
+        if (!enabled)
+            disabledPages.push_back(p);
+    }
+    bool IsFullScreen() const override { return fullScreen; }
+    bool IsMainWindowActive() const override { return active; }
+    void RaiseMainWindow() override {
+        ++raised;
+        active = true;
+    }
 
     QWidget* participantList = nullptr;
+    std::map<TNavigationPage, QWidget*> pages;
     QString participantHeader;
     std::vector<int> counters;
     std::vector<std::unique_ptr<QAction>> actions;
+    std::vector<std::unique_ptr<QAction>> menuActions;
+    TNavigationPage page = TNavigationPage::TextChat;
+    std::vector<TNavigationPage> disabledPages;
+    bool fullScreen = false;
+    bool active = true;
+    int raised = 0;
 
 private:
     QWidget* keep(QWidget* widget) {
@@ -63,12 +86,39 @@ private:
     std::vector<std::unique_ptr<QWidget>> m_widgets;
 };
 
+struct RecordedChatLine {
+    std::uint16_t partner;
+    QString name;
+    TChatLineKind kind;
+    TColor color;
+    QString text;
+};
+
 class RecordingNotices final : public IRoomNotices {
 public:
-    void AddSystemLine(const QString& text) override { lines << text; }
+    void AddChatLine(std::uint16_t partner, const QString& name, TChatLineKind kind, TColor color,
+                     const QString& text) override {
+        chatLines.push_back({partner, name, kind, color, text});
+        lines << text;
+    }
     void Beep(int frequencyHz, int durationMs) override { beeps.emplace_back(frequencyHz, durationMs); }
-    QStringList lines;
+    std::vector<RecordedChatLine> chatLines;
+    QStringList lines; // the texts alone
     std::vector<std::pair<int, int>> beeps;
+};
+
+// Keeps what it is asked to show; a test clicks a notification by running its action.
+class RecordingNotifier final : public IDesktopNotifier {
+public:
+    struct Shown {
+        QString summary;
+        QString body;
+        std::function<void()> activated;
+    };
+    void Notify(const QString& summary, const QString& body, std::function<void()> activated) override {
+        shown.push_back({summary, body, std::move(activated)});
+    }
+    std::vector<Shown> shown;
 };
 
 struct FakeSession {
@@ -80,7 +130,8 @@ struct FakeSession {
     RecordingSink sink;
     FakeClock clock;
     RecordingNotices notices;
-    TSessionContext context{state, sender, dialogs, progress, panes, sink, clock, notices};
+    RecordingNotifier desktop;
+    TSessionContext context{state, sender, dialogs, progress, panes, sink, clock, notices, desktop};
 };
 
 } // namespace orv::test

@@ -1,0 +1,42 @@
+#pragma once
+// Text chat: the room's conversations, where every part of the program writes its chat lines, the messages
+// and permission levels of the room, the "Text Chat" page and the File menu's "Save public chat".
+
+#include "chat/ChatCommands.h"
+#include "chat/ChatConversations.h"
+#include "chat/ChatHandlers.h"
+#include "chat/ChatState.h"
+#include "session/Module.h"
+
+namespace orv {
+
+class IParticipantDirectory;
+class TSettingsStore;
+struct TSessionContext;
+
+class TChatModule final : public ISessionModule {
+public:
+    // `store` keeps the settings the chat's menu changes; `directory` names the participants.
+    TChatModule(TSessionContext& context, const IParticipantDirectory& directory, TSettingsStore* store);
+    ~TChatModule() override;
+
+    void RegisterHandlers(TPacketDispatcher& dispatcher) override { m_handlers.RegisterHandlers(dispatcher); }
+    void RegisterMessages(TMessageRouter& mainWindow) override { m_handlers.RegisterMessages(mainWindow); }
+    void RegisterRoomEntry(TRoomEntrySteps& steps) override { m_handlers.RegisterRoomEntry(steps); }
+    std::optional<TSettingOwner> SettingsOwner() const override { return TSettingOwner::Chat; }
+    void ApplySettings(const TSettings& settings) override;
+    IChatLines* ChatLines() override { return &m_conversations; }
+
+    ChatConversations& Conversations() { return m_conversations; }
+    ChatState& State() { return m_state; }
+    ChatHandlers& Handlers() { return m_handlers; }
+    ChatCommands& Commands() { return m_commands; }
+
+private:
+    ChatConversations m_conversations;
+    ChatState m_state;
+    ChatHandlers m_handlers;
+    ChatCommands m_commands;
+};
+
+} // namespace orv
