@@ -14,11 +14,17 @@ constexpr std::uint16_t TemporarilyUnavailable = 8;
 constexpr std::uint16_t RoomExpired = 9;
 constexpr std::uint16_t Blocked = 10;
 constexpr std::uint16_t ConnectionFailed = 13; // the client's own: no connection to the server
+constexpr std::uint16_t FileExists = 16;       // an upload names a resource the list already has
+constexpr std::uint16_t FileNotFound = 17;     // a download names a resource the server does not keep
 constexpr std::uint16_t InvalidRoom = 18;
 constexpr std::uint16_t VersionTooOld = 21;
+constexpr std::uint16_t UploadFailed = 22; // an upload the server could not take or keep
 constexpr std::uint16_t AccountExpired = 28;
+constexpr std::uint16_t CannotOpenFile = 30;    // also the client's own: a local file it cannot read
+constexpr std::uint16_t NoPermission = 31;      // a transfer the user's rights do not allow
 constexpr std::uint16_t OperationFailed = 33;   // the client's own: an exchange broke off
 constexpr std::uint16_t AudioEngineFailed = 35; // the client's own: no audio engine
+constexpr std::uint16_t InvalidParameter = 46;  // a request whose sizes or kind do not hold together
 constexpr std::uint16_t RoomFull = 51;
 constexpr std::uint16_t NoFreeMicrophone = 54;
 // The highest code with a text of its own.
