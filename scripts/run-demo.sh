@@ -40,7 +40,12 @@ mkdir -p "$demo"
 log="$demo/server.log"
 : >"$log"
 
-build/server/orvane-session-server server/demo.ini --port "$port" 2>"$log" &
+# A fresh copy of the demo's shared files each time, so uploads never change the checked-in ones.
+rm -rf "$demo/store"
+cp -r server/demo-store "$demo/store"
+
+build/server/orvane-session-server server/demo.ini --port "$port" --bulk-port "$((port + 2))" \
+    --store "$demo/store" 2>"$log" &
 server=$!
 others_pid=""
 cleanup() {
@@ -55,7 +60,7 @@ trap cleanup EXIT
 
 # Wait until the server listens, or says why it cannot.
 for _ in $(seq 100); do
-    if grep -q "listening on" "$log"; then
+    if grep -q "transfers on" "$log"; then
         break
     fi
     if ! kill -0 "$server" 2>/dev/null; then
@@ -66,7 +71,7 @@ for _ in $(seq 100); do
     fi
     sleep 0.1
 done
-if ! grep -q "listening on" "$log"; then
+if ! grep -q "transfers on" "$log"; then
     echo "The demo server did not start listening within 10 s; see $log" >&2
     exit 1
 fi

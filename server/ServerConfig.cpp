@@ -120,6 +120,7 @@ ServerConfig loadServerConfig(const QString& path) {
     c.bannerPath = resolve(base, s.value("banner").toString());
     c.bannerStretch = readBool(s, "banner_stretch");
     c.welcomeUrl = s.value("welcome_url").toString();
+    c.storePath = resolve(base, s.value("store").toString());
     c.probeIntervalMs = readInt(s, "probe_interval_ms", 0, "server");
     c.signInTimeoutMs = readInt(s, "sign_in_timeout_ms", c.signInTimeoutMs, "server");
     c.packetTimeoutMs = readInt(s, "packet_timeout_ms", c.packetTimeoutMs, "server");

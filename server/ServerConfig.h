@@ -65,6 +65,8 @@ struct ServerConfig {
     QString bannerPath; // empty: no banner
     bool bannerStretch = false;
     QString welcomeUrl;
+    // The folder of the resource store; empty: a private temporary folder, gone when the server stops.
+    QString storePath;
     std::optional<UpdateOffer> update;
     int probeIntervalMs = 0; // 0: no probes
     // How long a connection may take to sign in, to finish a packet it started, to stay silent once signed in

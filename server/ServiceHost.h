@@ -16,6 +16,7 @@
 namespace orv::server {
 
 class ClientConnection;
+class ResourceStore;
 class RoomMembers;
 struct ServerConfig;
 
@@ -57,6 +58,8 @@ public:
 
     virtual const ServerConfig& config() const = 0;
     virtual void log(const QString& line) const = 0;
+    // The rooms' documents, images, web links and presentations, and the participants' pictures.
+    virtual ResourceStore& resources() = 0;
 
     // Makes the connection the user's one session; an older connection of the same user is told and closed.
     virtual void signIn(ClientConnection& client, const TAccountRecord& account) = 0;

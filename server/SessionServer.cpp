@@ -23,6 +23,9 @@ QByteArray packetFrom(const ClientConnection& from, const OutgoingPacket& packet
 
 SessionServer::SessionServer(ServerConfig config, const ServiceFactory& services, QObject* parent)
     : QObject(parent), m_config(std::move(config)) {
+    if (m_config.storePath.isEmpty())
+        m_privateStore = std::make_unique<QTemporaryDir>();
+    m_store = std::make_unique<ResourceStore>(m_privateStore ? m_privateStore->path() : m_config.storePath);
     connect(&m_listener, &QTcpServer::newConnection, this, &SessionServer::onNewConnection);
     connect(&m_probeTimer, &QTimer::timeout, this, &SessionServer::sendProbes);
     // Time-outs are checked a few times within the shortest of them.
@@ -58,6 +61,26 @@ bool SessionServer::listen(const QHostAddress& address, std::uint16_t port) {
 
 std::uint16_t SessionServer::port() const {
     return m_listener.serverPort();
+}
+
+bool SessionServer::listenBulk(const QHostAddress& address, std::uint16_t port) {
+    m_bulk = std::make_unique<BulkTransferServer>(*this);
+    if (!m_bulk->listen(address, port)) {
+        m_bulk.reset();
+        return false;
+    }
+    m_config.bulkPort = m_bulk->port();
+    return true;
+}
+
+std::optional<TAccountRecord> SessionServer::memberInRoom(std::uint16_t userId, std::uint16_t roomId) const {
+    const auto it = m_byUser.find(userId);
+    if (it == m_byUser.end())
+        return std::nullopt;
+    const auto room = m_members.roomOf(*it->second);
+    if (!room || std::uint16_t(*room) != roomId)
+        return std::nullopt;
+    return it->second->account();
 }
 
 void SessionServer::registerHandler(std::initializer_list<TCommandCode> codes, int payloadSize,

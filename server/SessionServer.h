@@ -3,8 +3,10 @@
 // framed requests it registered for. Keeps who is signed in and who is in which room. Event-driven on one
 // thread.
 
+#include "BulkTransferServer.h"
 #include "ClientConnection.h"
 #include "RequestTable.h"
+#include "ResourceStore.h"
 #include "RoomMembers.h"
 #include "ServerConfig.h"
 #include "ServiceHost.h"
@@ -13,13 +15,15 @@
 #include <QHostAddress>
 #include <QObject>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <map>
+#include <memory>
 
 namespace orv::server {
 
-class SessionServer : public QObject, public IServiceHost {
+class SessionServer : public QObject, public IServiceHost, public BulkHost {
     Q_OBJECT
 public:
     // `services` creates the services this server runs; tests may pass a list of their own.
@@ -29,6 +33,9 @@ public:
 
     bool listen(const QHostAddress& address, std::uint16_t port);
     std::uint16_t port() const;
+    // The bulk-transfer port; room entry replies name the port it listens on.
+    bool listenBulk(const QHostAddress& address, std::uint16_t port);
+    BulkTransferServer* bulk() { return m_bulk.get(); }
 
     void handleVersion(ClientConnection& client, const TVersionRecord& version);
     void handleSignIn(ClientConnection& client, const TSignInRecord& signIn);
@@ -52,6 +59,7 @@ public:
     void registerMembershipHandler(MembershipHandler handler) override;
     const ServerConfig& config() const override { return m_config; }
     void log(const QString& line) const override;
+    ResourceStore& resources() override { return *m_store; }
     void signIn(ClientConnection& client, const TAccountRecord& account) override;
     void enterRoom(ClientConnection& client, std::int32_t room) override;
     const RoomMembers& members() const override { return m_members; }
@@ -60,6 +68,9 @@ public:
                     const OutgoingPacket& packet) override;
     void sendToRoom(std::int32_t room, const ClientConnection& from, const OutgoingPacket& packet) override;
     void sendToOthersInRoom(const ClientConnection& sender, const OutgoingPacket& packet) override;
+
+    // BulkHost
+    std::optional<TAccountRecord> memberInRoom(std::uint16_t userId, std::uint16_t roomId) const override;
 
 private:
     void onNewConnection();
@@ -82,6 +93,9 @@ private:
     RoomMembers m_members;
     bool m_quiet = false;
     bool m_verbose = false;
+    std::unique_ptr<QTemporaryDir> m_privateStore; // when no store is configured
+    std::unique_ptr<ResourceStore> m_store;
+    std::unique_ptr<BulkTransferServer> m_bulk;
     Services m_services; // last: they go first, while what they registered with still exists
 };
 

@@ -49,11 +49,14 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     parser.addPositionalArgument("config", "accounts, rooms and options (INI file)");
     QCommandLineOption portOption("port", "control port (overrides the file)", "port");
+    QCommandLineOption bulkPortOption("bulk-port", "file transfer port (overrides the file)", "port");
+    QCommandLineOption storeOption("store", "folder of the shared files (overrides the file)", "folder");
     QCommandLineOption listenOption("listen", "address to listen on", "address", "127.0.0.1");
     QCommandLineOption probeOption("probe-interval-ms", "send a probe to every client this often", "ms");
     QCommandLineOption quietOption("quiet", "no log lines");
     QCommandLineOption verboseOption("verbose", "a log line for every request as well");
-    parser.addOptions({portOption, listenOption, probeOption, quietOption, verboseOption});
+    parser.addOptions(
+        {portOption, bulkPortOption, storeOption, listenOption, probeOption, quietOption, verboseOption});
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -65,15 +68,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orvane-session-server: %s\n", e.what());
         return 2;
     }
-    if (parser.isSet(portOption)) {
+    for (const auto& [option, port] :
+         {std::pair{&portOption, &config.port}, {&bulkPortOption, &config.bulkPort}}) {
+        if (!parser.isSet(*option))
+            continue;
         bool ok = false;
-        const uint port = parser.value(portOption).toUInt(&ok);
-        if (!ok || port > 65535) {
-            std::fprintf(stderr, "orvane-session-server: --port takes a number from 0 to 65535\n");
+        const uint value = parser.value(*option).toUInt(&ok);
+        if (!ok || value > 65535) {
+            std::fprintf(stderr, "orvane-session-server: --%s takes a number from 0 to 65535\n",
+                         qPrintable(option->names().first()));
             return 2;
         }
-        config.port = static_cast<std::uint16_t>(port);
+        *port = static_cast<std::uint16_t>(value);
     }
+    if (parser.isSet(storeOption))
+        config.storePath = parser.value(storeOption);
     if (parser.isSet(probeOption)) {
         bool ok = false;
         config.probeIntervalMs = parser.value(probeOption).toInt(&ok);
@@ -87,7 +96,8 @@ int main(int argc, char** argv) {
     orv::server::SessionServer server(config);
     server.setQuiet(parser.isSet(quietOption));
     server.setVerbose(parser.isSet(verboseOption));
-    if (!server.listen(QHostAddress(parser.value(listenOption)), config.port))
+    const QHostAddress address(parser.value(listenOption));
+    if (!server.listen(address, config.port) || !server.listenBulk(address, config.bulkPort))
         return 1;
     quitOnSignals(app);
     const int rc = app.exec();

@@ -34,7 +34,7 @@ constexpr int kRooms = 10;
 constexpr std::size_t kRoomListReply = 20 + kRooms * 404;
 
 QString writeConfig(const QTemporaryDir& dir) {
-    QString text = QString("[server]\nport=%1\n").arg(kPort);
+    QString text = QString("[server]\nport=%1\nbulk_port=0\n").arg(kPort);
     for (int i = 1; i <= kClients; ++i)
         text +=
             QString("[account.user%1]\nuser_id=%1\npassword=pw%1\nfirst_name=User\nlast_name=%1\n").arg(i);

@@ -5,6 +5,7 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include <memory>
 #include <mutex>
@@ -18,9 +19,34 @@ void initCurlOnce() {
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
-// Keeps the socket open when the handle is cleaned up: the TcpClient owns it from then on.
-int keepSocket(void*, curl_socket_t) {
-    return 0;
+// The sockets the proxy client opens: attached to the abort while in use, and closed by us, except the
+// connected one, which the TcpClient owns once the handshake is done.
+struct SocketHooks {
+    SocketAbort* abort = nullptr;
+    curl_socket_t kept = CURL_SOCKET_BAD;
+};
+
+curl_socket_t openSocket(void* hooks, curlsocktype, curl_sockaddr* address) {
+    const curl_socket_t fd = ::socket(address->family, address->socktype | SOCK_CLOEXEC, address->protocol);
+    if (fd != CURL_SOCKET_BAD)
+        if (SocketAbort* abort = static_cast<SocketHooks*>(hooks)->abort)
+            abort->attach(fd);
+    return fd;
+}
+
+int closeSocket(void* hooks, curl_socket_t fd) {
+    auto* h = static_cast<SocketHooks*>(hooks);
+    if (fd == h->kept)
+        return 0;
+    if (h->abort)
+        h->abort->detach(fd);
+    return ::close(fd);
+}
+
+// Ends the handshake once aborted, should the shut-down socket not have done so already.
+int checkAbort(void* hooks, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    const SocketAbort* abort = static_cast<SocketHooks*>(hooks)->abort;
+    return abort && abort->aborted() ? 1 : 0;
 }
 
 const char* schemeOf(int version) {
@@ -41,9 +67,9 @@ struct CurlDeleter {
 } // namespace
 
 void ConnectThrough(TcpClient& client, const QString& host, std::uint16_t port, const TProxySettings& proxy,
-                    int timeoutMs) {
+                    int timeoutMs, SocketAbort* abort) {
     if (!proxy.inUse()) {
-        client.connectTo(host, port, timeoutMs);
+        client.connectTo(host, port, timeoutMs, abort);
         return;
     }
     initCurlOnce();
@@ -57,6 +83,7 @@ void ConnectThrough(TcpClient& client, const QString& host, std::uint16_t port, 
     const std::string user = proxy.userName.toStdString();
     const std::string password = proxy.password.toStdString();
 
+    SocketHooks hooks{abort};
     CURL* h = curl.get();
     curl_easy_setopt(h, CURLOPT_ERRORBUFFER, error);
     curl_easy_setopt(h, CURLOPT_URL, target.c_str());
@@ -64,7 +91,13 @@ void ConnectThrough(TcpClient& client, const QString& host, std::uint16_t port, 
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(h, CURLOPT_PROXY, proxyUrl.c_str());
     curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, long(timeoutMs));
-    curl_easy_setopt(h, CURLOPT_CLOSESOCKETFUNCTION, keepSocket);
+    curl_easy_setopt(h, CURLOPT_OPENSOCKETFUNCTION, openSocket);
+    curl_easy_setopt(h, CURLOPT_OPENSOCKETDATA, &hooks);
+    curl_easy_setopt(h, CURLOPT_CLOSESOCKETFUNCTION, closeSocket);
+    curl_easy_setopt(h, CURLOPT_CLOSESOCKETDATA, &hooks);
+    curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, checkAbort);
+    curl_easy_setopt(h, CURLOPT_XFERINFODATA, &hooks);
     if (proxy.authentication && proxy.version == TProxySettings::Socks5) {
         curl_easy_setopt(h, CURLOPT_PROXYUSERNAME, user.c_str());
         curl_easy_setopt(h, CURLOPT_PROXYPASSWORD, password.c_str());
@@ -78,13 +111,19 @@ void ConnectThrough(TcpClient& client, const QString& host, std::uint16_t port, 
     curl_socket_t fd = CURL_SOCKET_BAD;
     if (curl_easy_getinfo(h, CURLINFO_ACTIVESOCKET, &fd) != CURLE_OK || fd == CURL_SOCKET_BAD)
         throw EChannelError("proxy: no connected socket");
+    hooks.kept = fd;
     const int flags = fcntl(fd, F_GETFL, 0);
     fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     fcntl(fd, F_SETFD, FD_CLOEXEC);
     int one = 1;
     setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-    curl.reset(); // the socket stays open: see keepSocket
-    client.adopt(fd, host, port);
+    curl.reset(); // the socket stays open: see closeSocket
+    if (abort && abort->aborted()) {
+        abort->detach(fd);
+        ::close(fd);
+        throw EChannelError("proxy: connection aborted");
+    }
+    client.adopt(fd, host, port, abort);
 }
 
 } // namespace orv

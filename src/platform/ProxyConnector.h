@@ -24,8 +24,10 @@ struct TProxySettings {
     bool inUse() const { return enabled && version >= Socks4 && version <= Socks5; }
 };
 
-// Connects `client` to host:port within `timeoutMs`; throws EChannelError with a readable reason.
+// Connects `client` to host:port within `timeoutMs`; throws EChannelError with a readable reason. With
+// `abort`, another thread can end the attempt at any stage, the proxy's handshake included, and the
+// connected socket stays attached to it (see TcpClient).
 void ConnectThrough(TcpClient& client, const QString& host, std::uint16_t port, const TProxySettings& proxy,
-                    int timeoutMs);
+                    int timeoutMs, SocketAbort* abort = nullptr);
 
 } // namespace orv

@@ -29,42 +29,42 @@ bool setBlocking(int fd, bool blocking) {
     return fcntl(fd, F_SETFL, flags) == 0;
 }
 
+// Closes a socket that did not connect, keeping the reason in errno.
+int giveUp(int fd, int err, SocketAbort* abort) {
+    if (abort)
+        abort->detach(fd);
+    ::close(fd);
+    errno = err;
+    return -1;
+}
+
 // Non-blocking connect bounded by the time-out; returns the connected blocking socket or -1 with errno set.
-int connectWithTimeout(const addrinfo* ai, int timeoutMs) {
+// An abort shuts the socket down, which ends the wait at once.
+int connectWithTimeout(const addrinfo* ai, int timeoutMs, SocketAbort* abort) {
     int fd = ::socket(ai->ai_family, ai->ai_socktype | SOCK_CLOEXEC, ai->ai_protocol);
     if (fd < 0)
         return -1;
-    if (!setBlocking(fd, false)) {
-        int err = errno;
-        ::close(fd);
-        errno = err;
-        return -1;
-    }
+    if (abort)
+        abort->attach(fd);
+    if (!setBlocking(fd, false))
+        return giveUp(fd, errno, abort);
     int rc = ::connect(fd, ai->ai_addr, ai->ai_addrlen);
     if (rc != 0 && errno == EINPROGRESS) {
         pollfd p{fd, POLLOUT, 0};
         do {
             rc = ::poll(&p, 1, timeoutMs);
         } while (rc < 0 && errno == EINTR);
-        if (rc == 0) {
-            ::close(fd);
-            errno = ETIMEDOUT;
-            return -1;
-        }
+        if (rc == 0)
+            return giveUp(fd, ETIMEDOUT, abort);
         int soError = 0;
         socklen_t len = sizeof soError;
-        if (rc < 0 || getsockopt(fd, SOL_SOCKET, SO_ERROR, &soError, &len) != 0 || soError != 0) {
-            int err = rc < 0 ? errno : (soError ? soError : errno);
-            ::close(fd);
-            errno = err;
-            return -1;
-        }
+        if (rc < 0 || getsockopt(fd, SOL_SOCKET, SO_ERROR, &soError, &len) != 0 || soError != 0)
+            return giveUp(fd, rc < 0 ? errno : (soError ? soError : errno), abort);
     } else if (rc != 0) {
-        int err = errno;
-        ::close(fd);
-        errno = err;
-        return -1;
+        return giveUp(fd, errno, abort);
     }
+    if (abort && abort->aborted())
+        return giveUp(fd, ECANCELED, abort);
     setBlocking(fd, true);
     int one = 1;
     setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
@@ -77,7 +77,7 @@ TcpClient::~TcpClient() {
     close();
 }
 
-void TcpClient::connectTo(const QString& host, std::uint16_t port, int timeoutMs) {
+void TcpClient::connectTo(const QString& host, std::uint16_t port, int timeoutMs, SocketAbort* abort) {
     close();
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
@@ -89,20 +89,21 @@ void TcpClient::connectTo(const QString& host, std::uint16_t port, int timeoutMs
         throw EChannelError("cannot resolve " + host.toStdString() + ": " + gai_strerror(gai));
     int fd = -1;
     int lastErr = 0;
-    for (addrinfo* ai = list; ai && fd < 0; ai = ai->ai_next) {
-        fd = connectWithTimeout(ai, timeoutMs);
+    for (addrinfo* ai = list; ai && fd < 0 && !(abort && abort->aborted()); ai = ai->ai_next) {
+        fd = connectWithTimeout(ai, timeoutMs, abort);
         if (fd < 0)
             lastErr = errno;
     }
     ::freeaddrinfo(list);
     if (fd < 0)
-        throw EChannelError(errnoText("connect", lastErr));
-    adopt(fd, host, port);
+        throw EChannelError(errnoText("connect", lastErr ? lastErr : ECANCELED));
+    adopt(fd, host, port, abort);
 }
 
-void TcpClient::adopt(int fd, const QString& host, std::uint16_t port) {
+void TcpClient::adopt(int fd, const QString& host, std::uint16_t port, SocketAbort* abort) {
     close();
     m_fd = fd;
+    m_abort = abort;
     m_host = host;
     m_port = port;
     m_connected = true;
@@ -110,6 +111,9 @@ void TcpClient::adopt(int fd, const QString& host, std::uint16_t port) {
 
 void TcpClient::close() {
     if (m_fd >= 0) {
+        if (m_abort)
+            m_abort->detach(m_fd);
+        m_abort = nullptr;
         ::shutdown(m_fd, SHUT_RDWR);
         ::close(m_fd);
         m_fd = -1;
@@ -122,6 +126,13 @@ void TcpClient::setReceiveTimeout(int ms) {
         return;
     timeval tv{ms / 1000, (ms % 1000) * 1000};
     setsockopt(m_fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+}
+
+void TcpClient::setSendTimeout(int ms) {
+    if (m_fd < 0)
+        return;
+    timeval tv{ms / 1000, (ms % 1000) * 1000};
+    setsockopt(m_fd, SOL_SOCKET, SO_SNDTIMEO, &tv, sizeof tv);
 }
 
 void TcpClient::readExact(void* buffer, std::size_t size) {
@@ -177,6 +188,9 @@ void TcpClient::writeAll(const void* buffer, std::size_t size) {
         if (n > 0) {
             in += n;
             size -= static_cast<std::size_t>(n);
+        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            m_connected = false; // part of the bytes may have gone: the stream is no longer whole
+            throw EChannelError("the peer stopped reading");
         } else if (n < 0 && errno != EINTR) {
             int err = errno;
             m_connected = false;

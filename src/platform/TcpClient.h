@@ -2,6 +2,7 @@
 // Blocking TCP client over POSIX sockets. One thread may read while another writes; writes are serialised.
 
 #include "platform/ByteChannel.h"
+#include "platform/SocketAbort.h"
 
 #include <QString>
 
@@ -18,14 +19,18 @@ public:
     TcpClient(const TcpClient&) = delete;
     TcpClient& operator=(const TcpClient&) = delete;
 
-    // Connects directly; throws EChannelError with a readable reason on failure or time-out.
-    void connectTo(const QString& host, std::uint16_t port, int timeoutMs);
-    // Takes over an already connected socket (for example one that a proxy negotiation produced).
-    void adopt(int fd, const QString& host, std::uint16_t port);
+    // Connects directly; throws EChannelError with a readable reason on failure, time-out or abort. With
+    // `abort`, every socket tried and then the connected one stay attached to it until close().
+    void connectTo(const QString& host, std::uint16_t port, int timeoutMs, SocketAbort* abort = nullptr);
+    // Takes over an already connected socket (for example one that a proxy negotiation produced), already
+    // attached to `abort` when one is given.
+    void adopt(int fd, const QString& host, std::uint16_t port, SocketAbort* abort = nullptr);
     // Closes the socket. Only when no other thread uses the client any more.
     void close();
     // Bounds every later read: a read that waits longer fails. 0 waits for ever.
     void setReceiveTimeout(int ms);
+    // Bounds every later write the same way: a peer that stops reading fails the write.
+    void setSendTimeout(int ms);
 
     bool isConnected() const override { return m_connected.load(); }
     void readExact(void* buffer, std::size_t size) override;
@@ -38,6 +43,7 @@ public:
 
 private:
     int m_fd = -1;
+    SocketAbort* m_abort = nullptr;
     std::atomic<bool> m_connected{false};
     std::mutex m_writeMutex;
     QString m_host;

@@ -20,5 +20,7 @@ inline constexpr std::int32_t kDefaultConnectionSpeed = 65536;
 inline constexpr std::int32_t kMaxControlPayload = 32 * 1024 * 1024;
 // The largest banner or update file the client accepts during sign-in.
 inline constexpr std::uint32_t kMaxSignInFileBytes = 64u * 1024 * 1024;
+// The largest participant picture.
+inline constexpr std::int32_t kMaxPictureBytes = 51200;
 
 } // namespace orv

@@ -68,6 +68,9 @@ public:
 
     // Moderator rights come from the account type or the room role.
     bool IsModerator() const { return AccountType() >= 1000 || RoomRole() >= 1000; }
+    // Library rights (uploading to and deleting from the room's libraries) come from the account type or the
+    // resource role.
+    bool CanManageLibrary() const { return AccountType() >= 1000 || ResourceRole() >= 1000; }
 };
 static_assert(sizeof(TAccountRecord) == 1077);
 

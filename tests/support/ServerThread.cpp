@@ -38,6 +38,17 @@ ServerThread::~ServerThread() {
     m_thread.wait();
 }
 
+std::uint16_t ServerThread::listenBulk() {
+    std::uint16_t port = 0;
+    call([&](server::SessionServer& s) {
+        if (s.listenBulk(QHostAddress::LocalHost, 0))
+            port = s.bulk()->port();
+    });
+    if (port == 0)
+        throw std::runtime_error("test server could not listen for transfers");
+    return port;
+}
+
 void ServerThread::call(const std::function<void(server::SessionServer&)>& work) {
     QMetaObject::invokeMethod(
         m_context, [&] { work(*m_server); }, Qt::BlockingQueuedConnection);

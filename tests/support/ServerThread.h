@@ -20,6 +20,8 @@ public:
                           server::ServiceFactory services = server::createServices);
     ~ServerThread();
     std::uint16_t port() const { return m_port; }
+    // Opens the bulk-transfer port on a free loopback port, which room entry replies then name.
+    std::uint16_t listenBulk();
     // Runs `work` on the server's thread and waits for it.
     void call(const std::function<void(server::SessionServer&)>& work);
 
