@@ -18,6 +18,10 @@ packages=(
     libcurl4-openssl-dev
     # remembered passwords in the desktop keyring, and the private keyring its tests start
     qtkeychain-qt6-dev gnome-keyring dbus-daemon
+    # voice codecs
+    libgsm1-dev libspeex-dev
+    # voice tests: speech made at test time, independent codecs, Ogg for speexdec
+    espeak-ng sox ffmpeg speex libogg-dev
 )
 
 missing=()
