@@ -15,6 +15,7 @@
 #include "link/SessionSender.h"
 #include "link/SessionState.h"
 #include "platform/AppMessage.h"
+#include "platform/QtAudioSystem.h"
 #include "platform/SettingsStore.h"
 #include "platform/TcpClient.h"
 #include "session/RoomEntrySteps.h"
@@ -22,6 +23,7 @@
 #include "session/SessionContext.h"
 #include "session/Settings.h"
 #include "session/SettingsEffects.h"
+#include "voice/ToneBeeper.h"
 
 #include <QObject>
 
@@ -75,7 +77,9 @@ private:
     TSessionState m_state;
     TSessionSender m_sender;
     TShellServices m_shell;
-    TLoggedRoomNotices m_notices;
+    QtAudioSystem m_audio;
+    ToneBeeper m_beeper{m_audio};
+    TLoggedRoomNotices m_notices{[this](int hz, int ms) { m_beeper.Beep(hz, ms); }};
     TSessionContext m_context;
     TRoomEntrySteps m_roomEntrySteps;
     TSettingsEffectsFanOut m_settingsEffects;

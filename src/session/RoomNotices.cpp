@@ -10,6 +10,8 @@ void TLoggedRoomNotices::AddSystemLine(const QString& text) {
 
 void TLoggedRoomNotices::Beep(int frequencyHz, int durationMs) {
     qInfo() << "beep:" << frequencyHz << "Hz," << durationMs << "ms";
+    if (m_beep)
+        m_beep(frequencyHz, durationMs);
 }
 
 } // namespace orv
