@@ -380,6 +380,52 @@
     </message>
 </context>
 <context>
+    <name>orv::CodecCatalogue</name>
+    <message>
+        <source>GSM 6.10 - 8 KHz, 8 bit, 1.6 KB/s (Orvane Default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 8 KHz, 16 bit, 1.3 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 16 KHz, 16 bit, 1.6 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 16 KHz, 16 bit, 2.1 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 16 KHz, 16 bit, 3.4 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 32 KHz, 16 bit, 1.8 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 32 KHz, 16 bit, 2.8 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 32 KHz, 16 bit, 3.7 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown Compressor</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::CodecRegistry</name>
+    <message>
+        <source>Invalid Format details</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::ErrorMessages</name>
     <message>
         <source>No Error</source>

@@ -1,7 +1,6 @@
 #include "app/SessionModule.h"
 
 #include "app/AboutBox.h"
-#include "app/AudioDeviceNames.h"
 #include "app/DesktopRegistration.h"
 #include "app/MainViews.h"
 #include "app/MainWindow.h"
@@ -10,6 +9,7 @@
 #include "link/ErrorMessages.h"
 #include "platform/AppMessageIds.h"
 #include "platform/Clock.h"
+#include "voice/AudioDeviceList.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -138,8 +138,8 @@ void TDM::openSettings(int page) {
     context.moderator = m_state.IsModerator();
     context.microphones = m_state.microphoneCount;
     context.codec = m_state.audioCodec;
-    context.audioOutputs = AudioOutputNames();
-    context.audioInputs = AudioInputNames();
+    context.audioOutputs = ListOutputDevices(m_audio).lines;
+    context.audioInputs = ListInputDevices(m_audio).lines;
     context.unavailable = unavailableSettingOwners();
     const TfrmProgress::StepAside aside(&m_progress);
     TfrmSettings window(m_settings, m_store, m_folders.program, context, m_settingsEffects, m_dialogs,

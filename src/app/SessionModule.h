@@ -16,6 +16,7 @@
 #include "link/SessionState.h"
 #include "platform/AppMessage.h"
 #include "platform/DesktopNotifier.h"
+#include "platform/QtAudioSystem.h"
 #include "platform/SettingsStore.h"
 #include "platform/TcpClient.h"
 #include "platform/TonePlayer.h"
@@ -77,6 +78,7 @@ private:
     TSessionState m_state;
     TSessionSender m_sender;
     TShellServices m_shell;
+    QtAudioSystem m_audio; // the device lists the settings window offers
     TAudioTonePlayer m_tones;
     TRoomNoticesRelay m_notices{&m_tones};
     TDBusNotifier m_desktop;

@@ -16,7 +16,7 @@ VirtualDesktop::VirtualDesktop(QSize screen, bool windowManager) : m_screen(scre
     QElapsedTimer started;
     started.start();
     QByteArray number;
-    while (!number.contains('\n') && started.elapsed() < 10000 && m_server.state() == QProcess::Running) {
+    while (!number.contains('\n') && started.elapsed() < 30000 && m_server.state() == QProcess::Running) {
         m_server.waitForReadyRead(200);
         number += m_server.readAllStandardOutput();
     }
@@ -32,10 +32,10 @@ VirtualDesktop::VirtualDesktop(QSize screen, bool windowManager) : m_screen(scre
     // The manager is ready once it names itself on the root window.
     QElapsedTimer timer;
     timer.start();
-    while (m_manager.waitForStarted(5000) && timer.elapsed() < 10000 &&
+    while (m_manager.waitForStarted(5000) && timer.elapsed() < 30000 &&
            !run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"))
         QThread::msleep(50);
-    if (m_manager.state() != QProcess::Running || timer.elapsed() >= 10000)
+    if (m_manager.state() != QProcess::Running || timer.elapsed() >= 30000)
         m_display.clear();
 }
 

@@ -20,7 +20,9 @@ TVoiceSettingsPage::TVoiceSettingsPage(int microphones, int codec)
     m_microphones->setObjectName("microphones");
     m_codec = new QComboBox;
     m_codec->setObjectName("codec");
-    m_codec->addItems(CodecDisplayNames());
+    QStringList codecs;
+    FillCodecList(codecs);
+    m_codec->addItems(codecs);
 
     auto* form = new QFormLayout(this);
     form->addRow(tr("Participants who may speak at once:"), m_microphones);
