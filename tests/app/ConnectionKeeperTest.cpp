@@ -185,6 +185,18 @@ TEST_F(KeeperFixture, AResetWhileTheLinkIsUpIsNoLossUnlessItFails) {
     EXPECT_TRUE(shell.button);
     EXPECT_EQ(timers.activeCount(), 1);
 
+    // Signed in again, but the room refuses the entry: a loss of the link that was up, and no automatic
+    // attempts while the room list or the end of a join link follows.
+    keeper.OnLinkState(LinkStateValue::Up);
+    automatic(true);
+    keeper.AskToReconnect();
+    timers.advance(4000);
+    keeper.OnLinkState(LinkStateValue::RoomEntryRefused);
+    EXPECT_EQ(lossLines(), 2u);
+    EXPECT_TRUE(lines().last().endsWith("[ErrID:4]"));
+    EXPECT_TRUE(shell.countdown.isEmpty());
+    automatic(false);
+
     // The new session breaks off before the room is entered: the loss stays, the reset ends.
     keeper.AskToReconnect();
     timers.advance(2000);
