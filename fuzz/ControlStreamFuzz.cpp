@@ -3,6 +3,7 @@
 #include "chat/ChatHandlers.h"
 #include "chat/ChatState.h"
 #include "link/Dispatcher.h"
+#include "link/KeepAlive.h"
 #include "link/ReaderThread.h"
 #include "link/SessionSender.h"
 #include "link/SignInSession.h"
@@ -12,6 +13,7 @@
 #include "platform/MessageRouter.h"
 #include "platform/SettingsStore.h"
 #include "platform/TcpClient.h"
+#include "platform/Timer.h"
 #include "roster/Roster.h"
 #include "roster/RosterDirectory.h"
 #include "roster/RosterHandlers.h"
@@ -70,6 +72,7 @@ struct Client {
         session.RegisterHandlers(dispatcher);
         roster.RegisterHandlers(dispatcher);
         chat.RegisterHandlers(dispatcher);
+        keepAlive.RegisterHandlers(dispatcher);
         chat.RegisterMessages(sink.router);
         notices.SetChatLines(&conversations);
     }
@@ -94,6 +97,7 @@ struct Client {
     orv::ChatConversations conversations;
     orv::ChatState chatState{state, directory, conversations};
     orv::ChatHandlers chat{context, directory, conversations, chatState};
+    orv::TKeepAlive keepAlive{sender, sink, orv::QtTimerFactory::instance()};
 };
 
 Client& client() {

@@ -85,6 +85,49 @@
     </message>
 </context>
 <context>
+    <name>ConnectionKeeper</name>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your connection to the server was lost. Please try to reconnect using the &quot;Reset Connection&quot; button at the bottom of the window. [ErrID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane Live Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your connection to the server was lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are connected to the session again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to reconnect to the session?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconnecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Reconnecting in %n s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You were disconnected from the server because <byte value="xd"/>
+another user with your ID has just logged in</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RosterHandlers</name>
     <message>
         <source> Participants [</source>
@@ -923,11 +966,11 @@ Please install a new version of Orvane Browser.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Desktop notifications for private messages, mentions of my name and a lost connection while the window is in the background</source>
+        <source>Reconnect automatically after a lost connection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Reconnect automatically after a lost connection</source>
+        <source>Notify on the desktop of private messages, my name and a lost connection</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1336,6 +1379,18 @@ You could also try to download Orvane Live Browser from Orvane&apos;s official w
     </message>
     <message>
         <source>Do you want to exit current live session?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop reconnecting automatically</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -70,6 +70,9 @@ void TfMain::buildMenus() {
         connect(action, &QAction::triggered, this,
                 [this, v = item.bytesPerSecond] { emit connectionSpeedChosen(v); });
     }
+    m_resetConnection = file->addAction(tr("Reset Connection"));
+    m_resetConnection->setObjectName("resetConnection");
+    connect(m_resetConnection, &QAction::triggered, this, &TfMain::reconnectRequested);
     QMenu* theme = file->addMenu(tr("Change Theme"));
     const QString themes[] = {tr("Standard"), tr("Silver"), tr("Blue"), tr("Olive")};
     for (int i = 0; i < 4; ++i)
@@ -171,11 +174,24 @@ void TfMain::buildStatusBar() {
     m_serverPanel = new QLabel;
     m_roomPanel = new QLabel(" Room: Not selected");
     m_reconnect = new QPushButton(tr("Reconnect"));
+    m_reconnect->setObjectName("reconnectButton");
     m_reconnect->hide();
+    connect(m_reconnect, &QPushButton::clicked, this, &TfMain::reconnectRequested);
+    m_countdown = new QLabel;
+    m_countdown->setObjectName("reconnectCountdown");
+    m_countdown->hide();
+    m_stopReconnecting = new QPushButton(tr("Stop"));
+    m_stopReconnecting->setObjectName("stopReconnecting");
+    m_stopReconnecting->setAccessibleName(tr("Stop reconnecting automatically"));
+    m_stopReconnecting->setToolTip(tr("Stop reconnecting automatically"));
+    m_stopReconnecting->hide();
+    connect(m_stopReconnecting, &QPushButton::clicked, this, &TfMain::autoReconnectStopped);
     m_uplink = new QLabel(orv::UplinkText(0));
     m_uplink->hide();
     statusBar()->addWidget(m_serverPanel);
     statusBar()->addWidget(m_roomPanel, 1);
+    statusBar()->addPermanentWidget(m_countdown);
+    statusBar()->addPermanentWidget(m_stopReconnecting);
     statusBar()->addPermanentWidget(m_reconnect);
     statusBar()->addPermanentWidget(m_uplink);
 }
@@ -381,6 +397,28 @@ void TfMain::FitToWorkArea() {
 void TfMain::ShowInWorkArea() {
     FitToWorkArea();
     showMaximized();
+}
+
+void TfMain::ShowReconnect(bool shown) {
+    m_reconnect->setVisible(shown);
+}
+
+bool TfMain::ReconnectShown() const {
+    return !m_reconnect->isHidden();
+}
+
+void TfMain::ShowReconnectCountdown(const QString& text) {
+    m_countdown->setText(text);
+    m_countdown->setVisible(!text.isEmpty());
+    m_stopReconnecting->setVisible(!text.isEmpty());
+}
+
+QString TfMain::ReconnectCountdown() const {
+    return m_countdown->isHidden() ? QString() : m_countdown->text();
+}
+
+void TfMain::SetResetConnectionEnabled(bool enabled) {
+    m_resetConnection->setEnabled(enabled);
 }
 
 void TfMain::ForceClose() {

@@ -71,6 +71,15 @@ public:
     void StartSessionClock(std::int32_t room, const QString& name, const QDateTime& start);
     void StopSessionClock();
 
+    // The status bar's "Reconnect" button, and the automatic reconnection's countdown with its Stop button
+    // (an empty text hides both).
+    void ShowReconnect(bool shown);
+    bool ReconnectShown() const;
+    void ShowReconnectCountdown(const QString& text);
+    QString ReconnectCountdown() const;
+    // `acResetConnection`: the File menu's item, enabled except in playback.
+    void SetResetConnectionEnabled(bool enabled);
+
     void SetInRoom(bool inRoom) { m_inRoom = inRoom; }
     // Closes without the question (kill timer, removal by a moderator, a refused join link).
     void ForceClose();
@@ -86,6 +95,10 @@ signals:
     void viewSelected(std::int32_t view);
     void aboutRequested();
     void helpRequested();
+    // The "Reconnect" button or the File menu's "Reset Connection".
+    void reconnectRequested();
+    // The user stopped the automatic reconnection.
+    void autoReconnectStopped();
     void closed();
 
 protected:
@@ -115,6 +128,9 @@ private:
     QLabel* m_serverPanel = nullptr;
     QLabel* m_roomPanel = nullptr;
     QPushButton* m_reconnect = nullptr;
+    QLabel* m_countdown = nullptr;
+    QPushButton* m_stopReconnecting = nullptr;
+    QAction* m_resetConnection = nullptr;
     QLabel* m_uplink = nullptr;
     QActionGroup* m_speedGroup = nullptr;
     QAction* m_fullScreen = nullptr;

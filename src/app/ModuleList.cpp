@@ -1,5 +1,6 @@
 #include "app/ModuleList.h"
 
+#include "app/ConnectionModule.h"
 #include "app/MainViewsModule.h"
 #include "app/MainWindowModule.h"
 #include "app/SignInModule.h"
@@ -18,6 +19,8 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     signIn = signInModule.get();
     modules.push_back(std::move(signInModule));
     modules.push_back(std::make_unique<TMainWindowModule>(parts.main, parts.link, parts.context.mainWindow));
+    modules.push_back(std::make_unique<TConnectionModule>(parts.main, parts.context, parts.link, *signIn,
+                                                          parts.endSession));
     modules.push_back(std::make_unique<TMainViewsModule>(parts.main, parts.context));
     modules.push_back(std::make_unique<TWelcomeModule>(parts.main, parts.context.state));
     auto roster = std::make_unique<TRosterModule>(parts.context);

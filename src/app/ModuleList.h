@@ -3,6 +3,7 @@
 
 #include "session/Module.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct TModuleListParts {
     TSessionContext& context;
     TSessionLink& link;
     TSettingsStore& store;
+    std::function<void()> endSession; // every module's end and the link's, as at the end of the program
 };
 
 // Every module of a session. The sign-in module comes first and is also returned through `signIn`.

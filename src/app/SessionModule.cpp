@@ -46,7 +46,8 @@ TDM::TDM(TfMain& main, TStartOptions options)
                                          m_folders,
                                          m_roomEntrySteps,
                                          m_options.preferredServer};
-    m_modules = CreateModules({main, m_context, m_link, m_store}, signInParts, m_signIn);
+    m_modules =
+        CreateModules({main, m_context, m_link, m_store, [this] { stopSession(); }}, signInParts, m_signIn);
     for (const auto& module : m_modules) {
         module->RegisterHandlers(m_dispatcher);
         module->RegisterMessages(m_main.Router());
@@ -74,9 +75,13 @@ void TDM::EndSession() {
     if (m_ended)
         return;
     m_ended = true;
+    stopSession();
+}
+
+void TDM::stopSession() {
     for (const auto& module : m_modules)
         module->EndSession();
-    m_link.StopReader();
+    m_link.StopReader(); // the heartbeat stops with it
     m_link.StopWriter();
 }
 

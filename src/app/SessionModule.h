@@ -48,7 +48,7 @@ public:
 
     // The main window's start-up sequence; runs from the event loop.
     void Start();
-    // Ends the session: every module's own end, then the reader and the writer, in that order.
+    // Ends the session for good: every module's own end, then the reader and the writer, in that order.
     void EndSession();
 
     const TProgramFolders& Folders() const { return m_folders; }
@@ -56,6 +56,8 @@ public:
 
 private:
     void prepareMainWindow();
+    // Every module's own end, then the heartbeat, the reader and the writer; a reconnection starts again.
+    void stopSession();
     void connectMainWindow();
     void openSettings(int page);
     // The owners of settings that no module of this session acts on.

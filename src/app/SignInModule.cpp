@@ -104,6 +104,11 @@ void TSignInModule::startLive(const TServerAddress& server) {
     }
 }
 
+TRestart TSignInModule::RestartSession() {
+    m_signIn.Options() = options();
+    return m_signIn.RestartSession();
+}
+
 void TSignInModule::onRoomList(int resultCode) {
     m_signIn.OnRoomListReported(resultCode, [this] {
         const TSessionState& state = m_parts.state;

@@ -2,6 +2,7 @@
 // Signing in and choosing a room as a module: the sign-in window or a launch link, the sign-in exchange,
 // the room list window, and the room entry sequence when the server answers.
 
+#include "app/ConnectionKeeper.h"
 #include "app/LaunchLink.h"
 #include "app/RoomEntrySequence.h"
 #include "app/ServerText.h"
@@ -39,7 +40,10 @@ struct TSignInModuleParts {
     QString preferredServer; // "host:port" given on the command line
 };
 
-class TSignInModule final : public QObject, public ISessionModule, private IRoomEntryShell {
+class TSignInModule final : public QObject,
+                            public ISessionModule,
+                            public ISessionRestarter,
+                            private IRoomEntryShell {
     Q_OBJECT
 public:
     explicit TSignInModule(TSignInModuleParts parts);
@@ -49,6 +53,9 @@ public:
 
     // Signs in as the launch asks: through the sign-in window, or straight from a join link.
     void Begin(const TLaunch& launch);
+    // A reconnection: `StartSession` again with the server and credentials in use, then the same room.
+    TRestart RestartSession() override;
+    void EnterRoom(std::int32_t room) override { m_signIn.EnterRoom(room); }
 
 private:
     void startLive(const TServerAddress& server);

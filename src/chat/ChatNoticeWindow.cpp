@@ -9,8 +9,9 @@
 namespace orv {
 
 TChatNoticeWindow::TChatNoticeWindow(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_sender(new QLabel), m_text(new QLabel),
-      m_time(new QLabel), m_timer(new QTimer(this)) {
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      m_sender(new QLabel), m_text(new QLabel), m_time(new QLabel), m_timer(new QTimer(this)) {
     setObjectName("chatNoticeWindow");
     setWindowTitle(tr("New Chat Message"));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -35,7 +36,7 @@ void TChatNoticeWindow::ShowMessage(const QString& name, const QString& text, co
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.bottomRight() - QPoint(width() + 16, height() + 48));
+        move(area.bottomRight() - QPoint(width() + 24, height() + 64)); // room for the frame
     }
     show();
     m_timer->start(kShownMs);

@@ -1,5 +1,7 @@
 #include "link/SessionLink.h"
 
+#include "link/KeepAlive.h"
+
 namespace orv {
 
 TSessionLink::TSessionLink(IByteChannel& connection, TPacketDispatcher& dispatcher, IMessageSink& window,
@@ -23,9 +25,13 @@ void TSessionLink::StartReader() {
         },
         m_window);
     m_reader->Start();
+    if (m_keepAlive)
+        m_keepAlive->Start();
 }
 
 void TSessionLink::StopReader() {
+    if (m_keepAlive)
+        m_keepAlive->Stop();
     if (!m_reader)
         return;
     m_connection.disconnect();

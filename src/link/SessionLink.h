@@ -15,6 +15,8 @@
 
 namespace orv {
 
+class TKeepAlive;
+
 class TSessionLink {
 public:
     // `mainContext` lives on the main thread, where packets are dispatched.
@@ -22,9 +24,12 @@ public:
                  QObject* mainContext, IClock& clock = SystemClock::instance());
     ~TSessionLink();
 
+    // Starts the reader, and the heartbeat with it.
     void StartReader();
-    // Disconnects the connection, then ends the reader; never waits on the main thread.
+    // Stops the heartbeat, disconnects the connection, then ends the reader; never waits on the main thread.
     void StopReader();
+    // The heartbeat that runs with the reader; none to run without.
+    void AttachKeepAlive(TKeepAlive* keepAlive) { m_keepAlive = keepAlive; }
     // Creates the writer at the declared speed and applies SetConnectionSpeed.
     void StartWriter();
     void StopWriter();
@@ -48,6 +53,7 @@ private:
     MainThreadHandover m_handover;
     std::unique_ptr<TReaderThread> m_reader;
     std::unique_ptr<TVCRWriterThread> m_writer;
+    TKeepAlive* m_keepAlive = nullptr;
     std::int32_t m_connectionSpeed = kDefaultConnectionSpeed;
     std::int32_t m_overflowSize = 0;
 };

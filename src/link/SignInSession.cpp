@@ -203,9 +203,11 @@ bool TSignInSession::OpenSession(const QString& host, std::uint16_t port) {
     if (m_options.viaSignInWindow)
         rememberServer();
 
-    const int code = ConnectAndSignIn(host, port);
+    const int code = m_lastCode = ConnectAndSignIn(host, port);
     if (m_quitRequested)
         return false; // the update path ends the program without further messages
+    if (code == ResultCode::ConnectionFailed && m_restarting)
+        return false; // tried again later
     if (code == ResultCode::ConnectionFailed) {
         const bool configure =
             m_shell.Dialogs().ErrorQuestion(ErrorText(code) + "\r\n" +
@@ -275,9 +277,11 @@ bool TSignInSession::RequestStartupInfo() {
 }
 
 bool TSignInSession::StartSession(const QString& host, std::uint16_t port) {
+    m_lastCode = 0;
     if (!OpenSession(host, port)) {
         m_shell.Progress().Hide();
-        if (!m_quitRequested)
+        const bool unreachable = m_restarting && m_lastCode == ResultCode::ConnectionFailed;
+        if (!m_quitRequested && !unreachable)
             m_shell.RequestQuit(-1);
         return false;
     }
@@ -294,6 +298,16 @@ bool TSignInSession::StartSession(const QString& host, std::uint16_t port) {
     m_link.StartWriter();
     m_link.SetConnectionSpeed(m_options.connectionSpeed);
     return true;
+}
+
+TRestart TSignInSession::RestartSession() {
+    m_restarting = true;
+    const bool started = StartSession(m_state.serverHost, m_state.serverPort);
+    m_restarting = false;
+    if (started)
+        return TRestart::Started;
+    return m_lastCode == ResultCode::ConnectionFailed && !m_quitRequested ? TRestart::Unreachable
+                                                                          : TRestart::Ended;
 }
 
 void TSignInSession::SendTimeZone() {

@@ -41,6 +41,13 @@ public:
     virtual void SetRoomPanel(const QString& text) = 0;
 };
 
+// How starting a session again after a lost connection went.
+enum class TRestart {
+    Started,     // signed in again, the session link runs
+    Unreachable, // no connection to the server: nothing shown, the program goes on
+    Ended,       // refused, or an update offered: shown, and the program ends as after a first sign-in
+};
+
 struct TSignInOptions {
     QString programFolder; // Versions/ and the banner file go here
     TProxySettings proxy;
@@ -74,6 +81,9 @@ public:
     bool OpenSession(const QString& host, std::uint16_t port);
     bool RequestStartupInfo();
     bool StartSession(const QString& host, std::uint16_t port);
+    // `StartSession` again with the server and credentials in use, after the session ended (a reconnection).
+    // A server that cannot be reached ends nothing: the caller tries again later.
+    TRestart RestartSession();
     void SendTimeZone();
     void RequestRoomList();
     void EnterRoom(std::int32_t room);
@@ -111,6 +121,8 @@ private:
     TRememberedCredentials m_fileOnly{m_store, m_noVault};
     TRememberedCredentials* m_remembered = &m_fileOnly;
     bool m_quitRequested = false;
+    bool m_restarting = false;
+    int m_lastCode = 0; // of the last ConnectAndSignIn
 };
 
 } // namespace orv

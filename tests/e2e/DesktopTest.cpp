@@ -127,6 +127,34 @@ TEST_P(Desktop, TheServerGoingAwayWhileTheRoomListIsOpenEndsWithAMessage) {
     EXPECT_NE(client.process().exitCode(), 0);
 }
 
+// The server stops and starts again on the same port: the program, left alone, reconnects into the room.
+TEST(DesktopReconnection, TheProgramComesBackIntoTheRoomByItselfWhenTheServerReturns) {
+    test::VirtualDesktop desktop({1280, 1024}, true);
+    ASSERT_FALSE(desktop.display().isEmpty()) << "Xvfb and openbox must be installed";
+    auto server = std::make_unique<test::ServerThread>(demoConfig());
+    const std::uint16_t port = server->port();
+    test::ClientProcess client(ORV_CLIENT_BINARY, desktop.display());
+    client.start({QString("orvjoin://127.0.0.1,%1,teacher,teach,100").arg(port)});
+    const auto inRoom = [&](int timeoutMs) {
+        QElapsedTimer timer;
+        timer.start();
+        std::size_t count = 0;
+        while (count == 0 && timer.elapsed() < timeoutMs && client.process().state() == QProcess::Running) {
+            server->call([&](server::SessionServer& s) { count = s.inRoomCount(100); });
+            QThread::msleep(100);
+        }
+        return count == 1;
+    };
+    ASSERT_TRUE(inRoom(30000)) << "the client did not enter the room";
+
+    server.reset();
+    QThread::msleep(500); // the loss reaches the program; its first attempt waits a second
+    server = std::make_unique<test::ServerThread>(demoConfig(), server::createServices, port);
+    EXPECT_TRUE(inRoom(30000)) << "the client did not come back";
+    EXPECT_EQ(client.process().state(), QProcess::Running);
+    EXPECT_TRUE(desktop.isVisible("in a virtual session$"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Scales, Desktop, ::testing::Values(1.0, 2.0),
                          [](const auto& info) { return info.param == 1.0 ? "at1x" : "at2x"; });
 

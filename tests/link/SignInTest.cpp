@@ -189,6 +189,44 @@ TEST_F(SignInFixture, UnreachableServerOffersTheProxySettings) {
     }
 }
 
+TEST_F(SignInFixture, StartingAgainAfterALossEndsNothingWhileTheServerIsAwayButARefusalEndsTheProgram) {
+    auto server = std::make_unique<test::ServerThread>(serverConfig());
+    const std::uint16_t port = server->port();
+    Client client(folder);
+    client.session->SetCredentials("teacher", "teach");
+    ASSERT_TRUE(client.session->StartSession("127.0.0.1", port));
+    client.link.StopReader();
+    client.link.StopWriter();
+
+    server.reset();
+    EXPECT_EQ(client.session->RestartSession(), TRestart::Unreachable);
+    EXPECT_TRUE(client.shell.dialogs.shown.isEmpty()) << "no proxy question for a server that went away";
+    EXPECT_TRUE(client.shell.quitCodes.empty());
+    EXPECT_FALSE(client.shell.progress.visible);
+
+    // Back again: signed in with the credentials in use, to the server in use.
+    server = std::make_unique<test::ServerThread>(serverConfig(), server::createServices, port);
+    EXPECT_EQ(client.session->RestartSession(), TRestart::Started);
+    EXPECT_TRUE(client.link.ReaderRunning());
+    EXPECT_EQ(client.state.account.UserId(), 7);
+    client.link.StopReader();
+    client.link.StopWriter();
+
+    // The account's password changed meanwhile: refused, shown, and the program ends.
+    client.state.account.SetPassword("stale");
+    EXPECT_EQ(client.session->RestartSession(), TRestart::Ended);
+    EXPECT_EQ(client.shell.dialogs.shown, QStringList{"error: " + AccessDeniedMessage(1)});
+    EXPECT_EQ(client.shell.quitCodes, std::vector<int>{-1});
+
+    // And the first sign-in keeps its question for an unreachable server.
+    server.reset();
+    Client first(folder);
+    first.session->SetCredentials("teacher", "teach");
+    first.shell.dialogs.answer = false;
+    EXPECT_FALSE(first.session->StartSession("127.0.0.1", port));
+    EXPECT_EQ(first.shell.dialogs.shown.size(), 1);
+}
+
 TEST_F(SignInFixture, OnlyALaunchLinkThatSignsInReplacesTheRememberedServer) {
     test::ServerThread server(serverConfig());
     const std::uint16_t closedPort = test::freeLoopbackPort();

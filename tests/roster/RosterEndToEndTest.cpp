@@ -1,16 +1,9 @@
 // Two clients in one room of our session server, each with its real sign-in chain, session link, dispatcher
 // and roster: they see each other join, step out and leave.
-#include "link/SessionSender.h"
-#include "link/SignInSession.h"
 #include "platform/AppMessageIds.h"
-#include "platform/SettingsStore.h"
-#include "platform/TcpClient.h"
 #include "roster/Roster.h"
 #include "roster/RosterHandlers.h"
-#include "session/RoomEntrySteps.h"
-#include "support/EventPump.h"
-#include "support/FakeSession.h"
-#include "support/MessageTarget.h"
+#include "support/LiveClient.h"
 #include "support/QtPrinters.h"
 #include "support/ServerThread.h"
 
@@ -51,34 +44,15 @@ server::ServerConfig classroom() {
     return c;
 }
 
-// One client program's session: the sign-in chain and the roster, wired as the program wires them.
-struct Client {
-    explicit Client(const QString& folder) : store(folder + "/settings.ini") {
-        TSignInOptions options;
-        options.programFolder = folder;
-        options.exchangeTimeoutMs = 5000;
-        signIn = std::make_unique<TSignInSession>(connection, link, state, mainWindow, shell, store, options);
-        signIn->RegisterHandlers(dispatcher);
+// One client program's session with the roster.
+struct Client : test::LiveClient {
+    explicit Client(const QString& folder) : LiveClient(folder) {
         handlers.RegisterHandlers(dispatcher);
         handlers.RegisterMessages(mainWindow.router);
         handlers.RegisterRoomEntry(steps);
     }
-    ~Client() {
-        link.StopReader();
-        link.StopWriter();
-    }
-
-    // Signs in, enters the room and runs the room entry steps, as the main window does on the reply.
     void enter(std::uint16_t port, const QString& user, std::int32_t room) {
-        signIn->SetCredentials(user, user.left(5));
-        ASSERT_TRUE(signIn->StartSession("127.0.0.1", port));
-        signIn->SendTimeZone();
-        signIn->EnterRoom(room);
-        ASSERT_TRUE(pumpUntil([&] { return !mainWindow.posted.withNumber(MainMsg::RoomEntered).empty(); }));
-        ASSERT_EQ(mainWindow.posted.withNumber(MainMsg::RoomEntered)[0].wParam, 0);
-        for (const TRoomEntryStepInfo& info : RoomEntryStepTable())
-            for (const TRoomEntrySteps::Action& action : steps.ActionsOf(info.step))
-                action();
+        LiveClient::enter(port, user, user.left(5), room);
     }
     QStringList names() const {
         QStringList out;
@@ -91,25 +65,8 @@ struct Client {
         return entry ? entry->OnlineStatus() : TUserOnlineStatus(0xFF);
     }
 
-    TcpClient connection;
-    test::MessageTarget mainWindow;
-    TPacketDispatcher dispatcher;
-    TSessionLink link{connection, dispatcher, mainWindow, &mainWindow};
-    test::FakeShell shell;
-    TSettingsStore store;
-    TSessionState state;
-    std::unique_ptr<TSignInSession> signIn;
-    TSessionSender sender{link, state};
-    test::FakeDialogs dialogs;
-    test::FakeProgress progress;
-    test::FakePanes panes;
-    test::FakeClock clock;
-    test::RecordingNotices notices;
-    test::RecordingNotifier desktop;
-    TSessionContext context{state, sender, dialogs, progress, panes, mainWindow, clock, notices, desktop};
     Roster roster{state};
     RosterHandlers handlers{context, roster};
-    TRoomEntrySteps steps;
 };
 
 TEST(RosterEndToEnd, TwoClientsSeeEachOtherJoinStepOutAndLeave) {

@@ -100,10 +100,13 @@ public:
                      const QString& text) override {
         chatLines.push_back({partner, name, kind, color, text});
         lines << text;
+        if (forwardTo)
+            forwardTo->AddChatLine(partner, name, kind, color, text);
     }
     void Beep(int frequencyHz, int durationMs) override { beeps.emplace_back(frequencyHz, durationMs); }
     std::vector<RecordedChatLine> chatLines;
-    QStringList lines; // the texts alone
+    QStringList lines;               // the texts alone
+    IChatLines* forwardTo = nullptr; // the chat, where the program sends them
     std::vector<std::pair<int, int>> beeps;
 };
 

@@ -8,7 +8,7 @@
 
 namespace orv::test {
 
-ServerThread::ServerThread(server::ServerConfig config, server::ServiceFactory services) {
+ServerThread::ServerThread(server::ServerConfig config, server::ServiceFactory services, std::uint16_t port) {
     m_thread.start();
     m_context = new QObject;
     m_context->moveToThread(&m_thread);
@@ -18,7 +18,7 @@ ServerThread::ServerThread(server::ServerConfig config, server::ServiceFactory s
             m_server = new server::SessionServer(std::move(config), services);
             m_server->setQuiet(qEnvironmentVariableIsEmpty("ORV_SERVER_LOG"));
             m_server->setVerbose(!qEnvironmentVariableIsEmpty("ORV_SERVER_LOG"));
-            if (m_server->listen(QHostAddress::LocalHost, 0))
+            if (m_server->listen(QHostAddress::LocalHost, port))
                 m_port = m_server->port();
         },
         Qt::BlockingQueuedConnection);

@@ -1,5 +1,6 @@
 #pragma once
-// Runs a session server on a thread of its own inside the test process, listening on a free loopback port.
+// Runs a session server on a thread of its own inside the test process, listening on a free loopback port, or
+// on a given one (a server started again where the last one was).
 
 #include "ServerConfig.h"
 #include "ServiceList.h"
@@ -17,7 +18,7 @@ namespace orv::test {
 class ServerThread {
 public:
     explicit ServerThread(server::ServerConfig config,
-                          server::ServiceFactory services = server::createServices);
+                          server::ServiceFactory services = server::createServices, std::uint16_t port = 0);
     ~ServerThread();
     std::uint16_t port() const { return m_port; }
     // Opens the bulk-transfer port on a free loopback port, which room entry replies then name.

@@ -36,9 +36,9 @@ TGeneralSettingsPage::TGeneralSettingsPage() {
     form->addRow(popUpChat);
     form->addRow(popUpPostIt);
     form->addRow(BoundCheckBox(m_bindings, "FlashOnActions", tr("Flash the window on participant actions")));
-    form->addRow(BoundCheckBox(m_bindings, "DesktopNotifications",
-                               tr("Desktop notifications for private messages, mentions of my name and a "
-                                  "lost connection while the window is in the background")));
+    form->addRow(
+        BoundCheckBox(m_bindings, "DesktopNotifications",
+                      tr("Notify on the desktop of private messages, my name and a lost connection")));
     form->addRow(
         BoundCheckBox(m_bindings, "AutoReconnect", tr("Reconnect automatically after a lost connection")));
     form->addRow(tr("Invitation address:"), BoundLineEdit(m_bindings, "InvitationURL"));
