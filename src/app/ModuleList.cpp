@@ -1,11 +1,14 @@
 #include "app/ModuleList.h"
 
+#include "app/DownloadActions.h"
 #include "app/MainViewsModule.h"
 #include "app/MainWindowModule.h"
+#include "app/ProgramFolders.h"
 #include "app/SignInModule.h"
 #include "app/WelcomeModule.h"
-#include "roster/RosterModule.h"
 #include "board/BoardModule.h"
+#include "resources/ResourcesModule.h"
+#include "roster/RosterModule.h"
 #include "session/SessionContext.h"
 
 namespace orv {
@@ -20,7 +23,11 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     modules.push_back(std::make_unique<TMainViewsModule>(parts.main, parts.context));
     modules.push_back(std::make_unique<TWelcomeModule>(parts.main, parts.context.state));
     modules.push_back(std::make_unique<TRosterModule>(parts.context));
-    modules.push_back(std::make_unique<TBoardModule>(parts.context));
+    auto board = std::make_unique<TBoardModule>(parts.context);
+    auto downloads = std::make_unique<DesktopDownloadActions>(board->Boards());
+    modules.push_back(std::move(board));
+    modules.push_back(std::make_unique<TResourcesModule>(
+        parts.context, TResourceFolders{parts.folders.userImages}, std::move(downloads)));
     return modules;
 }
 

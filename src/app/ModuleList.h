@@ -10,6 +10,7 @@ namespace orv {
 
 class TfMain;
 class TSignInModule;
+struct TProgramFolders;
 struct TSessionContext;
 struct TSignInModuleParts;
 class TSessionLink;
@@ -20,6 +21,7 @@ struct TModuleListParts {
     TfMain& main;
     TSessionContext& context;
     TSessionLink& link;
+    const TProgramFolders& folders;
 };
 
 // Every module of a session. The sign-in module comes first and is also returned through `signIn`.
