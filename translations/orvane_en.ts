@@ -1608,4 +1608,11 @@ Orvane will now reconnect your audio.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>orv::UploadSource</name>
+    <message>
+        <source>The file &quot;%1&quot; is too large to be sent: only files smaller than 2 GB can be uploaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -1,12 +1,15 @@
 #include "app/ModuleList.h"
 
 #include "app/ConnectionModule.h"
+#include "app/DownloadActions.h"
 #include "app/MainViewsModule.h"
 #include "app/MainWindowModule.h"
+#include "app/ProgramFolders.h"
 #include "app/SignInModule.h"
 #include "app/WelcomeModule.h"
 #include "board/BoardModule.h"
 #include "chat/ChatModule.h"
+#include "resources/ResourcesModule.h"
 #include "roster/RosterModule.h"
 #include "session/SessionContext.h"
 
@@ -27,7 +30,11 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     const IParticipantDirectory& participants = roster->Directory();
     modules.push_back(std::move(roster));
     modules.push_back(std::make_unique<TChatModule>(parts.context, participants, &parts.store));
-    modules.push_back(std::make_unique<TBoardModule>(parts.context));
+    auto board = std::make_unique<TBoardModule>(parts.context);
+    auto downloads = std::make_unique<DesktopDownloadActions>(board->Boards());
+    modules.push_back(std::move(board));
+    modules.push_back(std::make_unique<TResourcesModule>(
+        parts.context, TResourceFolders{parts.folders.userImages}, std::move(downloads)));
     return modules;
 }
 

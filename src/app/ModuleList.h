@@ -11,6 +11,7 @@ namespace orv {
 
 class TfMain;
 class TSignInModule;
+struct TProgramFolders;
 struct TSessionContext;
 struct TSignInModuleParts;
 class TSessionLink;
@@ -24,6 +25,7 @@ struct TModuleListParts {
     TSessionLink& link;
     TSettingsStore& store;
     std::function<void()> endSession; // every module's end and the link's, as at the end of the program
+    const TProgramFolders& folders;
 };
 
 // Every module of a session. The sign-in module comes first and is also returned through `signIn`.

@@ -46,8 +46,8 @@ TDM::TDM(TfMain& main, TStartOptions options)
                                          m_folders,
                                          m_roomEntrySteps,
                                          m_options.preferredServer};
-    m_modules =
-        CreateModules({main, m_context, m_link, m_store, [this] { stopSession(); }}, signInParts, m_signIn);
+    m_modules = CreateModules({main, m_context, m_link, m_store, [this] { stopSession(); }, m_folders},
+                              signInParts, m_signIn);
     for (const auto& module : m_modules) {
         module->RegisterHandlers(m_dispatcher);
         module->RegisterMessages(m_main.Router());

@@ -3,6 +3,8 @@
 #include "board/KindRendering.h"
 #include "protocol/CommandCatalogue.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <utility>
 
@@ -180,6 +182,15 @@ void Whiteboard::ClearBoardImage(int board) {
     Board(board).Resize({BoardCanvas::kDefaultWidth, BoardCanvas::kDefaultHeight});
     RenderItem(board, {0, 0}, {Board(board).Width(), Board(board).Height()}, PenMode::Copy, false);
     RestoreBoardStyle(board, style);
+}
+
+void Whiteboard::DrawPicture(int board, const QImage& picture) {
+    const int target = board == -1 ? m_currentBoard : board;
+    if (!IsBoardIndex(target) || picture.isNull())
+        return;
+    PreviewPause pause(*this);
+    QPainter painter(&Board(target).Image());
+    painter.drawImage(QPoint(0, 0), picture);
 }
 
 void Whiteboard::BeginGesture(int board, QPoint point) {

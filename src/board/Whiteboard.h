@@ -67,6 +67,11 @@ public:
     // becomes a lone move-to that SendBatch keeps.
     void ClearBoardImage(int board);
 
+    // A downloaded picture (a library image, a slide) over the board, its top-left corner at the board's;
+    // the board is neither cleared nor enlarged, and nothing is recorded or sent. Board -1 is the current
+    // board; a rubber band on show stays as it was.
+    void DrawPicture(int board, const QImage& picture);
+
     // The local gesture, driven by the mouse through BoardGesture; its state is the local user's alone.
     std::optional<int> GestureBoard() const { return m_gestureBoard; }
     // LocalLast and the board's pen go to the point; OutgoingBatch becomes its move-to.

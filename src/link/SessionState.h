@@ -2,6 +2,7 @@
 // What the session knows of the signed-in user and the room: filled by signing in and entering a room,
 // read by every subsystem. The session owns one and hands it to its modules.
 
+#include "platform/ProxyConnector.h"
 #include "protocol/RoomRecords.h"
 #include "protocol/SignInRecords.h"
 
@@ -23,9 +24,11 @@ enum class TLaunchMode {
 struct TSessionState {
     TLaunchMode launchMode = TLaunchMode::SignInWindow;
 
-    // The control connection in use; the voice and bulk-transfer connections go to the same host.
+    // The control connection in use; the voice and bulk-transfer connections go to the same host, through
+    // the same proxy.
     QString serverHost;
     std::uint16_t serverPort = 0;
+    TProxySettings proxy;
     std::int32_t voicePort = 0;
     std::int32_t bulkPort = 0;
 

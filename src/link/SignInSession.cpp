@@ -71,6 +71,7 @@ int TSignInSession::ConnectServer(const QString& host, std::uint16_t port) {
     }
     m_state.serverHost = host;
     m_state.serverPort = port;
+    m_state.proxy = m_options.proxy;
     reportStatus(m_options.proxy.inUse() ? tr("Connecting through the proxy...") : tr("Connecting..."));
     try {
         ConnectThrough(m_connection, host, port, m_options.proxy, m_options.connectTimeoutMs);

@@ -234,6 +234,37 @@ TEST(WhiteboardClear, ResetsTheBoardAndKeepsAnEmptyBatchFromBeingSent) {
     EXPECT_EQ(boards.DrawTool(), BoardKind::Select) << "the tool is as it was";
 }
 
+TEST(WhiteboardPicture, DrawsAtTheTopLeftWithoutEnlargingRecordingOrDisturbingARubberBand) {
+    BoardFixture f;
+    Whiteboard& boards = *f.boards;
+    boards.SetPublicBoardAccess(true);
+    boards.SetCurrentBoard(3);
+    test::PaintBusyContent(boards.Board(3));
+    const QImage before = boards.Board(3).Image().copy();
+    boards.SetDrawTool(BoardKind::Rectangle);
+    boards.BeginGesture(3, {100, 10});
+    boards.ShowPreview({100, 10}, {150, 100}); // reaches beyond the picture and into it
+    const BoardStyle style = boards.SaveBoardStyle(3);
+
+    QImage picture(120, 500, QImage::Format_RGB32); // taller than the board
+    picture.fill(QColor(0x12, 0x34, 0x56));
+    boards.DrawPicture(-1, picture);
+    boards.HidePreview();
+
+    const QImage& after = boards.Board(3).Image();
+    EXPECT_EQ(after.size(), before.size()) << "the board is not enlarged";
+    EXPECT_TRUE(SameImage(after.copy(0, 0, 120, before.height()), picture.copy(0, 0, 120, before.height())));
+    EXPECT_TRUE(SameImage(after.copy(120, 0, 40, before.height()), before.copy(120, 0, 40, before.height())))
+        << "the rest of the board, the rubber band taken off cleanly, is as it was";
+    EXPECT_EQ(boards.SaveBoardStyle(3), style);
+    EXPECT_EQ(boards.OutgoingBatch().size(), 1u) << "only the gesture's own move-to";
+    EXPECT_TRUE(f.sent.empty());
+
+    boards.DrawPicture(6, picture);
+    boards.DrawPicture(2, QImage());
+    EXPECT_TRUE(SameImage(boards.Board(2).Image(), BoardCanvas({160, 120}).Image()));
+}
+
 TEST(WhiteboardInit, PreparesTheBoardsWithTheDefaultPen) {
     BoardFixture f;
     Whiteboard& boards = *f.boards;

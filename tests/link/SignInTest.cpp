@@ -477,6 +477,8 @@ TEST_F(SignInFixture, SignsInThroughRealSocksProxies) {
         ASSERT_TRUE(client.session->StartSession(
             c.version == TProxySettings::Socks4A ? "localhost" : "127.0.0.1", server.port()))
             << c.name << ": " << client.shell.dialogs.shown.join(" | ").toStdString();
+        EXPECT_TRUE(client.state.proxy.inUse() && client.state.proxy.port == c.port)
+            << c.name << ": the transfers take the proxy the control connection went through";
         client.session->RequestRoomList();
         EXPECT_TRUE(client.waitFor(MainMsg::RoomListLoaded)) << c.name;
         EXPECT_EQ(client.state.roomList.size(), 2u) << c.name;

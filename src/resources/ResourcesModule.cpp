@@ -1,0 +1,102 @@
+#include "resources/ResourcesModule.h"
+
+#include "link/SessionSender.h"
+#include "link/SessionState.h"
+#include "platform/AppMessageIds.h"
+#include "platform/Dialogs.h"
+#include "platform/MessageRouter.h"
+#include "resources/FileDownloadThread.h"
+#include "resources/FileUploadThread.h"
+#include "resources/UploadSource.h"
+#include "session/SessionContext.h"
+
+#include <QDir>
+#include <QMetaObject>
+
+namespace orv {
+
+TResourcesModule::TResourcesModule(TSessionContext& context, TResourceFolders folders,
+                                   std::unique_ptr<IDownloadActions> actions,
+                                   std::unique_ptr<IBusyCursor> cursor)
+    : m_context(context), m_folders(std::move(folders)), m_actions(std::move(actions)),
+      m_transfers(std::move(cursor)) {}
+
+TResourcesModule::~TResourcesModule() {
+    EndSession();
+}
+
+void TResourcesModule::RegisterMessages(TMessageRouter& mainWindow) {
+    // An upload changed the presentations: ask for their list again.
+    mainWindow.Register(MainMsg::PresentationUploaded, [this](std::intptr_t, std::intptr_t) {
+        if (!m_context.state.IsPlayback())
+            m_context.sender.Send(cmPresentationList);
+    });
+}
+
+void TResourcesModule::EndSession() {
+    m_handover.abandon();
+    m_transfers.StopAll();
+}
+
+void TResourcesModule::SetLibraryWindows(IMessageSink* documents, IMessageSink* images) {
+    m_documents = documents;
+    m_images = images;
+}
+
+void TResourcesModule::SetTimeouts(int connectMs, int stallMs) {
+    m_connectTimeoutMs = connectMs;
+    m_stallTimeoutMs = stallMs;
+}
+
+TTransferEndpoint TResourcesModule::endpoint() const {
+    const TSessionState& s = m_context.state;
+    return {s.serverHost, std::uint16_t(s.bulkPort), s.proxy, m_connectTimeoutMs, m_stallTimeoutMs};
+}
+
+std::unique_ptr<TTransferThread> TResourcesModule::upload(const QString& path, const QString& description,
+                                                          std::int32_t itemCount, TNotifyWindow notify,
+                                                          TTransferKind kind) {
+    const TUploadTargets targets{&m_context.mainWindow, m_documents, m_images, notify};
+    return std::make_unique<TFileUploadThread>(endpoint(), m_context.state.account, kind, path, description,
+                                               itemCount, targets);
+}
+
+void TResourcesModule::StartUpload(const QString& path, const QString& description, TNotifyWindow notify,
+                                   TTransferKind kind) {
+    if (const auto refusal = UploadSource::Check(path)) {
+        m_context.dialogs.Error(refusal->text);
+        return;
+    }
+    m_transfers.Launch(upload(path, description, 0, notify, kind));
+}
+
+bool TResourcesModule::UploadAndWait(const QString& path, const QString& description, std::int32_t itemCount,
+                                     TTransferKind kind) {
+    if (const auto refusal = UploadSource::Check(path)) {
+        // The box belongs to the main thread; the caller learns of the failure at once.
+        IDialogs& dialogs = m_context.dialogs;
+        QMetaObject::invokeMethod(
+            &m_mainThread, [&dialogs, text = refusal->text] { dialogs.Error(text); }, Qt::AutoConnection);
+        return false;
+    }
+    return m_transfers.RunAndWait(upload(path, description, itemCount, {}, kind)) == 0;
+}
+
+void TResourcesModule::StartDownload(const TDownloadOrder& order) {
+    if (!DownloadCommand(order.kind))
+        return; // a kind that is never downloaded
+    m_transfers.Launch(std::make_unique<TFileDownloadThread>(endpoint(), m_context.state.account, order,
+                                                             m_handover, *m_actions));
+}
+
+void TResourcesModule::DownloadUserPicture(std::uint16_t userId, TNotifyWindow notify) {
+    TDownloadOrder order;
+    order.name = QString::number(userId) + ".jpg";
+    order.localPath = QDir(m_folders.userImages).filePath(order.name);
+    order.participant = userId;
+    order.notify = notify;
+    order.kind = tkPicture;
+    StartDownload(order);
+}
+
+} // namespace orv
