@@ -272,6 +272,107 @@
     </message>
 </context>
 <context>
+    <name>orv::AudioErrors</name>
+    <message>
+        <source> The specified resource does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The specified resource is already in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The specified handle is invalid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> A suitable driver is not available to provide valid format selections.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The system is unable to allocate resources.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> At least one flag is invalid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> At least one parameter is invalid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Unsupported audio format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The specified device does not support asynchronous operation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The requested operation cannot be performed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The conversion stream is already in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Cannot perform this action on a header that has not been prepared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 raised an unknown error (code #%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::CodecCatalogue</name>
+    <message>
+        <source>GSM 6.10 - 8 KHz, 8 bit, 1.6 KB/s (Orvane Default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 8 KHz, 16 bit, 1.3 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 16 KHz, 16 bit, 1.6 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 16 KHz, 16 bit, 2.1 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 16 KHz, 16 bit, 3.4 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 32 KHz, 16 bit, 1.8 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 32 KHz, 16 bit, 2.8 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 32 KHz, 16 bit, 3.7 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown Compressor</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::CodecRegistry</name>
+    <message>
+        <source>Invalid Format details</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::ErrorMessages</name>
     <message>
         <source>No Error</source>
@@ -577,6 +678,14 @@ Please install a new version of Orvane Browser.</source>
     </message>
     <message>
         <source>Push-to-talk key:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel the echo of my speakers in what I say</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suppress steady background noise</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1168,6 +1277,10 @@ You could also try to download Orvane Live Browser from Orvane&apos;s official w
         <source>Room %1, %2, %3</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Rooms</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TfrmSettings</name>
@@ -1271,6 +1384,10 @@ Orvane will now reconnect your audio.</source>
         <source>Click the Sign In button to join an online session.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No keyring answered: the remembered password is kept in the settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TfrmWelcome</name>
@@ -1284,6 +1401,10 @@ Orvane will now reconnect your audio.</source>
     </message>
     <message>
         <source>Close this welcome window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome page</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -241,7 +241,7 @@
     <name>main</name>
     <message>
         <source>Orvane Live Browser</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Orvane Live Browser</translation>
     </message>
     <message>
         <source>a join or play link, or a recorded session file</source>
@@ -268,6 +268,107 @@
     </message>
     <message>
         <source>Default Recording Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::AudioErrors</name>
+    <message>
+        <source> The specified resource does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The specified resource is already in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The specified handle is invalid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> A suitable driver is not available to provide valid format selections.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The system is unable to allocate resources.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> At least one flag is invalid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> At least one parameter is invalid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Unsupported audio format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The specified device does not support asynchronous operation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The requested operation cannot be performed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The conversion stream is already in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Cannot perform this action on a header that has not been prepared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 raised an unknown error (code #%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::CodecCatalogue</name>
+    <message>
+        <source>GSM 6.10 - 8 KHz, 8 bit, 1.6 KB/s (Orvane Default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 8 KHz, 16 bit, 1.3 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 16 KHz, 16 bit, 1.6 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 16 KHz, 16 bit, 2.1 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 16 KHz, 16 bit, 3.4 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 32 KHz, 16 bit, 1.8 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 32 KHz, 16 bit, 2.8 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speex - 32 KHz, 16 bit, 3.7 KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown Compressor</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::CodecRegistry</name>
+    <message>
+        <source>Invalid Format details</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -589,6 +690,14 @@ Instale uma nova versão do Orvane Browser.</translation>
     </message>
     <message>
         <source>Push-to-talk key:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel the echo of my speakers in what I say</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suppress steady background noise</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -983,7 +1092,7 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     <name>orv::TfMain</name>
     <message>
         <source>Orvane Live Browser</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Orvane Live Browser</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1121,7 +1230,7 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     <name>orv::TfrmFileOffer</name>
     <message>
         <source>Orvane Live Browser</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Orvane Live Browser</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1297,10 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     <message>
         <source>Room %1, %2, %3</source>
         <translation>Sala %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Rooms</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1292,6 +1405,10 @@ Orvane will now reconnect your audio.</source>
         <source>Click the Sign In button to join an online session.</source>
         <translation>Clique no botão Entrar para participar de uma sessão on-line.</translation>
     </message>
+    <message>
+        <source>No keyring answered: the remembered password is kept in the settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TfrmWelcome</name>
@@ -1305,6 +1422,10 @@ Orvane will now reconnect your audio.</source>
     </message>
     <message>
         <source>Close this welcome window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome page</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
