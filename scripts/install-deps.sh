@@ -20,8 +20,8 @@ packages=(
     libcurl4-openssl-dev
     # remembered passwords in the desktop keyring, and the private keyring its tests start
     qtkeychain-qt6-dev gnome-keyring dbus-daemon
-    # voice: codecs, the mixer
-    libgsm1-dev libspeex-dev libpulse-dev libasound2-dev
+    # voice: codecs, echo cancellation and noise suppression, the mixer
+    libgsm1-dev libspeex-dev libspeexdsp-dev libpulse-dev libasound2-dev
     # voice tests: speech made at test time, independent codecs, Ogg for speexdec, a sound server
     espeak-ng sox ffmpeg speex libogg-dev pulseaudio pulseaudio-utils
 )

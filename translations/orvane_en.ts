@@ -370,6 +370,61 @@ another user with your ID has just logged in</source>
     </message>
 </context>
 <context>
+    <name>orv::AudioErrors</name>
+    <message>
+        <source> The specified resource does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The specified resource is already in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The specified handle is invalid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> A suitable driver is not available to provide valid format selections.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The system is unable to allocate resources.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> At least one flag is invalid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> At least one parameter is invalid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Unsupported audio format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The specified device does not support asynchronous operation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The requested operation cannot be performed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The conversion stream is already in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Cannot perform this action on a header that has not been prepared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 raised an unknown error (code #%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::ChatCommands</name>
     <message>
         <source>Do you want to clear all text messages?</source>
@@ -774,6 +829,14 @@ Please install a new version of Orvane Browser.</source>
     </message>
     <message>
         <source>Push-to-talk key:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel the echo of my speakers in what I say</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suppress steady background noise</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -28,8 +28,9 @@ bool QtAudioCapture::Start(Sink sink) {
 }
 
 void QtAudioCapture::Stop() {
-    if (m_io)
-        disconnect(m_io, nullptr, this, nullptr);
+    if (!m_io)
+        return;
+    disconnect(m_io, nullptr, this, nullptr);
     m_io = nullptr;
     m_source.stop();
     m_sink = nullptr;

@@ -22,7 +22,7 @@ qint64 PcmQueue::readData(char* data, qint64 maxSize) {
 }
 
 QtAudioPlayback::QtAudioPlayback(const QAudioDevice& device, const QAudioFormat& format)
-    : m_sink(device, format) {
+    : m_queue(), m_sink(device, format) {
     // Run dry: release the stream until there is more to play.
     connect(&m_sink, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
         if (state == QAudio::IdleState && m_queue.bytesAvailable() == 0)

@@ -34,8 +34,8 @@ public:
     void Play(std::span<const std::int16_t> samples) override;
 
 private:
+    PcmQueue m_queue; // outlives the sink that reads it
     QAudioSink m_sink;
-    PcmQueue m_queue;
 };
 
 } // namespace orv

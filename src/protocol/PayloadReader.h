@@ -59,7 +59,11 @@ public:
         return QByteArray(reinterpret_cast<const char*>(p), static_cast<qsizetype>(count));
     }
     // Copies exactly `count` bytes into `out`.
-    void copyTo(void* out, std::size_t count) { std::memcpy(out, take(count), count); }
+    void copyTo(void* out, std::size_t count) {
+        const std::uint8_t* p = take(count);
+        if (count > 0) // an empty payload's data pointer may be null, which memcpy may not be given
+            std::memcpy(out, p, count);
+    }
 
 private:
     const std::uint8_t* take(std::size_t count) {

@@ -52,6 +52,8 @@ struct TSettings {
     std::int32_t AudioOptimizeOption{};
     std::int32_t AudioOutDeviceID{};
     std::int32_t AudioInDeviceID{};
+    bool EchoCancellation{};
+    bool NoiseSuppression{};
 
     // Video
     std::int32_t DefaultVideoCaptureDriver{};

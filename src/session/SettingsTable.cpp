@@ -86,6 +86,9 @@ std::vector<TSettingRow> MakeRows() {
         Integer(G::Audio, "AudioOptimizeOption", &S::AudioOptimizeOption, 3, Between(1, 4), O::Voice),
         Integer(G::Audio, "AudioOutDeviceID", &S::AudioOutDeviceID, 0, AtLeast(0), O::Voice),
         Integer(G::Audio, "AudioInDeviceID", &S::AudioInDeviceID, 0, AtLeast(0), O::Voice),
+        // Cleaning of the captured signal before it is compressed.
+        Flag(G::Audio, "EchoCancellation", &S::EchoCancellation, true, O::Voice),
+        Flag(G::Audio, "NoiseSuppression", &S::NoiseSuppression, true, O::Voice),
 
         Integer(G::Video, "DefaultVideoCaptureDriver", &S::DefaultVideoCaptureDriver, 0, Between(0, 9),
                 O::Video),

@@ -133,7 +133,8 @@ TEST_F(WindowFixture, ControlsWhoseModuleDoesNotRunAreDisabledAndKeepTheirValues
     context.moderator = true;
     context.unavailable = {TSettingOwner::Voice, TSettingOwner::Video};
     auto w = open(context);
-    for (const char* name : {"microphones", "codec", "frameRate", "pushToTalk"}) {
+    for (const char* name :
+         {"microphones", "codec", "frameRate", "pushToTalk", "echoCancellation", "noiseSuppression"}) {
         auto* control = find<QWidget>(*w, name);
         EXPECT_FALSE(control->isEnabled()) << name;
         EXPECT_FALSE(control->toolTip().isEmpty()) << name;
@@ -228,6 +229,7 @@ TEST_F(WindowFixture, OkWithoutChangesSavesWhatWasLoaded) {
     stored.PushToTalkKey = 27;
     stored.AudioOptimizeOption = 1;
     stored.AudioInDeviceID = 1;
+    stored.EchoCancellation = false;
     stored.DefaultVideoCaptureDriver = 1;
     stored.DefaultVideoCompressor = 12345;
     stored.VideoFrameRate = 15;

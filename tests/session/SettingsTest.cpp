@@ -29,6 +29,7 @@ TEST_F(SettingsFixture, EmptyStoreGivesEveryDefaultAndCreatesTheRecordingsFolder
     expected.ConnectionSpeedIsDefault = true;
     EXPECT_EQ(s, expected);
     EXPECT_TRUE(s.DesktopNotifications && s.AutoReconnect) << "what users of meeting programs expect";
+    EXPECT_TRUE(s.EchoCancellation && s.NoiseSuppression) << "the captured voice is cleaned unless turned off";
     EXPECT_TRUE(QFileInfo(expected.RecSessionsFolder).isDir());
     EXPECT_EQ(store.ReadText("", "RecSessionsFolder"), expected.RecSessionsFolder);
 }
@@ -184,6 +185,8 @@ TEST_F(SettingsFixture, EverySavedValueIsStoredUnderItsOwnNameAndLoadsBack) {
     saved.AudioOptimizeOption = 1;
     saved.AudioOutDeviceID = 6;
     saved.AudioInDeviceID = 8;
+    saved.EchoCancellation = false;
+    saved.NoiseSuppression = false;
     saved.DefaultVideoCaptureDriver = 9;
     saved.DefaultVideoCompressor = 12345;
     saved.VideoFrameRate = 15;
@@ -236,6 +239,8 @@ TEST_F(SettingsFixture, EverySavedValueIsStoredUnderItsOwnNameAndLoadsBack) {
         {"AudioOptimizeOption", "1"},
         {"AudioOutDeviceID", "6"},
         {"AudioInDeviceID", "8"},
+        {"EchoCancellation", "0"},
+        {"NoiseSuppression", "0"},
         {"DefaultVideoCaptureDriver", "9"},
         {"DefaultVideoCompressor", "12345"},
         {"VideoFrameRate", "15"},

@@ -8,7 +8,9 @@
 #include <QProcessEnvironment>
 #include <QThread>
 
-#include <cstdlib>
+#include <sys/prctl.h>
+
+#include <csignal>
 
 namespace orv::test {
 
@@ -29,7 +31,8 @@ bool PulseServer::Start(QString& why) {
     env.insert("XDG_CONFIG_HOME", m_dir.filePath("config"));
     env.remove("PULSE_SERVER");
     m_process.setProcessEnvironment(env);
-    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The server goes with this program, even when a test crashes.
+    m_process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     m_process.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "--disallow-exit",
                                    "--use-pid-file=no", "--log-level=error",
                                    "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket,
@@ -44,7 +47,8 @@ bool PulseServer::Start(QString& why) {
     QString output;
     while (!Pactl({"info"}, output, why)) {
         if (timer.elapsed() > 10000 || m_process.state() != QProcess::Running) {
-            why = "pulseaudio did not come up: " + why;
+            why = "pulseaudio did not come up: " + why +
+                  QString::fromLocal8Bit(m_process.readAllStandardError());
             Stop();
             return false;
         }

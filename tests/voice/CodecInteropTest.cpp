@@ -1,7 +1,7 @@
 // Our codecs against independent tools on the same speech: GSM blocks equal the data of sox's GSM WAV file
 // and FFmpeg's own gsm_ms decoder decodes them as we do; Speex blocks equal speexenc's packets, and
 // speexdec decodes them (wrapped in Ogg) as we do. Tests skip when a tool is not installed.
-#include "OggSpeex.h"
+#include "support/OggSpeex.h"
 #include "support/SpeechFixture.h"
 #include "voice/CodecCatalogue.h"
 

@@ -1,15 +1,19 @@
 // The sound system layers against a real PulseAudio server that the test starts (a null sink whose monitor
-// is the default input): the device lists Qt reports, sound played on the output coming back on the input,
-// and the mixer's volumes as pactl sees them. The one place where audio runs in real time.
+// is the default input): the device lists Qt reports, a tone played on the output coming back through
+// capture, and the mixer's volumes as pactl sees them. The one place where audio runs in real time.
 #include "platform/QtAudioSystem.h"
 #include "platform/SystemMixer.h"
 #include "support/EventPump.h"
 #include "support/PulseServer.h"
+#include "voice/ACMIn.h"
 #include "voice/AudioDeviceList.h"
+#include "voice/CodecCatalogue.h"
 #include "voice/MixerOperations.h"
 #include "voice/ToneBeeper.h"
 
 #include <gtest/gtest.h>
+
+#include <QThread>
 
 #include <cmath>
 #include <numbers>
@@ -79,28 +83,35 @@ TEST_F(PulseIntegration, TheListsShowTheServersDevicesEachLineOpeningItsOwn) {
     EXPECT_EQ(inputs.lines.size(), qsizetype(inputs.devices.size()));
 }
 
-TEST_F(PulseIntegration, WhatIsPlayedComesBackOnTheInput) {
+TEST_F(PulseIntegration, WhatIsPlayedComesBackCompressedInWholeBlocksOnTheCreatingThread) {
     QtAudioSystem audio;
-    TAudioOpenError error = TAudioOpenError::None;
-    auto capture = audio.OpenCapture("", 8000, 3200, error);
-    ASSERT_TRUE(capture) << int(error);
-    std::vector<std::int16_t> heard;
-    ASSERT_TRUE(capture->Start(
-        [&](std::span<const std::int16_t> s) { heard.insert(heard.end(), s.begin(), s.end()); }));
-
+    TACMIn capture(audio);
+    capture.SetCleaning({false, false}, nullptr);
+    capture.SetBufferSize(812);
+    capture.SetNumBuffers(2);
+    std::vector<std::vector<std::uint8_t>> buffers;
+    bool onCreatingThread = true;
+    capture.OnBufferFull = [&](TACMIn&, const std::uint8_t* data, int size) {
+        onCreatingThread = onCreatingThread && QThread::currentThread() == capture.thread();
+        buffers.emplace_back(data, data + size);
+    };
+    const CodecFormat gsm = *MakeCodecFormat(0);
+    capture.Open(gsm, {});
     ToneBeeper beeper(audio);
-    beeper.Beep(1000, 2500);
-    // Real time: wait for a second of sound after the tone has had time to start.
-    std::size_t from = 0;
-    ASSERT_TRUE(pumpUntil([&] {
-        if (from == 0 && heard.size() >= 4000)
-            from = heard.size();
-        return from > 0 && heard.size() >= from + 8000;
-    }));
-    capture->Stop();
-    const std::vector<std::int16_t> second(heard.begin() + std::ptrdiff_t(from),
-                                           heard.begin() + std::ptrdiff_t(from + 8000));
-    EXPECT_GT(ToneShare(second, 1000, 8000), 0.8);
+    beeper.Beep(1000, 3000);
+    // Real time: the third half second is well inside the tone.
+    ASSERT_TRUE(pumpUntil([&] { return buffers.size() >= 3; }));
+    capture.Close();
+    EXPECT_TRUE(onCreatingThread);
+    for (const auto& b : buffers)
+        EXPECT_EQ(b.size(), 780u);
+
+    const auto decoder = CodecRegistry::Installed().NewDecoder(gsm);
+    std::vector<std::int16_t> heard(12 * 320);
+    for (std::size_t block = 0; block < 12; ++block)
+        decoder->Decode(std::span(buffers[2]).subspan(block * 65, 65),
+                        std::span(heard).subspan(block * 320, 320));
+    EXPECT_GT(ToneShare(heard, 1000, 8000), 0.8);
 }
 
 TEST_F(PulseIntegration, TheMixerSetsAndReadsTheServersVolumes) {

@@ -46,6 +46,13 @@ TAudioSettingsPage::TAudioSettingsPage(const QStringList& outputs, const QString
     form->addRow(tr("Playback device:"), output);
     form->addRow(tr("Recording device:"), input);
     form->addRow(BoundCheckBox(m_bindings, "MuteSpeakersWhileTalking", tr("Mute the speakers while I talk")));
+    auto* echo =
+        BoundCheckBox(m_bindings, "EchoCancellation", tr("Cancel the echo of my speakers in what I say"));
+    echo->setObjectName("echoCancellation");
+    auto* noise = BoundCheckBox(m_bindings, "NoiseSuppression", tr("Suppress steady background noise"));
+    noise->setObjectName("noiseSuppression");
+    form->addRow(echo);
+    form->addRow(noise);
     AddLabelledRow(form, tr("Audio buffer:"), m_buffer, m_bufferHint);
     form->addRow(tr("Push-to-talk key:"), pushToTalk);
 }

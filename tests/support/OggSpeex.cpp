@@ -1,4 +1,4 @@
-#include "OggSpeex.h"
+#include "support/OggSpeex.h"
 
 #include <ogg/ogg.h>
 #include <speex/speex.h>
