@@ -1563,7 +1563,7 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     </message>
     <message>
         <source>Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Salas</translation>
     </message>
 </context>
 <context>
@@ -1670,7 +1670,7 @@ Orvane will now reconnect your audio.</source>
     </message>
     <message>
         <source>No keyring answered: the remembered password is kept in the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum chaveiro respondeu: a senha lembrada fica guardada no arquivo de configurações.</translation>
     </message>
 </context>
 <context>
