@@ -6,11 +6,12 @@
 
 #include <QHostAddress>
 
+#include <unistd.h>
+
 namespace orv::server {
 namespace {
 constexpr qint64 kReadBuffer = 4 * 1024 * 1024;
-constexpr qint64 kSendLowWater = 1024 * 1024;
-constexpr qint64 kFileBlock = 256 * 1024;
+constexpr qsizetype kReadBlock = 256 * 1024;
 
 const char* kindName(TTransferKind kind) {
     static const char* const names[] = {"document", "library image", "web link",
@@ -47,9 +48,11 @@ void BulkConnection::onReadyRead() {
     if (!m_socket)
         return;
     m_stall.start();
-    const QByteArray bytes = m_socket->readAll();
-    if (!m_closing)
-        m_framer.feed(bytes.constData(), bytes.size());
+    if (m_block.isEmpty())
+        m_block.resize(kReadBlock);
+    for (qint64 n; m_socket && (n = m_socket->read(m_block.data(), m_block.size())) > 0;)
+        if (!m_closing)
+            m_framer.feed(m_block.constData(), n);
 }
 
 void BulkConnection::onRequest(const TTransferRequest& request) {
@@ -106,30 +109,40 @@ void BulkConnection::startDownload(TTransferKind kind) {
         return;
     }
     auto found = m_server.host().resources().find(m_member->Room(), kind, m_request.record);
-    auto file = found ? std::make_unique<QFile>(found->path) : nullptr;
-    if (!file || !file->open(QIODevice::ReadOnly)) {
+    QFile file(found ? found->path : QString());
+    if (!found || !file.open(QIODevice::ReadOnly)) {
         reply(command, ResultCode::FileNotFound);
         finish("refused: no such resource");
         return;
     }
     found->record.SetLocalPath(m_request.record.LocalPath());
-    reply(command, ResultCode::Success, std::int32_t(TResourceRecord::kSize) + found->record.FileSize(),
-          found->record.toByteArray());
-    m_download = std::move(file);
-    m_downloadLeft = found->record.FileSize();
-    finish(QString("sending %1 bytes").arg(m_downloadLeft));
-    pump();
+    TPacketHeader header;
+    FillHeader(command, m_request.header.UserId, m_request.header.RoomId, header);
+    header.DataSize = std::int32_t(TResourceRecord::kSize) + found->record.FileSize();
+    // The reply goes out on a thread of its own, on copies of the descriptors; ours close here.
+    const int socket = ::dup(int(m_socket->socketDescriptor()));
+    const int content = ::dup(file.handle());
+    if (socket < 0 || content < 0) {
+        ::close(socket);
+        ::close(content);
+        drop("no descriptor left for the download");
+        return;
+    }
+    finish(QString("sending %1 bytes").arg(found->record.FileSize()));
+    m_server.senders().start(socket, content, header.toByteArray() + found->record.toByteArray(),
+                             found->record.FileSize(), m_server.stallTimeoutMs());
+    m_closing = true;
+    m_socket->abort();
+    onDisconnected();
 }
 
-void BulkConnection::reply(std::uint16_t command, std::uint16_t resultCode, std::int32_t dataSize,
-                           const QByteArray& record) {
+void BulkConnection::reply(std::uint16_t command, std::uint16_t resultCode) {
     TPacketHeader header;
     FillHeader(command, m_request.header.UserId, m_request.header.RoomId, header);
     header.ResultCode = resultCode;
-    header.DataSize = dataSize;
     m_closing = true;
     if (m_socket)
-        m_socket->write(header.toByteArray() + record);
+        m_socket->write(header.toByteArray());
     pump();
 }
 
@@ -141,17 +154,8 @@ void BulkConnection::pump() {
     if (!m_socket)
         return;
     m_stall.start();
-    while (m_download && m_downloadLeft > 0 && m_socket->bytesToWrite() < kSendLowWater) {
-        const QByteArray block = m_download->read(std::min(kFileBlock, m_downloadLeft));
-        if (block.isEmpty()) {
-            drop("the file ended before its size"); // the client sees a short reply and keeps nothing
-            return;
-        }
-        m_downloadLeft -= block.size();
-        m_socket->write(block);
-    }
-    if (m_closing && m_downloadLeft == 0 && m_socket->state() == QAbstractSocket::ConnectedState)
-        m_socket->disconnectFromHost(); // once everything written has gone out
+    if (m_closing && m_socket->state() == QAbstractSocket::ConnectedState)
+        m_socket->disconnectFromHost(); // once the reply has gone out
 }
 
 void BulkConnection::onMalformed(const QString& reason) {
@@ -162,7 +166,6 @@ void BulkConnection::onMalformed(const QString& reason) {
 void BulkConnection::drop(const QString& reason) {
     m_server.host().log(QString("%1: dropped: %2").arg(m_peer, reason));
     m_closing = true;
-    m_download.reset();
     if (m_socket)
         m_socket->abort();
     onDisconnected();

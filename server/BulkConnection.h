@@ -1,8 +1,8 @@
 #pragma once
 // One bulk-transfer connection on the server: one request, answered from or into the resource store, then
-// the connection closes. An upload's file goes to disk as it arrives; a download's file is read in blocks as
-// the socket takes them, so memory stays small whatever the size. A refused upload is still read to its
-// end, so that the client, which reads the reply only after sending everything, gets the refusal's code.
+// the connection closes. An upload's file goes to disk as it arrives; a download's reply is handed to the
+// download senders, so memory stays small whatever the size. A refused upload is still read to its end, so
+// that the client, which reads the reply only after sending everything, gets the refusal's code.
 
 #include "BulkRequestFramer.h"
 #include "ResourceStore.h"
@@ -38,10 +38,8 @@ private:
 
     std::uint16_t admitUpload(TTransferKind kind) const;
     void startDownload(TTransferKind kind);
-    // Sends the reply's header and the record of a download, then closes once all, a download's file
-    // included, is out.
-    void reply(std::uint16_t command, std::uint16_t resultCode, std::int32_t dataSize = 0,
-               const QByteArray& record = {});
+    // Sends a reply without payload, then closes once it is out.
+    void reply(std::uint16_t command, std::uint16_t resultCode);
     void finish(const QString& outcome);
     void drop(const QString& reason);
     QString describe() const;
@@ -56,8 +54,7 @@ private:
     std::optional<TTransferKind> m_upload;
     std::uint16_t m_refusal = 0; // nonzero: the upload is refused, its bytes are read and dropped
     std::unique_ptr<QTemporaryFile> m_content;
-    std::unique_ptr<QFile> m_download;
-    qint64 m_downloadLeft = 0;
+    QByteArray m_block; // what each read takes from the socket
     bool m_closing = false;
 };
 

@@ -2,6 +2,7 @@
 // The bulk-transfer port: a listener of its own beside the control connection. Every connection carries one
 // upload or one download between a participant in a room and the resource store, then closes.
 
+#include "DownloadSenders.h"
 #include "ResourceStore.h"
 
 #include <QHostAddress>
@@ -37,6 +38,7 @@ public:
     void setStallTimeoutMs(int ms) { m_stallTimeoutMs = ms; }
     int stallTimeoutMs() const { return m_stallTimeoutMs; }
     BulkHost& host() { return m_host; }
+    DownloadSenders& senders() { return m_senders; }
 
 private:
     void onNewConnection();
@@ -44,6 +46,7 @@ private:
     BulkHost& m_host;
     QTcpServer m_listener;
     int m_stallTimeoutMs = kDefaultStallTimeoutMs;
+    DownloadSenders m_senders;
 };
 
 } // namespace orv::server

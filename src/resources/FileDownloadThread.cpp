@@ -2,11 +2,11 @@
 
 #include "platform/AppMessage.h"
 #include "platform/AppMessageIds.h"
+#include "resources/DownloadFile.h"
 #include "resources/DownloadReply.h"
 
 #include <QFile>
 #include <QImage>
-#include <QSaveFile>
 
 namespace orv {
 
@@ -35,9 +35,8 @@ int TFileDownloadThread::Run() {
 }
 
 int TFileDownloadThread::download() {
-    QSaveFile out(m_order.localPath);
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly))
+    DownloadFile out(m_order.localPath);
+    if (!out.open())
         throw ELocalFileError("cannot write " + m_order.localPath.toStdString() + ": " +
                               out.errorString().toStdString());
     Connect();
@@ -46,11 +45,9 @@ int TFileDownloadThread::download() {
                             m_order.localPath, m_order.description)
             .encode();
     Channel().writeAll(request.constData(), std::size_t(request.size()));
-    const TDownloadReply reply = ReadDownloadReply(Channel(), out);
-    if (reply.resultCode != 0) {
-        out.cancelWriting();
+    const TDownloadReply reply = ReadDownloadReply(Channel(), out.device());
+    if (reply.resultCode != 0)
         return reply.resultCode;
-    }
     // The reply names a path of its own; the file goes only where this download was asked to put it.
     if (!out.commit())
         throw ELocalFileError("cannot keep " + m_order.localPath.toStdString() + ": " +

@@ -308,7 +308,8 @@ TEST(TransfersEndToEnd, EightTransfersAtOnceEachOnItsOwnConnection) {
     for (int i = 4; i < 8; ++i)
         EXPECT_EQ(ReadFile(alice.home.filePath(QString("copy%1").arg(i))), contents[i]) << i;
     EXPECT_EQ(teacher.documents.withNumber(ResourceListMsg::UploadDone).size(), 8u);
-    EXPECT_EQ(teacher.cursor->shows, teacher.cursor->restores);
+    EXPECT_EQ(teacher.cursor->shows, 2) << "busy from the first start to the last end, once for each batch";
+    EXPECT_EQ(teacher.cursor->restores, 2);
 }
 
 TEST(TransfersEndToEnd, FilesThatCannotBeSentAreRefusedWithAMessageAndNothingIsSent) {
@@ -342,6 +343,19 @@ TEST(TransfersEndToEnd, FilesThatCannotBeSentAreRefusedWithAMessageAndNothingIsS
                s.resources().list(100, server::ResourceList::Slides).size();
     });
     EXPECT_EQ(kept, 0u);
+}
+
+TEST(TransfersEndToEnd, ALibraryImageThatIsNoJpegIsNeitherDrawnNorKept) {
+    Classroom room;
+    Participant teacher(room, "teacher");
+    teacher.module->StartUpload(teacher.file("notes.jpg", "not a picture at all"), "Notes", {},
+                                tkLibraryImage);
+    ASSERT_TRUE(teacher.settle());
+    const QString shown = teacher.home.filePath("shown.jpg");
+    teacher.module->StartDownload({"notes.jpg", shown, {}, 1, 0, {}, tkLibraryImage, true});
+    ASSERT_TRUE(teacher.settle());
+    EXPECT_TRUE(teacher.actions->drawn.empty());
+    EXPECT_FALSE(QFile::exists(shown));
 }
 
 TEST(TransfersEndToEnd, TheSessionsEndStopsTransfersThatHangOrWaitForTheMainThread) {

@@ -8,6 +8,7 @@
 
 #include "SessionServer.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -189,6 +190,27 @@ TEST(BulkTransfer, AConnectionThatStallsIsDroppedAndItsPartialUploadForgotten) {
     EXPECT_EQ(room.download(kTeacher, tkDocument, "half.pdf").header.ResultCode, ResultCode::FileNotFound);
     const QStringList left = QDir(room.store.filePath("room-100/documents")).entryList(QDir::Files);
     EXPECT_TRUE(left.isEmpty()) << left.join(", ").toStdString();
+}
+
+TEST(BulkTransfer, TheServersEndStopsADownloadThatIsNotBeingRead) {
+    auto room = std::make_unique<Classroom>();
+    ASSERT_EQ(room->upload(kTeacher, tkDocument, "big.bin", QByteArray(32 << 20, 'b')).header.ResultCode, 0);
+    SimulatedClient bulk;
+    bulk.connect(room->bulkPort);
+    bulk.send(MakeDownloadRequest(tkDocument, kTeacher, 100, "big.bin", "/tmp/big.bin", {}).encode());
+    EXPECT_EQ(bulk.readHeader().DataSize, 773 + (32 << 20)); // and then nothing more is read
+    QElapsedTimer timer;
+    timer.start();
+    room.reset();
+    EXPECT_LT(timer.elapsed(), 5000);
+    qint64 received = 0;
+    QByteArray block(64 * 1024, Qt::Uninitialized);
+    try {
+        for (;; received += block.size())
+            bulk.tcp.readExact(block.data(), std::size_t(block.size()));
+    } catch (const EChannelError&) {
+    }
+    EXPECT_LT(received, 32 << 20) << "the connection ended before the file did";
 }
 
 } // namespace
