@@ -24,7 +24,7 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     modules.push_back(std::make_unique<TWelcomeModule>(parts.main, parts.context.state));
     modules.push_back(std::make_unique<TRosterModule>(parts.context));
     auto board = std::make_unique<TBoardModule>(parts.context);
-    auto downloads = std::make_unique<DesktopDownloadActions>(board->Boards());
+    auto downloads = std::make_unique<DesktopDownloadActions>(board->Boards(), parts.context.dialogs);
     modules.push_back(std::move(board));
     modules.push_back(std::make_unique<TResourcesModule>(
         parts.context, TResourceFolders{parts.folders.userImages}, std::move(downloads)));
