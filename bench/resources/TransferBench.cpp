@@ -146,6 +146,7 @@ double plainCopySeconds(const QString& from, const QString& to, bool timedSideLi
 
 struct NoActions final : IDownloadActions {
     void OpenDocument(const QString&) override {}
+    void RefuseToOpen(const QString&) override {}
     void DrawOnBoard(int, const QImage&) override {}
 };
 

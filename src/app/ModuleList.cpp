@@ -31,7 +31,7 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     modules.push_back(std::move(roster));
     modules.push_back(std::make_unique<TChatModule>(parts.context, participants, &parts.store));
     auto board = std::make_unique<TBoardModule>(parts.context);
-    auto downloads = std::make_unique<DesktopDownloadActions>(board->Boards());
+    auto downloads = std::make_unique<DesktopDownloadActions>(board->Boards(), parts.context.dialogs);
     modules.push_back(std::move(board));
     modules.push_back(std::make_unique<TResourcesModule>(
         parts.context, TResourceFolders{parts.folders.userImages}, std::move(downloads)));

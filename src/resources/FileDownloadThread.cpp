@@ -4,6 +4,7 @@
 #include "platform/AppMessageIds.h"
 #include "resources/DownloadFile.h"
 #include "resources/DownloadReply.h"
+#include "resources/ProgramFiles.h"
 
 #include <QFile>
 #include <QImage>
@@ -59,7 +60,9 @@ void TFileDownloadThread::succeeded() {
     IMessageSink* notify = m_order.notify.sink;
     switch (m_order.kind) {
     case tkDocument:
-        if (m_order.openAfter)
+        if (m_order.openAfter && IsProgramFile(m_order.localPath))
+            m_mainThread.run([this] { m_actions.RefuseToOpen(m_order.localPath); });
+        else if (m_order.openAfter)
             m_mainThread.run([this] { m_actions.OpenDocument(m_order.localPath); });
         break;
     case tkLibraryImage:

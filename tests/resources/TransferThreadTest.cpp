@@ -137,6 +137,7 @@ struct PictureDownload {
         MainThreadHandover mainThread(&context);
         struct NoActions final : IDownloadActions {
             void OpenDocument(const QString&) override {}
+            void RefuseToOpen(const QString&) override {}
             void DrawOnBoard(int, const QImage&) override {}
         } actions;
         TFileDownloadThread download(Endpoint(service.port(), stallMs), Account(), order, mainThread,

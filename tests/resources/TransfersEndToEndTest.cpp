@@ -77,11 +77,16 @@ struct RecordingActions final : IDownloadActions {
         f.open(QIODevice::ReadOnly);
         opened.push_back({path, f.readAll()});
     }
+    void RefuseToOpen(const QString& path) override {
+        onMainThread &= QThread::currentThread() == qApp->thread();
+        refused << path;
+    }
     void DrawOnBoard(int board, const QImage& image) override {
         onMainThread &= QThread::currentThread() == qApp->thread();
         drawn.push_back({board, image});
     }
     std::vector<std::pair<QString, QByteArray>> opened;
+    QStringList refused;
     std::vector<std::pair<int, QImage>> drawn;
     bool onMainThread = true;
 };
@@ -356,6 +361,39 @@ TEST(TransfersEndToEnd, ALibraryImageThatIsNoJpegIsNeitherDrawnNorKept) {
     ASSERT_TRUE(teacher.settle());
     EXPECT_TRUE(teacher.actions->drawn.empty());
     EXPECT_FALSE(QFile::exists(shown));
+}
+
+TEST(TransfersEndToEnd, AProgramOrLauncherIsKeptButNeverOpened) {
+    Classroom room;
+    Participant teacher(room, "teacher");
+    Participant alice(room, "alice");
+    const struct {
+        const char* name;
+        QByteArray content;
+        bool opened;
+    } cases[] = {
+        {"notes.txt", "plain notes", true},
+        {"Course outline.pdf", "%PDF-1.4\n", true},
+        {"run me.sh", "#!/bin/sh\nrm -rf ~\n", false},
+        {"slides.desktop", "[Desktop Entry]\nType=Application\nExec=sh -c evil\n", false},
+        {"report.pdf", "#!/bin/sh\nevil\n", false}, // a script whatever its name says
+        {"setup.exe", "MZ\x90\x00", false},
+    };
+    for (const auto& c : cases)
+        teacher.module->StartUpload(teacher.file(c.name, c.content), {}, {}, tkDocument);
+    ASSERT_TRUE(teacher.settle());
+    for (const auto& c : cases)
+        alice.module->StartDownload(
+            {c.name, alice.home.filePath(QString("got-") + c.name), {}, -1, kTeacher, {}, tkDocument, true});
+    ASSERT_TRUE(alice.settle());
+    for (const auto& c : cases) {
+        const QString path = alice.home.filePath(QString("got-") + c.name);
+        EXPECT_EQ(ReadFile(path), c.content) << c.name << ": kept either way";
+        const bool opened = std::any_of(alice.actions->opened.begin(), alice.actions->opened.end(),
+                                        [&](const auto& o) { return o.first == path; });
+        EXPECT_EQ(opened, c.opened) << c.name;
+        EXPECT_EQ(alice.actions->refused.contains(path), !c.opened) << c.name;
+    }
 }
 
 TEST(TransfersEndToEnd, TheSessionsEndStopsTransfersThatHangOrWaitForTheMainThread) {
