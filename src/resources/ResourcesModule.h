@@ -4,6 +4,7 @@
 // of the room entry reply, the same proxy). The session's end stops every transfer.
 
 #include "platform/MainThreadHandover.h"
+#include "protocol/SignInRecords.h"
 #include "resources/BusyCursor.h"
 #include "resources/DownloadActions.h"
 #include "resources/TransferSet.h"
@@ -13,6 +14,7 @@
 #include <QObject>
 
 #include <memory>
+#include <mutex>
 
 namespace orv {
 
@@ -30,6 +32,8 @@ public:
     ~TResourcesModule() override;
 
     void RegisterMessages(TMessageRouter& mainWindow) override;
+    // On entering a room: what waited uploads from other threads connect with.
+    void RegisterRoomEntry(TRoomEntrySteps& steps) override;
     // Ends every transfer, releasing downloads that wait for the main thread, and refuses new ones.
     void EndSession() override;
 
@@ -47,9 +51,18 @@ public:
     std::size_t RunningTransfers() const { return m_transfers.Running(); }
 
 private:
-    TTransferEndpoint endpoint() const;
-    std::unique_ptr<TTransferThread> upload(const QString& path, const QString& description,
-                                            std::int32_t itemCount, TNotifyWindow notify, TTransferKind kind);
+    // Where transfers go and as whom, copied from the session state on the main thread, so that threads
+    // never read the state itself.
+    struct TransferSession {
+        TTransferEndpoint endpoint;
+        TAccountRecord account;
+    };
+    // Main thread: takes the session state as it is now, and returns it.
+    TransferSession takeSession();
+    TransferSession session() const;
+    std::unique_ptr<TTransferThread> upload(const TransferSession& session, const QString& path,
+                                            const QString& description, std::int32_t itemCount,
+                                            TNotifyWindow notify, TTransferKind kind);
 
     TSessionContext& m_context;
     TResourceFolders m_folders;
@@ -58,6 +71,8 @@ private:
     IMessageSink* m_images = nullptr;
     int m_connectTimeoutMs = 20000;
     int m_stallTimeoutMs = 60000;
+    mutable std::mutex m_sessionMutex;
+    TransferSession m_session;
     QObject m_mainThread;
     MainThreadHandover m_handover{&m_mainThread};
     TransferSet m_transfers; // last: it goes first, ending every transfer while what they use still exists
