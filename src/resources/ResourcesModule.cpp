@@ -43,6 +43,7 @@ void TResourcesModule::EndSession() {
 }
 
 void TResourcesModule::SetLibraryWindows(IMessageSink* documents, IMessageSink* images) {
+    std::lock_guard lock(m_sessionMutex);
     m_documents = documents;
     m_images = images;
 }
@@ -69,7 +70,9 @@ TResourcesModule::TransferSession TResourcesModule::session() const {
 std::unique_ptr<TTransferThread> TResourcesModule::upload(const TransferSession& session, const QString& path,
                                                           const QString& description, std::int32_t itemCount,
                                                           TNotifyWindow notify, TTransferKind kind) {
+    std::unique_lock lock(m_sessionMutex);
     const TUploadTargets targets{&m_context.mainWindow, m_documents, m_images, notify};
+    lock.unlock();
     return std::make_unique<TFileUploadThread>(session.endpoint, session.account, kind, path, description,
                                                itemCount, targets);
 }

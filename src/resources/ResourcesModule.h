@@ -67,12 +67,12 @@ private:
     TSessionContext& m_context;
     TResourceFolders m_folders;
     std::unique_ptr<IDownloadActions> m_actions;
-    IMessageSink* m_documents = nullptr;
-    IMessageSink* m_images = nullptr;
     int m_connectTimeoutMs = 20000;
     int m_stallTimeoutMs = 60000;
-    mutable std::mutex m_sessionMutex;
+    mutable std::mutex m_sessionMutex; // guards what waited uploads read from other threads:
     TransferSession m_session;
+    IMessageSink* m_documents = nullptr;
+    IMessageSink* m_images = nullptr;
     QObject m_mainThread;
     MainThreadHandover m_handover{&m_mainThread};
     TransferSet m_transfers; // last: it goes first, ending every transfer while what they use still exists
