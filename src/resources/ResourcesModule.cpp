@@ -40,6 +40,7 @@ void TResourcesModule::RegisterRoomEntry(TRoomEntrySteps& steps) {
 void TResourcesModule::EndSession() {
     m_handover.abandon();
     m_transfers.StopAll();
+    m_handover.rearm(); // for a session that goes on after a reconnection
 }
 
 void TResourcesModule::SetLibraryWindows(IMessageSink* documents, IMessageSink* images) {

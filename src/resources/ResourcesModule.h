@@ -34,7 +34,8 @@ public:
     void RegisterMessages(TMessageRouter& mainWindow) override;
     // On entering a room: what waited uploads from other threads connect with.
     void RegisterRoomEntry(TRoomEntrySteps& steps) override;
-    // Ends every transfer, releasing downloads that wait for the main thread, and refuses new ones.
+    // Ends every transfer, releasing downloads that wait for the main thread. The module serves again
+    // afterwards, for a session that goes on after a reconnection.
     void EndSession() override;
 
     void StartUpload(const QString& path, const QString& description, TNotifyWindow notify,
