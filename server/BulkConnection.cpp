@@ -6,12 +6,15 @@
 
 #include <QHostAddress>
 
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace orv::server {
 namespace {
-constexpr qint64 kReadBuffer = 4 * 1024 * 1024;
+// Little is kept in the socket object's own buffer: the rest is read straight from the socket.
+constexpr qint64 kReadBuffer = 64 * 1024;
 constexpr qsizetype kReadBlock = 256 * 1024;
+constexpr int kBlocksPerTurn = 16;
 
 const char* kindName(TTransferKind kind) {
     static const char* const names[] = {"document", "library image", "web link",
@@ -53,6 +56,15 @@ void BulkConnection::onReadyRead() {
     for (qint64 n; m_socket && (n = m_socket->read(m_block.data(), m_block.size())) > 0;)
         if (!m_closing)
             m_framer.feed(m_block.constData(), n);
+    // What else is waiting comes straight from the socket, past the socket object's own buffer; a few
+    // blocks at a time, so that a fast upload never holds up the other connections.
+    for (int blocks = 0; blocks < kBlocksPerTurn && m_socket && !m_closing; ++blocks) {
+        const ssize_t n = ::recv(int(m_socket->socketDescriptor()), m_block.data(),
+                                 std::size_t(m_block.size()), MSG_DONTWAIT);
+        if (n <= 0)
+            break;
+        m_framer.feed(m_block.constData(), n);
+    }
 }
 
 void BulkConnection::onRequest(const TTransferRequest& request) {

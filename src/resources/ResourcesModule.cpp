@@ -33,12 +33,18 @@ void TResourcesModule::RegisterMessages(TMessageRouter& mainWindow) {
     });
 }
 
+void TResourcesModule::RegisterRoomEntry(TRoomEntrySteps& steps) {
+    steps.Add(TRoomEntryStep::ResetRoomState, [this] { takeSession(); });
+}
+
 void TResourcesModule::EndSession() {
     m_handover.abandon();
     m_transfers.StopAll();
+    m_handover.rearm(); // for a session that goes on after a reconnection
 }
 
 void TResourcesModule::SetLibraryWindows(IMessageSink* documents, IMessageSink* images) {
+    std::lock_guard lock(m_sessionMutex);
     m_documents = documents;
     m_images = images;
 }
@@ -46,18 +52,29 @@ void TResourcesModule::SetLibraryWindows(IMessageSink* documents, IMessageSink* 
 void TResourcesModule::SetTimeouts(int connectMs, int stallMs) {
     m_connectTimeoutMs = connectMs;
     m_stallTimeoutMs = stallMs;
+    takeSession();
 }
 
-TTransferEndpoint TResourcesModule::endpoint() const {
+TResourcesModule::TransferSession TResourcesModule::takeSession() {
     const TSessionState& s = m_context.state;
-    return {s.serverHost, std::uint16_t(s.bulkPort), s.proxy, m_connectTimeoutMs, m_stallTimeoutMs};
+    std::lock_guard lock(m_sessionMutex);
+    m_session = {{s.serverHost, std::uint16_t(s.bulkPort), s.proxy, m_connectTimeoutMs, m_stallTimeoutMs},
+                 s.account};
+    return m_session;
 }
 
-std::unique_ptr<TTransferThread> TResourcesModule::upload(const QString& path, const QString& description,
-                                                          std::int32_t itemCount, TNotifyWindow notify,
-                                                          TTransferKind kind) {
+TResourcesModule::TransferSession TResourcesModule::session() const {
+    std::lock_guard lock(m_sessionMutex);
+    return m_session;
+}
+
+std::unique_ptr<TTransferThread> TResourcesModule::upload(const TransferSession& session, const QString& path,
+                                                          const QString& description, std::int32_t itemCount,
+                                                          TNotifyWindow notify, TTransferKind kind) {
+    std::unique_lock lock(m_sessionMutex);
     const TUploadTargets targets{&m_context.mainWindow, m_documents, m_images, notify};
-    return std::make_unique<TFileUploadThread>(endpoint(), m_context.state.account, kind, path, description,
+    lock.unlock();
+    return std::make_unique<TFileUploadThread>(session.endpoint, session.account, kind, path, description,
                                                itemCount, targets);
 }
 
@@ -67,7 +84,7 @@ void TResourcesModule::StartUpload(const QString& path, const QString& descripti
         m_context.dialogs.Error(refusal->text);
         return;
     }
-    m_transfers.Launch(upload(path, description, 0, notify, kind));
+    m_transfers.Launch(upload(takeSession(), path, description, 0, notify, kind));
 }
 
 bool TResourcesModule::UploadAndWait(const QString& path, const QString& description, std::int32_t itemCount,
@@ -79,14 +96,15 @@ bool TResourcesModule::UploadAndWait(const QString& path, const QString& descrip
             &m_mainThread, [&dialogs, text = refusal->text] { dialogs.Error(text); }, Qt::AutoConnection);
         return false;
     }
-    return m_transfers.RunAndWait(upload(path, description, itemCount, {}, kind)) == 0;
+    return m_transfers.RunAndWait(upload(session(), path, description, itemCount, {}, kind)) == 0;
 }
 
 void TResourcesModule::StartDownload(const TDownloadOrder& order) {
     if (!DownloadCommand(order.kind))
         return; // a kind that is never downloaded
-    m_transfers.Launch(std::make_unique<TFileDownloadThread>(endpoint(), m_context.state.account, order,
-                                                             m_handover, *m_actions));
+    const TransferSession now = takeSession();
+    m_transfers.Launch(
+        std::make_unique<TFileDownloadThread>(now.endpoint, now.account, order, m_handover, *m_actions));
 }
 
 void TResourcesModule::DownloadUserPicture(std::uint16_t userId, TNotifyWindow notify) {

@@ -4,6 +4,7 @@
 // of the room entry reply, the same proxy). The session's end stops every transfer.
 
 #include "platform/MainThreadHandover.h"
+#include "protocol/SignInRecords.h"
 #include "resources/BusyCursor.h"
 #include "resources/DownloadActions.h"
 #include "resources/TransferSet.h"
@@ -13,6 +14,7 @@
 #include <QObject>
 
 #include <memory>
+#include <mutex>
 
 namespace orv {
 
@@ -30,7 +32,10 @@ public:
     ~TResourcesModule() override;
 
     void RegisterMessages(TMessageRouter& mainWindow) override;
-    // Ends every transfer, releasing downloads that wait for the main thread, and refuses new ones.
+    // On entering a room: what waited uploads from other threads connect with.
+    void RegisterRoomEntry(TRoomEntrySteps& steps) override;
+    // Ends every transfer, releasing downloads that wait for the main thread. The module serves again
+    // afterwards, for a session that goes on after a reconnection.
     void EndSession() override;
 
     void StartUpload(const QString& path, const QString& description, TNotifyWindow notify,
@@ -47,17 +52,28 @@ public:
     std::size_t RunningTransfers() const { return m_transfers.Running(); }
 
 private:
-    TTransferEndpoint endpoint() const;
-    std::unique_ptr<TTransferThread> upload(const QString& path, const QString& description,
-                                            std::int32_t itemCount, TNotifyWindow notify, TTransferKind kind);
+    // Where transfers go and as whom, copied from the session state on the main thread, so that threads
+    // never read the state itself.
+    struct TransferSession {
+        TTransferEndpoint endpoint;
+        TAccountRecord account;
+    };
+    // Main thread: takes the session state as it is now, and returns it.
+    TransferSession takeSession();
+    TransferSession session() const;
+    std::unique_ptr<TTransferThread> upload(const TransferSession& session, const QString& path,
+                                            const QString& description, std::int32_t itemCount,
+                                            TNotifyWindow notify, TTransferKind kind);
 
     TSessionContext& m_context;
     TResourceFolders m_folders;
     std::unique_ptr<IDownloadActions> m_actions;
-    IMessageSink* m_documents = nullptr;
-    IMessageSink* m_images = nullptr;
     int m_connectTimeoutMs = 20000;
     int m_stallTimeoutMs = 60000;
+    mutable std::mutex m_sessionMutex; // guards what waited uploads read from other threads:
+    TransferSession m_session;
+    IMessageSink* m_documents = nullptr;
+    IMessageSink* m_images = nullptr;
     QObject m_mainThread;
     MainThreadHandover m_handover{&m_mainThread};
     TransferSet m_transfers; // last: it goes first, ending every transfer while what they use still exists

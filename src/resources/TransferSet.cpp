@@ -14,7 +14,7 @@ TransferSet::~TransferSet() {
 
 std::uint64_t TransferSet::add(std::unique_ptr<TTransferThread> transfer) {
     std::lock_guard lock(m_mutex);
-    if (m_stopped)
+    if (m_stopping)
         return 0;
     const std::uint64_t id = m_nextId++;
     m_entries[id].transfer = std::move(transfer);
@@ -78,7 +78,7 @@ void TransferSet::StopAll() {
     std::vector<Entry> launched;
     {
         std::unique_lock lock(m_mutex);
-        m_stopped = true;
+        m_stopping = true;
         for (auto& [id, entry] : m_entries)
             entry.transfer->Abort();
         for (auto it = m_entries.begin(); it != m_entries.end();) {
@@ -94,6 +94,10 @@ void TransferSet::StopAll() {
     }
     for (Entry& entry : launched)
         entry.thread.join();
+    {
+        std::lock_guard lock(m_mutex);
+        m_stopping = false;
+    }
     updateCursor();
 }
 

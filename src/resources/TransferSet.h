@@ -3,7 +3,8 @@
 // when it ends; a waited one runs on its caller's thread. The busy cursor shows while any runs, and goes
 // when the last one ends. StopAll ends every transfer at whatever stage it is and waits for all of them,
 // which never takes long: aborted transfers wait for nothing, and downloads waiting for the main thread are
-// released by abandoning their hand-over first.
+// released by abandoning their hand-over first. Transfers started after it, in a session that goes on after a
+// reconnection, run as before.
 
 #include "resources/BusyCursor.h"
 #include "resources/TransferThread.h"
@@ -28,11 +29,12 @@ public:
     TransferSet(const TransferSet&) = delete;
     TransferSet& operator=(const TransferSet&) = delete;
 
-    // Main thread: starts the transfer on a thread of its own. False once stopped.
+    // Main thread: starts the transfer on a thread of its own. False while StopAll runs.
     bool Launch(std::unique_ptr<TTransferThread> transfer);
-    // Any thread: runs the transfer on the calling thread and returns its result; none once stopped.
+    // Any thread: runs the transfer on the calling thread and returns its result; none while StopAll runs.
     std::optional<int> RunAndWait(std::unique_ptr<TTransferThread> transfer);
-    // Main thread: aborts every transfer and waits for each to end; later ones are refused.
+    // Main thread: aborts every transfer and waits for each to end; those that try to start meanwhile are
+    // refused.
     void StopAll();
     std::size_t Running() const;
 
@@ -55,7 +57,7 @@ private:
     std::condition_variable m_ended;
     std::map<std::uint64_t, Entry> m_entries;
     std::uint64_t m_nextId = 1;
-    bool m_stopped = false;
+    bool m_stopping = false;
 };
 
 } // namespace orv

@@ -110,6 +110,15 @@ TEST(BulkTransfer, AnUploadIsKeptAndDownloadedWithTheRequestersPath) {
     EXPECT_EQ(record.LocalPath(), "/tmp/wherever/plan.doc");
     EXPECT_EQ(record.OwnerName(), "teacher Example");
     EXPECT_EQ(reply.payload.mid(773), content);
+
+    const auto link = room.upload(kTeacher, tkWebLink, "https://example.org/", {});
+    EXPECT_EQ(link.header.ResultCode, 0) << "a web link comes without a file";
+    EXPECT_EQ(link.header.Command, cmAddWebLink);
+    std::size_t links = 0;
+    room.server.call([&](server::SessionServer& s) {
+        links = s.resources().list(100, server::ResourceList::WebLinks).size();
+    });
+    EXPECT_EQ(links, 1u);
 }
 
 TEST(BulkTransfer, RefusalsCarryTheCodeOfTheirReason) {
