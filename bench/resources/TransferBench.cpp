@@ -9,6 +9,7 @@
 #include "resources/FileDownloadThread.h"
 #include "resources/FileUploadThread.h"
 #include "support/Loopback.h"
+#include "support/ServerProcess.h"
 #include "support/SimulatedClient.h"
 #include "support/SocksProxies.h"
 
@@ -43,16 +44,6 @@ namespace {
 
 constexpr qint64 kBlock = 256 * 1024;
 constexpr int kRounds = 5;
-
-long peakMemoryKb(qint64 pid) {
-    QFile status(QString("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 QByteArray hashOf(const QString& path) {
     QFile f(path);
@@ -174,22 +165,9 @@ int main(int argc, char** argv) {
                      .toUtf8());
     config.close();
     QProcess server;
-    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server.start(ORV_SERVER_BINARY, {config.fileName(), "--quiet"});
-    if (!server.waitForStarted(5000))
+    if (!test::StartServerProcess(server, ORV_SERVER_BINARY, config.fileName(), bulkPort))
         return 1;
     test::SimulatedClient control;
-    for (int attempt = 0;; ++attempt) {
-        try {
-            TcpClient probe;
-            probe.connectTo("127.0.0.1", bulkPort, 1000);
-            break;
-        } catch (const EChannelError&) {
-            if (attempt > 100)
-                return 1;
-            QThread::msleep(50);
-        }
-    }
     TAccountRecord account = control.connectAndSignIn(port, "teacher", "pw");
     control.sendPacket(cmEnterRoom, TEnterRoomRequest{100}.encode());
     if (control.readPacket().header.ResultCode != 0)
@@ -200,7 +178,7 @@ int main(int argc, char** argv) {
     MainThreadHandover handover(&mainContext);
     NoActions actions;
 
-    const long setupPeakKb = peakMemoryKb(QCoreApplication::applicationPid());
+    const long setupPeakKb = test::PeakMemoryKb(QCoreApplication::applicationPid());
     double best[4] = {1e9, 1e9, 1e9, 1e9}; // plain up, transfer up, plain down, transfer down
     bool right = true;
     for (int round = 0; round < kRounds; ++round) {
@@ -238,8 +216,8 @@ int main(int argc, char** argv) {
             QFile::remove(f);
     }
 
-    const long clientPeakKb = peakMemoryKb(QCoreApplication::applicationPid());
-    const long serverPeakKb = peakMemoryKb(server.processId());
+    const long clientPeakKb = test::PeakMemoryKb(QCoreApplication::applicationPid());
+    const long serverPeakKb = test::PeakMemoryKb(server.processId());
     server.terminate();
     server.waitForFinished(5000);
 

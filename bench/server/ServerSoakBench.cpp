@@ -5,6 +5,7 @@
 // and the 99th-percentile answer time; fails when a misbehaving connection outlives its time-out.
 #include "protocol/CommandCatalogue.h"
 #include "protocol/PacketHeader.h"
+#include "support/ServerProcess.h"
 #include "support/SimulatedClient.h"
 
 #include <QCoreApplication>
@@ -68,16 +69,6 @@ double closedAfter(test::SimulatedClient& client, std::chrono::steady_clock::tim
     }
 }
 
-long peakMemoryKb(qint64 pid) {
-    QFile status(QString("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
 struct Kind {
     const char* name;
     int limitMs;
@@ -90,21 +81,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     QProcess server;
-    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server.start(ORV_SERVER_BINARY, {writeConfig(dir), "--quiet"});
-    if (!server.waitForStarted(5000))
+    if (!test::StartServerProcess(server, ORV_SERVER_BINARY, writeConfig(dir), kPort))
         return 1;
-    for (int attempt = 0;; ++attempt) {
-        try {
-            TcpClient probe;
-            probe.connectTo("127.0.0.1", kPort, 1000);
-            break;
-        } catch (const EChannelError&) {
-            if (attempt > 100)
-                return 1;
-            QThread::msleep(50);
-        }
-    }
 
     std::atomic<bool> running{true};
     std::atomic<int> served{0}, failures{0}, ready{0};
@@ -208,7 +186,7 @@ int main(int argc, char** argv) {
         latencies.empty() ? 0 : latencies[std::min(latencies.size() - 1, latencies.size() * 99 / 100)];
     std::printf("well-behaved: %d clients, %d requests served, %d failures, p99 %.1f ms\n", kSteady,
                 served.load(), failures.load(), p99 * 1000);
-    std::printf("server peak memory: %ld KiB\n", peakMemoryKb(server.processId()));
+    std::printf("server peak memory: %ld KiB\n", test::PeakMemoryKb(server.processId()));
     std::printf("%s\n", ok ? "PASS" : "FAIL");
     server.terminate();
     server.waitForFinished(5000);

@@ -5,6 +5,7 @@
 // threads. Prints the ratios, the server's peak memory and whether any client was dropped. Stops by itself.
 #include "protocol/CommandCatalogue.h"
 #include "support/Loopback.h"
+#include "support/ServerProcess.h"
 #include "support/SimulatedClient.h"
 
 #include <QCoreApplication>
@@ -53,16 +54,6 @@ test::ReceivedPacket replyTo(test::SimulatedClient& client, TCommandCode command
     while (packet.header.Command != command)
         packet = client.readPacket();
     return packet;
-}
-
-long peakMemoryKb(qint64 pid) {
-    QFile status(QString("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
 }
 
 // Baseline: the same request and reply sizes as raw bytes over a loopback socket, answered by an echo thread.
@@ -157,21 +148,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     QProcess server;
-    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server.start(ORV_SERVER_BINARY, {writeConfig(dir), "--quiet"});
-    if (!server.waitForStarted(5000))
+    if (!test::StartServerProcess(server, ORV_SERVER_BINARY, writeConfig(dir), kPort))
         return 1;
-    for (int attempt = 0;; ++attempt) {
-        try {
-            TcpClient probe;
-            probe.connectTo("127.0.0.1", kPort, 1000);
-            break;
-        } catch (const EChannelError&) {
-            if (attempt > 100)
-                return 1;
-            QThread::msleep(50);
-        }
-    }
 
     std::vector<std::unique_ptr<test::SimulatedClient>> clients(kClients);
     std::atomic<int> failures{0};
@@ -217,7 +195,7 @@ int main(int argc, char** argv) {
     const double rawSeconds = rawRoundTripSeconds();
     const double rawSignInSecondsValue = rawSignInSeconds();
 
-    const long peakKb = peakMemoryKb(server.processId());
+    const long peakKb = test::PeakMemoryKb(server.processId());
     clients.clear();
     server.terminate();
     server.waitForFinished(5000);
