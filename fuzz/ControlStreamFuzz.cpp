@@ -125,11 +125,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     orv::MemoryChannel channel(data + 1, size - 1);
     channel.setChunk(std::size_t(data[0]) + 1);
     orv::TPacketSource source(channel, 1 << 20);
-    std::vector<QByteArray> packets;
-    while (source.ReadBatch(packets) == orv::TReadResult::Packet) {
-        for (const QByteArray& stream : packets)
-            client().dispatcher.DispatchPacket(orv::TPacketHeader::decode(stream), stream);
-        packets.clear();
+    orv::TPacketBatch batch;
+    while (source.ReadBatch(batch) == orv::TReadResult::Packet) {
+        for (std::size_t i = 0; i < batch.size(); ++i)
+            client().dispatcher.DispatchPacket(orv::TPacketHeader::decode(batch[i]), batch[i]);
     }
     return 0;
 }

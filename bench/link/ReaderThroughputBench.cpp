@@ -44,12 +44,11 @@ double framedReadSeconds(const QByteArray& bytes, int count) {
     QElapsedTimer timer;
     timer.start();
     TPacketSource source(pair.client);
-    std::vector<QByteArray> packets;
+    TPacketBatch batch;
     std::size_t cut = 0;
     while (cut < std::size_t(count)) {
-        source.ReadBatch(packets);
-        cut += packets.size();
-        packets.clear();
+        source.ReadBatch(batch);
+        cut += batch.size();
     }
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
     feeder.join();

@@ -18,14 +18,14 @@ bool TPacketDispatcher::HasHandler(std::uint16_t code) const {
     return code < kCommandCodeLimit && static_cast<bool>(m_handlers[code]);
 }
 
-void TPacketDispatcher::DispatchPacket(const TPacketHeader& header, const QByteArray& stream) {
+void TPacketDispatcher::DispatchPacket(const TPacketHeader& header, QByteArrayView stream) {
     if (!HasHandler(header.Command) || stream.size() < qsizetype(TPacketHeader::kSize))
         return;
     // Handlers may run nested (a handler that pumps events while playback feeds packets): restore on exit.
     const TPacketHeader outerHeader = m_currentHeader;
-    const QByteArray* outerPacket = m_currentPacket;
+    const QByteArrayView outerPacket = m_currentPacket;
     m_currentHeader = header;
-    m_currentPacket = &stream;
+    m_currentPacket = stream;
     // Copied: a handler may replace its own registration while it runs.
     const TPacketHandler handler = m_handlers[header.Command];
     try {

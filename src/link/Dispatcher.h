@@ -24,16 +24,16 @@ public:
 
     // Calls the handler for the header's code; unknown codes are ignored. A handler's errors are caught here:
     // a payload that ends too soon drops the packet, nothing propagates to the caller.
-    void DispatchPacket(const TPacketHeader& header, const QByteArray& stream);
+    void DispatchPacket(const TPacketHeader& header, QByteArrayView stream);
 
     // The packet being handled; only meaningful inside a handler.
     const TPacketHeader& CurrentHeader() const { return m_currentHeader; }
-    const QByteArray* CurrentPacket() const { return m_currentPacket; }
+    QByteArrayView CurrentPacket() const { return m_currentPacket; }
 
 private:
     std::array<TPacketHandler, kCommandCodeLimit> m_handlers;
     TPacketHeader m_currentHeader;
-    const QByteArray* m_currentPacket = nullptr;
+    QByteArrayView m_currentPacket;
 };
 
 } // namespace orv

@@ -9,25 +9,16 @@ namespace orv {
 TPacketSource::TPacketSource(IByteChannel& channel, std::int32_t maxPayload)
     : m_channel(channel), m_cutter(maxPayload), m_block(kReadBlock) {}
 
-TReadResult TPacketSource::ReadBatch(std::vector<QByteArray>& packets) {
+TReadResult TPacketSource::ReadBatch(TPacketBatch& batch) {
+    batch.clear();
     try {
         const std::size_t n = m_channel.readSome(m_block.data(), m_block.size());
         m_cutter.Append(m_block.data(), n);
     } catch (const EChannelError&) {
         return TReadResult::ReadFailed;
     }
-    for (;;) {
-        QByteArray packet;
-        switch (m_cutter.Next(packet)) {
-        case TPacketCutter::TCut::Packet:
-            packets.push_back(std::move(packet));
-            continue;
-        case TPacketCutter::TCut::Refused:
-            return TReadResult::Oversized;
-        case TPacketCutter::TCut::NeedMore:
-            return TReadResult::Packet;
-        }
-    }
+    return m_cutter.TakeAll(batch) == TPacketCutter::TCut::Refused ? TReadResult::Oversized
+                                                                   : TReadResult::Packet;
 }
 
 TReaderThread::TReaderThread(IByteChannel& connection, MainThreadHandover& handover, Deliver deliver,
@@ -56,7 +47,7 @@ void TReaderThread::Execute() {
     TPacketSource source(m_connection);
     const auto stop = m_stop;
     while (!*stop && m_connection.isConnected()) {
-        auto batch = std::make_shared<std::vector<QByteArray>>();
+        auto batch = std::make_shared<TPacketBatch>();
         const TReadResult result = source.ReadBatch(*batch);
         if (result == TReadResult::Oversized) {
             qWarning() << "reader: packet size beyond limit, closing the connection";
@@ -68,9 +59,8 @@ void TReaderThread::Execute() {
         // One hand-over for the whole batch: the main thread runs each handler in turn, and stops at once
         // when one of them stopped the reader.
         const bool handled = m_handover.run([deliver = m_deliver, stop, batch] {
-            for (const QByteArray& packet : *batch) {
-                if (*stop)
-                    break;
+            for (std::size_t i = 0; i < batch->size() && !*stop; ++i) {
+                const QByteArrayView packet = (*batch)[i];
                 (*deliver)(TPacketHeader::decode(packet), packet);
             }
         });

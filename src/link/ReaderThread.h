@@ -15,7 +15,6 @@
 #include <functional>
 #include <memory>
 #include <thread>
-#include <vector>
 
 namespace orv {
 
@@ -30,9 +29,9 @@ public:
 
     explicit TPacketSource(IByteChannel& channel, std::int32_t maxPayload = kMaxControlPayload);
 
-    // Reads once, waiting for data, and appends every packet now complete. Packet means the read succeeded
-    // (it may have completed no packet yet).
-    TReadResult ReadBatch(std::vector<QByteArray>& packets);
+    // Reads once, waiting for data, and puts every packet now complete into `batch` (replacing what it held).
+    // Packet means the read succeeded (it may have completed no packet yet).
+    TReadResult ReadBatch(TPacketBatch& batch);
 
 private:
     IByteChannel& m_channel;
@@ -45,7 +44,7 @@ public:
     // Called on the main thread for every packet, in order. A batch lives until its last handler has
     // returned, so a handler that stops the reader from inside keeps a valid packet; the rest of its batch is
     // dropped.
-    using Deliver = std::function<void(const TPacketHeader&, const QByteArray&)>;
+    using Deliver = std::function<void(const TPacketHeader&, QByteArrayView)>;
 
     TReaderThread(IByteChannel& connection, MainThreadHandover& handover, Deliver deliver,
                   IMessageSink& window);

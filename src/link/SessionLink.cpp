@@ -20,7 +20,7 @@ void TSessionLink::StartReader() {
     m_handover.rearm();
     m_reader = std::make_unique<TReaderThread>(
         m_connection, m_handover,
-        [this](const TPacketHeader& header, const QByteArray& stream) {
+        [this](const TPacketHeader& header, QByteArrayView stream) {
             m_dispatcher.DispatchPacket(header, stream);
         },
         m_window);

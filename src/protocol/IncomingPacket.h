@@ -4,7 +4,7 @@
 #include "protocol/PacketHeader.h"
 #include "protocol/PayloadReader.h"
 
-#include <QByteArray>
+#include <QByteArrayView>
 
 namespace orv {
 
@@ -12,7 +12,7 @@ namespace orv {
 // copies what it keeps.
 struct TIncomingPacket {
     const TPacketHeader& header;
-    const QByteArray& stream;
+    QByteArrayView stream;
 
     // A reader over the whole stream, positioned at the payload's start (offset 20).
     PayloadReader payload() const {

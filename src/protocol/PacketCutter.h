@@ -7,11 +7,38 @@
 #include "protocol/PacketHeader.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace orv {
+
+// Whole packets cut in one go. They share the buffer they arrived in, so cutting copies nothing per packet;
+// a packet is valid as long as its batch is.
+class TPacketBatch {
+public:
+    std::size_t size() const { return m_spans.size(); }
+    bool empty() const { return m_spans.empty(); }
+    // Header and payload of the i-th packet.
+    QByteArrayView operator[](std::size_t i) const {
+        return QByteArrayView(m_bytes).sliced(m_spans[i].start, m_spans[i].length);
+    }
+    void clear() {
+        m_bytes.clear();
+        m_spans.clear();
+    }
+
+private:
+    friend class TPacketCutter;
+    struct TSpan {
+        qsizetype start;
+        qsizetype length;
+    };
+    QByteArray m_bytes;
+    std::vector<TSpan> m_spans;
+};
 
 class TPacketCutter {
 public:
@@ -28,6 +55,9 @@ public:
 
     // The next whole packet (header and payload) into `packet`. After Refused the cutter takes no more.
     TCut Next(QByteArray& packet);
+    // Every whole packet held, into `batch` (which is replaced). Refused as for Next; then the packets
+    // before the refused one are in `batch`.
+    TCut TakeAll(TPacketBatch& batch);
 
     // The bytes held that are not cut yet.
     std::size_t Pending() const { return std::size_t(m_buffer.size()) - m_read; }
@@ -35,9 +65,12 @@ public:
     QByteArray TakePending();
 
 private:
+    // The length of the whole packet starting `at`, 0 while it is incomplete, -1 when it is refused.
+    qsizetype WholeAt(std::size_t at);
+
     std::int32_t m_maxPayload;
     THeaderCheck m_check;
-    bool m_headerChecked = false; // the header at m_read passed the check
+    bool m_headerChecked = false; // the header of the next packet passed the check
     QByteArray m_buffer;
     std::size_t m_read = 0; // where the uncut bytes start
     bool m_refused = false;

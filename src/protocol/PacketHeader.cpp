@@ -33,7 +33,7 @@ TPacketHeader TPacketHeader::decode(const std::uint8_t* in) {
     return h;
 }
 
-TPacketHeader TPacketHeader::decode(const QByteArray& stream) {
+TPacketHeader TPacketHeader::decode(QByteArrayView stream) {
     if (stream.size() < qsizetype(kSize))
         throw std::out_of_range("a packet stream shorter than its header");
     return decode(reinterpret_cast<const std::uint8_t*>(stream.constData()));

@@ -2,6 +2,7 @@
 // The 20-byte header that starts every packet on every connection and in recorded-session files.
 
 #include <QByteArray>
+#include <QByteArrayView>
 
 #include <cstdint>
 
@@ -20,7 +21,7 @@ struct TPacketHeader {
     void encode(std::uint8_t* out) const;
     static TPacketHeader decode(const std::uint8_t* in);
     // The header at the start of a packet stream; the stream must hold at least its 20 bytes.
-    static TPacketHeader decode(const QByteArray& stream);
+    static TPacketHeader decode(QByteArrayView stream);
     QByteArray toByteArray() const;
     // The payload size a reader should consume: DataSize when positive, else 0.
     std::size_t payloadSize() const { return DataSize > 0 ? static_cast<std::size_t>(DataSize) : 0; }

@@ -5,6 +5,7 @@
 #include "protocol/WireFormat.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <cstdint>
@@ -20,8 +21,8 @@ public:
 class PayloadReader {
 public:
     PayloadReader(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
-    explicit PayloadReader(const QByteArray& bytes)
-        : PayloadReader(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+    explicit PayloadReader(QByteArrayView bytes)
+        : PayloadReader(reinterpret_cast<const std::uint8_t*>(bytes.data()),
                         static_cast<std::size_t>(bytes.size())) {}
 
     std::size_t position() const { return m_pos; }

@@ -40,8 +40,8 @@ struct ReaderFixture : ::testing::Test {
 
     void recordAll(std::initializer_list<TCommandCode> codes) {
         dispatcher.RegisterHandler(codes, [this](const TIncomingPacket& p) {
-            seen.push_back({dispatcher.CurrentHeader(), *dispatcher.CurrentPacket()});
-            EXPECT_EQ(&p.stream, dispatcher.CurrentPacket());
+            seen.push_back({dispatcher.CurrentHeader(), dispatcher.CurrentPacket().toByteArray()});
+            EXPECT_EQ(p.stream.data(), dispatcher.CurrentPacket().data());
         });
     }
     std::size_t lossReports() { return sink.withNumber(MainMsg::LinkState).size(); }
@@ -121,7 +121,7 @@ TEST_F(ReaderFixture, HandlerMayStopTheReaderFromInside) {
     QByteArray keptPayload;
     dispatcher.RegisterHandler({cmDuplicateSignIn}, [&](const TIncomingPacket& p) {
         link.StopReader();
-        keptPayload = p.stream.mid(20); // the packet stays valid for the rest of the handler
+        keptPayload = p.stream.sliced(20).toByteArray(); // the packet stays valid for the rest of the handler
     });
     link.StartReader();
     pair.peerWrite(BuildPacket(cmDuplicateSignIn, 1, 1, "bye"));
@@ -157,7 +157,10 @@ TEST(PacketSource, CutsPacketsWhateverPiecesTheyArriveInAndRefusesSizesAboveTheL
         channel.setChunk(chunk);
         TPacketSource source(channel, 11);
         std::vector<QByteArray> packets;
-        while (source.ReadBatch(packets) == TReadResult::Packet) {
+        TPacketBatch batch;
+        while (source.ReadBatch(batch) == TReadResult::Packet) {
+            for (std::size_t i = 0; i < batch.size(); ++i)
+                packets.push_back(batch[i].toByteArray());
         }
         ASSERT_EQ(packets.size(), 3u) << "pieces of " << chunk;
         EXPECT_EQ(packets[0].mid(20), "one");
@@ -170,10 +173,9 @@ TEST(PacketSource, CutsPacketsWhateverPiecesTheyArriveInAndRefusesSizesAboveTheL
                           std::size_t(tooLarge.size()));
     channel.setChunk(20);
     TPacketSource source(channel, 11);
-    std::vector<QByteArray> packets;
-    EXPECT_EQ(source.ReadBatch(packets), TReadResult::Oversized)
-        << "refused on its header, before its payload";
-    EXPECT_TRUE(packets.empty());
+    TPacketBatch batch;
+    EXPECT_EQ(source.ReadBatch(batch), TReadResult::Oversized) << "refused on its header, before its payload";
+    EXPECT_TRUE(batch.empty());
 }
 
 } // namespace

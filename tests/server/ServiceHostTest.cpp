@@ -41,7 +41,8 @@ public:
             auto reader = packet.payload();
             const auto route = Route(reader.u8());
             const std::uint16_t user = reader.u16();
-            const server::OutgoingPacket out{cmChat, packet.stream.mid(TPacketHeader::kSize)};
+            const server::OutgoingPacket out{cmChat,
+                                             packet.stream.sliced(TPacketHeader::kSize).toByteArray()};
             switch (route) {
             case Route::Reply:
                 host.reply(from, out);
