@@ -5,6 +5,7 @@
 #include "support/LiveClient.h"
 #include "support/QtPrinters.h"
 #include "support/ServerThread.h"
+#include "support/TestAccounts.h"
 
 #include "ServerConfig.h"
 
@@ -19,28 +20,8 @@ namespace {
 using test::pumpUntil;
 
 server::ServerConfig classroom() {
-    server::ServerConfig c;
-    const struct {
-        const char* name;
-        std::uint16_t id;
-        const char* first;
-        std::int32_t type;
-    } people[] = {{"teacher", 1, "Tess", 1000}, {"alice", 2, "Alice", 0}, {"bob", 3, "Bob", 0}};
-    for (const auto& p : people) {
-        server::AccountConfig a;
-        a.userName = p.name;
-        a.password = p.name;
-        a.userId = p.id;
-        a.firstName = p.first;
-        a.lastName = "Tester";
-        a.accountType = p.type;
-        c.accounts.push_back(a);
-    }
-    server::RoomConfig room;
-    room.number = 100;
-    room.name = "Physics 101";
-    c.rooms[100] = room;
-    return c;
+    return test::ClassroomConfig(
+        {{"teacher", 1, 1000, "Tess"}, {"alice", 2, 0, "Alice"}, {"bob", 3, 0, "Bob"}});
 }
 
 struct ChatClient : test::LiveClient {
@@ -62,9 +43,9 @@ TEST(ChatEndToEnd, ParticipantsTalkInPublicAndInPrivateAndTheModeratorDecidesWho
     test::ServerThread server(classroom());
     QTemporaryDir homes[3];
     ChatClient teacher(homes[0].path()), alice(homes[1].path()), bob(homes[2].path());
-    teacher.enter(server.port(), "teacher", "teacher", 100);
-    alice.enter(server.port(), "alice", "alice", 100);
-    bob.enter(server.port(), "bob", "bob", 100);
+    teacher.enter(server.port(), "teacher", "teacherpw", 100);
+    alice.enter(server.port(), "alice", "alicepw", 100);
+    bob.enter(server.port(), "bob", "bobpw", 100);
     ASSERT_TRUE(pumpUntil([&] {
         return teacher.roster.Participants().Count() == 3 && alice.roster.Participants().Count() == 3;
     }));

@@ -12,6 +12,7 @@
 #include "support/ServerThread.h"
 #include "support/SimulatedClient.h"
 #include "support/SocksProxies.h"
+#include "support/TestAccounts.h"
 #include "tests/resources/ScriptedFileService.h"
 
 #include "ResourceStore.h"
@@ -39,27 +40,10 @@ using test::RecordingSink;
 constexpr std::uint16_t kTeacher = 1, kAlice = 2;
 
 server::ServerConfig ClassroomConfig(const QString& store) {
-    server::ServerConfig c;
+    server::ServerConfig c = test::ClassroomConfig(
+        {{"teacher", kTeacher, 0, {}, "Example", 1000}, {"alice", kAlice, 0, {}, "Example"}});
     c.storePath = store;
-    const struct {
-        const char* name;
-        std::uint16_t id;
-        std::int32_t resourceRole;
-    } people[] = {{"teacher", kTeacher, 1000}, {"alice", kAlice, 0}};
-    for (const auto& p : people) {
-        server::AccountConfig a;
-        a.userName = p.name;
-        a.password = "pw";
-        a.userId = p.id;
-        a.firstName = p.name;
-        a.lastName = "Example";
-        a.resourceRole = p.resourceRole;
-        c.accounts.push_back(a);
-    }
-    server::RoomConfig room;
-    room.number = 100;
-    room.name = "Physics 101";
-    c.rooms[100] = room;
+    c.rooms[100].name = "Physics 101";
     return c;
 }
 
@@ -101,7 +85,7 @@ struct CountingCursor final : IBusyCursor {
 struct Participant {
     Participant(Classroom& room, const QString& user, const TProxySettings& proxy = {},
                 const QString& host = "127.0.0.1") {
-        session.state.account = control.connectAndSignIn(room.server.port(), user, "pw");
+        session.state.account = control.connectAndSignIn(room.server.port(), user, test::PasswordOf(user));
         control.sendPacket(cmEnterRoom, TEnterRoomRequest{100}.encode());
         EXPECT_EQ(control.readPacket().header.ResultCode, 0);
         session.state.account.SetRoom(100);

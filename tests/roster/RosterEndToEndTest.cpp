@@ -6,6 +6,7 @@
 #include "support/LiveClient.h"
 #include "support/QtPrinters.h"
 #include "support/ServerThread.h"
+#include "support/TestAccounts.h"
 
 #include "ServerConfig.h"
 
@@ -19,28 +20,9 @@ namespace {
 using test::pumpUntil;
 
 server::ServerConfig classroom() {
-    server::ServerConfig c;
-    const struct {
-        const char* name;
-        std::uint16_t id;
-        const char* first;
-        const char* last;
-        std::int32_t type;
-    } people[] = {{"teacher", 1, "Tess", "Marlowe", 1000}, {"alice", 2, "Alice", "Byrne", 0}};
-    for (const auto& p : people) {
-        server::AccountConfig a;
-        a.userName = p.name;
-        a.password = QString(p.name).left(5);
-        a.userId = p.id;
-        a.firstName = p.first;
-        a.lastName = p.last;
-        a.accountType = p.type;
-        c.accounts.push_back(a);
-    }
-    server::RoomConfig room;
-    room.number = 100;
-    room.name = "Physics 101";
-    c.rooms[100] = room;
+    server::ServerConfig c =
+        test::ClassroomConfig({{"teacher", 1, 1000, "Tess", "Marlowe"}, {"alice", 2, 0, "Alice", "Byrne"}});
+    c.rooms[100].name = "Physics 101";
     return c;
 }
 
@@ -52,7 +34,7 @@ struct Client : test::LiveClient {
         handlers.RegisterRoomEntry(steps);
     }
     void enter(std::uint16_t port, const QString& user, std::int32_t room) {
-        LiveClient::enter(port, user, user.left(5), room);
+        LiveClient::enter(port, user, test::PasswordOf(user), room);
     }
     QStringList names() const {
         QStringList out;

@@ -3,6 +3,7 @@
 #include "protocol/RoomMessages.h"
 #include "support/ServerThread.h"
 #include "support/SimulatedClient.h"
+#include "support/TestAccounts.h"
 
 #include "BoardService.h"
 #include "SessionServer.h"
@@ -20,23 +21,7 @@ using test::ReceivedPacket;
 using test::SimulatedClient;
 
 server::ServerConfig config() {
-    server::ServerConfig c;
-    const std::pair<const char*, std::uint16_t> users[] = {{"ann", 2}, {"ben", 3}, {"cat", 4}, {"dan", 5}};
-    for (const auto& [name, id] : users) {
-        server::AccountConfig a;
-        a.userName = name;
-        a.password = QString(name) + "pw";
-        a.userId = id;
-        c.accounts.push_back(a);
-    }
-    for (const std::int32_t number : {100, 200}) {
-        server::RoomConfig r;
-        r.number = number;
-        r.name = QString("Room %1").arg(number);
-        r.state = 1;
-        c.rooms[number] = r;
-    }
-    return c;
+    return test::ClassroomConfig({{"ann", 2}, {"ben", 3}, {"cat", 4}, {"dan", 5}}, {100, 200});
 }
 
 TBBItem Record(int board, std::uint8_t kind, std::uint16_t x) {

@@ -5,6 +5,7 @@
 #include "support/QtPrinters.h"
 #include "support/ServerThread.h"
 #include "support/SimulatedClient.h"
+#include "support/TestAccounts.h"
 
 #include "SessionServer.h"
 
@@ -25,30 +26,11 @@ constexpr std::uint16_t kTeacher = 1, kAlice = 2, kNobody = 99;
 
 struct Classroom {
     static server::ServerConfig config(const QString& store) {
-        server::ServerConfig c;
+        server::ServerConfig c = test::ClassroomConfig(
+            {{"teacher", kTeacher, 0, {}, "Example", 1000}, {"alice", kAlice, 0, {}, "Example"}}, {100, 200});
         c.storePath = store;
-        const struct {
-            const char* name;
-            std::uint16_t id;
-            std::int32_t resourceRole;
-        } people[] = {{"teacher", kTeacher, 1000}, {"alice", kAlice, 0}};
-        for (const auto& p : people) {
-            server::AccountConfig a;
-            a.userName = p.name;
-            a.password = "pw";
-            a.userId = p.id;
-            a.firstName = p.name;
-            a.lastName = "Example";
-            a.resourceRole = p.resourceRole;
-            c.accounts.push_back(a);
-        }
-        for (const std::int32_t number : {100, 200}) {
-            server::RoomConfig r;
-            r.number = number;
-            r.name = QString("Room %1").arg(number);
-            r.members = QStringList{"alice"};
-            c.rooms[number] = r;
-        }
+        for (auto& [number, room] : c.rooms)
+            room.members = QStringList{"alice"};
         return c;
     }
 
@@ -60,7 +42,7 @@ struct Classroom {
     Classroom() {
         for (const auto& [name, id] : {std::pair{"teacher", kTeacher}, std::pair{"alice", kAlice}}) {
             auto client = std::make_unique<SimulatedClient>();
-            client->connectAndSignIn(server.port(), name, "pw");
+            client->connectAndSignIn(server.port(), name, test::PasswordOf(name));
             client->sendPacket(cmEnterRoom, TEnterRoomRequest{100}.encode());
             EXPECT_EQ(client->readPacket().header.ResultCode, 0);
             signedIn[id] = std::move(client);

@@ -5,6 +5,7 @@
 #include "support/QtPrinters.h"
 #include "support/ServerThread.h"
 #include "support/SimulatedRoom.h"
+#include "support/TestAccounts.h"
 
 #include "ServerConfig.h"
 
@@ -17,24 +18,7 @@ using test::ReceivedPacket;
 using test::Seen;
 
 server::ServerConfig config() {
-    server::ServerConfig c;
-    const std::pair<const char*, std::uint16_t> users[] = {{"mod", 1}, {"ann", 2}, {"ben", 3}, {"cy", 4}};
-    for (const auto& [name, id] : users) {
-        server::AccountConfig a;
-        a.userName = name;
-        a.password = QString(name) + "pw";
-        a.userId = id;
-        a.firstName = name;
-        a.accountType = id == 1 ? 1000 : 0;
-        c.accounts.push_back(a);
-    }
-    for (const std::int32_t number : {100, 200}) {
-        server::RoomConfig r;
-        r.number = number;
-        r.name = QString("Room %1").arg(number);
-        c.rooms[number] = r;
-    }
-    return c;
+    return test::ClassroomConfig({{"mod", 1, 1000}, {"ann", 2}, {"ben", 3}, {"cy", 4}}, {100, 200});
 }
 
 QByteArray Message(std::uint16_t from, std::uint16_t to, TChatKind kind, const QString& text) {

@@ -8,6 +8,7 @@
 #include "support/ServerThread.h"
 #include "support/SimulatedClient.h"
 #include "support/SimulatedRoom.h"
+#include "support/TestAccounts.h"
 
 #include "RosterService.h"
 #include "ServerConfig.h"
@@ -26,25 +27,9 @@ using test::Seen;
 using test::SimulatedClient;
 
 server::ServerConfig config() {
-    server::ServerConfig c;
-    const std::pair<const char*, std::uint16_t> users[] = {{"mod", 1}, {"ann", 2}, {"ben", 3}};
-    for (const auto& [name, id] : users) {
-        server::AccountConfig a;
-        a.userName = name;
-        a.password = QString(name) + "pw";
-        a.userId = id;
-        a.firstName = QString(name).toUpper();
-        a.lastName = "Tester";
-        a.accountType = id == 1 ? 1000 : 0;
-        c.accounts.push_back(a);
-    }
-    for (const std::int32_t number : {100, 200}) {
-        server::RoomConfig r;
-        r.number = number;
-        r.name = QString("Room %1").arg(number);
-        r.video = number == 100;
-        c.rooms[number] = r;
-    }
+    server::ServerConfig c = test::ClassroomConfig(
+        {{"mod", 1, 1000, "MOD"}, {"ann", 2, 0, "ANN"}, {"ben", 3, 0, "BEN"}}, {100, 200});
+    c.rooms[100].video = true;
     return c;
 }
 

@@ -2,6 +2,7 @@
 // or without a sign of life, and how much it may have queued without reading.
 #include "support/ServerThread.h"
 #include "support/SimulatedClient.h"
+#include "support/TestAccounts.h"
 
 #include "SessionServer.h"
 
@@ -21,21 +22,8 @@ using server::ServerConfig;
 using test::ServerThread;
 using test::SimulatedClient;
 
-server::AccountConfig account(const char* name, std::uint16_t id) {
-    server::AccountConfig a;
-    a.userName = name;
-    a.password = QString(name) + "pw";
-    a.userId = id;
-    return a;
-}
-
 ServerConfig shortLimits() {
-    ServerConfig c;
-    c.accounts = {account("ann", 2), account("ben", 3)};
-    server::RoomConfig room;
-    room.number = 100;
-    room.name = "Open Room";
-    c.rooms[100] = room;
+    ServerConfig c = test::ClassroomConfig({{"ann", 2}, {"ben", 3}});
     c.signInTimeoutMs = 300;
     c.packetTimeoutMs = 300;
     c.silenceTimeoutMs = 600;

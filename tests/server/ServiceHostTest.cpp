@@ -5,6 +5,7 @@
 #include "protocol/RoomMessages.h"
 #include "support/ServerThread.h"
 #include "support/SimulatedClient.h"
+#include "support/TestAccounts.h"
 
 #include "RequestTable.h"
 #include "RoomMembers.h"
@@ -72,25 +73,11 @@ server::Services servicesWithRelay(IServiceHost& host) {
 }
 
 server::ServerConfig config() {
-    server::ServerConfig c;
-    const std::pair<const char*, std::uint16_t> users[] = {{"mod", 1}, {"ann", 2}, {"ben", 3}, {"cat", 4}};
-    for (const auto& [name, id] : users) {
-        server::AccountConfig a;
-        a.userName = name;
-        a.password = QString(name) + "pw";
-        a.userId = id;
-        a.accountType = id == 1 ? 1000 : 0;
-        c.accounts.push_back(a);
-    }
-    for (const std::int32_t number : {100, 200, 300}) {
-        server::RoomConfig r;
-        r.number = number;
-        r.name = QString("Room %1").arg(number);
-        r.isPrivate = number == 200;
-        r.state = number == 300 ? 0 : 1;
-        c.rooms[number] = r;
-    }
+    server::ServerConfig c =
+        test::ClassroomConfig({{"mod", 1, 1000}, {"ann", 2}, {"ben", 3}, {"cat", 4}}, {100, 200, 300});
+    c.rooms[200].isPrivate = true;
     c.rooms[200].members = {"ann"};
+    c.rooms[300].state = 0;
     return c;
 }
 

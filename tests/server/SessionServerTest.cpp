@@ -2,6 +2,7 @@
 #include "protocol/RoomRecords.h"
 #include "support/ServerThread.h"
 #include "support/SimulatedClient.h"
+#include "support/TestAccounts.h"
 
 #include "ServerConfig.h"
 
@@ -22,15 +23,7 @@ using test::ServerThread;
 using test::SimulatedClient;
 
 AccountConfig account(const QString& name, std::uint16_t id, std::int32_t type = 0) {
-    AccountConfig a;
-    a.key = name;
-    a.userName = name;
-    a.password = name + "pw";
-    a.userId = id;
-    a.firstName = name.toUpper();
-    a.lastName = "Tester";
-    a.accountType = type;
-    return a;
+    return test::Account({name, id, type, name.toUpper()});
 }
 
 RoomConfig room(std::int32_t number, const QString& name, std::int32_t state = 1, bool isPrivate = false) {
