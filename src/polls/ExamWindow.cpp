@@ -63,7 +63,9 @@ TfrmExam::TfrmExam(TPollAnswering& answering, QWidget* parent)
     auto* instruction = new QLabel(tr("Please, mark your answer and press the Send button"));
 
     auto* countdown = new QHBoxLayout;
+    countdown->setSpacing(6);
     countdown->addWidget(new QLabel(tr("Time to close")));
+    m_remaining->setFont(bold);
     countdown->addWidget(m_remaining);
     countdown->addStretch();
 

@@ -13,10 +13,6 @@
 namespace orv {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("orv::TPollsModule", text);
-}
-
 QAction* newAction(const QString& text, const char* name) {
     auto* action = new QAction(text);
     action->setObjectName(name);
@@ -29,10 +25,13 @@ QAction* newAction(const QString& text, const char* name) {
 TPollsModule::TPollsModule(TSessionContext& context, const IParticipantDirectory& participants,
                            IParticipantMarks& marks, TSettingsStore* store, ITimerFactory& timers)
     : m_context(context), m_polls(context, participants, marks, timers, store),
-      m_pollTool(newAction(tr("Polling"), "pollTool")), m_newPollItem(newAction(tr("Polling"), "newPoll")),
-      m_checkItem(newAction(tr("Check Users' Connectivity"), "checkConnectivity")),
-      m_wakeUpItem(newAction(tr("Wake up Users"), "wakeUpUsers")) {
-    m_pollTool->setToolTip(tr("Create a New Online Poll"));
+      m_pollTool(newAction(QCoreApplication::translate("orv::TPollsModule", "Polling"), "pollTool")),
+      m_newPollItem(newAction(QCoreApplication::translate("orv::TPollsModule", "Polling"), "newPoll")),
+      m_checkItem(newAction(QCoreApplication::translate("orv::TPollsModule", "Check Users' Connectivity"),
+                            "checkConnectivity")),
+      m_wakeUpItem(
+          newAction(QCoreApplication::translate("orv::TPollsModule", "Wake up Users"), "wakeUpUsers")) {
+    m_pollTool->setToolTip(QCoreApplication::translate("orv::TPollsModule", "Create a New Online Poll"));
     QObject::connect(m_checkItem, &QAction::triggered, &m_polls, [this] { m_polls.CheckConnectivity(); });
     QObject::connect(m_wakeUpItem, &QAction::triggered, &m_polls, [this] { m_polls.WakeUpUsers(); });
     m_windows = std::make_unique<TPollToolBox>(m_polls, context.dialogs, *m_pollTool, *m_newPollItem);
