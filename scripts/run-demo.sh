@@ -96,6 +96,13 @@ fi
 settings="$demo/settings.ini"
 if [ ! -f "$settings" ]; then
     printf '[Browser]\nHelpURL=file://%s/data/help/index.html\n' "$PWD" >"$settings"
+    # Two favourite polls for the teacher's poll button: Yes / No, and A to D.
+    for poll in "Are%20you%20ready%20to%20start 50331648" "Which%20answer%20is%20right 960"; do
+        read -r question mask <<<"$poll"
+        for value in "AnswerMask=$mask" FromId=0 Id=0 MultipleAns=0 MustReply=0 PingType=2 ToId=0; do
+            printf 'StoredPolls\\%s\\%s\n' "$question" "$value" >>"$settings"
+        done
+    done
 fi
 
 echo "Demo server on 127.0.0.1:$port (log: $log)."

@@ -334,6 +334,10 @@ another user with your ID has just logged in</source>
         <source>hand %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>confirmed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -520,6 +524,14 @@ another user with your ID has just logged in</source>
     <name>orv::CodecRegistry</name>
     <message>
         <source>Invalid Format details</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::DesktopDownloadActions</name>
+    <message>
+        <source>&quot;%1&quot; is a program or a launcher, not a document, so it was not opened. It was saved as:<byte value="xd"/>
+%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -771,6 +783,49 @@ Please install a new version of Orvane Browser.</source>
     </message>
     <message>
         <source>Error description is: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::PollAnswers</name>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not sure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1056,6 +1111,70 @@ Please install a new version of Orvane Browser.</source>
     <name>orv::TMessageBoxDialogs</name>
     <message>
         <source>Orvane Live Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TPollResults</name>
+    <message>
+        <source>&lt;No Answer&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;Unknown Answer %1&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2% or %3 users)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The existing file could not be kept as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TPollToolBox</name>
+    <message>
+        <source>Create a New Poll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the latest poll results...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TPolls</name>
+    <message>
+        <source>This poll could not be found. Try to create the poll again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are about to send the poll:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Press OK to continue or Cancel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TPollsModule</name>
+    <message>
+        <source>Polling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Users&apos; Connectivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wake up Users</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a New Online Poll</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1456,6 +1575,10 @@ You could also try to download Orvane Live Browser from Orvane&apos;s official w
         <source>Stop reconnecting automatically</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A&amp;ctions</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TfrmAbout</name>
@@ -1469,9 +1592,157 @@ You could also try to download Orvane Live Browser from Orvane&apos;s official w
     </message>
 </context>
 <context>
+    <name>orv::TfrmExam</name>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reply to the following</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please reply to the following</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please, mark your answer and press the Send button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time to close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answer selected. <byte value="xd"/>
+Please select an answer entry by pressing the appropriate answer button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TfrmFileOffer</name>
     <message>
         <source>Orvane Live Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmNewPoll</name>
+    <message>
+        <source>Add to my favourite polls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> A New Poll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a poll file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 chars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark the valid entries:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save To File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to create poll file <byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane Exam Files (*.exm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the poll</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmPollresults</name>
+    <message>
+        <source>Poll Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Participant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total number of answers:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total number of participants:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The poll results could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Polling Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.rtf)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

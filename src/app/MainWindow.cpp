@@ -80,6 +80,8 @@ void TfMain::buildMenus() {
     m_fileMenuEnd = file->addSeparator();
     connect(file->addAction(tr("Exit Current Session")), &QAction::triggered, this, &QWidget::close);
 
+    m_actionsMenu = menuBar()->addMenu(tr("A&ctions"));
+
     QMenu* audio = menuBar()->addMenu(tr("&Audio"));
     connect(audio->addAction(tr("Audio Settings")), &QAction::triggered, this,
             [this] { emit settingsRequested(TfrmSettings::AudioPage); });
@@ -250,10 +252,11 @@ void TfMain::InstallToolAction(QAction* action) {
 }
 
 void TfMain::InstallMenuAction(TMainMenu menu, QAction* action) {
-    if (menu != TMainMenu::File)
-        return;
     action->setParent(this);
-    m_fileMenu->insertAction(m_fileMenuEnd, action);
+    if (menu == TMainMenu::Actions)
+        m_actionsMenu->addAction(action);
+    else
+        m_fileMenu->insertAction(m_fileMenuEnd, action);
 }
 
 void TfMain::SetParticipantListHeader(const QString& text) {

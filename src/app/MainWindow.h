@@ -120,6 +120,7 @@ private:
     QToolBar* m_tools = nullptr;
     QMenu* m_fileMenu = nullptr;
     QAction* m_fileMenuEnd = nullptr; // the separator before "Exit Current Session"
+    QMenu* m_actionsMenu = nullptr;
     QStackedWidget* m_views = nullptr;
     QPushButton* m_viewHeader = nullptr;
     QToolBox* m_navigation = nullptr;

@@ -9,6 +9,8 @@
 #include "app/WelcomeModule.h"
 #include "board/BoardModule.h"
 #include "chat/ChatModule.h"
+#include "platform/Timer.h"
+#include "polls/PollsModule.h"
 #include "resources/ResourcesModule.h"
 #include "roster/RosterModule.h"
 #include "session/SessionContext.h"
@@ -28,11 +30,14 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     modules.push_back(std::make_unique<TWelcomeModule>(parts.main, parts.context.state));
     auto roster = std::make_unique<TRosterModule>(parts.context);
     const IParticipantDirectory& participants = roster->Directory();
+    IParticipantMarks& marks = roster->Marks();
     modules.push_back(std::move(roster));
     modules.push_back(std::make_unique<TChatModule>(parts.context, participants, &parts.store));
     auto board = std::make_unique<TBoardModule>(parts.context);
     auto downloads = std::make_unique<DesktopDownloadActions>(board->Boards(), parts.context.dialogs);
     modules.push_back(std::move(board));
+    modules.push_back(std::make_unique<TPollsModule>(parts.context, participants, marks, &parts.store,
+                                                     QtTimerFactory::instance()));
     modules.push_back(std::make_unique<TResourcesModule>(
         parts.context, TResourceFolders{parts.folders.userImages}, std::move(downloads)));
     return modules;

@@ -65,8 +65,12 @@ QString TSettingsStore::UnescapeName(const QString& escaped) {
 }
 
 QString TSettingsStore::fullKey(const QString& key, const QString& name) const {
+    return fullKey(key.split('\\', Qt::SkipEmptyParts), name);
+}
+
+QString TSettingsStore::fullKey(const KeyPath& key, const QString& name) {
     QString group = kProgramGroup;
-    for (const QString& part : key.split('\\', Qt::SkipEmptyParts))
+    for (const QString& part : key)
         group += '/' + EscapeName(part);
     return group + '/' + EscapeName(name);
 }
@@ -75,8 +79,9 @@ bool TSettingsStore::Exists(const QString& key, const QString& name) const {
     return m_settings->contains(fullKey(key, name));
 }
 
-std::int32_t TSettingsStore::ReadInteger(const QString& key, const QString& name) const {
-    const QVariant v = m_settings->value(fullKey(key, name));
+namespace {
+
+std::int32_t integerOf(const QVariant& v) {
     if (!v.isValid())
         return -1;
     bool ok = false;
@@ -87,13 +92,22 @@ std::int32_t TSettingsStore::ReadInteger(const QString& key, const QString& name
     return std::int32_t(value);
 }
 
-bool TSettingsStore::ReadFlag(const QString& key, const QString& name) const {
-    const QVariant v = m_settings->value(fullKey(key, name));
+bool flagOf(const QVariant& v) {
     if (!v.isValid())
         return false;
     bool ok = false;
     const int value = v.toString().trimmed().toInt(&ok);
     return ok && value != 0;
+}
+
+} // namespace
+
+std::int32_t TSettingsStore::ReadInteger(const QString& key, const QString& name) const {
+    return integerOf(m_settings->value(fullKey(key, name)));
+}
+
+bool TSettingsStore::ReadFlag(const QString& key, const QString& name) const {
+    return flagOf(m_settings->value(fullKey(key, name)));
 }
 
 QString TSettingsStore::ReadText(const QString& key, const QString& name) const {
@@ -125,6 +139,42 @@ QStringList TSettingsStore::Names(const QString& key) const {
         names << UnescapeName(escaped);
     m_settings->endGroup();
     return names;
+}
+
+std::int32_t TSettingsStore::ReadInteger(const KeyPath& key, const QString& name) const {
+    return integerOf(m_settings->value(fullKey(key, name)));
+}
+
+bool TSettingsStore::ReadFlag(const KeyPath& key, const QString& name) const {
+    return flagOf(m_settings->value(fullKey(key, name)));
+}
+
+void TSettingsStore::WriteInteger(const KeyPath& key, const QString& name, std::int64_t value) {
+    m_settings->setValue(fullKey(key, name), QString::number(value));
+}
+
+void TSettingsStore::WriteFlag(const KeyPath& key, const QString& name, bool value) {
+    m_settings->setValue(fullKey(key, name), value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool TSettingsStore::KeyExists(const KeyPath& key) const {
+    m_settings->beginGroup(fullKey(key, QString()).chopped(1));
+    const bool exists = !m_settings->allKeys().isEmpty();
+    m_settings->endGroup();
+    return exists;
+}
+
+QStringList TSettingsStore::Subkeys(const KeyPath& key) const {
+    m_settings->beginGroup(fullKey(key, QString()).chopped(1));
+    QStringList names;
+    for (const QString& escaped : m_settings->childGroups())
+        names << UnescapeName(escaped);
+    m_settings->endGroup();
+    return names;
+}
+
+void TSettingsStore::RemoveKey(const KeyPath& key) {
+    m_settings->remove(fullKey(key, QString()).chopped(1));
 }
 
 bool TSettingsStore::Flush() {

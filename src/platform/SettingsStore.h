@@ -30,6 +30,20 @@ public:
     // Names of the values under a subkey, unescaped.
     QStringList Names(const QString& key) const;
 
+    // The same under a key given as its path of subkey names, each of which may hold any text, '\\'
+    // included (a stored poll's question).
+    using KeyPath = QStringList;
+    std::int32_t ReadInteger(const KeyPath& key, const QString& name) const;
+    bool ReadFlag(const KeyPath& key, const QString& name) const;
+    void WriteInteger(const KeyPath& key, const QString& name, std::int64_t value);
+    void WriteFlag(const KeyPath& key, const QString& name, bool value);
+    // Whether the subkey holds any value.
+    bool KeyExists(const KeyPath& key) const;
+    // Names of the subkeys under a key, unescaped, in the file's order.
+    QStringList Subkeys(const KeyPath& key) const;
+    // Removes the subkey with all it holds.
+    void RemoveKey(const KeyPath& key);
+
     // Writes pending changes: a new file renamed over the old one, so a crash never leaves half a file.
     bool Flush();
     QString path() const;
@@ -40,6 +54,7 @@ public:
 
 private:
     QString fullKey(const QString& key, const QString& name) const;
+    static QString fullKey(const KeyPath& key, const QString& name);
     std::unique_ptr<QSettings> m_settings;
 };
 

@@ -49,6 +49,8 @@ QString RowText(const TUserNode& entry, bool own) {
         notes << TParticipantListPane::tr("Moderator");
     if (const QString status = StatusText(entry.OnlineStatus()); !status.isEmpty())
         notes << status;
+    if (entry.ActivityImageIndex() != MotionPicture::kNoPicture)
+        notes << TParticipantListPane::tr("confirmed");
     if (entry.MotionIndex() > 0)
         notes << TParticipantListPane::tr("hand %1").arg(entry.MotionIndex());
     return notes.isEmpty() ? entry.UserName() : entry.UserName() + "  (" + notes.join(", ") + ")";

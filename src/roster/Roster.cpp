@@ -67,6 +67,16 @@ void Roster::RemoveParticipant(std::uint16_t userId) {
     emit Changed();
 }
 
+void Roster::HideLoadMarks() {
+    for (const auto& entry : m_entries)
+        entry->SetActivityImageIndex(MotionPicture::kNoPicture);
+}
+
+void Roster::ShowLoadMark(std::uint16_t userId) {
+    if (TUserNode* entry = FindEntry(userId))
+        entry->SetActivityImageIndex(MotionPicture::LoadMark);
+}
+
 void Roster::ClearRoster() {
     m_own = nullptr;
     m_selected = nullptr;

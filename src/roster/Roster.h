@@ -46,6 +46,10 @@ public:
     void SetMotions(TUserNode& entry, std::int32_t value);
     void MoveToTop(TUserNode& entry);
 
+    // The acknowledgement marks: all hidden, or shown on the entry with the user id (none: nothing).
+    void HideLoadMarks();
+    void ShowLoadMark(std::uint16_t userId);
+
 signals:
     // Anything a view shows changed: an entry came or went, the selection or an entry's properties.
     void Changed();

@@ -45,6 +45,9 @@ void RosterHandlers::RegisterHandlers(TPacketDispatcher& dispatcher) {
         m_context.mainWindow.post(MainMsg::OnlineStatus, p.header.UserId,
                                   TOnlineStatusMessage::decode(reader).status);
     });
+    // The header's user confirmed what this user showed or asked (the payload names this user).
+    dispatcher.RegisterHandler({cmAcknowledge},
+                               [this](const TIncomingPacket& p) { m_roster.ShowLoadMark(p.header.UserId); });
     dispatcher.RegisterHandler({cmParticipantStates}, [this](const TIncomingPacket& p) {
         auto reader = p.payload();
         OnParticipantStates(TParticipantStatesReply::decode(reader));

@@ -6,6 +6,7 @@
 #include "roster/RosterDirectory.h"
 #include "roster/RosterHandlers.h"
 #include "session/Module.h"
+#include "session/ParticipantMarks.h"
 
 #include <QObject>
 
@@ -28,6 +29,7 @@ public:
     Roster& Participants() { return m_roster; }
     RosterHandlers& Handlers() { return m_handlers; }
     const IParticipantDirectory& Directory() const { return m_directory; }
+    IParticipantMarks& Marks() { return m_marks; }
 
 private:
     // Down while the own entry is away; its caption says what pressing it does.
@@ -35,6 +37,11 @@ private:
 
     Roster m_roster;
     RosterDirectory m_directory{m_roster};
+    struct Marks final : IParticipantMarks {
+        explicit Marks(Roster& roster) : roster(roster) {}
+        void HideLoadMarks() override { roster.HideLoadMarks(); }
+        Roster& roster;
+    } m_marks{m_roster};
     RosterHandlers m_handlers;
     QAction* m_stepOut; // owned by the main window
     QObject m_receiver; // ends the button's connections with the module

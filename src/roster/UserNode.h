@@ -23,6 +23,8 @@ constexpr int Clap = 10;
 constexpr int Smile = 11;
 constexpr int Yes = 61;
 constexpr int No = 62;
+// The acknowledgement mark: the participant confirmed what the user showed or asked.
+constexpr int LoadMark = 27;
 } // namespace MotionPicture
 
 class TUserNode {

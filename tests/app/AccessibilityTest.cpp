@@ -7,6 +7,10 @@
 #include "app/SettingsWindow.h"
 #include "app/SignInWindow.h"
 #include "platform/SettingsStore.h"
+#include "platform/Timer.h"
+#include "polls/ExamWindow.h"
+#include "polls/PollDialog.h"
+#include "polls/PollResultsWindow.h"
 #include "protocol/RoomRecords.h"
 #include "protocol/SignInRecords.h"
 #include "support/FakeDialogs.h"
@@ -69,6 +73,10 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
     context.inRoom = true;
     context.moderator = true;
     context.captureDrivers = {"Test pattern"};
+    TPollRecord poll;
+    poll.SetAnswerMask(50331648);
+    TPollAnswering answering(poll, QtTimerFactory::instance(), dialogs, [](std::uint16_t, int) { return true; });
+    TPollResults results;
 
     const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> windows = {
         {"sign-in", [&] { return std::make_unique<TfrmSignIn>(store, QStringList{"a:1"}); }},
@@ -91,6 +99,9 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
         {"progress", [] { return std::make_unique<TfrmProgress>(); }},
         {"about", [] { return std::make_unique<TfrmAbout>(); }},
         {"file offer", [] { return std::make_unique<TfrmFileOffer>("A file", "Open", "Close"); }},
+        {"new poll", [&] { return std::make_unique<TfrmNewPoll>(dialogs); }},
+        {"answering", [&] { return std::make_unique<TfrmExam>(answering); }},
+        {"poll results", [&] { return std::make_unique<TfrmPollresults>(results, dialogs); }},
     };
     for (const auto& [name, make] : windows) {
         const std::unique_ptr<QWidget> window = make();
