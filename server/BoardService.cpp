@@ -69,6 +69,8 @@ BoardService::BoardService(IServiceHost& host) : m_host(host) {
     host.registerMembershipHandler([this](ClientConnection& member, std::int32_t room, MemberChange change) {
         if (change == MemberChange::Left)
             left(member, room);
+        else
+            entered(member, room);
     });
 }
 
@@ -248,6 +250,18 @@ void BoardService::showPicture(ClientConnection& from, const TIncomingPacket& pa
     }
     m_host.sendToRoom(number, from, {command, payload});
     m_history.restart(number, message.board, {command, UserOf(from), payload});
+}
+
+// Who holds the lock is told to a participant who enters, as it would have been told when it was granted.
+void BoardService::entered(ClientConnection& member, std::int32_t room) {
+    const std::uint16_t holder = lockHolder(room);
+    if (holder == 0)
+        return;
+    for (ClientConnection* other : m_host.members().in(room))
+        if (UserOf(*other) == holder && other != &member) {
+            m_host.sendToUser(UserOf(member), *other, {cmLockBoard, {}});
+            return;
+        }
 }
 
 void BoardService::left(ClientConnection& member, std::int32_t room) {

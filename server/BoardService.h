@@ -48,6 +48,7 @@ private:
     void share(ClientConnection& from, const TIncomingPacket& packet);
     void showBoard(ClientConnection& from, const TIncomingPacket& packet);
     void showPicture(ClientConnection& from, const TIncomingPacket& packet);
+    void entered(ClientConnection& member, std::int32_t room);
     void left(ClientConnection& member, std::int32_t room);
 
     IServiceHost& m_host;
