@@ -1,26 +1,59 @@
 #pragma once
-// The whiteboard's drawing: each batch goes to the rest of the sender's room and into the history of its
-// public board.
+// The whiteboard of each room: drawing, text, images, slides and library images reach the rest of the room
+// and the history of their public board, which joining participants load; the board lock is a token per
+// room, granted to one participant with public-board access at a time and released when the holder gives it
+// back, loses access or leaves; moderators grant and take access; the lock holder's board is the room's.
 
 #include "BoardHistory.h"
 #include "Service.h"
+
+#include <QByteArray>
+
+#include <cstdint>
+#include <map>
+#include <set>
+
+namespace orv {
+struct TIncomingPacket;
+}
 
 namespace orv::server {
 
 class ClientConnection;
 class IServiceHost;
+enum class MemberChange;
 
 class BoardService final : public Service {
 public:
     explicit BoardService(IServiceHost& host);
 
     const BoardHistory& history() const { return m_history; }
+    std::uint16_t lockHolder(std::int32_t room) const;
 
 private:
+    struct RoomBoards {
+        std::uint16_t lockHolder = 0;
+        std::int32_t board = 0; // the lock holder's last board; 0 until one is announced
+        std::set<std::uint16_t> access;
+    };
+
+    RoomBoards* roomOf(const ClientConnection& client);
+    bool hasAccess(const ClientConnection& client, const RoomBoards& room) const;
     void relay(ClientConnection& from, const TBoardDrawingBatch& batch);
+    void lock(ClientConnection& from);
+    void unlock(ClientConnection& from);
+    void release(std::int32_t room, const ClientConnection& holder);
+    void access(ClientConnection& from, const TIncomingPacket& packet);
+    // Text, images, the pointer and clears: relayed to the others, kept where they change a board.
+    void share(ClientConnection& from, const TIncomingPacket& packet);
+    void showBoard(ClientConnection& from, const TIncomingPacket& packet);
+    void showPicture(ClientConnection& from, const TIncomingPacket& packet);
+    void entered(ClientConnection& member, std::int32_t room);
+    void left(ClientConnection& member, std::int32_t room);
 
     IServiceHost& m_host;
     BoardHistory m_history;
+    std::map<std::int32_t, RoomBoards> m_rooms;
 };
 
 } // namespace orv::server

@@ -908,6 +908,17 @@ Instale uma nova versão do Orvane Browser.</translation>
     </message>
 </context>
 <context>
+    <name>orv::TBoardModule</name>
+    <message>
+        <source>Lock Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock the whiteboard for drawing and slides</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TBoardSettingsPage</name>
     <message>
         <source>&quot;%1&quot; is not installed; it is kept as chosen.</source>
@@ -935,6 +946,42 @@ Instale uma nova versão do Orvane Browser.</translation>
     </message>
     <message>
         <source>Pen colour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TBoardSharing</name>
+    <message>
+        <source>You do not have permission to access the whiteboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your access to the white board is granted.<byte value="xd"/>
+You can use the Lock Board button to gain access over the board.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press OK to continue or Cancel to do nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This operation will clear your private board.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This operation will clear the current board for all users.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The slide/image is not available. It may has been deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading WhiteBoard # %1 Items %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WhiteBoard # %1 Loaded... Displaying content. Please wait...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

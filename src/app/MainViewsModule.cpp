@@ -11,8 +11,12 @@ TMainViewsModule::TMainViewsModule(TfMain& main, TSessionContext& context)
     : m_views([&context](std::uint16_t command,
                          const QByteArray& payload) { context.sender.Send(command, payload); },
               [&main](std::int32_t view) { main.ShowView(view); },
-              // Moderators lead; so will the holder of the public board, once boards are shared.
-              [&context] { return context.state.IsModerator(); }) {
+              // Moderators lead, and so does the holder of the board lock.
+              [&context] {
+                  return context.state.IsModerator() ||
+                         (context.state.boardHolder != 0 &&
+                          context.state.boardHolder == context.state.account.UserId());
+              }) {
     QObject::connect(&main, &TfMain::viewSelected, &main,
                      [this](std::int32_t view) { m_views.SelectView(view); });
 }

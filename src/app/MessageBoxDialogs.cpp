@@ -39,4 +39,10 @@ bool TMessageBoxDialogs::ErrorQuestion(const QString& text) {
            QMessageBox::Yes;
 }
 
+bool TMessageBoxDialogs::Confirm(const QString& text) {
+    const TfrmProgress::StepAside aside(m_progress);
+    return QMessageBox::question(m_parent, title(), plain(text), QMessageBox::Ok | QMessageBox::Cancel) ==
+           QMessageBox::Ok;
+}
+
 } // namespace orv

@@ -18,6 +18,7 @@ public:
     void Error(const QString& text) override;
     bool Question(const QString& text) override;
     bool ErrorQuestion(const QString& text) override;
+    bool Confirm(const QString& text) override;
 
 private:
     QWidget* m_parent;

@@ -2,7 +2,9 @@
 
 #include "app/ConnectionModule.h"
 #include "app/DownloadActions.h"
+#include "app/MainViews.h"
 #include "app/MainViewsModule.h"
+#include "app/MainWindow.h"
 #include "app/MainWindowModule.h"
 #include "app/ProgramFolders.h"
 #include "app/SignInModule.h"
@@ -35,11 +37,15 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     modules.push_back(std::make_unique<TChatModule>(parts.context, participants, &parts.store));
     auto board = std::make_unique<TBoardModule>(parts.context);
     auto downloads = std::make_unique<DesktopDownloadActions>(board->Boards(), parts.context.dialogs);
+    TBoardModule& boards = *board;
+    boards.SetShowBoardView([&main = parts.main] { main.ShowView(vwWhiteBoard); });
     modules.push_back(std::move(board));
     modules.push_back(std::make_unique<TPollsModule>(parts.context, participants, marks, &parts.store,
                                                      QtTimerFactory::instance()));
-    modules.push_back(std::make_unique<TResourcesModule>(
-        parts.context, TResourceFolders{parts.folders.userImages}, std::move(downloads)));
+    auto resources = std::make_unique<TResourcesModule>(
+        parts.context, TResourceFolders{parts.folders.userImages}, std::move(downloads));
+    boards.SetTransfers(resources.get(), parts.folders.temporary);
+    modules.push_back(std::move(resources));
     return modules;
 }
 

@@ -1,32 +1,62 @@
 #pragma once
-// The whiteboard as a session module: the drawing packets, the boards' preparation with the user's pen
-// settings, and the gesture logic the board window drives.
+// The whiteboard as a session module: the drawing packets, the boards' sharing with the room (lock, access,
+// pointer, text, images, slides, histories), the boards' preparation with the user's pen settings, and the
+// gesture logic the board window drives.
 
 #include "board/BoardGesture.h"
+#include "board/BoardMailbox.h"
+#include "board/BoardSharing.h"
 #include "board/Whiteboard.h"
 #include "session/Module.h"
 
+#include <QCoreApplication>
+
+class QAction;
+
 namespace orv {
 
+class IResourceTransfers;
 struct TSessionContext;
 
 class TBoardModule final : public ISessionModule {
+    Q_DECLARE_TR_FUNCTIONS(orv::TBoardModule)
+
 public:
     explicit TBoardModule(TSessionContext& context);
 
     void RegisterHandlers(TPacketDispatcher& dispatcher) override;
+    void RegisterMessages(TMessageRouter& mainWindow) override;
     void RegisterRoomEntry(TRoomEntrySteps& steps) override;
+    // Leaving the room: no lock, no access, every board white.
+    void EndSession() override;
     std::optional<TSettingOwner> SettingsOwner() const override { return TSettingOwner::Board; }
     // The first call prepares the boards with the pen settings; every call takes the snap grid.
     void ApplySettings(const TSettings& settings) override;
 
+    // Library images and slides of the board histories download through the transfers.
+    void SetTransfers(IResourceTransfers* transfers, const QString& temporaryFolder) {
+        m_sharing.SetTransfers(transfers, temporaryFolder);
+    }
+    // How the whiteboard view is brought forward, for board switches.
+    void SetShowBoardView(std::function<void()> show);
+
     Whiteboard& Boards() { return m_boards; }
     BoardGesture& Gesture() { return m_gesture; }
+    TBoardSharing& Sharing() { return m_sharing; }
+    BoardMailbox& Mailbox() { return m_mailbox; }
+    // acCaptureBoard, "Lock Board"; on the main tool bar until the board window has its own.
+    QAction* LockBoardAction() const { return m_lockBoard; }
 
 private:
+    void updateActions();
+
     TSessionContext& m_context;
     Whiteboard m_boards;
     BoardGesture m_gesture;
+    BoardMailbox m_mailbox;
+    TBoardSharing m_sharing;
+    QAction* m_lockBoard = nullptr; // owned by the main window
+    std::function<void()> m_showBoardView;
     bool m_boardsPrepared = false;
 };
 

@@ -1,5 +1,6 @@
 #include "board/Whiteboard.h"
 
+#include "board/BoardText.h"
 #include "board/KindRendering.h"
 #include "protocol/CommandCatalogue.h"
 
@@ -191,6 +192,36 @@ void Whiteboard::DrawPicture(int board, const QImage& picture) {
     PreviewPause pause(*this);
     QPainter painter(&Board(target).Image());
     painter.drawImage(QPoint(0, 0), picture);
+}
+
+void Whiteboard::PlaceImage(int board, QPoint topLeft, const QImage& image) {
+    if (!IsBoardIndex(board) || image.isNull())
+        return;
+    PreviewPause pause(*this);
+    BoardCanvas& canvas = Board(board);
+    canvas.Resize({std::max(canvas.Width(), image.width()), std::max(canvas.Height(), image.height())});
+    QPainter painter(&canvas.Image());
+    painter.drawImage(topLeft, image);
+}
+
+void Whiteboard::PlaceText(int board, const QRect& rect, const QString& text, const QString& fontName,
+                           int points, TColor color) {
+    if (!IsBoardIndex(board))
+        return;
+    PreviewPause pause(*this);
+    DrawBoardText(Board(board).Image(), rect, text, BoardTextFont(fontName, points), color);
+}
+
+void Whiteboard::PrepareSlideBoard(int board) {
+    if (!IsBoardIndex(board))
+        return;
+    PreviewPause pause(*this);
+    const BoardStyle style = SaveBoardStyle(board);
+    Board(board).SetBrush({kBoardWhite, BoardBrush::Solid});
+    Board(board).Resize({BoardCanvas::kDefaultWidth, BoardCanvas::kDefaultHeight});
+    m_drawTool = BoardKind::AreaEraser;
+    RenderItem(board, {0, 0}, {Board(board).Width(), Board(board).Height()}, PenMode::Copy, false);
+    RestoreBoardStyle(board, style);
 }
 
 void Whiteboard::BeginGesture(int board, QPoint point) {

@@ -71,6 +71,14 @@ public:
     // the board is neither cleared nor enlarged, and nothing is recorded or sent. Board -1 is the current
     // board; a rubber band on show stays as it was.
     void DrawPicture(int board, const QImage& picture);
+    // An image placed on a board: the board grows to at least the image's size (new area white), then the
+    // image goes at `topLeft`.
+    void PlaceImage(int board, QPoint topLeft, const QImage& image);
+    // Text placed on a board through the shared text layout, in the record's font and colour.
+    void PlaceText(int board, const QRect& rect, const QString& text, const QString& fontName, int points,
+                   TColor color);
+    // A board made ready for a slide or a library image: white, 1024 x 768, the board's style unchanged.
+    void PrepareSlideBoard(int board);
 
     // The local gesture, driven by the mouse through BoardGesture; its state is the local user's alone.
     std::optional<int> GestureBoard() const { return m_gestureBoard; }

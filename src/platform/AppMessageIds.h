@@ -62,9 +62,9 @@ constexpr int AddLinkReply = 17; // result code, 0 (web links)
 } // namespace ResourceListMsg
 
 namespace BoardMsg {
-constexpr int Rights5 = 5;
-constexpr int UploadDone = 10; // does nothing
-constexpr int Rights12 = 12;
+constexpr int PermissionRefused = 5; // the whiteboard refused: an error box
+constexpr int UploadDone = 10;       // does nothing
+constexpr int AccessGranted = 12;    // public-board access granted: an information box
 constexpr int TextBox14 = 14;
 constexpr int TextBox19 = 19;
 constexpr int TextBox44 = 44;

@@ -14,6 +14,8 @@ public:
     virtual bool Question(const QString& text) = 0;
     // An error box with Yes and No buttons; true for Yes.
     virtual bool ErrorQuestion(const QString& text) = 0;
+    // A confirmation with OK and Cancel; true for OK.
+    virtual bool Confirm(const QString& text) = 0;
 };
 
 } // namespace orv

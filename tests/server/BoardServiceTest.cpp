@@ -1,5 +1,6 @@
 // The server's part of the whiteboard: drawing batches reach the rest of the room and the board's history.
 #include "protocol/BoardMessages.h"
+#include "protocol/BoardSharingMessages.h"
 #include "protocol/RoomMessages.h"
 #include "support/ServerThread.h"
 #include "support/SimulatedClient.h"
@@ -12,6 +13,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace orv {
@@ -21,7 +23,8 @@ using test::ReceivedPacket;
 using test::SimulatedClient;
 
 server::ServerConfig config() {
-    return test::ClassroomConfig({{"ann", 2}, {"ben", 3}, {"cat", 4}, {"dan", 5}}, {100, 200});
+    // ann moderates
+    return test::ClassroomConfig({{"ann", 2, 1000}, {"ben", 3}, {"cat", 4}, {"dan", 5}}, {100, 200});
 }
 
 TBBItem Record(int board, std::uint8_t kind, std::uint16_t x) {
@@ -37,11 +40,12 @@ TBBItem Record(int board, std::uint8_t kind, std::uint16_t x) {
 // order, so everything sent to it earlier is there.
 // The drawing batches that reached the client so far; what other services send meanwhile (participants
 // joining) is passed over.
-std::vector<ReceivedPacket> Received(SimulatedClient& client) {
+std::vector<ReceivedPacket> Received(SimulatedClient& client,
+                                     std::set<std::uint16_t> codes = {cmBoardDrawing}) {
     client.sendPacket(cmRoomList);
     std::vector<ReceivedPacket> before;
     for (auto packet = client.readPacket(); packet.header.Command != cmRoomList; packet = client.readPacket())
-        if (packet.header.Command == cmBoardDrawing)
+        if (codes.contains(packet.header.Command))
             before.push_back(packet);
     return before;
 }
@@ -128,6 +132,76 @@ TEST(BoardService, BatchesNoOtherBoardCanTakeAreNeitherRelayedNorKept) {
     room.clients["ann"]->sendPacket(cmBoardDrawing, QByteArray(2, '\0'));
     EXPECT_TRUE(room.clients["ann"]->closedByServer());
     EXPECT_TRUE(Received(*room.clients["ben"]).empty());
+}
+
+TEST(BoardService, TheLockIsGrantedToOneWithAccessAndReleasedWhenItsHolderLeaves) {
+    Room room;
+    const std::set<std::uint16_t> lockCodes = {cmLockBoard, cmUnlockBoard, cmGiveBoard, cmBanBoard};
+    room.clients["ben"]->sendPacket(cmLockBoard);
+    auto ben = Received(*room.clients["ben"], lockCodes);
+    ASSERT_EQ(ben.size(), 1u);
+    EXPECT_EQ(ben[0].header.ResultCode, ResultCode::NotPermitted) << "no access yet";
+
+    room.clients["cat"]->sendPacket(cmGiveBoard, TBoardAccessMessage{3}.encode()); // not a moderator: ignored
+    room.clients["ann"]->sendPacket(cmGiveBoard, TBoardAccessMessage{3}.encode());
+    room.clients["ben"]->sendPacket(cmLockBoard);
+    room.clients["cat"]->sendPacket(cmLockBoard); // held by ben
+    const auto cat = Received(*room.clients["cat"], lockCodes);
+    ASSERT_EQ(cat.size(), 3u);
+    EXPECT_EQ(cat[0].header.Command, cmGiveBoard);
+    EXPECT_EQ(cat[0].payload, TBoardAccessMessage{3}.encode());
+    EXPECT_EQ(cat[1].header.Command, cmLockBoard);
+    EXPECT_EQ(cat[1].header.UserId, 3);
+    EXPECT_EQ(cat[1].header.ResultCode, 0);
+    EXPECT_EQ(cat[2].header.ResultCode, ResultCode::NotPermitted);
+    std::uint16_t holder = 0;
+    room.server.call([&](server::SessionServer&) { holder = room.board->lockHolder(100); });
+    EXPECT_EQ(holder, 3);
+
+    room.clients["ben"].reset(); // ben leaves: everybody hears the lock is free
+    std::vector<ReceivedPacket> ann;
+    for (int attempt = 0; attempt < 100 && (ann.empty() || ann.back().header.Command != cmUnlockBoard);
+         ++attempt)
+        for (const ReceivedPacket& p : Received(*room.clients["ann"], lockCodes))
+            ann.push_back(p);
+    ASSERT_FALSE(ann.empty());
+    EXPECT_EQ(ann.back().header.Command, cmUnlockBoard);
+    EXPECT_EQ(ann.back().header.UserId, 3);
+}
+
+TEST(BoardService, BoardHistoryHoldsWhatChangedTheBoardSinceItsLastClear) {
+    Room room;
+    room.clients["ann"]->sendPacket(cmLockBoard);
+    const TBoardDrawingBatch batch{2, {Record(2, BoardKind::MoveTo, 5), Record(2, BoardKind::Line, 9)}};
+    TBoardTextMessage text;
+    text.board = 2;
+    text.record.SetBoard(2);
+    text.text = "Hi";
+    room.clients["ben"]->sendPacket(cmClearBoard,
+                                    TBoardIndexMessage{2}.encode()); // without the lock: ignored
+    room.clients["ann"]->sendPacket(cmBoardDrawing, batch.encode());
+    room.clients["ann"]->sendPacket(cmClearBoard, TBoardIndexMessage{2}.encode());
+    room.clients["ann"]->sendPacket(cmBoardText, text.encode());
+    room.clients["ann"]->sendPacket(cmPointer, TPointerMessage{1, 2, 2, pkLeft}.encode());
+    room.clients["ann"]->sendPacket(cmShowBoardHolder, TBoardIndexMessage{2}.encode());
+
+    room.clients["cat"]->sendPacket(cmLoadBoard, TBoardIndexMessage{2}.encode());
+    room.clients["cat"]->sendPacket(cmShowBoard, TBoardIndexMessage{1}.encode());
+    const auto cat = Received(*room.clients["cat"], {cmLoadBoard, cmShowBoard, cmShowBoardHolder, cmPointer});
+    ASSERT_EQ(cat.size(), 4u);
+    EXPECT_EQ(cat[0].header.Command, cmPointer);
+    EXPECT_EQ(cat[1].header.Command, cmShowBoardHolder);
+    EXPECT_EQ(cat[2].header.Command, cmLoadBoard);
+    EXPECT_EQ(cat[2].payload, EmbedPacket(cmBoardText, 2, text.encode()));
+    EXPECT_EQ(cat[3].header.Command, cmShowBoard);
+    EXPECT_EQ(cat[3].payload, TBoardIndexMessage{2}.encode()) << "the lock holder's board";
+
+    room.clients["cat"]->sendPacket(cmLoadBoard, TBoardIndexMessage{4}.encode());
+    room.clients["cat"]->sendPacket(cmShowLibraryImage, TBoardPictureMessage{3, {}, {}}.encode());
+    const auto empty = Received(*room.clients["cat"], {cmLoadBoard, cmShowLibraryImage});
+    ASSERT_EQ(empty.size(), 2u);
+    EXPECT_TRUE(empty[0].payload.isEmpty());
+    EXPECT_EQ(empty[1].header.ResultCode, ResultCode::NotPermitted) << "without the lock";
 }
 
 } // namespace

@@ -19,6 +19,10 @@ public:
         shown << "error question: " + text;
         return answer;
     }
+    bool Confirm(const QString& text) override {
+        shown << "confirm: " + text;
+        return answer;
+    }
 
     QStringList shown;
     bool answer = true;

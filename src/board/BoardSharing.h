@@ -1,0 +1,136 @@
+#pragma once
+// What keeps the room's five public boards alike besides the drawing batches: switching boards, the board
+// lock, the right to draw on public boards, clearing for everybody, the pointer, text and images placed on
+// boards, slides and library images, and loading every public board's history on entering a room. The
+// board window drives the operations and shows the state; the handlers take the server's packets.
+
+#include "board/Whiteboard.h"
+#include "protocol/BoardSharingMessages.h"
+#include "protocol/IncomingPacket.h"
+
+#include <QCoreApplication>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+namespace orv {
+
+class IMessageSink;
+class IResourceTransfers;
+struct TSessionContext;
+
+// The pointer as the board view shows it: which arrow (none for pkHidden), where on the board (its image's
+// top-left corner), and whether the view should scroll it into sight.
+struct TPointerView {
+    std::uint16_t kind = pkHidden;
+    QPoint position;
+    bool scrollIntoView = false;
+};
+
+class TBoardSharing {
+    Q_DECLARE_TR_FUNCTIONS(orv::TBoardSharing)
+
+public:
+    // What the windows do for the sharing; each may be left empty.
+    struct Hooks {
+        std::function<bool()> boardViewVisible;      // the board window is on screen
+        std::function<void()> showBoardView;         // brings the whiteboard view of the main window forward
+        std::function<void(bool commit)> endTextBox; // an open text box ends, committed or dropped
+        std::function<void()> changed;               // current board, lock, access or pointer changed
+    };
+
+    // `boardWindow` takes the board window's messages (BoardMsg).
+    TBoardSharing(TSessionContext& context, Whiteboard& boards, IMessageSink& boardWindow);
+
+    void SetHooks(Hooks hooks) { m_hooks = std::move(hooks); }
+    // Library images and slides named in a board history download through these, into `temporaryFolder`.
+    void SetTransfers(IResourceTransfers* transfers, const QString& temporaryFolder);
+
+    std::uint16_t BoardLockHolder() const;
+    bool HoldsLock() const;
+    bool PublicBoardAccess() const { return m_boards.PublicBoardAccess(); }
+    void SetPublicBoardAccess(bool access);
+    // The Lock Board action and the drawing tool bar.
+    bool LockBoardChecked() const { return m_lockChecked; }
+    bool LockBoardEnabled() const;
+    bool DrawingToolbarVisible() const;
+    bool ClearBoardEnabled() const;
+    // While a board history is read the boards do not take the mouse.
+    bool LoadingHistory() const { return m_loadingHistory; }
+    const TPointerView& Pointer() const { return m_pointer; }
+
+    // Makes a board current; the lock holder's choice of a public board, with `announce`, brings everybody
+    // to the whiteboard view and that board.
+    void SwitchBoard(int board, bool announce);
+    // Asks for the lock, or gives it back when held (an open text box is committed first).
+    void ExecuteLockBoard();
+    // The Clear Board action: asks, then clears the private board, or the current public board for
+    // everybody when the lock is held; refuses otherwise.
+    void ExecuteClearBoard();
+    // Clears a board here and, when the lock is held and a public board is current, for everybody.
+    void ClearBoard(int board);
+
+    // The pointer tool bar buttons (ptLeft, ptRight).
+    void SetPointerButtons(bool left, bool right);
+    bool PointerLeftDown() const { return m_ptLeft; }
+    bool PointerRightDown() const { return m_ptRight; }
+    // The right mouse button on a board.
+    void PointerPress(QPoint point);
+    void PointerMove(QPoint point);
+    void PointerRelease(QPoint point);
+    bool PointerActive() const { return m_pointerActive; }
+    void SendPointer(QPoint point, std::uint16_t kind);
+    void ShowPointer(QPoint point, bool scroll, std::uint16_t kind);
+
+    // A committed text box on a public board; false when nothing was sent.
+    bool SendBoardText(const QString& text, const QString& fontName, int points, TColor color, int board,
+                       const QRect& rect);
+    // An image placed on a board, sent as JPEG; false when it could not be encoded or sent.
+    bool SendBoardImage(const QImage& image, const QRect& rect, int board);
+    void RequestBoardHistory(int board);
+
+    // Room entry: the five histories, then where the room's boards are.
+    void RequestBoards(int first, int last);
+    void ReportCurrentBoard();
+    // The session ends: nobody holds the lock, no access, every board white.
+    void LeaveSession();
+
+    // The packets of the sharing, live or replayed.
+    void Receive(const TIncomingPacket& packet);
+    // Playback: a recorded document, image, picture or slide download (19, 21, 35, 54).
+    void ReceiveRecordedResource(const TIncomingPacket& packet);
+    // The board-history-progress message: count 0 or less ends the loading of `board`.
+    void ShowLoading(int board, int count);
+
+private:
+    void onLock(const TIncomingPacket& packet);
+    void onUnlock();
+    void onAccess(const TIncomingPacket& packet);
+    void onPointer(const TIncomingPacket& packet);
+    void onText(int board, const QRect& rect, const QString& text, const QString& font, int points,
+                TColor color, bool live);
+    void onImage(const TIncomingPacket& packet);
+    void onPicture(const TIncomingPacket& packet);
+    void onHistory(const TIncomingPacket& packet);
+    // One embedded packet of a history, drawn on the board it names; false when it could not be.
+    bool applyHistoryEntry(const TEmbeddedPacket& entry, std::uint16_t requester);
+    void takeSelectTool();
+    void changed();
+    bool connectedSend(std::uint16_t command, const QByteArray& payload = {});
+
+    TSessionContext& m_context;
+    Whiteboard& m_boards;
+    IMessageSink& m_boardWindow;
+    Hooks m_hooks;
+    IResourceTransfers* m_transfers = nullptr;
+    QString m_temporaryFolder;
+    bool m_lockChecked = false;
+    bool m_loadingHistory = false;
+    bool m_ptLeft = false, m_ptRight = false;
+    bool m_pointerActive = false;
+    TPointerView m_pointer;
+};
+
+} // namespace orv

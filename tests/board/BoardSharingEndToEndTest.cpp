@@ -1,0 +1,87 @@
+// Board sharing through our session server: a moderator locks the board, draws, places text and an image on
+// board 2 and clears board 3; a participant who joins afterwards loads the histories and sees the same
+// boards.
+#include "board/BoardJpeg.h"
+#include "board/BoardModule.h"
+#include "support/BoardFixture.h"
+#include "support/LiveClient.h"
+#include "support/ServerThread.h"
+
+#include "ServerConfig.h"
+
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace orv {
+namespace {
+
+using test::pumpUntil;
+
+server::ServerConfig Classroom() {
+    server::ServerConfig c;
+    const std::pair<const char*, std::int32_t> people[] = {{"teacher", 1000}, {"alice", 0}};
+    std::uint16_t id = 1;
+    for (const auto& [name, type] : people) {
+        server::AccountConfig a;
+        a.userName = name;
+        a.password = name;
+        a.userId = id++;
+        a.accountType = type;
+        c.accounts.push_back(a);
+    }
+    server::RoomConfig room;
+    room.number = 100;
+    room.name = "Physics 101";
+    c.rooms[100] = room;
+    return c;
+}
+
+struct BoardClient : test::LiveClient {
+    explicit BoardClient(const QString& folder) : LiveClient(folder) { add(board); }
+    TBoardModule board{context};
+};
+
+TEST(BoardSharingEndToEnd, ALateJoinerSeesTheBoardsTheModeratorMade) {
+    test::ServerThread server(Classroom());
+    QTemporaryDir homes[2];
+    BoardClient teacher(homes[0].path());
+    teacher.enter(server.port(), "teacher", "teacher", 100);
+    ASSERT_TRUE(pumpUntil([&] { return teacher.board.Sharing().PublicBoardAccess(); }));
+
+    teacher.board.Sharing().ExecuteLockBoard();
+    ASSERT_TRUE(pumpUntil([&] { return teacher.board.Sharing().HoldsLock(); }));
+    Whiteboard& boards = teacher.board.Boards();
+    teacher.board.Sharing().SwitchBoard(3, true);
+    boards.SetDrawTool(BoardKind::Rectangle);
+    teacher.board.Gesture().BoardMouseDown(Qt::LeftButton, 10, 10);
+    teacher.board.Gesture().BoardMouseUp(Qt::LeftButton, 200, 150);
+    teacher.board.Sharing().ClearBoard(3);
+
+    teacher.board.Sharing().SwitchBoard(2, true);
+    boards.SetDrawTool(BoardKind::Line);
+    teacher.board.Gesture().BoardMouseDown(Qt::LeftButton, 20, 30);
+    teacher.board.Gesture().BoardMouseUp(Qt::LeftButton, 400, 300);
+    const QRect textRect(50, 200, 180, 60);
+    ASSERT_TRUE(teacher.board.Sharing().SendBoardText("Forces\tand motion", "DejaVu Sans", 16, 0x000000FF, 2,
+                                                      textRect));
+    boards.PlaceText(2, textRect, "Forces\tand motion", "DejaVu Sans", 16, 0x000000FF);
+    QImage picture(120, 90, QImage::Format_RGB32);
+    picture.fill(QColor(20, 120, 60));
+    QPainter(&picture).fillRect(30, 20, 60, 50, QColor(240, 200, 10));
+    ASSERT_TRUE(teacher.board.Sharing().SendBoardImage(picture, QRect(QPoint(300, 100), picture.size()), 2));
+    boards.PlaceImage(2, {300, 100}, *DecodeBoardJpeg(EncodeBoardJpeg(picture)));
+
+    BoardClient alice(homes[1].path());
+    alice.enter(server.port(), "alice", "alice", 100);
+    ASSERT_TRUE(pumpUntil([&] { return alice.board.Boards().CurrentBoard() == 2; }))
+        << "the room's board is the lock holder's";
+    ASSERT_TRUE(pumpUntil([&] { return alice.board.Sharing().BoardLockHolder() == 1; }))
+        << "told who holds the lock on entering";
+    for (int b = 1; b <= 5; ++b)
+        EXPECT_TRUE(test::SameImage(alice.board.Boards().Board(b).Image(), boards.Board(b).Image())) << b;
+}
+
+} // namespace
+} // namespace orv
