@@ -12,6 +12,7 @@
 #include "resources/ResourcesModule.h"
 #include "roster/RosterModule.h"
 #include "session/SessionContext.h"
+#include "voice/VoiceModule.h"
 
 namespace orv {
 
@@ -35,6 +36,8 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     modules.push_back(std::move(board));
     modules.push_back(std::make_unique<TResourcesModule>(
         parts.context, TResourceFolders{parts.folders.userImages}, std::move(downloads)));
+    modules.push_back(std::make_unique<TVoiceModule>(
+        parts.context, TVoiceModuleParts{parts.audio, parts.mixer, parts.timers}));
     return modules;
 }
 
