@@ -122,6 +122,11 @@ void TVoiceModule::startAfterRoomEntry() {
     m_pane->ShowBuffering(m_queueLength);
     m_talk.RefreshEnabled();
     const TSessionState& s = m_context.state;
+    if (s.voicePort == 0) {
+        // A server without a voice service names no port: the room is silent, which is no error.
+        qInfo() << "voice: the server offers no voice connection";
+        return;
+    }
     const int result = StartVoice(std::uint8_t(s.audioCodec), s.serverHost, s.voicePort, s.account.UserId(),
                                   s.account.Password(), std::uint16_t(s.room.Number()));
     if (result != VoiceStart::Ok)
