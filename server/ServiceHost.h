@@ -18,6 +18,7 @@ namespace orv::server {
 class ClientConnection;
 class ResourceStore;
 class RoomMembers;
+class VoiceFloor;
 struct ServerConfig;
 
 // A packet a service sends; the host fills in the header's UserId and RoomId.
@@ -60,6 +61,8 @@ public:
     virtual void log(const QString& line) const = 0;
     // The rooms' documents, images, web links and presentations, and the participants' pictures.
     virtual ResourceStore& resources() = 0;
+    // Who holds a microphone in each room; the voice port relays only them.
+    virtual VoiceFloor& voiceFloor() = 0;
 
     // Makes the connection the user's one session; an older connection of the same user is told and closed.
     virtual void signIn(ClientConnection& client, const TAccountRecord& account) = 0;

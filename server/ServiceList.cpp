@@ -7,6 +7,7 @@
 #include "RoomService.h"
 #include "RosterService.h"
 #include "SignInService.h"
+#include "VoiceService.h"
 
 namespace orv::server {
 
@@ -18,6 +19,7 @@ Services createServices(IServiceHost& host) {
     services.push_back(std::make_unique<BoardService>(host));
     services.push_back(std::make_unique<ChatService>(host));
     services.push_back(std::make_unique<PollService>(host));
+    services.push_back(std::make_unique<VoiceService>(host));
     return services;
 }
 

@@ -63,6 +63,16 @@ std::uint16_t SessionServer::port() const {
     return m_listener.serverPort();
 }
 
+bool SessionServer::listenVoice(const QHostAddress& address, std::uint16_t port) {
+    m_voice = std::make_unique<VoiceRelayServer>(*this, m_config.signInTimeoutMs, m_config.silenceTimeoutMs);
+    if (!m_voice->listen(address, port)) {
+        m_voice.reset();
+        return false;
+    }
+    m_config.voicePort = m_voice->port();
+    return true;
+}
+
 bool SessionServer::listenBulk(const QHostAddress& address, std::uint16_t port) {
     m_bulk = std::make_unique<BulkTransferServer>(*this);
     if (!m_bulk->listen(address, port)) {

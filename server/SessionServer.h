@@ -11,6 +11,8 @@
 #include "ServerConfig.h"
 #include "ServiceHost.h"
 #include "ServiceList.h"
+#include "VoiceFloor.h"
+#include "VoiceRelayServer.h"
 
 #include <QHostAddress>
 #include <QObject>
@@ -23,7 +25,7 @@
 
 namespace orv::server {
 
-class SessionServer : public QObject, public IServiceHost, public BulkHost {
+class SessionServer : public QObject, public IServiceHost, public BulkHost, public VoiceHost {
     Q_OBJECT
 public:
     // `services` creates the services this server runs; tests may pass a list of their own.
@@ -36,6 +38,9 @@ public:
     // The bulk-transfer port; room entry replies name the port it listens on.
     bool listenBulk(const QHostAddress& address, std::uint16_t port);
     BulkTransferServer* bulk() { return m_bulk.get(); }
+    // The voice port; room entry replies name the port it listens on.
+    bool listenVoice(const QHostAddress& address, std::uint16_t port);
+    VoiceRelayServer* voice() { return m_voice.get(); }
 
     void handleVersion(ClientConnection& client, const TVersionRecord& version);
     void handleSignIn(ClientConnection& client, const TSignInRecord& signIn);
@@ -60,6 +65,7 @@ public:
     const ServerConfig& config() const override { return m_config; }
     void log(const QString& line) const override;
     ResourceStore& resources() override { return *m_store; }
+    VoiceFloor& voiceFloor() override { return m_floor; }
     void signIn(ClientConnection& client, const TAccountRecord& account) override;
     void enterRoom(ClientConnection& client, std::int32_t room) override;
     const RoomMembers& members() const override { return m_members; }
@@ -71,6 +77,8 @@ public:
 
     // BulkHost
     std::optional<TAccountRecord> memberInRoom(std::uint16_t userId, std::uint16_t roomId) const override;
+    // VoiceHost
+    const VoiceFloor& floor() const override { return m_floor; }
 
 private:
     void onNewConnection();
@@ -96,6 +104,8 @@ private:
     std::unique_ptr<QTemporaryDir> m_privateStore; // when no store is configured
     std::unique_ptr<ResourceStore> m_store;
     std::unique_ptr<BulkTransferServer> m_bulk;
+    VoiceFloor m_floor;
+    std::unique_ptr<VoiceRelayServer> m_voice;
     Services m_services; // last: they go first, while what they registered with still exists
 };
 

@@ -50,13 +50,14 @@ int main(int argc, char** argv) {
     parser.addPositionalArgument("config", "accounts, rooms and options (INI file)");
     QCommandLineOption portOption("port", "control port (overrides the file)", "port");
     QCommandLineOption bulkPortOption("bulk-port", "file transfer port (overrides the file)", "port");
+    QCommandLineOption voicePortOption("voice-port", "voice port (overrides the file)", "port");
     QCommandLineOption storeOption("store", "folder of the shared files (overrides the file)", "folder");
     QCommandLineOption listenOption("listen", "address to listen on", "address", "127.0.0.1");
     QCommandLineOption probeOption("probe-interval-ms", "send a probe to every client this often", "ms");
     QCommandLineOption quietOption("quiet", "no log lines");
     QCommandLineOption verboseOption("verbose", "a log line for every request as well");
-    parser.addOptions(
-        {portOption, bulkPortOption, storeOption, listenOption, probeOption, quietOption, verboseOption});
+    parser.addOptions({portOption, bulkPortOption, voicePortOption, storeOption, listenOption, probeOption,
+                       quietOption, verboseOption});
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -68,8 +69,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orvane-session-server: %s\n", e.what());
         return 2;
     }
-    for (const auto& [option, port] :
-         {std::pair{&portOption, &config.port}, {&bulkPortOption, &config.bulkPort}}) {
+    for (const auto& [option, port] : {std::pair{&portOption, &config.port},
+                                       {&bulkPortOption, &config.bulkPort},
+                                       {&voicePortOption, &config.voicePort}}) {
         if (!parser.isSet(*option))
             continue;
         bool ok = false;
@@ -99,6 +101,7 @@ int main(int argc, char** argv) {
     const QHostAddress address(parser.value(listenOption));
     if (!server.listen(address, config.port) || !server.listenBulk(address, config.bulkPort))
         return 1;
+    server.listenVoice(address, config.voicePort); // without it the rooms have no voice; the log says why
     quitOnSignals(app);
     const int rc = app.exec();
     server.log("stopped");

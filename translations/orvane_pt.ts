@@ -877,6 +877,37 @@ Instale uma nova versão do Orvane Browser.</translation>
     </message>
 </context>
 <context>
+    <name>orv::TAudioControlPane</name>
+    <message>
+        <source>Speakers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone Boost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Buffering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inp. Audio Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Codec:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TAudioSettingsPage</name>
     <message>
         <source>Playback device:</source>
@@ -1472,6 +1503,13 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     </message>
 </context>
 <context>
+    <name>orv::TTalkProtocol</name>
+    <message>
+        <source>No more free microphones. Please wait for a microphone and try later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TVideoSettingsPage</name>
     <message>
         <source>Capture driver:</source>
@@ -1491,6 +1529,65 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     </message>
     <message>
         <source>Bytes per second:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TVoiceModule</name>
+    <message>
+        <source>Speak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speak (F3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio error %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error description is: </source>
+        <translation type="unfinished">Descrição do erro: </translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The audio connection was re-established.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane is unable to restore your audio. Do you want to try to reconnect to the session?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane is unable to restore your audio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your connection to the server was lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This may be because you have temporarily lost your Internet connection. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to try to reconnect to the session?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This may be because you have temporaryly lost your Internet connection. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait for a few seconds and try again. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boosting your microphone may cause increasing of background noises and echoing.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -82,7 +82,7 @@ void TfMain::buildMenus() {
 
     m_actionsMenu = menuBar()->addMenu(tr("A&ctions"));
 
-    QMenu* audio = menuBar()->addMenu(tr("&Audio"));
+    QMenu* audio = m_audioMenu = menuBar()->addMenu(tr("&Audio"));
     connect(audio->addAction(tr("Audio Settings")), &QAction::triggered, this,
             [this] { emit settingsRequested(TfrmSettings::AudioPage); });
 
@@ -162,6 +162,10 @@ void TfMain::buildCentre() {
         m_navigation->addItem(new QWidget, page);
     nameNavigationPages();
     side->addWidget(m_navigation, 3);
+    m_audioPane = new QWidget;
+    m_audioPane->setLayout(new QVBoxLayout);
+    m_audioPane->layout()->setContentsMargins(0, 0, 0, 0);
+    side->addWidget(m_audioPane);
 
     m_splitter = new QSplitter;
     m_splitter->addWidget(m_sideColumn);
@@ -246,6 +250,10 @@ void TfMain::InstallParticipantList(QWidget* widget) {
     widget->show();
 }
 
+void TfMain::InstallAudioPane(QWidget* widget) {
+    m_audioPane->layout()->addWidget(widget);
+}
+
 void TfMain::InstallToolAction(QAction* action) {
     action->setParent(this);
     m_tools->insertAction(m_fullScreen, action); // full screen stays last
@@ -255,6 +263,8 @@ void TfMain::InstallMenuAction(TMainMenu menu, QAction* action) {
     action->setParent(this);
     if (menu == TMainMenu::Actions)
         m_actionsMenu->addAction(action);
+    else if (menu == TMainMenu::Audio)
+        m_audioMenu->addAction(action);
     else
         m_fileMenu->insertAction(m_fileMenuEnd, action);
 }

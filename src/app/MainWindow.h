@@ -40,6 +40,7 @@ public:
     void InstallView(std::int32_t view, QWidget* widget) override;
     void InstallNavigationPage(TNavigationPage page, QWidget* widget) override;
     void InstallParticipantList(QWidget* widget) override;
+    void InstallAudioPane(QWidget* widget) override;
     void InstallToolAction(QAction* action) override;
     void InstallMenuAction(TMainMenu menu, QAction* action) override;
     void SetParticipantListHeader(const QString& text) override;
@@ -119,6 +120,8 @@ private:
     QLabel* m_counters = nullptr;
     QToolBar* m_tools = nullptr;
     QMenu* m_fileMenu = nullptr;
+    QMenu* m_audioMenu = nullptr;
+    QWidget* m_audioPane = nullptr;
     QAction* m_fileMenuEnd = nullptr; // the separator before "Exit Current Session"
     QMenu* m_actionsMenu = nullptr;
     QStackedWidget* m_views = nullptr;

@@ -16,6 +16,7 @@
 #include "resources/ResourcesModule.h"
 #include "roster/RosterModule.h"
 #include "session/SessionContext.h"
+#include "voice/VoiceModule.h"
 
 namespace orv {
 
@@ -40,12 +41,14 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     TBoardModule& boards = *board;
     boards.SetShowBoardView([&main = parts.main] { main.ShowView(vwWhiteBoard); });
     modules.push_back(std::move(board));
-    modules.push_back(std::make_unique<TPollsModule>(parts.context, participants, marks, &parts.store,
-                                                     QtTimerFactory::instance()));
+    modules.push_back(
+        std::make_unique<TPollsModule>(parts.context, participants, marks, &parts.store, parts.timers));
     auto resources = std::make_unique<TResourcesModule>(
         parts.context, TResourceFolders{parts.folders.userImages}, std::move(downloads));
     boards.SetTransfers(resources.get(), parts.folders.temporary);
     modules.push_back(std::move(resources));
+    modules.push_back(std::make_unique<TVoiceModule>(
+        parts.context, TVoiceModuleParts{parts.audio, parts.mixer, parts.timers}));
     return modules;
 }
 

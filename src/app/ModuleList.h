@@ -9,6 +9,9 @@
 
 namespace orv {
 
+class IAudioMixer;
+class IAudioSystem;
+class ITimerFactory;
 class TfMain;
 class TSignInModule;
 struct TProgramFolders;
@@ -26,6 +29,9 @@ struct TModuleListParts {
     TSettingsStore& store;
     std::function<void()> endSession; // every module's end and the link's, as at the end of the program
     const TProgramFolders& folders;
+    IAudioSystem& audio;
+    IAudioMixer& mixer;
+    ITimerFactory& timers;
 };
 
 // Every module of a session. The sign-in module comes first and is also returned through `signIn`.

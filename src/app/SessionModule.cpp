@@ -9,6 +9,7 @@
 #include "link/ErrorMessages.h"
 #include "platform/AppMessageIds.h"
 #include "platform/Clock.h"
+#include "platform/Timer.h"
 #include "voice/AudioDeviceList.h"
 
 #include <QApplication>
@@ -46,7 +47,8 @@ TDM::TDM(TfMain& main, TStartOptions options)
                                          m_folders,
                                          m_roomEntrySteps,
                                          m_options.preferredServer};
-    m_modules = CreateModules({main, m_context, m_link, m_store, [this] { stopSession(); }, m_folders},
+    m_modules = CreateModules({main, m_context, m_link, m_store, [this] { stopSession(); }, m_folders,
+                               m_audio, m_mixer, QtTimerFactory::instance()},
                               signInParts, m_signIn);
     for (const auto& module : m_modules) {
         module->RegisterHandlers(m_dispatcher);

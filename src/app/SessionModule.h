@@ -18,6 +18,7 @@
 #include "platform/DesktopNotifier.h"
 #include "platform/QtAudioSystem.h"
 #include "platform/SettingsStore.h"
+#include "platform/SystemMixer.h"
 #include "platform/TcpClient.h"
 #include "platform/TonePlayer.h"
 #include "session/RoomEntrySteps.h"
@@ -81,7 +82,8 @@ private:
     TSessionSender m_sender;
     TShellServices m_shell;
     QtAudioSystem m_audio; // the device lists the settings window offers
-    TAudioTonePlayer m_tones;
+    SystemMixer m_mixer;
+    TAudioTonePlayer m_tones{m_audio};
     TRoomNoticesRelay m_notices{&m_tones};
     TDBusNotifier m_desktop;
     TSessionContext m_context;

@@ -2,8 +2,11 @@
 // Beeps: a short generated tone through the default audio output, without waiting for it. Silent where
 // there is no output device.
 
-#include <QByteArray>
-#include <QObject>
+#include "platform/AudioDevices.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
 
 namespace orv {
 
@@ -14,13 +17,20 @@ public:
 };
 
 // Signed 16-bit mono samples of a sine tone at `sampleRate`, faded in and out over a few milliseconds so that
-// it starts and ends without a click. Frequencies above half the sample rate give silence.
-QByteArray ToneSamples(int frequencyHz, int durationMs, int sampleRate);
+// it starts and ends without a click. Frequencies from half the sample rate up give silence.
+std::vector<std::int16_t> ToneSamples(int frequencyHz, int durationMs, int sampleRate);
 
-class TAudioTonePlayer final : public QObject, public ITonePlayer {
+// Plays on the sound system's default output, opened at the first beep and kept for the next ones.
+class TAudioTonePlayer final : public ITonePlayer {
 public:
-    using QObject::QObject;
+    static constexpr int kSampleRate = 48000;
+
+    explicit TAudioTonePlayer(IAudioSystem& audio) : m_audio(audio) {}
     void Beep(int frequencyHz, int durationMs) override;
+
+private:
+    IAudioSystem& m_audio;
+    std::unique_ptr<IAudioPlayback> m_output;
 };
 
 } // namespace orv

@@ -12,7 +12,7 @@ class QWidget;
 namespace orv {
 
 enum class TNavigationPage { TextChat = 0, PowerPoint = 1, Notes = 2 };
-enum class TMainMenu { File, Actions };
+enum class TMainMenu { File, Actions, Audio };
 
 class IMainPanes {
 public:
@@ -23,6 +23,8 @@ public:
     virtual void InstallNavigationPage(TNavigationPage page, QWidget* widget) = 0;
     // The participant list's place in the side column; the main window takes ownership.
     virtual void InstallParticipantList(QWidget* widget) = 0;
+    // The audio control pane at the foot of the side column; the main window takes ownership.
+    virtual void InstallAudioPane(QWidget* widget) = 0;
     // A button of the main toolbar, after those installed before it; the main window takes ownership.
     virtual void InstallToolAction(QAction* action) = 0;
     // An item of a menu of the main window, after those installed before it; the main window takes

@@ -20,24 +20,6 @@ public:
     }
 };
 
-bool IsMonoPcm16(const CodecFormat& f) {
-    return f.formatTag == kWaveFormatPcm && f.channels == 1 && f.bitsPerSample == 16 && f.blockAlign == 2 &&
-           f.avgBytesPerSec == f.samplesPerSec * 2;
-}
-
-int OpenErrorNumber(TAudioOpenError error) {
-    switch (error) {
-    case TAudioOpenError::NoSuchDevice:
-        return AudioError::BadDevice;
-    case TAudioOpenError::DeviceBusy:
-        return AudioError::Allocated;
-    case TAudioOpenError::FormatRejected:
-    case TAudioOpenError::None:
-        break;
-    }
-    return AudioError::BadFormat;
-}
-
 template <typename T> void DropFront(std::vector<T>& v, std::size_t n) {
     v.erase(v.begin(), v.begin() + std::ptrdiff_t(n));
 }
@@ -92,7 +74,7 @@ void TACMIn::Open(const CodecFormat& format, const QByteArray& device) {
     std::unique_ptr<IAudioCapture> capture =
         m_audio.OpenCapture(device, sampleRate, std::max(1, int(m_numBuffers)) * pcmBytesPerBuffer, error);
     if (!capture)
-        throw EACMIn("WaveIn-Open", OpenErrorNumber(error));
+        throw EACMIn("WaveIn-Open", AudioOpenErrorNumber(error));
 
     m_encoder = std::move(encoder);
     m_blocksPerBuffer = blocksPerBuffer;

@@ -47,7 +47,23 @@ QString AudioErrorMessage(const QString& operation, int error) {
         .arg(error);
 }
 
+int AudioOpenErrorNumber(TAudioOpenError error) {
+    switch (error) {
+    case TAudioOpenError::NoSuchDevice:
+        return AudioError::BadDevice;
+    case TAudioOpenError::DeviceBusy:
+        return AudioError::Allocated;
+    case TAudioOpenError::FormatRejected:
+    case TAudioOpenError::None:
+        break;
+    }
+    return AudioError::BadFormat;
+}
+
 EACMIn::EACMIn(const QString& operation, int error)
+    : std::runtime_error(AudioErrorMessage(operation, error).toStdString()), m_error(error) {}
+
+EACMOut::EACMOut(const QString& operation, int error)
     : std::runtime_error(AudioErrorMessage(operation, error).toStdString()), m_error(error) {}
 
 } // namespace orv

@@ -2,6 +2,8 @@
 // The errors of the audio components: the failing operation's name followed directly by the text of the
 // error number, as the wave and compression services of the original platform numbered them.
 
+#include "platform/AudioDevices.h"
+
 #include <QString>
 
 #include <stdexcept>
@@ -27,12 +29,25 @@ constexpr int Unprepared = 514;
 // for any other.
 QString AudioErrorMessage(const QString& operation, int error);
 
+// The error number of a device that did not open.
+int AudioOpenErrorNumber(TAudioOpenError error);
+
 // The error of the capture component.
 class EACMIn : public std::runtime_error {
 public:
     EACMIn(const QString& operation, int error);
     int Error() const { return m_error; }
     QString Message() const { return QString::fromStdString(what()); }
+
+private:
+    int m_error;
+};
+
+// The error of the playback component.
+class EACMOut : public std::runtime_error {
+public:
+    EACMOut(const QString& operation, int error);
+    int Error() const { return m_error; }
 
 private:
     int m_error;

@@ -39,4 +39,10 @@ struct CodecFormat {
     friend bool operator==(const CodecFormat&, const CodecFormat&) = default;
 };
 
+// 16-bit mono PCM, which passes the components without a codec.
+inline bool IsMonoPcm16(const CodecFormat& f) {
+    return f.formatTag == kWaveFormatPcm && f.channels == 1 && f.bitsPerSample == 16 && f.blockAlign == 2 &&
+           f.avgBytesPerSec == f.samplesPerSec * 2;
+}
+
 } // namespace orv

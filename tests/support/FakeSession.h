@@ -48,6 +48,7 @@ public:
     void InstallView(std::int32_t, QWidget* widget) override { keep(widget); }
     void InstallNavigationPage(TNavigationPage p, QWidget* widget) override { pages[p] = keep(widget); }
     void InstallParticipantList(QWidget* widget) override { participantList = keep(widget); }
+    void InstallAudioPane(QWidget* widget) override { audioPane = keep(widget); }
     void InstallToolAction(QAction* action) override { actions.emplace_back(action); }
     void InstallMenuAction(TMainMenu, QAction* action) override { menuActions.emplace_back(action); }
     void SetParticipantListHeader(const QString& text) override { participantHeader = text; }
@@ -67,6 +68,7 @@ public:
     }
 
     QWidget* participantList = nullptr;
+    QWidget* audioPane = nullptr;
     std::map<TNavigationPage, QWidget*> pages;
     QString participantHeader;
     std::vector<int> counters;

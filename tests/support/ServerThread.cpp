@@ -49,6 +49,17 @@ std::uint16_t ServerThread::listenBulk() {
     return port;
 }
 
+std::uint16_t ServerThread::listenVoice() {
+    std::uint16_t port = 0;
+    call([&](server::SessionServer& s) {
+        if (s.listenVoice(QHostAddress::LocalHost, 0))
+            port = s.voice()->port();
+    });
+    if (port == 0)
+        throw std::runtime_error("test server could not listen for voice");
+    return port;
+}
+
 void ServerThread::call(const std::function<void(server::SessionServer&)>& work) {
     QMetaObject::invokeMethod(
         m_context, [&] { work(*m_server); }, Qt::BlockingQueuedConnection);

@@ -23,6 +23,8 @@ public:
     std::uint16_t port() const { return m_port; }
     // Opens the bulk-transfer port on a free loopback port, which room entry replies then name.
     std::uint16_t listenBulk();
+    // Opens the voice port the same way.
+    std::uint16_t listenVoice();
     // Runs `work` on the server's thread and waits for it.
     void call(const std::function<void(server::SessionServer&)>& work);
 

@@ -2,13 +2,13 @@
 // mixer where no sound server runs.
 #include "platform/PulseVolumes.h"
 #include "platform/SystemMixer.h"
+#include "platform/TonePlayer.h"
 #include "support/FakeAudio.h"
 #include "support/FakeClock.h"
 #include "support/FakeMixer.h"
 #include "support/QtPrinters.h"
 #include "voice/AudioDeviceList.h"
 #include "voice/MixerOperations.h"
-#include "voice/ToneBeeper.h"
 
 #include <gtest/gtest.h>
 
@@ -144,7 +144,7 @@ TEST(MixerOperations, TheSystemMixerWithoutASoundServerFailsAtOnce) {
 TEST(Beeps, ABeepPlaysItsToneOnTheDefaultOutputAndIsSilentWithoutOne) {
     FakeClock clock;
     FakeAudioSystem audio(clock);
-    ToneBeeper beeper(audio);
+    TAudioTonePlayer beeper(audio);
     audio.openError = TAudioOpenError::NoSuchDevice;
     beeper.Beep(700, 30);
     EXPECT_TRUE(audio.played.empty());
@@ -153,18 +153,18 @@ TEST(Beeps, ABeepPlaysItsToneOnTheDefaultOutputAndIsSilentWithoutOne) {
     beeper.Beep(1000, 300);
     beeper.Beep(3000, 10);
     EXPECT_EQ(audio.playbackOpens, 1) << "the output stays open for later beeps";
-    ASSERT_EQ(audio.played.size(), std::size_t(ToneBeeper::kSampleRate * 310 / 1000));
+    ASSERT_EQ(audio.played.size(), std::size_t(TAudioTonePlayer::kSampleRate * 310 / 1000));
 
     // 300 ms at 1000 Hz: 600 sign changes, give or take the fades; it starts and ends at silence.
     int changes = 0;
-    for (std::size_t i = 1; i < std::size_t(ToneBeeper::kSampleRate * 300 / 1000); ++i)
+    for (std::size_t i = 1; i < std::size_t(TAudioTonePlayer::kSampleRate * 300 / 1000); ++i)
         changes += (audio.played[i - 1] < 0) != (audio.played[i] < 0);
     EXPECT_NEAR(changes, 600, 4);
     EXPECT_EQ(audio.played.front(), 0);
-    EXPECT_LE(std::abs(audio.played[std::size_t(ToneBeeper::kSampleRate * 300 / 1000) - 1]), 500);
+    EXPECT_LE(std::abs(audio.played[std::size_t(TAudioTonePlayer::kSampleRate * 300 / 1000) - 1]), 500);
     const auto loudest = *std::max_element(audio.played.begin(), audio.played.end());
     EXPECT_GT(loudest, 8000);
 
     // A tone above what the rate carries is silence, not a false tone.
-    EXPECT_EQ(ToneBeeper::Tone(30000, 10, ToneBeeper::kSampleRate), std::vector<std::int16_t>(480, 0));
+    EXPECT_EQ(ToneSamples(30000, 10, TAudioTonePlayer::kSampleRate), std::vector<std::int16_t>(480, 0));
 }

@@ -3,13 +3,13 @@
 // capture, and the mixer's volumes as pactl sees them. The one place where audio runs in real time.
 #include "platform/QtAudioSystem.h"
 #include "platform/SystemMixer.h"
+#include "platform/TonePlayer.h"
 #include "support/EventPump.h"
 #include "support/PulseServer.h"
 #include "voice/ACMIn.h"
 #include "voice/AudioDeviceList.h"
 #include "voice/CodecCatalogue.h"
 #include "voice/MixerOperations.h"
-#include "voice/ToneBeeper.h"
 
 #include <gtest/gtest.h>
 
@@ -97,7 +97,7 @@ TEST_F(PulseIntegration, WhatIsPlayedComesBackCompressedInWholeBlocksOnTheCreati
     };
     const CodecFormat gsm = *MakeCodecFormat(0);
     capture.Open(gsm, {});
-    ToneBeeper beeper(audio);
+    TAudioTonePlayer beeper(audio);
     beeper.Beep(1000, 3000);
     // Real time: the third half second is well inside the tone.
     ASSERT_TRUE(pumpUntil([&] { return buffers.size() >= 3; }));

@@ -1,0 +1,138 @@
+#include "voice/AudioControlPane.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+
+namespace orv {
+namespace {
+
+QSlider* LevelSlider(const QString& name) {
+    auto* slider = new QSlider(Qt::Horizontal);
+    slider->setRange(0, 65535);
+    slider->setSingleStep(6553);
+    slider->setPageStep(6553);
+    slider->setAccessibleName(name);
+    slider->setEnabled(false);
+    return slider;
+}
+
+} // namespace
+
+TAudioControlPane::TAudioControlPane(QWidget* parent) : QWidget(parent) {
+    setObjectName("audioControlPane");
+    m_speaker = LevelSlider(tr("Speakers"));
+    m_microphone = LevelSlider(tr("Microphone"));
+    m_boost = new QCheckBox(tr("Microphone Boost"));
+    m_boost->setEnabled(false);
+    m_buffering = new QSlider(Qt::Horizontal);
+    m_buffering->setRange(2, 15);
+    m_buffering->setPageStep(1);
+    m_buffering->setAccessibleName(tr("Set Buffering"));
+    m_delayBar = new QProgressBar;
+    m_delayBar->setRange(0, 100);
+    m_delayBar->setTextVisible(false);
+    m_delayBar->setAccessibleName(tr("Inp. Audio Delay"));
+    m_delayText = new QLabel;
+    m_codec = new QLabel;
+    m_codec->setObjectName("codecLabel");
+    m_connect = new QPushButton(tr("Connect Audio"));
+    m_connect->setObjectName("connectAudio");
+    m_connect->hide();
+
+    auto* delay = new QHBoxLayout;
+    delay->addWidget(m_delayBar, 1);
+    delay->addWidget(m_delayText);
+    auto* form = new QFormLayout(this);
+    form->setContentsMargins(4, 2, 4, 2);
+    form->addRow(tr("Speakers"), m_speaker);
+    form->addRow(tr("Microphone"), m_microphone);
+    form->addRow(QString(), m_boost);
+    form->addRow(tr("Set Buffering"), m_buffering);
+    form->addRow(tr("Inp. Audio Delay"), delay);
+    form->addRow(tr("Codec:"), m_codec);
+    form->addRow(QString(), m_connect);
+    ShowDelay(ReadDelay(0));
+
+    connect(m_speaker, &QSlider::valueChanged, this, [this](int v) {
+        if (!m_setting && speakerChanged)
+            speakerChanged(std::uint16_t(v));
+    });
+    connect(m_microphone, &QSlider::valueChanged, this, [this](int v) {
+        if (!m_setting && microphoneChanged)
+            microphoneChanged(std::uint16_t(v));
+    });
+    connect(m_boost, &QCheckBox::clicked, this, [this] {
+        if (!m_setting && boostToggled)
+            boostToggled();
+    });
+    connect(m_buffering, &QSlider::valueChanged, this, [this](int v) {
+        if (!m_setting && bufferingChanged)
+            bufferingChanged(v);
+    });
+    connect(m_connect, &QPushButton::clicked, this, [this] {
+        if (connectAudio)
+            connectAudio();
+    });
+}
+
+void TAudioControlPane::SetCodecName(const QString& name) {
+    m_codec->setText(name);
+}
+
+QString TAudioControlPane::CodecText() const {
+    return m_codec->text();
+}
+
+static void ShowLevel(QSlider* slider, std::optional<std::uint16_t> level) {
+    slider->setEnabled(level.has_value());
+    slider->setValue(level.value_or(0));
+}
+
+void TAudioControlPane::ShowSpeakerLevel(std::optional<std::uint16_t> level) {
+    m_setting = true;
+    ShowLevel(m_speaker, level);
+    m_setting = false;
+}
+
+void TAudioControlPane::ShowMicrophoneLevel(std::optional<std::uint16_t> level) {
+    m_setting = true;
+    ShowLevel(m_microphone, level);
+    m_setting = false;
+}
+
+void TAudioControlPane::ShowBoost(std::optional<bool> on) {
+    m_setting = true;
+    m_boost->setEnabled(on.has_value());
+    m_boost->setChecked(on.value_or(false));
+    m_setting = false;
+}
+
+void TAudioControlPane::ShowBuffering(int queueLength) {
+    m_setting = true;
+    m_buffering->setValue(queueLength);
+    m_setting = false;
+}
+
+void TAudioControlPane::ShowDelay(const TDelayReading& reading) {
+    m_delayBar->setValue(reading.percent);
+    m_delayText->setText(reading.text);
+}
+
+QString TAudioControlPane::DelayText() const {
+    return m_delayText->text();
+}
+
+int TAudioControlPane::DelayPercent() const {
+    return m_delayBar->value();
+}
+
+void TAudioControlPane::ShowConnectAudio(bool shown) {
+    m_connect->setVisible(shown);
+}
+
+} // namespace orv

@@ -1,0 +1,115 @@
+#include "voice/TalkProtocol.h"
+
+#include "link/SessionSender.h"
+#include "link/SessionState.h"
+#include "platform/AppMessage.h"
+#include "platform/AppMessageIds.h"
+#include "platform/Dialogs.h"
+#include "protocol/CommandCatalogue.h"
+#include "protocol/ResultCodes.h"
+#include "session/SessionContext.h"
+#include "voice/VoiceThread.h"
+
+#include <QCoreApplication>
+
+namespace orv {
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("orv::TTalkProtocol", text);
+}
+
+} // namespace
+
+TTalkProtocol::TTalkProtocol(TSessionContext& context, QAction& speak, VoiceAccess voice)
+    : m_context(context), m_speak(speak), m_voice(std::move(voice)) {
+    m_speak.setCheckable(true);
+}
+
+void TTalkProtocol::setTransmit(bool on) {
+    if (TVoiceThread* voice = m_voice())
+        voice->SetTransmit(on);
+}
+
+bool TTalkProtocol::send(std::uint16_t command) {
+    if (m_context.sender.Send(command))
+        return true;
+    m_context.mainWindow.post(MainMsg::VoiceLinkState, VoiceLink::TalkSendFailed, 0);
+    return false;
+}
+
+void TTalkProtocol::ToggleSpeak() {
+    if (m_speak.isChecked()) {
+        setTransmit(false);
+        send(cmReleaseMicrophone);
+        m_speak.setChecked(false);
+        m_toggleMark = false;
+    } else {
+        if (!m_context.state.OwnMicAllowed)
+            return;
+        send(cmTakeMicrophone);
+        m_speak.setChecked(true);
+        m_toggleMark = true;
+    }
+}
+
+void TTalkProtocol::StopIfTalking() {
+    if (m_speak.isChecked())
+        ToggleSpeak();
+}
+
+void TTalkProtocol::StartTalking() {
+    if (!m_context.state.OwnMicAllowed || m_toggleMark || m_speak.isChecked())
+        return;
+    send(cmTakeMicrophone);
+    m_speak.setChecked(true);
+}
+
+void TTalkProtocol::StopTalking() {
+    if (!m_context.state.OwnMicAllowed || m_toggleMark)
+        return;
+    setTransmit(false);
+    send(cmReleaseMicrophone);
+    m_speak.setChecked(false);
+}
+
+void TTalkProtocol::OnTake(const TPacketHeader& header) {
+    const std::uint16_t own = m_context.state.account.UserId();
+    if (header.UserId != own) {
+        if (header.ResultCode == ResultCode::Success)
+            m_context.mainWindow.post(MainMsg::SpeakerMark, header.UserId, 1);
+        return;
+    }
+    if (header.ResultCode != ResultCode::Success) {
+        m_speak.setChecked(false);
+        if (header.ResultCode == ResultCode::NoFreeMicrophone)
+            m_context.dialogs.Information(
+                tr("No more free microphones. Please wait for a microphone and try later."));
+        else
+            m_context.mainWindow.post(MainMsg::MicrophoneRefused, 0, header.ResultCode);
+        setTransmit(false);
+        m_context.mainWindow.post(MainMsg::SpeakerMark, own, 0);
+        m_toggleMark = false;
+        return;
+    }
+    m_speak.setChecked(true);
+    setTransmit(true);
+    m_context.mainWindow.post(MainMsg::SpeakerMark, own, 1);
+}
+
+void TTalkProtocol::OnRelease(const TPacketHeader& header) {
+    if (header.UserId == m_context.state.account.UserId()) {
+        m_toggleMark = false;
+        setTransmit(false);
+        m_speak.setChecked(false);
+    }
+    if (TVoiceThread* voice = m_voice())
+        voice->Players().Release(header.UserId);
+    m_context.mainWindow.post(MainMsg::SpeakerMark, header.UserId, 0);
+}
+
+void TTalkProtocol::RefreshEnabled() {
+    m_speak.setEnabled(m_context.state.OwnMicAllowed && !m_context.state.IsPlayback());
+}
+
+} // namespace orv

@@ -1,0 +1,49 @@
+#pragma once
+// Who talks: the participant asks for the floor (6) and gives it back (7) on the control connection; the
+// server answers 6 with a grant or a refusal and tells everyone of each speaker starting (6) and stopping
+// (7). The Speak action's check mark follows, and the voice connection transmits only while granted.
+
+#include "protocol/PacketHeader.h"
+
+#include <QAction>
+
+#include <functional>
+
+namespace orv {
+
+struct TSessionContext;
+class TVoiceThread;
+
+class TTalkProtocol {
+public:
+    using VoiceAccess = std::function<TVoiceThread*()>;
+
+    TTalkProtocol(TSessionContext& context, QAction& speak, VoiceAccess voice);
+
+    // The Speak action and F3: ask for the floor, or give it back.
+    void ToggleSpeak();
+    // The push-to-talk key: press asks (once, however long it is held), release gives back.
+    void StartTalking();
+    void StopTalking();
+    // Stops talking as the Speak action would, when it is checked.
+    void StopIfTalking();
+
+    void OnTake(const TPacketHeader& header);
+    void OnRelease(const TPacketHeader& header);
+
+    // Talking was started with the Speak action rather than the push-to-talk key.
+    bool ToggleMark() const { return m_toggleMark; }
+    // The Speak action is enabled while the participant may use a microphone.
+    void RefreshEnabled();
+
+private:
+    void setTransmit(bool on);
+    bool send(std::uint16_t command);
+
+    TSessionContext& m_context;
+    QAction& m_speak;
+    VoiceAccess m_voice;
+    bool m_toggleMark = false;
+};
+
+} // namespace orv

@@ -1,0 +1,283 @@
+#include "voice/VoiceModule.h"
+
+#include "link/Dispatcher.h"
+#include "link/ErrorMessages.h"
+#include "link/SessionState.h"
+#include "platform/AppMessage.h"
+#include "platform/AppMessageIds.h"
+#include "platform/Dialogs.h"
+#include "platform/MessageRouter.h"
+#include "protocol/CommandCatalogue.h"
+#include "session/MainPanes.h"
+#include "session/RoomNotices.h"
+#include "session/SessionContext.h"
+#include "session/Settings.h"
+#include "voice/AudioControlPane.h"
+#include "voice/AudioDeviceList.h"
+#include "voice/CodecCatalogue.h"
+#include "voice/DelayMeter.h"
+#include "voice/MixerOperations.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+
+namespace orv {
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("orv::TVoiceModule", text);
+}
+
+} // namespace
+
+TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& parts)
+    : m_context(context), m_parts(parts), m_speak(new QAction(tr("Speak"))), m_pane(new TAudioControlPane),
+      m_talk(context, *m_speak, [this] { return m_voice.get(); }),
+      m_delayMeter(parts.timers.CreateTimer(TTimerMode::Repeating, [this] { MeasureDelay(); })),
+      m_bufferingWait(parts.timers.CreateTimer(TTimerMode::SingleShot, [this] {
+          if (m_voice)
+              m_voice->SetPaused(false);
+      })) {
+    m_speak->setObjectName("acCaptureVoice");
+    m_speak->setShortcut(Qt::Key_F3);
+    m_speak->setToolTip(tr("Speak (F3)"));
+    m_speak->setEnabled(false);
+    QObject::connect(m_speak, &QAction::triggered, m_speak, [this] {
+        // The action checks itself on a click; the talk protocol decides.
+        m_speak->setChecked(!m_speak->isChecked());
+        m_talk.ToggleSpeak();
+    });
+    m_pane->speakerChanged = [this](std::uint16_t level) {
+        SetSpeakerVolume(m_parts.mixer, ListOutputDevices(m_parts.audio).DeviceAt(m_outputDevice), level);
+    };
+    m_pane->microphoneChanged = [this](std::uint16_t level) {
+        SetMicrophoneVolume(m_parts.mixer, ListInputDevices(m_parts.audio).DeviceAt(m_inputDevice), level);
+    };
+    m_pane->boostToggled = [this] { toggleBoost(); };
+    m_pane->bufferingChanged = [this](int length) { ChangeBuffering(length); };
+    m_pane->connectAudio = [this] { ReconnectAudio(); };
+    context.panes.InstallToolAction(m_speak);
+    context.panes.InstallAudioPane(m_pane);
+}
+
+TAudioControlPane& TVoiceModule::Pane() {
+    return *m_pane.data();
+}
+
+TVoiceModule::~TVoiceModule() {
+    StopVoice();
+}
+
+void TVoiceModule::RegisterHandlers(TPacketDispatcher& dispatcher) {
+    dispatcher.RegisterHandler({cmTakeMicrophone},
+                               [this](const TIncomingPacket& p) { m_talk.OnTake(p.header); });
+    dispatcher.RegisterHandler({cmReleaseMicrophone},
+                               [this](const TIncomingPacket& p) { m_talk.OnRelease(p.header); });
+}
+
+void TVoiceModule::RegisterMessages(TMessageRouter& mainWindow) {
+    mainWindow.Register(MainMsg::VoiceLinkState,
+                        [this](std::intptr_t state, std::intptr_t) { showLinkState(int(state)); });
+    mainWindow.Register(MainMsg::LinkState, [this](std::intptr_t value, std::intptr_t) {
+        m_controlLost = value != LinkStateValue::Up && value != LinkStateValue::RoomEntryRefused;
+    });
+    mainWindow.Register(MainMsg::MicrophoneRight,
+                        [this](std::intptr_t, std::intptr_t) { m_talk.RefreshEnabled(); });
+}
+
+void TVoiceModule::RegisterRoomEntry(TRoomEntrySteps& steps) {
+    steps.Add(TRoomEntryStep::Voice, [this] { startAfterRoomEntry(); });
+    steps.Add(TRoomEntryStep::DelayTimer, [this] {
+        if (!m_context.state.IsPlayback())
+            m_delayMeter->Start(kDelayMeterMs);
+    });
+}
+
+void TVoiceModule::EndSession() {
+    m_delayMeter->Stop();
+    m_bufferingWait->Stop();
+    StopVoice();
+    if (m_speak) {
+        m_speak->setChecked(false);
+        m_speak->setEnabled(false);
+    }
+    showLinkState(-1);
+}
+
+void TVoiceModule::ApplySettings(const TSettings& s) {
+    m_muteWhileTalking = s.MuteSpeakersWhileTalking;
+    m_settingsQueueLength = s.InputAudioQueueSize;
+    m_inputDevice = s.AudioInDeviceID;
+    m_outputDevice = s.AudioOutDeviceID;
+    m_cleaning = {s.EchoCancellation, s.NoiseSuppression};
+    if (m_voice)
+        m_voice->SetMuteWhileTalking(m_muteWhileTalking);
+}
+
+void TVoiceModule::startAfterRoomEntry() {
+    if (m_context.state.IsPlayback())
+        return;
+    const std::int32_t roomQueue = m_context.state.room.AudioQueueSize();
+    m_queueLength = ClampQueueLength(roomQueue >= 1 ? roomQueue : m_settingsQueueLength);
+    m_pane->ShowBuffering(m_queueLength);
+    m_talk.RefreshEnabled();
+    const TSessionState& s = m_context.state;
+    if (s.voicePort == 0) {
+        // A server without a voice service names no port: the room is silent, which is no error.
+        qInfo() << "voice: the server offers no voice connection";
+        return;
+    }
+    const int result = StartVoice(std::uint8_t(s.audioCodec), s.serverHost, s.voicePort, s.account.UserId(),
+                                  s.account.Password(), std::uint16_t(s.room.Number()));
+    if (result != VoiceStart::Ok)
+        m_context.dialogs.Error(tr("Audio error %1").arg(result) + "\n" + tr("Error description is: ") +
+                                "\n" + ErrorText(result));
+}
+
+int TVoiceModule::StartVoice(std::uint8_t codec, const QString& host, std::int32_t port, std::uint16_t userId,
+                             const QString& password, std::uint16_t roomId) {
+    m_pane->SetCodecName(CodecName(codec));
+    RefreshMixerControls();
+    try {
+        TVoiceSetup setup;
+        setup.codec = codec;
+        setup.talkers = std::clamp(m_context.state.microphoneCount, 1, 5);
+        setup.userId = userId;
+        setup.roomId = roomId;
+        setup.queueLength = m_queueLength;
+        setup.inputDevice = ListInputDevices(m_parts.audio).DeviceAt(m_inputDevice);
+        setup.outputDevice = ListOutputDevices(m_parts.audio).DeviceAt(m_outputDevice);
+        setup.cleaning = m_cleaning;
+        auto voice = std::make_unique<TVoiceThread>(
+            setup, TVoiceDevices{m_parts.audio, m_context.clock, m_parts.timers, m_parts.codecs},
+            m_context.mainWindow);
+        RefreshMixerControls();
+        if (!voice->InitResult())
+            return VoiceStart::AudioSetupFailed;
+        TVoiceEndpoint endpoint;
+        endpoint.host = host;
+        endpoint.port = port > 0 && port <= 65535 ? std::uint16_t(port) : 0;
+        endpoint.proxy = m_context.state.proxy;
+        endpoint.password = password;
+        const int result = voice->Connect(endpoint);
+        if (result != VoiceStart::Ok)
+            return result;
+        voice->SetMuteWhileTalking(m_muteWhileTalking);
+        voice->Start();
+        m_voice = std::move(voice);
+        m_context.mainWindow.post(MainMsg::VoiceLinkState, VoiceLink::Connected, 0);
+        return VoiceStart::Ok;
+    } catch (const std::exception& e) {
+        qWarning() << "voice: starting failed:" << e.what();
+        return VoiceStart::AudioSetupFailed;
+    }
+}
+
+void TVoiceModule::StopVoice() {
+    if (!m_voice)
+        return;
+    m_voice->Stop();
+    m_voice.reset();
+}
+
+int TVoiceModule::ReconnectAudio() {
+    if (m_context.state.IsPlayback())
+        return VoiceStart::Ok;
+    m_talk.StopIfTalking();
+    StopVoice();
+    const TSessionState& s = m_context.state;
+    const int result = StartVoice(std::uint8_t(s.audioCodec), s.serverHost, s.voicePort, s.account.UserId(),
+                                  s.account.Password(), std::uint16_t(s.room.Number()));
+    if (result == VoiceStart::Ok) {
+        m_context.notices.AddChatLine(0, tr("System"), TChatLineKind::System, kSystemLineColor,
+                                      tr("The audio connection was re-established."));
+        return result;
+    }
+    showLinkState(VoiceLink::ReconnectFailed);
+    if (result != VoiceStart::ConnectFailed) {
+        if (m_context.dialogs.ErrorQuestion(tr(
+                "Orvane is unable to restore your audio. Do you want to try to reconnect to the session?")))
+            m_context.mainWindow.post(MainMsg::LinkState, LinkStateValue::VoiceReconnectAgreed, 0);
+    } else if (m_controlLost) {
+        if (m_context.dialogs.ErrorQuestion(
+                tr("Orvane is unable to restore your audio.") + "\n" +
+                tr("Your connection to the server was lost.") + "\n" +
+                tr("This may be because you have temporarily lost your Internet connection. ") + "\n" +
+                tr("Do you want to try to reconnect to the session?")))
+            m_context.mainWindow.post(MainMsg::LinkState, LinkStateValue::VoiceReconnectAgreed, 0);
+    } else {
+        m_context.dialogs.Error(
+            tr("Orvane is unable to restore your audio.") + "\n" +
+            tr("This may be because you have temporaryly lost your Internet connection. ") + "\n" +
+            tr("Please wait for a few seconds and try again. "));
+    }
+    return result;
+}
+
+void TVoiceModule::showLinkState(int state) {
+    m_linkState = state;
+    if (m_pane)
+        m_pane->ShowConnectAudio(state > 0 && !m_context.state.IsPlayback());
+}
+
+void TVoiceModule::RefreshMixerControls() {
+    const QByteArray input = ListInputDevices(m_parts.audio).DeviceAt(m_inputDevice);
+    const QByteArray output = ListOutputDevices(m_parts.audio).DeviceAt(m_outputDevice);
+    std::uint16_t level = 0;
+    const bool micRead = GetMicrophoneVolume(m_parts.mixer, input, level);
+    m_pane->ShowMicrophoneLevel(micRead ? std::optional(level) : std::nullopt);
+    std::int32_t boost = 0;
+    const bool boostRead = micRead && GetMicrophoneBoost(m_parts.mixer, input, boost);
+    m_pane->ShowBoost(boostRead ? std::optional(boost == 1) : std::nullopt);
+    const bool speakerRead = GetSpeakerVolume(m_parts.mixer, output, level);
+    m_pane->ShowSpeakerLevel(speakerRead ? std::optional(level) : std::nullopt);
+}
+
+void TVoiceModule::toggleBoost() {
+    const QByteArray input = ListInputDevices(m_parts.audio).DeviceAt(m_inputDevice);
+    std::int32_t boost = 0;
+    if (!GetMicrophoneBoost(m_parts.mixer, input, boost)) {
+        m_pane->ShowBoost(std::nullopt);
+        return;
+    }
+    boost = boost == 1 ? 0 : 1;
+    if (boost == 1)
+        m_context.dialogs.Information(
+            tr("Boosting your microphone may cause increasing of background noises and echoing."));
+    if (SetMicrophoneBoost(m_parts.mixer, input, boost))
+        m_pane->ShowBoost(boost == 1);
+    else
+        m_pane->ShowBoost(boost != 1);
+}
+
+void TVoiceModule::MeasureDelay() {
+    if (m_context.state.IsPlayback() || !m_voice || !m_voice->IsConnected())
+        return;
+    const std::optional<int> longest = m_voice->Players().LongestQueue();
+    if (longest)
+        m_pane->ShowDelay(ReadDelay(*longest));
+}
+
+void TVoiceModule::ChangeBuffering(int queueLength) {
+    const std::uint8_t old = m_queueLength;
+    m_queueLength = ClampQueueLength(queueLength);
+    if (!m_voice)
+        return;
+    // Frames wait while what the old queue holds plays out.
+    m_voice->SetPaused(true);
+    m_voice->Players().SetQueueLength(m_queueLength);
+    m_bufferingWait->Start(std::uint32_t(old) * 500);
+}
+
+void TVoiceModule::ReconnectVoice() {
+    ReconnectAudio();
+}
+
+void TVoiceModule::ApplyAudioBufferSize(int size) {
+    m_queueLength = ClampQueueLength(size);
+    m_pane->ShowBuffering(m_queueLength);
+    if (m_voice)
+        m_voice->Players().SetQueueLength(m_queueLength);
+}
+
+} // namespace orv

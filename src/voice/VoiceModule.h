@@ -1,0 +1,99 @@
+#pragma once
+// Voice: the voice connection of the room, the talk protocol, the Speak action and the audio control pane.
+// Owns the voice settings.
+
+#include "platform/AudioMixer.h"
+#include "session/Module.h"
+#include "session/SettingsEffects.h"
+#include "voice/TalkProtocol.h"
+#include "voice/VoiceThread.h"
+
+#include <QAction>
+#include <QPointer>
+
+#include <memory>
+
+namespace orv {
+
+class TAudioControlPane;
+struct TSessionContext;
+
+struct TVoiceModuleParts {
+    IAudioSystem& audio;
+    IAudioMixer& mixer;
+    ITimerFactory& timers;
+    const CodecRegistry& codecs = CodecRegistry::Installed();
+};
+
+class TVoiceModule final : public ISessionModule, private ISettingsEffects {
+public:
+    static constexpr std::uint32_t kDelayMeterMs = 5000;
+
+    TVoiceModule(TSessionContext& context, const TVoiceModuleParts& parts);
+    ~TVoiceModule() override;
+
+    TVoiceModule(const TVoiceModule&) = delete;
+    TVoiceModule& operator=(const TVoiceModule&) = delete;
+
+    void RegisterHandlers(TPacketDispatcher& dispatcher) override;
+    void RegisterMessages(TMessageRouter& mainWindow) override;
+    void RegisterRoomEntry(TRoomEntrySteps& steps) override;
+    void EndSession() override;
+    std::optional<TSettingOwner> SettingsOwner() const override { return TSettingOwner::Voice; }
+    void ApplySettings(const TSettings& settings) override;
+    ISettingsEffects* SettingsEffects() override { return this; }
+
+    // 0 on success, 35 when the audio could not be set up, 13 when the connection or the sign-on failed, or
+    // the server's refusal.
+    int StartVoice(std::uint8_t codec, const QString& host, std::int32_t port, std::uint16_t userId,
+                   const QString& password, std::uint16_t roomId);
+    void StopVoice();
+    // Stops and starts voice with the room's current settings and tells the user how it went.
+    int ReconnectAudio();
+    // The pane's volume controls as the mixer has them.
+    void RefreshMixerControls();
+    // The delay meter's reading, every few seconds while in a room.
+    void MeasureDelay();
+    // The "Set Buffering" slider moved: received frames wait while the old queue plays out.
+    void ChangeBuffering(int queueLength);
+
+    TVoiceThread* Voice() { return m_voice.get(); }
+    TTalkProtocol& Talk() { return m_talk; }
+    QAction& SpeakAction() { return *m_speak; }
+    TAudioControlPane& Pane();
+    std::uint8_t QueueLength() const { return m_queueLength; }
+    int LinkState() const { return m_linkState; }
+
+private:
+    void startAfterRoomEntry();
+    void showLinkState(int state);
+    void toggleBoost();
+
+    // ISettingsEffects: the room's microphones and codec are the room voice settings' business.
+    void SetMicrophoneCount(int) override {}
+    void SetAudioCodec(int) override {}
+    void ReconnectVoice() override;
+    void ApplyAudioBufferSize(int size) override;
+    void ApplySharingRefreshRate(int) override {}
+
+    TSessionContext& m_context;
+    TVoiceModuleParts m_parts;
+    // Owned by the main window, which may go first at the program's end.
+    QPointer<QAction> m_speak;
+    QPointer<TAudioControlPane> m_pane;
+    TTalkProtocol m_talk;
+    std::unique_ptr<TVoiceThread> m_voice;
+    std::unique_ptr<ITimer> m_delayMeter;
+    std::unique_ptr<ITimer> m_bufferingWait;
+    std::uint8_t m_queueLength = 2;
+    int m_linkState = -1;
+    bool m_controlLost = false;
+    // What the settings say.
+    bool m_muteWhileTalking = false;
+    std::int32_t m_settingsQueueLength = 2;
+    std::int32_t m_inputDevice = 0;
+    std::int32_t m_outputDevice = 0;
+    VoiceCleaning m_cleaning;
+};
+
+} // namespace orv

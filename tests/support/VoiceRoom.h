@@ -1,0 +1,53 @@
+#pragma once
+// A room on a test server with voice: teacher, alice and bob signed in on control connections of their own
+// and in room 100, whose microphone count the test chooses.
+
+#include "ServerConfig.h"
+#include "protocol/CommandCatalogue.h"
+#include "protocol/RoomMessages.h"
+#include "support/ServerThread.h"
+#include "support/SimulatedClient.h"
+
+#include <map>
+#include <memory>
+
+namespace orv::test {
+
+struct VoiceRoom {
+    static constexpr std::uint16_t kTeacher = 1, kAlice = 2, kBob = 3;
+    static constexpr std::int32_t kRoom = 100;
+
+    static server::ServerConfig config(int microphones) {
+        server::ServerConfig c;
+        for (const auto& [name, id] : {std::pair{"teacher", kTeacher}, {"alice", kAlice}, {"bob", kBob}}) {
+            server::AccountConfig a;
+            a.userName = name;
+            a.password = "pw";
+            a.userId = id;
+            a.firstName = name;
+            c.accounts.push_back(a);
+        }
+        server::RoomConfig r;
+        r.number = kRoom;
+        r.name = "Voice";
+        r.microphones = microphones;
+        c.rooms[kRoom] = r;
+        return c;
+    }
+
+    explicit VoiceRoom(int microphones) : server(config(microphones)), voicePort(server.listenVoice()) {
+        for (const auto& [name, id] : {std::pair{"teacher", kTeacher}, {"alice", kAlice}, {"bob", kBob}}) {
+            auto client = std::make_unique<SimulatedClient>();
+            client->connectAndSignIn(server.port(), name, "pw");
+            client->sendPacket(cmEnterRoom, TEnterRoomRequest{kRoom}.encode());
+            client->readPacket();
+            control[id] = std::move(client);
+        }
+    }
+
+    ServerThread server;
+    std::uint16_t voicePort;
+    std::map<std::uint16_t, std::unique_ptr<SimulatedClient>> control;
+};
+
+} // namespace orv::test

@@ -1,0 +1,248 @@
+// Playback: the queue's drop-newest rule and its lengths on the virtual clock, the delay meter, routing by
+// speaker to the players, and the talk protocol's states.
+#include "platform/AppMessageIds.h"
+#include "protocol/CommandCatalogue.h"
+#include "protocol/ResultCodes.h"
+#include "support/FakeAudio.h"
+#include "support/FakeClock.h"
+#include "support/FakeSession.h"
+#include "support/FakeTimers.h"
+#include "voice/ACMOut.h"
+#include "voice/CodecCatalogue.h"
+#include "voice/DelayMeter.h"
+#include "voice/PlayerPool.h"
+#include "voice/TalkProtocol.h"
+
+#include <gtest/gtest.h>
+
+namespace orv {
+namespace {
+
+using test::FakeAudioSystem;
+using test::FakeClock;
+using test::FakeTimers;
+
+// One voice frame of GSM: twelve 65-byte blocks, 480 ms of sound.
+const std::vector<std::uint8_t> kFrame(12 * 65, 0);
+constexpr std::uint32_t kFrameMs = 480;
+
+struct Playback {
+    FakeClock clock;
+    FakeTimers timers{clock};
+    FakeAudioSystem audio{clock};
+    TACMOut out{audio, clock, timers};
+
+    explicit Playback(std::uint8_t length) {
+        out.SetNumBuffers(length);
+        out.Open(*MakeCodecFormat(0), {});
+    }
+    void play(int times) {
+        for (int i = 0; i < times; ++i)
+            out.Play(kFrame.data(), int(kFrame.size()));
+    }
+};
+
+TEST(Playback, AFullQueueDropsTheNewestBlockAndFreesSlotsAsBlocksPlayOut) {
+    Playback p(2);
+    int played = 0;
+    p.out.OnBufferPlayed = [&](TACMOut&, const TACMOut::TBlock&) { ++played; };
+    p.out.Play(kFrame.data(), 0);
+    EXPECT_EQ(p.out.NumBuffersLeft(), 2) << "an empty block queues nothing";
+    p.play(5);
+    EXPECT_EQ(p.out.NumBuffersLeft(), 0);
+    EXPECT_EQ(p.audio.played.size(), 2u * 12 * 320) << "two blocks played, three dropped";
+
+    p.timers.advance(kFrameMs - 1);
+    EXPECT_EQ(played, 0);
+    p.timers.advance(1);
+    EXPECT_EQ(played, 1);
+    EXPECT_EQ(p.out.NumBuffersLeft(), 1);
+    p.timers.advance(kFrameMs);
+    EXPECT_EQ(p.out.NumBuffersLeft(), 2);
+    p.out.Close();
+    p.play(1);
+    EXPECT_EQ(p.audio.played.size(), 2u * 12 * 320) << "nothing plays once closed";
+}
+
+TEST(Playback, ChangingTheQueueLengthMovesTheFreeSlotsByTheDifference) {
+    {
+        Playback p(6);
+        p.play(5);
+        p.out.SetNumBuffers(2);
+        EXPECT_EQ(p.out.NumBuffersLeft(), 0);
+        p.timers.advance(5 * kFrameMs);
+        EXPECT_EQ(p.out.NumBuffersLeft(), 2) << "climbs back to the new length, no further";
+    }
+    {
+        Playback p(2);
+        p.play(2);
+        p.out.SetNumBuffers(4);
+        EXPECT_EQ(p.out.NumBuffersLeft(), 2);
+    }
+}
+
+TEST(Playback, APlayerOnADeviceThatDoesNotOpenPlaysNothing) {
+    FakeClock clock;
+    FakeTimers timers{clock};
+    FakeAudioSystem audio{clock};
+    audio.openError = TAudioOpenError::NoSuchDevice;
+    TACMPlayer player({audio, clock, timers, "no-such-device"}, *MakeCodecFormat(0), 2);
+    EXPECT_FALSE(player.Ok());
+    player.Play(kFrame.data(), int(kFrame.size()));
+    EXPECT_TRUE(audio.played.empty());
+}
+
+TEST(DelayMeter, ShowsTheLongestQueueAsSecondsAndAShareOfSevenSeconds) {
+    FakeClock clock;
+    FakeTimers timers{clock};
+    FakeAudioSystem audio{clock};
+    TPlayerPool pool;
+    for (int i = 0; i < 3; ++i)
+        pool.Add(
+            std::make_unique<TACMPlayer>(TPlaybackDevice{audio, clock, timers, {}}, *MakeCodecFormat(0), 10));
+    EXPECT_EQ(pool.LongestQueue(), 0);
+    const TDelayReading idle = ReadDelay(*pool.LongestQueue());
+    EXPECT_EQ(idle.text, "0.5 sec.");
+    EXPECT_EQ(idle.percent, 7);
+
+    const int queued[] = {3, 6, 1};
+    for (std::uint16_t speaker = 1; speaker <= 3; ++speaker)
+        for (int i = 0; i < queued[speaker - 1]; ++i)
+            pool.Route(speaker, kFrame.data(), int(kFrame.size()));
+    const TDelayReading busy = ReadDelay(*pool.LongestQueue());
+    EXPECT_EQ(busy.text, "3.5 sec.");
+    EXPECT_EQ(busy.percent, 50);
+    EXPECT_FALSE(TPlayerPool().LongestQueue()) << "no players, no reading";
+}
+
+TEST(DelayMeter, QueueLengthsFromARoomOrARequestAreClampedToWhatAPlayerHolds) {
+    const std::pair<std::int32_t, int> cases[] = {{256, 50}, {-3, 1}, {0, 1}, {2, 2}, {50, 50}, {51, 50}};
+    for (const auto& [value, expected] : cases)
+        EXPECT_EQ(ClampQueueLength(value), expected) << value;
+}
+
+TEST(PlayerPool, ThreeSpeakersInATwoTalkerRoomNeverShareAPlayer) {
+    FakeClock clock;
+    FakeTimers timers{clock};
+    FakeAudioSystem audio{clock};
+    TPlayerPool pool;
+    for (int i = 0; i < 2; ++i)
+        pool.Add(
+            std::make_unique<TACMPlayer>(TPlaybackDevice{audio, clock, timers, {}}, *MakeCodecFormat(0), 4));
+    constexpr std::uint16_t A = 11, B = 12, C = 13;
+    EXPECT_TRUE(pool.Route(A, kFrame.data(), int(kFrame.size())));
+    EXPECT_TRUE(pool.Route(B, kFrame.data(), int(kFrame.size())));
+    EXPECT_TRUE(pool.Route(A, kFrame.data(), int(kFrame.size())));
+    EXPECT_EQ(pool.At(0).speaker, A);
+    EXPECT_EQ(pool.At(1).speaker, B);
+    EXPECT_EQ(pool.At(0).Queued(), 2);
+    EXPECT_FALSE(pool.Route(C, kFrame.data(), int(kFrame.size()))) << "no player is free for C";
+    EXPECT_EQ(pool.At(0).Queued(), 2) << "A's decoder never sees C's frames";
+
+    pool.Release(B); // B's 7 relayed
+    timers.advance(kFrameMs);
+    EXPECT_TRUE(pool.Route(C, kFrame.data(), int(kFrame.size())));
+    EXPECT_EQ(pool.At(1).speaker, C) << "the freed, drained player";
+    EXPECT_EQ(pool.At(0).speaker, A);
+}
+
+bool Posted(test::RecordingSink& sink, int n, std::intptr_t w, std::intptr_t l) {
+    const auto all = sink.all();
+    return std::find(all.begin(), all.end(), test::PostedMessage{n, w, l}) != all.end();
+}
+
+struct Talk {
+    test::FakeSession session;
+    QAction speak;
+    TTalkProtocol talk{session.context, speak, [] { return nullptr; }};
+    static constexpr std::uint16_t kOwn = 5, kOther = 6;
+
+    Talk() {
+        session.state.account.SetUserId(kOwn);
+        session.state.OwnMicAllowed = true;
+    }
+    static TPacketHeader answer(std::uint16_t command, std::uint16_t user, std::uint16_t result = 0) {
+        TPacketHeader h;
+        h.Command = command;
+        h.UserId = user;
+        h.ResultCode = result;
+        return h;
+    }
+    std::vector<std::uint16_t> sent() const {
+        std::vector<std::uint16_t> codes;
+        for (const auto& p : session.sender.sent)
+            codes.push_back(p.command);
+        return codes;
+    }
+};
+
+TEST(TalkProtocol, RequestGrantAndReleaseFollowTheSpeakAction) {
+    Talk t;
+    t.talk.ToggleSpeak();
+    EXPECT_EQ(t.sent(), std::vector<std::uint16_t>{cmTakeMicrophone});
+    EXPECT_TRUE(t.speak.isChecked()) << "checked while the request is pending";
+    EXPECT_TRUE(t.talk.ToggleMark());
+
+    t.talk.OnTake(Talk::answer(cmTakeMicrophone, Talk::kOwn));
+    EXPECT_TRUE(t.speak.isChecked());
+    EXPECT_TRUE(Posted(t.session.sink, MainMsg::SpeakerMark, Talk::kOwn, 1));
+
+    t.talk.ToggleSpeak();
+    EXPECT_EQ(t.sent(), (std::vector<std::uint16_t>{cmTakeMicrophone, cmReleaseMicrophone}));
+    EXPECT_FALSE(t.speak.isChecked());
+    EXPECT_FALSE(t.talk.ToggleMark());
+}
+
+TEST(TalkProtocol, ARefusalUnchecksTheActionAndSaysWhy) {
+    Talk t;
+    t.talk.ToggleSpeak();
+    t.talk.OnTake(Talk::answer(cmTakeMicrophone, Talk::kOwn, ResultCode::NoFreeMicrophone));
+    EXPECT_FALSE(t.speak.isChecked());
+    EXPECT_FALSE(t.talk.ToggleMark());
+    ASSERT_EQ(t.session.dialogs.shown.size(), 1);
+    EXPECT_TRUE(t.session.dialogs.shown[0].contains("No more free microphones"));
+    EXPECT_TRUE(Posted(t.session.sink, MainMsg::SpeakerMark, Talk::kOwn, 0));
+
+    t.talk.ToggleSpeak();
+    t.talk.OnTake(Talk::answer(cmTakeMicrophone, Talk::kOwn, ResultCode::NotPermitted));
+    EXPECT_TRUE(Posted(t.session.sink, MainMsg::MicrophoneRefused, 0, ResultCode::NotPermitted));
+    EXPECT_EQ(t.session.dialogs.shown.size(), 1);
+}
+
+TEST(TalkProtocol, OtherSpeakersOnlyMarkTheRosterAndAReleaseFromTheServerStopsOwnTalking) {
+    Talk t;
+    t.talk.OnTake(Talk::answer(cmTakeMicrophone, Talk::kOther));
+    EXPECT_TRUE(Posted(t.session.sink, MainMsg::SpeakerMark, Talk::kOther, 1));
+    t.talk.OnTake(Talk::answer(cmTakeMicrophone, Talk::kOther, ResultCode::NoFreeMicrophone));
+    EXPECT_FALSE(t.speak.isChecked());
+    EXPECT_TRUE(t.session.dialogs.shown.empty());
+    t.talk.OnRelease(Talk::answer(cmReleaseMicrophone, Talk::kOther));
+    EXPECT_TRUE(Posted(t.session.sink, MainMsg::SpeakerMark, Talk::kOther, 0));
+
+    t.talk.ToggleSpeak();
+    t.talk.OnTake(Talk::answer(cmTakeMicrophone, Talk::kOwn));
+    t.talk.OnRelease(Talk::answer(cmReleaseMicrophone, Talk::kOwn));
+    EXPECT_FALSE(t.speak.isChecked());
+    EXPECT_FALSE(t.talk.ToggleMark());
+}
+
+TEST(TalkProtocol, PushToTalkAsksOnceWhileHeldAndReleasesEvenWithoutAGrant) {
+    Talk t;
+    t.talk.StartTalking();
+    t.talk.StartTalking(); // auto-repeat
+    t.talk.StopTalking();
+    EXPECT_EQ(t.sent(), (std::vector<std::uint16_t>{cmTakeMicrophone, cmReleaseMicrophone}));
+    t.session.state.OwnMicAllowed = false;
+    t.talk.ToggleSpeak();
+    EXPECT_EQ(t.sent().size(), 2u) << "no microphone right, no request";
+}
+
+TEST(TalkProtocol, ARequestThatCannotBeQueuedReportsTheVoiceLink) {
+    Talk t;
+    t.session.sender.connected = false;
+    t.talk.ToggleSpeak();
+    EXPECT_TRUE(Posted(t.session.sink, MainMsg::VoiceLinkState, 5, 0));
+}
+
+} // namespace
+} // namespace orv
