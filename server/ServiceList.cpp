@@ -3,6 +3,7 @@
 
 #include "BoardService.h"
 #include "ChatService.h"
+#include "RecordingService.h"
 #include "RoomService.h"
 #include "RosterService.h"
 #include "SignInService.h"
@@ -16,6 +17,7 @@ Services createServices(IServiceHost& host) {
     services.push_back(std::make_unique<RosterService>(host));
     services.push_back(std::make_unique<BoardService>(host));
     services.push_back(std::make_unique<ChatService>(host));
+    services.push_back(std::make_unique<RecordingService>(host));
     return services;
 }
 
