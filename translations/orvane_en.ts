@@ -524,6 +524,14 @@ another user with your ID has just logged in</source>
     </message>
 </context>
 <context>
+    <name>orv::DesktopDownloadActions</name>
+    <message>
+        <source>&quot;%1&quot; is a program or a launcher, not a document, so it was not opened. It was saved as:<byte value="xd"/>
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::ErrorMessages</name>
     <message>
         <source>No Error</source>
@@ -1060,6 +1068,72 @@ Please install a new version of Orvane Browser.</source>
     </message>
 </context>
 <context>
+    <name>orv::TPlayerStatus</name>
+    <message>
+        <source>Orvane Live Player - Downloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane Live Player - Downloading %1 KB of %2 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STOPPED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLAYING</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PAUSED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buffering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAST MODE</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TRecorderControl</name>
+    <message>
+        <source>Start Session Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause Session Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Session Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorder Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session recorder is now running. The session is being recorded!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session recorder is not started! %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error description is: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session recorder is now stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TRecordingSettingsPage</name>
     <message>
         <source>Browse...</source>
@@ -1476,6 +1550,49 @@ You could also try to download Orvane Live Browser from Orvane&apos;s official w
     </message>
 </context>
 <context>
+    <name>orv::TfrmPlayer</name>
+    <message>
+        <source>Start Playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop and exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the slider to a new position.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TfrmProgress</name>
     <message>
         <source>Orvane Live Browser - Progress</source>
@@ -1675,6 +1792,13 @@ Orvane will now reconnect your audio.</source>
     <name>orv::UploadSource</name>
     <message>
         <source>The file &quot;%1&quot; is too large to be sent: only files smaller than 2 GB can be uploaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>std</name>
+    <message>
+        <source>Orvane Live Player</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
