@@ -10,7 +10,8 @@ void RequestTable::add(std::initializer_list<TCommandCode> codes, int payloadSiz
     for (TCommandCode code : codes) {
         const auto info = FindCommand(code);
         if (!info || info->direction == TCommandDirection::FromServer ||
-            info->connection != TCommandConnection::Control)
+            (info->connection != TCommandConnection::Control &&
+             info->connection != TCommandConnection::Download))
             throw std::logic_error("a handler for " + CommandName(code) + ", which no client sends here");
         if (m_entries[code].handler)
             throw std::logic_error(CommandName(code) + " is answered twice");

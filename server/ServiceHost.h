@@ -39,6 +39,8 @@ public:
     using SignInHandler = std::function<void(ClientConnection& client, const TSignInRecord& record)>;
     using MembershipHandler =
         std::function<void(ClientConnection& member, std::int32_t room, MemberChange change)>;
+    // A whole packet (header and payload) as it went to a room's members.
+    using RoomTrafficHandler = std::function<void(std::int32_t room, const QByteArray& packet)>;
 
     static constexpr int kAnySize = -1;
 
@@ -56,6 +58,9 @@ public:
     // same user, or because its connection closed. A member that left is no longer among members(), and its
     // account record still names the room it left. Every service that registers is told.
     virtual void registerMembershipHandler(MembershipHandler handler) = 0;
+    // Told of every packet sent to a room, or to all in a room but its sender (not of replies and packets to
+    // one user).
+    virtual void registerRoomTrafficHandler(RoomTrafficHandler handler) = 0;
 
     virtual const ServerConfig& config() const = 0;
     virtual void log(const QString& line) const = 0;

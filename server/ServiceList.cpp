@@ -4,6 +4,7 @@
 #include "BoardService.h"
 #include "ChatService.h"
 #include "PollService.h"
+#include "RecordingService.h"
 #include "RoomService.h"
 #include "RosterService.h"
 #include "SignInService.h"
@@ -20,6 +21,7 @@ Services createServices(IServiceHost& host) {
     services.push_back(std::make_unique<ChatService>(host));
     services.push_back(std::make_unique<PollService>(host));
     services.push_back(std::make_unique<VoiceService>(host));
+    services.push_back(std::make_unique<RecordingService>(host));
     return services;
 }
 

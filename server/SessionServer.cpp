@@ -114,6 +114,10 @@ void SessionServer::registerMembershipHandler(MembershipHandler handler) {
     m_membershipHandlers.push_back(std::move(handler));
 }
 
+void SessionServer::registerRoomTrafficHandler(RoomTrafficHandler handler) {
+    m_trafficHandlers.push_back(std::move(handler));
+}
+
 void SessionServer::log(const QString& line) const {
     if (m_quiet)
         return;
@@ -195,8 +199,9 @@ void SessionServer::tellMembership(ClientConnection& client, std::int32_t room, 
 
 QString SessionServer::headerRefusal(const TPacketHeader& header) const {
     const auto info = FindCommand(header.Command);
+    // A recorded session's download runs on the control connection too.
     if (!info || info->direction == TCommandDirection::FromServer ||
-        info->connection != TCommandConnection::Control)
+        (info->connection != TCommandConnection::Control && info->connection != TCommandConnection::Download))
         return QString("unexpected command %1").arg(header.Command);
     const RequestTable::Entry* entry = m_requests.find(header.Command);
     if (entry && entry->payloadSize != kAnySize && header.DataSize != entry->payloadSize)
@@ -241,6 +246,8 @@ void SessionServer::sendToRoom(std::int32_t room, const ClientConnection& from,
     const QByteArray bytes = packetFrom(from, packet);
     for (ClientConnection* member : m_members.in(room))
         member->send(bytes);
+    for (const RoomTrafficHandler& handler : m_trafficHandlers)
+        handler(room, bytes);
 }
 
 void SessionServer::sendToOthersInRoom(const ClientConnection& sender, const OutgoingPacket& packet) {
@@ -251,6 +258,8 @@ void SessionServer::sendToOthersInRoom(const ClientConnection& sender, const Out
     for (ClientConnection* member : m_members.in(*room))
         if (member != &sender)
             member->send(bytes);
+    for (const RoomTrafficHandler& handler : m_trafficHandlers)
+        handler(*room, bytes);
 }
 
 void SessionServer::sendProbes() {

@@ -62,6 +62,7 @@ public:
     void registerVersionHandler(VersionHandler handler) override;
     void registerSignInHandler(SignInHandler handler) override;
     void registerMembershipHandler(MembershipHandler handler) override;
+    void registerRoomTrafficHandler(RoomTrafficHandler handler) override;
     const ServerConfig& config() const override { return m_config; }
     void log(const QString& line) const override;
     ResourceStore& resources() override { return *m_store; }
@@ -96,6 +97,7 @@ private:
     VersionHandler m_versionHandler;
     SignInHandler m_signInHandler;
     std::vector<MembershipHandler> m_membershipHandlers;
+    std::vector<RoomTrafficHandler> m_trafficHandlers;
     std::vector<ClientConnection*> m_connections;
     std::map<std::uint16_t, ClientConnection*> m_byUser;
     RoomMembers m_members;

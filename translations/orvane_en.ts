@@ -1193,6 +1193,37 @@ You can use the Lock Board button to gain access over the board.</source>
     </message>
 </context>
 <context>
+    <name>orv::TPlayerStatus</name>
+    <message>
+        <source>Orvane Live Player - Downloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane Live Player - Downloading %1 KB of %2 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STOPPED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLAYING</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PAUSED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buffering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAST MODE</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TPollResults</name>
     <message>
         <source>&lt;No Answer&gt;</source>
@@ -1253,6 +1284,41 @@ Press OK to continue or Cancel.</source>
     </message>
     <message>
         <source>Create a New Online Poll</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TRecorderControl</name>
+    <message>
+        <source>Start Session Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause Session Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Session Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorder Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session recorder is now running. The session is being recorded!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session recorder is not started! %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error description is: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session recorder is now stopped.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1843,6 +1909,49 @@ Please select an answer entry by pressing the appropriate answer button.</source
     </message>
 </context>
 <context>
+    <name>orv::TfrmPlayer</name>
+    <message>
+        <source>Start Playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop and exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the slider to a new position.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TfrmPollresults</name>
     <message>
         <source>Poll Results</source>
@@ -2090,6 +2199,13 @@ Orvane will now reconnect your audio.</source>
     <name>orv::UploadSource</name>
     <message>
         <source>The file &quot;%1&quot; is too large to be sent: only files smaller than 2 GB can be uploaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>std</name>
+    <message>
+        <source>Orvane Live Player</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

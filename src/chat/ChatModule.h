@@ -26,6 +26,7 @@ public:
     std::optional<TSettingOwner> SettingsOwner() const override { return TSettingOwner::Chat; }
     void ApplySettings(const TSettings& settings) override;
     IChatLines* ChatLines() override { return &m_conversations; }
+    void ResetRoom() override { m_conversations.ClearAll(); }
 
     ChatConversations& Conversations() { return m_conversations; }
     ChatState& State() { return m_state; }

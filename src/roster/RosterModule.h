@@ -25,6 +25,7 @@ public:
     void RegisterRoomEntry(TRoomEntrySteps& steps) override { m_handlers.RegisterRoomEntry(steps); }
     std::optional<TSettingOwner> SettingsOwner() const override { return TSettingOwner::Roster; }
     void ApplySettings(const TSettings& settings) override { m_handlers.ApplySettings(settings); }
+    void ResetRoom() override { m_roster.ClearRoster(); }
 
     Roster& Participants() { return m_roster; }
     RosterHandlers& Handlers() { return m_handlers; }

@@ -27,6 +27,9 @@ public:
     virtual void RegisterRoomEntry(TRoomEntrySteps& steps) { (void)steps; }
     // The session ends: threads and connections of its own stop here, before the link goes down.
     virtual void EndSession() {}
+    // A replayed recording goes back to its start: the room's state it built (participants, conversations,
+    // boards) is dropped, so that replaying it again does not add to it.
+    virtual void ResetRoom() {}
 
     // The settings rows it owns (SettingRowsOwnedBy), if any.
     virtual std::optional<TSettingOwner> SettingsOwner() const { return std::nullopt; }

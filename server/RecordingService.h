@@ -1,0 +1,53 @@
+#pragma once
+// Recording and playing back sessions. A moderator starts, pauses and stops the recorder of the room; while
+// it runs, every packet the room's members are sent goes into the recording with its stamp. Any signed-in
+// user lists the recordings and downloads one packet by packet.
+
+#include "RecordingFiles.h"
+#include "Service.h"
+
+#include <map>
+#include <memory>
+
+namespace orv::server {
+
+class ClientConnection;
+class IServiceHost;
+enum class MemberChange;
+
+class RecordingService final : public Service {
+public:
+    explicit RecordingService(IServiceHost& host);
+
+private:
+    struct Recorder {
+        RecordingWriter writer;
+        bool paused = false;
+    };
+    // Where a user's download stands: the recording and the offset of its next packet.
+    struct Download {
+        QString path;
+        std::int64_t offset = 0;
+    };
+
+    void onStart(ClientConnection& client);
+    void onStop(ClientConnection& client);
+    void onPause(ClientConnection& client);
+    // Why the client may not control its room's recorder, or 0.
+    std::uint16_t refusal(const ClientConnection& client) const;
+    // The room as a recording starts: the room entry reply and who is there.
+    void writeOpening(Recorder& recorder, ClientConnection& starter, std::int32_t room);
+    void onTraffic(std::int32_t room, const QByteArray& packet);
+    void onMembership(std::int32_t room);
+
+    void onList(ClientConnection& client);
+    void onOpen(ClientConnection& client, const TRecordedSessionHeader& request);
+    void onNext(ClientConnection& client);
+
+    IServiceHost& m_host;
+    RecordingShelf m_shelf;
+    std::map<std::int32_t, std::unique_ptr<Recorder>> m_recorders;
+    std::map<std::uint16_t, Download> m_downloads; // by user: one download each
+};
+
+} // namespace orv::server

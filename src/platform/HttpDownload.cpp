@@ -1,0 +1,85 @@
+#include "platform/HttpDownload.h"
+
+#include <curl/curl.h>
+
+#include <memory>
+#include <mutex>
+
+namespace orv {
+namespace {
+
+struct CurlDeleter {
+    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+};
+
+std::unique_ptr<CURL, CurlDeleter> newHandle(const std::string& url, int timeoutMs) {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
+    if (curl) {
+        curl_easy_setopt(curl.get(), CURLOPT_URL, url.c_str());
+        curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);
+        curl_easy_setopt(curl.get(), CURLOPT_FOLLOWLOCATION, 1L);
+        curl_easy_setopt(curl.get(), CURLOPT_MAXREDIRS, 5L);
+        curl_easy_setopt(curl.get(), CURLOPT_PROTOCOLS_STR, "http,https");
+        curl_easy_setopt(curl.get(), CURLOPT_CONNECTTIMEOUT_MS, long(timeoutMs));
+    }
+    return curl;
+}
+
+struct GetState {
+    const THttpSink& sink;
+    const std::atomic<bool>& abort;
+};
+
+size_t writeBody(char* data, size_t, size_t size, void* user) {
+    auto* state = static_cast<GetState*>(user);
+    if (state->abort || !state->sink(data, size))
+        return 0; // curl ends the transfer with a write error
+    return size;
+}
+
+int checkAbort(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<GetState*>(user)->abort ? 1 : 0;
+}
+
+} // namespace
+
+long HttpHead(const QString& url, int timeoutMs) {
+    const std::string address = url.toStdString();
+    auto curl = newHandle(address, timeoutMs);
+    if (!curl)
+        return 0;
+    curl_easy_setopt(curl.get(), CURLOPT_NOBODY, 1L);
+    curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT_MS, long(timeoutMs));
+    if (curl_easy_perform(curl.get()) != CURLE_OK)
+        return 0;
+    long code = 0;
+    curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &code);
+    return code;
+}
+
+bool HttpGet(const QString& url, const THttpSink& sink, const std::atomic<bool>& abort,
+             int connectTimeoutMs) {
+    const std::string address = url.toStdString();
+    auto curl = newHandle(address, connectTimeoutMs);
+    if (!curl)
+        return false;
+    GetState state{sink, abort};
+    curl_easy_setopt(curl.get(), CURLOPT_FAILONERROR, 1L);
+    curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, writeBody);
+    curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &state);
+    curl_easy_setopt(curl.get(), CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl.get(), CURLOPT_XFERINFOFUNCTION, checkAbort);
+    curl_easy_setopt(curl.get(), CURLOPT_XFERINFODATA, &state);
+    // A server that stops sending for a minute has gone.
+    curl_easy_setopt(curl.get(), CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl.get(), CURLOPT_LOW_SPEED_TIME, 60L);
+    if (curl_easy_perform(curl.get()) != CURLE_OK)
+        return false;
+    long code = 0;
+    curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &code);
+    return code == 200;
+}
+
+} // namespace orv

@@ -1,0 +1,212 @@
+// A session recorded by our server: two clients talk while the moderator records, then the recording is
+// fetched from the server and from a web server and replayed through a fresh roster and chat, which must
+// show what the live clients showed.
+#include "chat/ChatModule.h"
+#include "link/Dispatcher.h"
+#include "platform/HttpDownload.h"
+#include "playback/PlayerThread.h"
+#include "playback/ServerRecordings.h"
+#include "playback/WebRecording.h"
+#include "protocol/ResultCodes.h"
+#include "roster/RosterModule.h"
+#include "support/LiveClient.h"
+#include "support/ServerThread.h"
+
+#include "ServerConfig.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+namespace orv {
+namespace {
+
+using test::pumpUntil;
+
+server::ServerConfig classroom(const QString& store) {
+    server::ServerConfig c;
+    c.storePath = store;
+    const struct {
+        const char* name;
+        std::uint16_t id;
+        const char* first;
+        std::int32_t type;
+    } people[] = {{"teacher", 1, "Tess", 1000}, {"alice", 2, "Alice", 0}, {"viewer", 3, "Vic", 0}};
+    for (const auto& p : people) {
+        server::AccountConfig a;
+        a.userName = a.password = p.name;
+        a.userId = p.id;
+        a.firstName = p.first;
+        a.lastName = "Tester";
+        a.accountType = p.type;
+        c.accounts.push_back(a);
+    }
+    server::RoomConfig room;
+    room.number = 100;
+    room.name = "Physics 101";
+    room.recorder = true;
+    room.codec = 2;
+    c.rooms[100] = room;
+    return c;
+}
+
+struct ChatClient : test::LiveClient {
+    explicit ChatClient(const QString& folder) : LiveClient(folder) {
+        add(roster);
+        add(chat);
+    }
+    TRosterModule roster{context};
+    TChatModule chat{context, roster.Directory(), nullptr};
+};
+
+// A roster and a chat fed by a player, as in playback.
+struct Replay {
+    Replay() {
+        session.state.launchMode = TLaunchMode::LocalFile;
+        roster.RegisterHandlers(dispatcher);
+        chat.RegisterHandlers(dispatcher);
+        session.notices.forwardTo = chat.ChatLines();
+    }
+    void play(const QString& path, bool hasHeader, std::int64_t size) {
+        TAvailableBytes there;
+        there.Finish(size);
+        test::RecordingSink window, mainWindow;
+        TPlayerParts parts{
+            &context,
+            window,
+            mainWindow,
+            session.clock,
+            there,
+            [this](const TPacketHeader& h, QByteArrayView s) { dispatcher.DispatchPacket(h, s); },
+            [this] {
+                roster.ResetRoom();
+                chat.ResetRoom();
+            }};
+        TPlayerThread player(parts, path, hasHeader, 0);
+        codec = player.ReadRoomCodec();
+        player.Start();
+        ASSERT_TRUE(pumpUntil([&] { return !window.withNumber(PlayerMsg::Stopped).empty(); }));
+    }
+    QStringList names() {
+        QStringList out;
+        for (int i = 0; i < roster.Participants().Count(); ++i)
+            out << roster.Participants().Entry(i).Record().FirstName();
+        out.sort();
+        return out;
+    }
+    QString log() {
+        const QTextDocument* doc = chat.Conversations().FindConversation(0);
+        return doc ? doc->toPlainText() : QString();
+    }
+
+    QObject context;
+    test::FakeSession session;
+    TPacketDispatcher dispatcher;
+    TRosterModule roster{session.context};
+    TChatModule chat{session.context, roster.Directory(), nullptr};
+    std::int32_t codec = -1;
+};
+
+std::uint16_t freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+TEST(PlaybackEndToEnd, ARecordingMadeByOurServerReplaysTheRoomFromTheServerAFileAndTheWeb) {
+    QTemporaryDir store, homes[3], downloads;
+    test::ServerThread server(classroom(store.path()));
+    ChatClient teacher(homes[0].path()), alice(homes[1].path());
+    teacher.enter(server.port(), "teacher", "teacher", 100);
+    alice.enter(server.port(), "alice", "alice", 100);
+    ASSERT_TRUE(pumpUntil([&] { return teacher.roster.Participants().Count() == 2; }));
+
+    const QString recording = QDir(store.path()).filePath("recordings/1.orvane");
+    ASSERT_TRUE(alice.sender.Send(cmStartRecording, TRecorderCredentials().toByteArray()));
+    ASSERT_TRUE(teacher.sender.Send(cmStartRecording, TRecorderCredentials().toByteArray()));
+    ASSERT_TRUE(pumpUntil([&] { return QFileInfo::exists(recording); }));
+    ASSERT_TRUE(alice.chat.Handlers().SendTyped("Is this recorded?"));
+    ASSERT_TRUE(teacher.chat.Handlers().SendTyped("Yes, every word"));
+    ASSERT_TRUE(pumpUntil([&] {
+        return alice.chat.Conversations().FindConversation(0)->toPlainText().contains("every word");
+    }));
+    ASSERT_TRUE(teacher.sender.Send(cmStopRecording));
+    pumpUntil([] { return false; }, 300);
+    EXPECT_FALSE(QFileInfo::exists(QDir(store.path()).filePath("recordings/2.orvane")))
+        << "a participant may not record";
+
+    QFile file(recording);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    PayloadReader headReader(bytes);
+    const TRecordedSessionHeader header = TRecordedSessionHeader::decode(headReader);
+    EXPECT_EQ(header.TotalSize(), bytes.size());
+    EXPECT_GE(header.PacketCount(), 5) << "entry, participants, states and both lines";
+    EXPECT_EQ(header.Title(), "Physics 101");
+
+    Replay fromFile;
+    fromFile.play(recording, true, bytes.size());
+    EXPECT_EQ(fromFile.codec, 2) << "from the room entry reply that opens the recording";
+    EXPECT_EQ(fromFile.names(), (QStringList{"Alice", "Tess"}));
+    for (const char* line : {"Alice\nIs this recorded?", "Tess (Moderator)\nYes, every word"})
+        EXPECT_TRUE(fromFile.log().contains(line)) << line << "\n" << fromFile.log().toStdString();
+    EXPECT_TRUE(fromFile.session.sender.sent.empty()) << "playback says nothing to the server";
+    EXPECT_TRUE(fromFile.session.notices.beeps.empty());
+
+    // From the server: listed, opened and downloaded packet by packet on a signed-in connection.
+    test::LiveClient viewer(homes[2].path());
+    viewer.signIn->Options().playbackMode = true;
+    viewer.signIn->SetCredentials("viewer", "viewer");
+    ASSERT_TRUE(viewer.signIn->StartSession("127.0.0.1", server.port()));
+    const TRecordingListResult list = ListRecordings(viewer.connection, viewer.state.account.UserId());
+    ASSERT_EQ(list.code, 0);
+    ASSERT_EQ(list.recordings.size(), 1u);
+    EXPECT_EQ(list.recordings[0].SessionId(), 1);
+    EXPECT_EQ(OpenRecording(viewer.connection, 9).code, ResultCode::FileNotFound);
+    const TOpenResult opened = OpenRecording(viewer.connection, 1);
+    ASSERT_EQ(opened.code, 0);
+    ASSERT_TRUE(opened.header);
+    EXPECT_EQ(opened.header->PacketCount(), header.PacketCount());
+    const QString packets = downloads.filePath("server.tmp");
+    TAvailableBytes there;
+    test::RecordingSink window;
+    TSessionReaderThread download(viewer.connection, packets, there, window, header.TotalSize());
+    download.Start();
+    ASSERT_TRUE(pumpUntil([&] { return there.Complete(); }));
+    EXPECT_EQ(download.Packets(), header.PacketCount());
+    EXPECT_EQ(there.Bytes(), bytes.size() - 740);
+    EXPECT_EQ(window.withNumber(PlayerMsg::Progress).back(),
+              (test::PostedMessage{PlayerMsg::Progress, header.TotalSize(), header.TotalSize()}));
+    Replay fromServer;
+    fromServer.play(packets, false, there.Bytes());
+    EXPECT_EQ(fromServer.names(), fromFile.names());
+    EXPECT_EQ(fromServer.log(), fromFile.log());
+
+    // From the web: HEAD, then GET into a file that grows.
+    const std::uint16_t port = freePort();
+    QProcess web;
+    web.setWorkingDirectory(QDir(store.path()).filePath("recordings"));
+    web.start("python3", {"-m", "http.server", QString::number(port), "--bind", "127.0.0.1"});
+    if (!web.waitForStarted())
+        GTEST_SKIP() << "python3 is not installed";
+    const QString url = QString("http://127.0.0.1:%1/1.orvane").arg(port);
+    ASSERT_TRUE(pumpUntil([&] { return HttpHead(url, 1000) == 200; }));
+    EXPECT_EQ(HttpHead(QString("http://127.0.0.1:%1/9.orvane").arg(port)), 404);
+    TAvailableBytes webThere;
+    TSessionURLReaderThread get(url, downloads.filePath("web.tmp"), webThere, window);
+    get.Start();
+    ASSERT_TRUE(pumpUntil([&] { return webThere.Complete(); }));
+    EXPECT_TRUE(get.Succeeded());
+    Replay fromWeb;
+    fromWeb.play(downloads.filePath("web.tmp"), true, webThere.Bytes());
+    EXPECT_EQ(fromWeb.log(), fromFile.log());
+    web.terminate();
+    web.waitForFinished();
+}
+
+} // namespace
+} // namespace orv
