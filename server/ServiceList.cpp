@@ -6,6 +6,7 @@
 #include "RoomService.h"
 #include "RosterService.h"
 #include "SignInService.h"
+#include "VideoService.h"
 
 namespace orv::server {
 
@@ -16,6 +17,7 @@ Services createServices(IServiceHost& host) {
     services.push_back(std::make_unique<RosterService>(host));
     services.push_back(std::make_unique<BoardService>(host));
     services.push_back(std::make_unique<ChatService>(host));
+    services.push_back(std::make_unique<VideoService>(host));
     return services;
 }
 

@@ -50,13 +50,14 @@ int main(int argc, char** argv) {
     parser.addPositionalArgument("config", "accounts, rooms and options (INI file)");
     QCommandLineOption portOption("port", "control port (overrides the file)", "port");
     QCommandLineOption bulkPortOption("bulk-port", "file transfer port (overrides the file)", "port");
+    QCommandLineOption videoPortOption("video-port", "video port (overrides the file)", "port");
     QCommandLineOption storeOption("store", "folder of the shared files (overrides the file)", "folder");
     QCommandLineOption listenOption("listen", "address to listen on", "address", "127.0.0.1");
     QCommandLineOption probeOption("probe-interval-ms", "send a probe to every client this often", "ms");
     QCommandLineOption quietOption("quiet", "no log lines");
     QCommandLineOption verboseOption("verbose", "a log line for every request as well");
-    parser.addOptions(
-        {portOption, bulkPortOption, storeOption, listenOption, probeOption, quietOption, verboseOption});
+    parser.addOptions({portOption, bulkPortOption, videoPortOption, storeOption, listenOption, probeOption,
+                       quietOption, verboseOption});
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -68,8 +69,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orvane-session-server: %s\n", e.what());
         return 2;
     }
-    for (const auto& [option, port] :
-         {std::pair{&portOption, &config.port}, {&bulkPortOption, &config.bulkPort}}) {
+    for (const auto& [option, port] : {std::pair{&portOption, &config.port},
+                                       {&bulkPortOption, &config.bulkPort},
+                                       {&videoPortOption, &config.videoPort}}) {
         if (!parser.isSet(*option))
             continue;
         bool ok = false;
@@ -93,6 +95,7 @@ int main(int argc, char** argv) {
         }
     }
 
+    config.listenAddress = parser.value(listenOption);
     orv::server::SessionServer server(config);
     server.setQuiet(parser.isSet(quietOption));
     server.setVerbose(parser.isSet(verboseOption));

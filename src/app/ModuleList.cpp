@@ -3,8 +3,10 @@
 #include "app/ConnectionModule.h"
 #include "app/DownloadActions.h"
 #include "app/MainViewsModule.h"
+#include "app/MainWindow.h"
 #include "app/MainWindowModule.h"
 #include "app/ProgramFolders.h"
+#include "app/SettingsWindow.h"
 #include "app/SignInModule.h"
 #include "app/WelcomeModule.h"
 #include "board/BoardModule.h"
@@ -12,6 +14,8 @@
 #include "resources/ResourcesModule.h"
 #include "roster/RosterModule.h"
 #include "session/SessionContext.h"
+#include "video/VideoModule.h"
+#include "video/VideoWindow.h"
 
 namespace orv {
 
@@ -35,6 +39,10 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     modules.push_back(std::move(board));
     modules.push_back(std::make_unique<TResourcesModule>(
         parts.context, TResourceFolders{parts.folders.userImages}, std::move(downloads)));
+    modules.push_back(
+        std::make_unique<TVideoModule>(parts.context, participants, NewVideoWindow, [&main = parts.main] {
+            emit main.settingsRequested(TfrmSettings::VideoPage);
+        }));
     return modules;
 }
 

@@ -9,6 +9,7 @@
 #include "link/ErrorMessages.h"
 #include "platform/AppMessageIds.h"
 #include "platform/Clock.h"
+#include "video/VideoCapture.h"
 #include "voice/AudioDeviceList.h"
 
 #include <QApplication>
@@ -145,6 +146,7 @@ void TDM::openSettings(int page) {
     context.codec = m_state.audioCodec;
     context.audioOutputs = ListOutputDevices(m_audio).lines;
     context.audioInputs = ListInputDevices(m_audio).lines;
+    ListCaptureDrivers(context.captureDrivers);
     context.unavailable = unavailableSettingOwners();
     const TfrmProgress::StepAside aside(&m_progress);
     TfrmSettings window(m_settings, m_store, m_folders.program, context, m_settingsEffects, m_dialogs,
