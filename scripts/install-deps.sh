@@ -24,6 +24,8 @@ packages=(
     libgsm1-dev libspeex-dev libspeexdsp-dev libpulse-dev libasound2-dev
     # voice tests: speech made at test time, independent codecs, Ogg for speexdec, a sound server
     espeak-ng sox ffmpeg speex libogg-dev pulseaudio pulseaudio-utils
+    # video: codecs by fourcc, picture conversion
+    libavcodec-dev libavutil-dev libswscale-dev
 )
 
 missing=()

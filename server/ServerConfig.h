@@ -62,7 +62,8 @@ struct ServerConfig {
     std::uint16_t voicePort = 9911;
     std::uint16_t bulkPort = 9912;
     std::uint16_t videoPort = 9913;
-    QString bannerPath; // empty: no banner
+    QString listenAddress = "127.0.0.1"; // where the ports a service opens itself listen
+    QString bannerPath;                  // empty: no banner
     bool bannerStretch = false;
     QString welcomeUrl;
     // The folder of the resource store; empty: a private temporary folder, gone when the server stops.

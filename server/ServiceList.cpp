@@ -8,6 +8,7 @@
 #include "RoomService.h"
 #include "RosterService.h"
 #include "SignInService.h"
+#include "VideoService.h"
 #include "VoiceService.h"
 
 namespace orv::server {
@@ -22,6 +23,7 @@ Services createServices(IServiceHost& host) {
     services.push_back(std::make_unique<PollService>(host));
     services.push_back(std::make_unique<VoiceService>(host));
     services.push_back(std::make_unique<RecordingService>(host));
+    services.push_back(std::make_unique<VideoService>(host));
     return services;
 }
 

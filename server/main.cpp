@@ -51,13 +51,14 @@ int main(int argc, char** argv) {
     QCommandLineOption portOption("port", "control port (overrides the file)", "port");
     QCommandLineOption bulkPortOption("bulk-port", "file transfer port (overrides the file)", "port");
     QCommandLineOption voicePortOption("voice-port", "voice port (overrides the file)", "port");
+    QCommandLineOption videoPortOption("video-port", "video port (overrides the file)", "port");
     QCommandLineOption storeOption("store", "folder of the shared files (overrides the file)", "folder");
     QCommandLineOption listenOption("listen", "address to listen on", "address", "127.0.0.1");
     QCommandLineOption probeOption("probe-interval-ms", "send a probe to every client this often", "ms");
     QCommandLineOption quietOption("quiet", "no log lines");
     QCommandLineOption verboseOption("verbose", "a log line for every request as well");
-    parser.addOptions({portOption, bulkPortOption, voicePortOption, storeOption, listenOption, probeOption,
-                       quietOption, verboseOption});
+    parser.addOptions({portOption, bulkPortOption, voicePortOption, videoPortOption, storeOption,
+                       listenOption, probeOption, quietOption, verboseOption});
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -71,7 +72,8 @@ int main(int argc, char** argv) {
     }
     for (const auto& [option, port] : {std::pair{&portOption, &config.port},
                                        {&bulkPortOption, &config.bulkPort},
-                                       {&voicePortOption, &config.voicePort}}) {
+                                       {&voicePortOption, &config.voicePort},
+                                       {&videoPortOption, &config.videoPort}}) {
         if (!parser.isSet(*option))
             continue;
         bool ok = false;
@@ -95,6 +97,7 @@ int main(int argc, char** argv) {
         }
     }
 
+    config.listenAddress = parser.value(listenOption);
     orv::server::SessionServer server(config);
     server.setQuiet(parser.isSet(quietOption));
     server.setVerbose(parser.isSet(verboseOption));

@@ -340,6 +340,195 @@ another user with your ID has just logged in</source>
     </message>
 </context>
 <context>
+    <name>TVideoCoDec</name>
+    <message>
+        <source>No error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawing not allowed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New palette.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A KeyFrame is needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsupported video codec function/format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid video format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough memory to compete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal video codec error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid video parameters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid parameter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You don&apos;t have this video codec installed on your system.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to update information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video encoding aborted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video codec produced an error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid bit-depth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid image size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A system compressor error occured.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TVideoModule</name>
+    <message>
+        <source>Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Participant&apos;s Web Cam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My cam</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TVideoSession</name>
+    <message>
+        <source>Initializing video driver.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking video format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your camera does not support the current video format. Please adjust the video settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Windows Media Video 9 <byte value="xd"/>
+codec is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initializing the video compressor...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video failed.<byte value="xd"/>
+Reason:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communicating with video server...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect to video server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updating compression info...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initializing transmission...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initializing the video driver.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect to video server.<byte value="xd"/>
+Please try again in a few seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting video information...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video broadcast refused by the server (code %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video not available.<byte value="xd"/>
+This user has not his/her webcam on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>codec is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video codec failed. <byte value="xd"/>
+Please try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video stopped!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VideoCapture</name>
+    <message>
+        <source>Test pattern (moving colour bars)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Orvane Live Browser</source>
@@ -2195,6 +2384,65 @@ Orvane will now reconnect your audio.</source>
     <message>
         <source>No keyring answered: the remembered password is kept in the settings file.</source>
         <translation>Nenhum chaveiro respondeu: a senha lembrada fica guardada no arquivo de configurações.</translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmVideo</name>
+    <message>
+        <source>Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Participant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buffering....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Very Small (80 x 60)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small Size (160 x 120)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle Size (320 x 240)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large Size (640 x 480)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

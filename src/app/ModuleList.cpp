@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "app/MainWindowModule.h"
 #include "app/ProgramFolders.h"
+#include "app/SettingsWindow.h"
 #include "app/SignInModule.h"
 #include "app/WelcomeModule.h"
 #include "board/BoardModule.h"
@@ -16,6 +17,8 @@
 #include "resources/ResourcesModule.h"
 #include "roster/RosterModule.h"
 #include "session/SessionContext.h"
+#include "video/VideoModule.h"
+#include "video/VideoWindow.h"
 #include "voice/VoiceModule.h"
 
 namespace orv {
@@ -49,6 +52,10 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     modules.push_back(std::move(resources));
     modules.push_back(std::make_unique<TVoiceModule>(
         parts.context, TVoiceModuleParts{parts.audio, parts.mixer, parts.timers}));
+    modules.push_back(
+        std::make_unique<TVideoModule>(parts.context, participants, NewVideoWindow, [&main = parts.main] {
+            emit main.settingsRequested(TfrmSettings::VideoPage);
+        }));
     return modules;
 }
 

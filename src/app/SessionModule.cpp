@@ -10,6 +10,7 @@
 #include "platform/AppMessageIds.h"
 #include "platform/Clock.h"
 #include "platform/Timer.h"
+#include "video/VideoCapture.h"
 #include "voice/AudioDeviceList.h"
 
 #include <QApplication>
@@ -147,6 +148,7 @@ void TDM::openSettings(int page) {
     context.codec = m_state.audioCodec;
     context.audioOutputs = ListOutputDevices(m_audio).lines;
     context.audioInputs = ListInputDevices(m_audio).lines;
+    ListCaptureDrivers(context.captureDrivers);
     context.unavailable = unavailableSettingOwners();
     const TfrmProgress::StepAside aside(&m_progress);
     TfrmSettings window(m_settings, m_store, m_folders.program, context, m_settingsEffects, m_dialogs,

@@ -81,6 +81,8 @@ constexpr int ReleaseLock = 52;
 } // namespace PlayerMsg
 
 namespace VideoMsg {
+constexpr int JoinRefused = 36; // result code, 0: the service refused a broadcaster's sign-on
+constexpr int Preview = 39;     // 0, 0: a captured frame is ready for the preview
 constexpr int StreamState = 37;
 constexpr int Frame = 38;
 } // namespace VideoMsg

@@ -26,4 +26,10 @@ std::vector<TParticipantInfo> RosterDirectory::InDisplayOrder() const {
     return all;
 }
 
+std::optional<std::uint16_t> RosterDirectory::SelectedUser() const {
+    if (const TUserNode* selected = m_roster.Selected())
+        return selected->UID();
+    return std::nullopt;
+}
+
 } // namespace orv

@@ -13,6 +13,7 @@ public:
 
     std::optional<TParticipantInfo> Lookup(std::uint16_t userId) const override;
     std::vector<TParticipantInfo> InDisplayOrder() const override;
+    std::optional<std::uint16_t> SelectedUser() const override;
 
 private:
     const Roster& m_roster;

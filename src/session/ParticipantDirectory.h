@@ -27,6 +27,8 @@ public:
     // None when nobody in the room has the id.
     virtual std::optional<TParticipantInfo> Lookup(std::uint16_t userId) const = 0;
     virtual std::vector<TParticipantInfo> InDisplayOrder() const = 0;
+    // The participant selected in the participant list, if any.
+    virtual std::optional<std::uint16_t> SelectedUser() const { return std::nullopt; }
 };
 
 } // namespace orv

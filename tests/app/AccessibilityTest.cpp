@@ -14,6 +14,7 @@
 #include "protocol/RoomRecords.h"
 #include "protocol/SignInRecords.h"
 #include "support/FakeDialogs.h"
+#include "video/VideoWindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -116,6 +117,11 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
         }
         EXPECT_EQ(unnamedControls(*window), QStringList()) << name;
     }
+    // The video window belongs to the session that drives it.
+    TVideoSession video({{}, {}, {}, QtTimerFactory::instance(), SystemClock::instance(), NewVideoWindow});
+    auto& videoWindow = static_cast<TfrmVideo&>(video.View());
+    videoWindow.show();
+    EXPECT_EQ(unnamedControls(videoWindow), QStringList()) << "video";
 }
 
 } // namespace

@@ -15,6 +15,7 @@ ServerThread::ServerThread(server::ServerConfig config, server::ServiceFactory s
     QMetaObject::invokeMethod(
         m_context,
         [&] {
+            config.videoPort = 0; // a free port, as every service that listens takes in tests
             m_server = new server::SessionServer(std::move(config), services);
             m_server->setQuiet(qEnvironmentVariableIsEmpty("ORV_SERVER_LOG"));
             m_server->setVerbose(!qEnvironmentVariableIsEmpty("ORV_SERVER_LOG"));
