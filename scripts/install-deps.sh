@@ -24,6 +24,8 @@ packages=(
     libgsm1-dev libspeex-dev libspeexdsp-dev libpulse-dev libasound2-dev
     # voice tests: speech made at test time, independent codecs, Ogg for speexdec, a sound server
     espeak-ng sox ffmpeg speex libogg-dev pulseaudio pulseaudio-utils
+    # board screen captures (X11), and the board export tests reading PDF pages back
+    libx11-dev poppler-utils
 )
 
 missing=()
