@@ -26,6 +26,8 @@ packages=(
     espeak-ng sox ffmpeg speex libogg-dev pulseaudio pulseaudio-utils
     # video: codecs by fourcc, picture conversion
     libavcodec-dev libavutil-dev libswscale-dev
+    # board screen captures (X11), and the board export tests reading PDF pages back
+    libx11-dev poppler-utils
 )
 
 missing=()

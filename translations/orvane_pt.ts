@@ -1206,6 +1206,26 @@ You can use the Lock Board button to gain access over the board.</source>
     </message>
 </context>
 <context>
+    <name>orv::TBoardTools</name>
+    <message>
+        <source>The size of this image is larger than the white board.<byte value="xd"/>
+Do you want to shrink the image to fit on the whiteboard or expand the whiteboard up to the image size?<byte value="xd"/>
+Press Yes to shrink the image or No to expand the whitebaord.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image not uploaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TBoardView</name>
+    <message>
+        <source>Whiteboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TChatLargeWindow</name>
     <message>
         <source>Text Chat</source>
@@ -1325,6 +1345,25 @@ You can use the Lock Board button to gain access over the board.</source>
     <name>orv::TDBusNotifier</name>
     <message>
         <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TFontsForm</name>
+    <message>
+        <source>Font Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Colour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1574,6 +1613,17 @@ Press OK to continue or Cancel.</source>
     </message>
 </context>
 <context>
+    <name>orv::TScreenAreaWindow</name>
+    <message>
+        <source>Capture Screen Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag a rectangle to capture; Escape cancels</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TSharingSettingsPage</name>
     <message>
         <source>Refresh rate:</source>
@@ -1761,6 +1811,13 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     <name>orv::TTalkProtocol</name>
     <message>
         <source>No more free microphones. Please wait for a microphone and try later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TTextEditControl</name>
+    <message>
+        <source>Text on the board</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2008,6 +2065,269 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     </message>
     <message>
         <source>Version %1/%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmBoard</name>
+    <message>
+        <source>Nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw a Straight Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw a Rectangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw a Circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw an oval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handwriting Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highlight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Rectangle Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single quandrant coordinate system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 quandrant coordinate system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill area tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freehand Eraser Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rectangular Area Eraser Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green Check Mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red Check Mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smily Face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward diagonal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backward diagonal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diagonal cross</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whiteboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Public Board %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Private Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save current image to local disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The board could not be saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload current image to server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a picture from file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Board…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export All Boards…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select public / private board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capture Desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capture Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capture Screen Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide Orvane Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take a screen shot and paste it on the white board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn an invisible grid on/off for precise drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right click on a public board to show the pointer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left pointer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right pointer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Tool. Select a mark tool and click on the whiteboard to place a mark.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line and pen width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line and pen color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Filling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill style for rectangles and circles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill color for rectangles and circles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snap to %1px</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp *.jpg *.jpeg *.png *.gif *.ico *.svg);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comment required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a short comment for current image:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No board has anything on it to export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen capture is not available on this desktop.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -43,6 +43,7 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     auto downloads = std::make_unique<DesktopDownloadActions>(board->Boards(), parts.context.dialogs);
     TBoardModule& boards = *board;
     boards.SetShowBoardView([&main = parts.main] { main.ShowView(vwWhiteBoard); });
+    boards.SetStore(&parts.store);
     modules.push_back(std::move(board));
     modules.push_back(
         std::make_unique<TPollsModule>(parts.context, participants, marks, &parts.store, parts.timers));

@@ -1,5 +1,6 @@
 #include "board/BoardModule.h"
 
+#include "board/BoardWindow.h"
 #include "link/Dispatcher.h"
 #include "link/SessionSender.h"
 #include "link/SessionState.h"
@@ -13,11 +14,18 @@
 
 namespace orv {
 
+namespace {
+
+constexpr std::int32_t kBoardView = 0; // the main window's whiteboard view
+
+} // namespace
+
 TBoardModule::TBoardModule(TSessionContext& context)
     : m_context(context), m_boards([&context](std::uint16_t command, const QByteArray& payload) {
           return context.sender.Send(command, payload);
       }),
-      m_gesture(m_boards), m_sharing(context, m_boards, m_mailbox.Sink()) {
+      m_gesture(m_boards), m_sharing(context, m_boards, m_mailbox.Sink()),
+      m_tools(context, m_boards, m_gesture, m_sharing, m_mailbox.Sink()) {
     m_lockBoard = new QAction(tr("Lock Board"));
     m_lockBoard->setObjectName("acCaptureBoard");
     m_lockBoard->setCheckable(true);
@@ -25,15 +33,28 @@ TBoardModule::TBoardModule(TSessionContext& context)
     m_lockBoard->setStatusTip(m_lockBoard->toolTip());
     // The check mark follows the sharing's state, never the click alone.
     QObject::connect(m_lockBoard, &QAction::triggered, m_lockBoard, [this] { m_sharing.ExecuteLockBoard(); });
-    context.panes.InstallToolAction(m_lockBoard);
-    m_sharing.SetHooks({{},
+    m_window = new TfrmBoard(m_boards, m_tools, m_sharing, context.dialogs, BoardGesture::kDefaultGridSize,
+                             m_lockBoard);
+    context.panes.InstallView(kBoardView, m_window);
+    m_sharing.SetHooks({[this] { return m_window && m_window->isVisible(); },
                         [this] {
                             if (m_showBoardView)
                                 m_showBoardView();
                         },
-                        {},
+                        [this](bool commit) { m_tools.LeaveTool(BoardKind::Select, commit); },
                         [this] { updateActions(); }});
     updateActions();
+
+    m_mailbox.Router().Register(BoardMsg::CreateTextBox, [this](std::intptr_t x, std::intptr_t y) {
+        m_tools.CreateTextBox(QPoint(int(x), int(y)));
+    });
+    m_mailbox.Router().Register(BoardMsg::TextBoxEnded, [this](std::intptr_t, std::intptr_t cancel) {
+        m_tools.LeaveTool(BoardKind::Select, cancel == 0);
+    });
+    m_mailbox.Router().Register(BoardMsg::TextBoxEnter, [this](std::intptr_t which, std::intptr_t) {
+        if (which == 0)
+            m_tools.LeaveTool(BoardKind::Select, true);
+    });
 
     m_mailbox.Router().Register(BoardMsg::PermissionRefused, [this](std::intptr_t, std::intptr_t) {
         m_context.dialogs.Error(TBoardSharing::tr("You do not have permission to access the whiteboard."));
@@ -45,6 +66,14 @@ TBoardModule::TBoardModule(TSessionContext& context)
     });
 }
 
+TfrmBoard* TBoardModule::Window() const {
+    return m_window.data();
+}
+
+TBoardModule::~TBoardModule() {
+    m_tools.SaveDrawingDefaults();
+}
+
 void TBoardModule::SetShowBoardView(std::function<void()> show) {
     m_showBoardView = std::move(show);
 }
@@ -52,6 +81,7 @@ void TBoardModule::SetShowBoardView(std::function<void()> show) {
 void TBoardModule::updateActions() {
     m_lockBoard->setChecked(m_sharing.LockBoardChecked());
     m_lockBoard->setEnabled(m_sharing.LockBoardEnabled());
+    m_tools.NotifyChanged();
 }
 
 void TBoardModule::RegisterHandlers(TPacketDispatcher& dispatcher) {
@@ -92,9 +122,15 @@ void TBoardModule::EndSession() {
 
 void TBoardModule::ApplySettings(const TSettings& settings) {
     m_gesture.SetGridSize(settings.BoardGridSize);
+    m_tools.SetTextDefaults({settings.TextBoxFont.isEmpty() ? QStringLiteral("Arial") : settings.TextBoxFont,
+                             settings.TextBoxFontSize > 0 ? settings.TextBoxFontSize : 12,
+                             settings.TextBoxFontColor});
+    if (m_window)
+        m_window->SetGridSize(settings.BoardGridSize);
     if (m_boardsPrepared)
         return;
     m_boards.InitBoards(settings.DefPenWidth, settings.DefPenColor);
+    m_tools.ApplyDrawingDefaults(m_boards.ToolbarPenWidth(), m_boards.ToolbarPenColor());
     m_boardsPrepared = true;
 }
 

@@ -6,16 +6,20 @@
 #include "board/BoardGesture.h"
 #include "board/BoardMailbox.h"
 #include "board/BoardSharing.h"
+#include "board/BoardTools.h"
 #include "board/Whiteboard.h"
 #include "session/Module.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 class QAction;
 
 namespace orv {
 
 class IResourceTransfers;
+class TSettingsStore;
+class TfrmBoard;
 struct TSessionContext;
 
 class TBoardModule final : public ISessionModule {
@@ -23,6 +27,8 @@ class TBoardModule final : public ISessionModule {
 
 public:
     explicit TBoardModule(TSessionContext& context);
+    // The pen of the drawing tool bar is written to the settings.
+    ~TBoardModule() override;
 
     void RegisterHandlers(TPacketDispatcher& dispatcher) override;
     void RegisterMessages(TMessageRouter& mainWindow) override;
@@ -36,7 +42,10 @@ public:
     // Library images and slides of the board histories download through the transfers.
     void SetTransfers(IResourceTransfers* transfers, const QString& temporaryFolder) {
         m_sharing.SetTransfers(transfers, temporaryFolder);
+        m_tools.SetTransfers(transfers, temporaryFolder);
     }
+    // Where the text box's font and the drawing pen are remembered.
+    void SetStore(TSettingsStore* store) { m_tools.SetStore(store); }
     // How the whiteboard view is brought forward, for board switches.
     void SetShowBoardView(std::function<void()> show);
 
@@ -44,7 +53,10 @@ public:
     BoardGesture& Gesture() { return m_gesture; }
     TBoardSharing& Sharing() { return m_sharing; }
     BoardMailbox& Mailbox() { return m_mailbox; }
-    // acCaptureBoard, "Lock Board"; on the main tool bar until the board window has its own.
+    TBoardTools& Tools() { return m_tools; }
+    // The board window, the whiteboard view; null once the main window has destroyed it.
+    TfrmBoard* Window() const;
+    // acCaptureBoard, "Lock Board", on the board window's tool bar.
     QAction* LockBoardAction() const { return m_lockBoard; }
 
 private:
@@ -55,7 +67,9 @@ private:
     BoardGesture m_gesture;
     BoardMailbox m_mailbox;
     TBoardSharing m_sharing;
-    QAction* m_lockBoard = nullptr; // owned by the main window
+    TBoardTools m_tools;
+    QAction* m_lockBoard = nullptr; // owned by the board window
+    QPointer<TfrmBoard> m_window;   // owned by the main window
     std::function<void()> m_showBoardView;
     bool m_boardsPrepared = false;
 };

@@ -6,6 +6,9 @@
 #include "app/RoomListWindow.h"
 #include "app/SettingsWindow.h"
 #include "app/SignInWindow.h"
+#include "board/BoardModule.h"
+#include "board/BoardWindow.h"
+#include "board/FontSettingsWindow.h"
 #include "platform/SettingsStore.h"
 #include "platform/Timer.h"
 #include "polls/ExamWindow.h"
@@ -14,6 +17,7 @@
 #include "protocol/RoomRecords.h"
 #include "protocol/SignInRecords.h"
 #include "support/FakeDialogs.h"
+#include "support/FakeSession.h"
 #include "video/VideoWindow.h"
 
 #include <QAbstractButton>
@@ -76,8 +80,13 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
     context.captureDrivers = {"Test pattern"};
     TPollRecord poll;
     poll.SetAnswerMask(50331648);
-    TPollAnswering answering(poll, QtTimerFactory::instance(), dialogs, [](std::uint16_t, int) { return true; });
+    TPollAnswering answering(poll, QtTimerFactory::instance(), dialogs,
+                             [](std::uint16_t, int) { return true; });
     TPollResults results;
+    test::FakeSession session;
+    TBoardModule board(session.context);
+    board.ApplySettings(settings);
+    board.Sharing().SetPublicBoardAccess(true);
 
     const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> windows = {
         {"sign-in", [&] { return std::make_unique<TfrmSignIn>(store, QStringList{"a:1"}); }},
@@ -103,6 +112,12 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
         {"new poll", [&] { return std::make_unique<TfrmNewPoll>(dialogs); }},
         {"answering", [&] { return std::make_unique<TfrmExam>(answering); }},
         {"poll results", [&] { return std::make_unique<TfrmPollresults>(results, dialogs); }},
+        {"board",
+         [&] {
+             return std::make_unique<TfrmBoard>(board.Boards(), board.Tools(), board.Sharing(), dialogs, 25,
+                                                nullptr);
+         }},
+        {"font settings", [&] { return std::make_unique<TFontsForm>(board.Tools(), nullptr); }},
     };
     for (const auto& [name, make] : windows) {
         const std::unique_ptr<QWidget> window = make();
