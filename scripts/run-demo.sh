@@ -45,6 +45,7 @@ rm -rf "$demo/store"
 cp -r server/demo-store "$demo/store"
 
 build/server/orvane-session-server server/demo.ini --port "$port" --bulk-port "$((port + 2))" --voice-port "$((port + 1))" \
+    --video-port "$((port + 3))" \
     --store "$demo/store" 2>"$log" &
 server=$!
 others_pid=""
