@@ -3,6 +3,7 @@
 
 #include "BoardService.h"
 #include "ChatService.h"
+#include "ModerationService.h"
 #include "PollService.h"
 #include "RoomService.h"
 #include "RosterService.h"
@@ -18,6 +19,7 @@ Services createServices(IServiceHost& host) {
     services.push_back(std::make_unique<BoardService>(host));
     services.push_back(std::make_unique<ChatService>(host));
     services.push_back(std::make_unique<PollService>(host));
+    services.push_back(std::make_unique<ModerationService>(host));
     return services;
 }
 

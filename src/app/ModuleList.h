@@ -26,6 +26,7 @@ struct TModuleListParts {
     TSettingsStore& store;
     std::function<void()> endSession; // every module's end and the link's, as at the end of the program
     const TProgramFolders& folders;
+    std::function<void()> ownRoleChanged; // every module's OwnRoleChanged
 };
 
 // Every module of a session. The sign-in module comes first and is also returned through `signIn`.

@@ -46,8 +46,13 @@ TDM::TDM(TfMain& main, TStartOptions options)
                                          m_folders,
                                          m_roomEntrySteps,
                                          m_options.preferredServer};
-    m_modules = CreateModules({main, m_context, m_link, m_store, [this] { stopSession(); }, m_folders},
-                              signInParts, m_signIn);
+    const auto ownRoleChanged = [this] {
+        for (const auto& module : m_modules)
+            module->OwnRoleChanged();
+    };
+    m_modules = CreateModules(
+        {main, m_context, m_link, m_store, [this] { stopSession(); }, m_folders, ownRoleChanged}, signInParts,
+        m_signIn);
     for (const auto& module : m_modules) {
         module->RegisterHandlers(m_dispatcher);
         module->RegisterMessages(m_main.Router());
