@@ -6,6 +6,7 @@
 #include "app/RoomListWindow.h"
 #include "app/SettingsWindow.h"
 #include "app/SignInWindow.h"
+#include "moderation/KickReasonDialog.h"
 #include "platform/SettingsStore.h"
 #include "platform/Timer.h"
 #include "polls/ExamWindow.h"
@@ -75,7 +76,8 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
     context.captureDrivers = {"Test pattern"};
     TPollRecord poll;
     poll.SetAnswerMask(50331648);
-    TPollAnswering answering(poll, QtTimerFactory::instance(), dialogs, [](std::uint16_t, int) { return true; });
+    TPollAnswering answering(poll, QtTimerFactory::instance(), dialogs,
+                             [](std::uint16_t, int) { return true; });
     TPollResults results;
 
     const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> windows = {
@@ -102,6 +104,7 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
         {"new poll", [&] { return std::make_unique<TfrmNewPoll>(dialogs); }},
         {"answering", [&] { return std::make_unique<TfrmExam>(answering); }},
         {"poll results", [&] { return std::make_unique<TfrmPollresults>(results, dialogs); }},
+        {"kick reason", [] { return std::make_unique<TKickReasonDialog>(); }},
     };
     for (const auto& [name, make] : windows) {
         const std::unique_ptr<QWidget> window = make();
