@@ -1,14 +1,35 @@
 #include "ModerationService.h"
 
 #include "ClientConnection.h"
+#include "ParticipantStates.h"
 #include "RoomMembers.h"
 #include "ServiceHost.h"
 
 #include "protocol/ModerationMessages.h"
 
 namespace orv::server {
+namespace {
 
-ModerationService::ModerationService(IServiceHost& host) : m_host(host) {
+// A microphone or camera request toggles the sender's request as every client shows it.
+void toggleRequest(TParticipantStatusRecord& states, std::uint8_t type) {
+    if (type == RequestType::Microphone) {
+        const TMicrophoneStatus mic = states.MicrophoneStatus();
+        if (mic == msNone || mic == msForbidden)
+            states.SetMicrophoneStatus(msRequesting);
+        else if (mic == msRequesting)
+            states.SetMicrophoneStatus(msNone);
+    } else if (type == RequestType::Camera) {
+        if (states.CameraStatus() == csNone)
+            states.SetCameraStatus(csRequesting);
+        else if (states.CameraStatus() == csRequesting)
+            states.SetCameraStatus(csNone);
+    }
+}
+
+} // namespace
+
+ModerationService::ModerationService(IServiceHost& host, IParticipantStates& states)
+    : m_host(host), m_states(states) {
     host.registerHandler({cmGiveMicrophone, cmBanMicrophone}, int(TMicrophoneRightMessage::kSize),
                          [this](ClientConnection& c, const TIncomingPacket& p) { setMicrophone(c, p); });
     host.registerHandler({cmRemoveParticipant}, int(TRemovalMessage::kSize),
@@ -46,8 +67,11 @@ void ModerationService::setMicrophone(ClientConnection& from, const TIncomingPac
     auto reader = packet.payload();
     const std::uint16_t user = TMicrophoneRightMessage::decode(reader).userId;
     const std::optional<std::int32_t> room = moderatorRoom(from, packet.header.Command);
-    if (!room || !memberOf(*room, user))
+    ClientConnection* member = room ? memberOf(*room, user) : nullptr;
+    if (!member)
         return;
+    if (TParticipantStatusRecord* states = m_states.statesOf(*member))
+        states->SetMicrophoneStatus(packet.header.Command == cmGiveMicrophone ? msGranted : msForbidden);
     m_host.sendToRoom(*room, from, {packet.header.Command, TMicrophoneRightMessage{user}.encode()});
 }
 
@@ -76,14 +100,21 @@ void ModerationService::setAccountType(ClientConnection& from, const TIncomingPa
     // Both roles: either one at 1000 or more makes a moderator.
     member->account().SetAccountType(message.userType);
     member->account().SetRoomRole(message.userType);
+    if (TParticipantStatusRecord* states = m_states.statesOf(*member);
+        states && states->MicrophoneStatus() != msSpeaking)
+        states->SetMicrophoneStatus(message.userType > 0 ? msGranted : msForbidden);
     m_host.sendToRoom(*room, from, {cmSetAccountType, message.encode()});
 }
 
 void ModerationService::relaySignal(ClientConnection& from, const TIncomingPacket& packet) {
     auto reader = packet.payload();
     const TSignalMessage message = TSignalMessage::decode(reader);
-    if (const std::optional<std::int32_t> room = m_host.members().roomOf(from))
-        m_host.sendToRoom(*room, from, {cmSignal, message.encode()});
+    const std::optional<std::int32_t> room = m_host.members().roomOf(from);
+    if (!room)
+        return;
+    if (TParticipantStatusRecord* states = m_states.statesOf(from))
+        states->SetMotions(message.value);
+    m_host.sendToRoom(*room, from, {cmSignal, message.encode()});
 }
 
 void ModerationService::relayRequest(ClientConnection& from, const TIncomingPacket& packet) {
@@ -91,13 +122,27 @@ void ModerationService::relayRequest(ClientConnection& from, const TIncomingPack
     TRequestRecord record = TRequestRecord::decode(reader);
     // Receivers act on the sender named in the record: it names the sender, whatever the client wrote.
     record.SetFrom(from.account().UserId());
-    if (const std::optional<std::int32_t> room = m_host.members().roomOf(from))
-        m_host.sendToRoom(*room, from, {cmRequest, record.toByteArray()});
+    const std::optional<std::int32_t> room = m_host.members().roomOf(from);
+    if (!room)
+        return;
+    if (TParticipantStatusRecord* states = m_states.statesOf(from))
+        toggleRequest(*states, record.Type());
+    m_host.sendToRoom(*room, from, {cmRequest, record.toByteArray()});
 }
 
 void ModerationService::clearMotions(ClientConnection& from) {
-    if (const std::optional<std::int32_t> room = moderatorRoom(from, cmClearMotions))
-        m_host.sendToRoom(*room, from, {cmClearMotions, {}});
+    const std::optional<std::int32_t> room = moderatorRoom(from, cmClearMotions);
+    if (!room)
+        return;
+    for (const ClientConnection* member : m_host.members().in(*room))
+        if (TParticipantStatusRecord* states = m_states.statesOf(*member)) {
+            states->SetMotions(Motion::None);
+            if (states->MicrophoneStatus() == msRequesting)
+                states->SetMicrophoneStatus(msNone);
+            if (states->CameraStatus() == csRequesting)
+                states->SetCameraStatus(csNone);
+        }
+    m_host.sendToRoom(*room, from, {cmClearMotions, {}});
 }
 
 } // namespace orv::server

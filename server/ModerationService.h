@@ -1,8 +1,8 @@
 #pragma once
 // Moderation in the rooms: moderators give and take microphones, remove participants and change account
 // types, and clear everybody's motions and requests; anyone else asking is refused (NoPermission). Every
-// member's signals and requests go to the whole room, the sender included. A removed participant is told who
-// removed them and why, then disconnected.
+// member's signals and requests go to the whole room, the sender included; the status list follows them. A
+// removed participant is told who removed them and why, then disconnected.
 
 #include "Service.h"
 
@@ -14,11 +14,13 @@
 namespace orv::server {
 
 class ClientConnection;
+class IParticipantStates;
 class IServiceHost;
 
 class ModerationService final : public Service {
 public:
-    explicit ModerationService(IServiceHost& host);
+    // `states` are the ones the status list reports, which follow what takes effect here.
+    ModerationService(IServiceHost& host, IParticipantStates& states);
 
 private:
     // The room of a moderator asking for `command`; none, with the refusal told, for anyone else or outside
@@ -34,6 +36,7 @@ private:
     void clearMotions(ClientConnection& from);
 
     IServiceHost& m_host;
+    IParticipantStates& m_states;
 };
 
 } // namespace orv::server

@@ -67,6 +67,13 @@ TEST(ModerationEndToEnd, HandRequestGrantBanRefusalPromotionAndRemoval) {
     ASSERT_TRUE(pumpUntil([&] { return teacher.entry(2)->MicrophoneStatus() == msGranted; }));
     EXPECT_TRUE(teacher.entry(2)->MicAllowed());
     ASSERT_TRUE(pumpUntil([&] { return !alice->module.ActionList().requestMike->isEnabled(); }));
+    // The server's status list says the same: asked again (its answer comes before the smile's echo), it
+    // takes nothing back.
+    alice->rosterHandlers.RequestStatuses();
+    alice->module.ActionList().smile->trigger();
+    ASSERT_TRUE(pumpUntil([&] { return alice->roster.OwnEntry()->MotionMask() == Motion::Smile; }));
+    EXPECT_TRUE(alice->state.OwnMicAllowed);
+    EXPECT_EQ(alice->roster.OwnEntry()->MicrophoneStatus(), msGranted);
 
     // Alice may not give herself anything: the server refuses.
     alice->roster.Select(1);
@@ -80,6 +87,7 @@ TEST(ModerationEndToEnd, HandRequestGrantBanRefusalPromotionAndRemoval) {
     ASSERT_TRUE(pumpUntil([&] { return !alice->state.OwnMicAllowed; }));
     teacher.module.ActionList().clearMotions->trigger();
     ASSERT_TRUE(pumpUntil([&] { return alice->roster.OwnEntry()->MotionMask() == Motion::None; }));
+    EXPECT_EQ(teacher.entry(2)->MicrophoneStatus(), msForbidden);
     teacher.module.ActionList().toggleModeratorStatus->trigger();
     ASSERT_TRUE(pumpUntil([&] { return alice->state.IsModerator(); }));
     EXPECT_TRUE(alice->module.ActionList().clearMotions->isVisible());
