@@ -341,6 +341,40 @@ TEST_F(ModerationFixture, OwnPromotionAndDemotionChangeRightsAndAccountTypes) {
     EXPECT_EQ(roleChanges, 2);
 }
 
+TEST_F(ModerationFixture, ClickingAMicrophoneGivesOrTakesItByItsStatus) {
+    struct Row {
+        TMicrophoneStatus status;
+        std::uint16_t user;
+        bool answer;
+        std::vector<SentPacket> sent;
+    };
+    const QByteArray ann = wire::bytesOf(std::uint16_t(2));
+    const std::vector<Row> rows = {
+        {msRequesting, 2, true, {{cmGiveMicrophone, ann}}},
+        {msForbidden, 2, true, {{cmGiveMicrophone, ann}}},
+        {msGranted, 2, true, {{cmBanMicrophone, ann}}},
+        {msNone, 2, true, {}},
+        {msSpeaking, 2, true, {{cmBanMicrophone, ann}}},
+        {msSpeaking, 2, false, {}},
+        {msSpeaking, kOwnId, true, {}},
+    };
+    s.state.account.SetAccountType(1000);
+    add(2, "Ann");
+    add(kOwnId, "Me", 1000);
+    for (const Row& row : rows) {
+        roster.FindEntry(row.user)->SetMicrophoneStatus(row.status);
+        s.dialogs.answer = row.answer;
+        s.sender.sent.clear();
+        moderation.ClickMicrophone(row.user);
+        EXPECT_EQ(s.sender.sent, row.sent) << int(row.status) << " of " << row.user;
+    }
+    s.state.account.SetAccountType(0);
+    s.sender.sent.clear();
+    roster.FindEntry(2)->SetMicrophoneStatus(msRequesting);
+    moderation.ClickMicrophone(2);
+    EXPECT_TRUE(s.sender.sent.empty()) << "only moderators";
+}
+
 TEST(ModerationModule, ActionsFollowTheRoleAndTheSelection) {
     test::FakeSession s;
     s.state.account.SetUserId(kOwnId);
