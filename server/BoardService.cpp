@@ -135,6 +135,7 @@ void BoardService::access(ClientConnection& from, const TIncomingPacket& packet)
     const std::uint16_t user = TBoardAccessMessage::decode(reader).userId;
     if (!IsModerator(from)) {
         m_host.log(QString("%1 may not change board access").arg(from.who()));
+        m_host.reply(from, {packet.header.Command, {}, ResultCode::NoPermission});
         return;
     }
     const std::int32_t number = *m_host.members().roomOf(from);

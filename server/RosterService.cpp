@@ -59,6 +59,11 @@ RosterService::RosterService(IServiceHost& host) : m_host(host) {
                          });
 }
 
+TParticipantStatusRecord* RosterService::statesOf(const ClientConnection& member) {
+    const auto it = m_participants.find(&member);
+    return it == m_participants.end() ? nullptr : &it->second.states;
+}
+
 void RosterService::onMembership(ClientConnection& member, std::int32_t room, MemberChange change) {
     if (change == MemberChange::Left) {
         m_participants.erase(&member);

@@ -5,6 +5,7 @@
 #include "protocol/RosterRecords.h"
 #include "protocol/SignInRecords.h"
 
+#include "ParticipantStates.h"
 #include "Service.h"
 
 #include <map>
@@ -25,9 +26,11 @@ TParticipantRecord makeParticipantRecord(const TAccountRecord& account, std::int
 // the camera where the room allows video; everybody else holds none of them.
 TParticipantStatusRecord initialStates(const TAccountRecord& account, const RoomConfig* room);
 
-class RosterService final : public Service {
+class RosterService final : public Service, public IParticipantStates {
 public:
     explicit RosterService(IServiceHost& host);
+
+    TParticipantStatusRecord* statesOf(const ClientConnection& member) override;
 
 private:
     struct Participant {

@@ -3,6 +3,7 @@
 
 #include "BoardService.h"
 #include "ChatService.h"
+#include "ModerationService.h"
 #include "PollService.h"
 #include "RecordingService.h"
 #include "RoomService.h"
@@ -17,13 +18,16 @@ Services createServices(IServiceHost& host) {
     Services services;
     services.push_back(std::make_unique<SignInService>(host));
     services.push_back(std::make_unique<RoomService>(host));
-    services.push_back(std::make_unique<RosterService>(host));
+    auto roster = std::make_unique<RosterService>(host);
+    IParticipantStates& states = *roster;
+    services.push_back(std::move(roster));
     services.push_back(std::make_unique<BoardService>(host));
     services.push_back(std::make_unique<ChatService>(host));
     services.push_back(std::make_unique<PollService>(host));
     services.push_back(std::make_unique<VoiceService>(host));
     services.push_back(std::make_unique<RecordingService>(host));
     services.push_back(std::make_unique<VideoService>(host));
+    services.push_back(std::make_unique<ModerationService>(host, states));
     return services;
 }
 

@@ -1411,6 +1411,17 @@ Press Yes to shrink the image or No to expand the whitebaord.</source>
     </message>
 </context>
 <context>
+    <name>orv::TKickReasonDialog</name>
+    <message>
+        <source>Kick Reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a reason for removing this user from the session:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TMainViews</name>
     <message>
         <source>White Board View</source>
@@ -1430,6 +1441,128 @@ Press Yes to shrink the image or No to expand the whitebaord.</source>
     <message>
         <source>Orvane Live Browser</source>
         <translation>Orvane Live Browser</translation>
+    </message>
+</context>
+<context>
+    <name>orv::TModeration</name>
+    <message>
+        <source>This participant is currently using the microphone. <byte value="xd"/>
+Do you want to disable his/her microphone?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> started a webcam. To watch the user&apos;s video stream click on the red camera image next to the user&apos;s name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - webcam stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;ve just been removed from the session by %1<byte value="xd"/>
+Reason: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your session was terminated by an administrator<byte value="xd"/>
+with the following message:<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TModerationModule</name>
+    <message>
+        <source>Give this participant a microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow this participant to use the public boards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deprive the microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deprive the public boards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the participant from the session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Promote to Moderator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Motions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear all motions and user requests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raise / Lower Hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toggle Smile On/Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clap Hands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give a Positive Answer (Yes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give a Negative Answer (No)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Request a microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Request a web camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I want to speak...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I want to use the board...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can you repeat this again ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another thing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Demote to Participant</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

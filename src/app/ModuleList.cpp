@@ -12,6 +12,8 @@
 #include "app/WelcomeModule.h"
 #include "board/BoardModule.h"
 #include "chat/ChatModule.h"
+#include "moderation/KickReasonDialog.h"
+#include "moderation/ModerationModule.h"
 #include "platform/Timer.h"
 #include "polls/PollsModule.h"
 #include "resources/ResourcesModule.h"
@@ -37,7 +39,13 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     auto roster = std::make_unique<TRosterModule>(parts.context);
     const IParticipantDirectory& participants = roster->Directory();
     IParticipantMarks& marks = roster->Marks();
+    Roster& participantRoster = roster->Participants();
     modules.push_back(std::move(roster));
+    auto moderation = std::make_unique<TModerationModule>(
+        parts.context, participantRoster, [&main = parts.main] { return TKickReasonDialog::Ask(&main); });
+    moderation->SetOwnRoleChanged(parts.ownRoleChanged);
+    moderation->Moderation().SetCloseMainWindow([&main = parts.main] { main.ForceClose(); });
+    modules.push_back(std::move(moderation));
     modules.push_back(std::make_unique<TChatModule>(parts.context, participants, &parts.store));
     auto board = std::make_unique<TBoardModule>(parts.context);
     auto downloads = std::make_unique<DesktopDownloadActions>(board->Boards(), parts.context.dialogs);

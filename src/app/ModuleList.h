@@ -32,6 +32,7 @@ struct TModuleListParts {
     IAudioSystem& audio;
     IAudioMixer& mixer;
     ITimerFactory& timers;
+    std::function<void()> ownRoleChanged; // every module's OwnRoleChanged
 };
 
 // Every module of a session. The sign-in module comes first and is also returned through `signIn`.

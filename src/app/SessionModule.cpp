@@ -48,8 +48,12 @@ TDM::TDM(TfMain& main, TStartOptions options)
                                          m_folders,
                                          m_roomEntrySteps,
                                          m_options.preferredServer};
+    const auto ownRoleChanged = [this] {
+        for (const auto& module : m_modules)
+            module->OwnRoleChanged();
+    };
     m_modules = CreateModules({main, m_context, m_link, m_store, [this] { stopSession(); }, m_folders,
-                               m_audio, m_mixer, QtTimerFactory::instance()},
+                               m_audio, m_mixer, QtTimerFactory::instance(), ownRoleChanged},
                               signInParts, m_signIn);
     for (const auto& module : m_modules) {
         module->RegisterHandlers(m_dispatcher);

@@ -116,6 +116,10 @@ void TBoardModule::RegisterRoomEntry(TRoomEntrySteps& steps) {
     steps.Add(TRoomEntryStep::CurrentBoard, [this] { m_sharing.ReportCurrentBoard(); });
 }
 
+void TBoardModule::OwnRoleChanged() {
+    m_sharing.SetPublicBoardAccess(m_context.state.OwnBoardAllowed);
+}
+
 void TBoardModule::EndSession() {
     m_sharing.LeaveSession();
 }

@@ -35,6 +35,8 @@ public:
     void RegisterRoomEntry(TRoomEntrySteps& steps) override;
     // Leaving the room: no lock, no access, every board white.
     void EndSession() override;
+    // A promoted user may use the public boards, a demoted one no longer.
+    void OwnRoleChanged() override;
     std::optional<TSettingOwner> SettingsOwner() const override { return TSettingOwner::Board; }
     // The first call prepares the boards with the pen settings; every call takes the snap grid.
     void ApplySettings(const TSettings& settings) override;

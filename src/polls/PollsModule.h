@@ -28,6 +28,7 @@ public:
     void RegisterHandlers(TPacketDispatcher& dispatcher) override;
     void RegisterMessages(TMessageRouter& mainWindow) override;
     void RegisterRoomEntry(TRoomEntrySteps& steps) override;
+    void OwnRoleChanged() override { showPermitted(); }
 
     TPolls& Polls() { return m_polls; }
     // The actions offered to moderators: the tool button, then the Actions menu's items.

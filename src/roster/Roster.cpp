@@ -56,11 +56,15 @@ void Roster::RemoveParticipant(std::uint16_t userId) {
     if (it == m_entries.end())
         return;
     TUserNode* entry = it->get();
-    withdrawMotion(*entry); // the queue numbers of the others stay as they are
+    const int loweredHand = withdrawMotion(*entry);
     if (m_own == entry)
         m_own = nullptr;
     const bool wasSelected = m_selected == entry;
     m_entries.erase(it); // the entry goes, and its record with it
+    // The hands behind a departed one close up as they do behind a lowered one, so the next raised hand
+    // gets no number twice.
+    if (loweredHand > 0)
+        renumberHandsAbove(loweredHand);
     // Whoever else leaves, a moderator's selection stays where it is.
     if (wasSelected)
         m_selected = m_entries.empty() ? nullptr : m_entries.front().get();

@@ -26,7 +26,8 @@ public:
     // The first entry with the user id, in display order; none when nobody has it.
     TUserNode* FindEntry(std::uint16_t userId) const;
     const TParticipantRecord* FindParticipant(std::uint16_t userId) const;
-    // Removes and frees the entry with its record, taking its motions off the counters.
+    // Removes and frees the entry with its record, taking its motions off the counters; the raised hands
+    // behind it close up.
     void RemoveParticipant(std::uint16_t userId);
     void ClearRoster();
 

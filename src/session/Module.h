@@ -25,6 +25,9 @@ public:
     virtual void RegisterMessages(TMessageRouter& mainWindow) { (void)mainWindow; }
     // What it does when the room has been entered, at its places in the sequence.
     virtual void RegisterRoomEntry(TRoomEntrySteps& steps) { (void)steps; }
+    // The user's own account type changed during the session (a promotion or demotion): moderator-only
+    // controls follow it.
+    virtual void OwnRoleChanged() {}
     // The session ends: threads and connections of its own stop here, before the link goes down.
     virtual void EndSession() {}
     // A replayed recording goes back to its start: the room's state it built (participants, conversations,

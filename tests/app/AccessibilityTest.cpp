@@ -9,6 +9,7 @@
 #include "board/BoardModule.h"
 #include "board/BoardWindow.h"
 #include "board/FontSettingsWindow.h"
+#include "moderation/KickReasonDialog.h"
 #include "platform/SettingsStore.h"
 #include "platform/Timer.h"
 #include "polls/ExamWindow.h"
@@ -118,6 +119,7 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
                                                 nullptr);
          }},
         {"font settings", [&] { return std::make_unique<TFontsForm>(board.Tools(), nullptr); }},
+        {"kick reason", [] { return std::make_unique<TKickReasonDialog>(); }},
     };
     for (const auto& [name, make] : windows) {
         const std::unique_ptr<QWidget> window = make();

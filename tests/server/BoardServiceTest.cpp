@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
@@ -142,11 +143,20 @@ TEST(BoardService, TheLockIsGrantedToOneWithAccessAndReleasedWhenItsHolderLeaves
     ASSERT_EQ(ben.size(), 1u);
     EXPECT_EQ(ben[0].header.ResultCode, ResultCode::NotPermitted) << "no access yet";
 
-    room.clients["cat"]->sendPacket(cmGiveBoard, TBoardAccessMessage{3}.encode()); // not a moderator: ignored
+    room.clients["cat"]->sendPacket(cmGiveBoard, TBoardAccessMessage{3}.encode()); // not a moderator: refused
+    auto cat = Received(*room.clients["cat"], lockCodes);
+    ASSERT_EQ(cat.size(), 1u);
+    EXPECT_EQ(cat[0].header.Command, cmGiveBoard);
+    EXPECT_EQ(cat[0].header.ResultCode, ResultCode::NoPermission);
+    EXPECT_TRUE(cat[0].payload.isEmpty());
+
+    // Each step waits for the server to have handled it, so cat hears them in this order.
     room.clients["ann"]->sendPacket(cmGiveBoard, TBoardAccessMessage{3}.encode());
+    Received(*room.clients["ann"], lockCodes);
     room.clients["ben"]->sendPacket(cmLockBoard);
+    Received(*room.clients["ben"], lockCodes);
     room.clients["cat"]->sendPacket(cmLockBoard); // held by ben
-    const auto cat = Received(*room.clients["cat"], lockCodes);
+    cat = Received(*room.clients["cat"], lockCodes);
     ASSERT_EQ(cat.size(), 3u);
     EXPECT_EQ(cat[0].header.Command, cmGiveBoard);
     EXPECT_EQ(cat[0].payload, TBoardAccessMessage{3}.encode());
