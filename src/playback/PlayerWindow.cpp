@@ -1,9 +1,12 @@
 #include "playback/PlayerWindow.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSlider>
 #include <QStyle>
 #include <QToolButton>
@@ -111,6 +114,50 @@ void TfrmPlayer::ShowVolume(int percent, bool readable) {
 void TfrmPlayer::SetPlaying(bool playing) {
     m_play->setEnabled(!playing);
     m_pause->setEnabled(playing);
+}
+
+void TfrmPlayer::SetCallbacks(TPlayerCallbacks callbacks) {
+    const auto call = [](const std::function<void()>& f) {
+        return [f] {
+            if (f)
+                f();
+        };
+    };
+    connect(this, &TfrmPlayer::playRequested, this, call(callbacks.play));
+    connect(this, &TfrmPlayer::pauseRequested, this, call(callbacks.pause));
+    connect(this, &TfrmPlayer::stopRequested, this, call(callbacks.stop));
+    connect(this, &TfrmPlayer::fullScreenToggled, this, [f = callbacks.fullScreen](bool on) {
+        if (f)
+            f(on);
+    });
+    connect(this, &TfrmPlayer::seekRequested, this, [f = callbacks.seek](std::int32_t index) {
+        if (f)
+            f(index);
+    });
+    connect(this, &TfrmPlayer::volumeChanged, this, [f = callbacks.volume](int percent) {
+        if (f)
+            f(percent);
+    });
+}
+
+void TfrmPlayer::ShowAtCorner(bool top) {
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = top ? screen->availableGeometry() : screen->geometry();
+        const QSize size = frameSize();
+        move(area.right() - size.width() + 1, top ? area.top() : area.bottom() - size.height() + 1);
+    }
+    show();
+    raise();
+}
+
+void TfrmPlayer::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit stopRequested();
+}
+
+std::unique_ptr<IPlayerWindow> NewPlayerWindow(TPlayerStatus& status) {
+    return std::make_unique<TfrmPlayer>(status);
 }
 
 } // namespace orv
