@@ -39,6 +39,7 @@ TPlaybackModule::TPlaybackModule(TPlaybackModuleParts parts)
     });
     m_router.Register(PlayerMsg::Stopped, [this](std::intptr_t, std::intptr_t) {
         m_playing = false;
+        refresh();
         m_player.reset(); // its thread has ended
         m_status.Played(m_status.PacketCount(), false, 0);
         setStatus(TPlayerStatusText::Stopped);
@@ -357,8 +358,10 @@ void TPlaybackModule::setStatus(TPlayerStatusText status) {
 }
 
 void TPlaybackModule::refresh() {
+    if (m_player)
+        m_elapsedMs = m_player->ElapsedMs(); // kept once the player is gone: the time it reached
     if (m_window)
-        m_window->Refresh(m_player ? m_player->ElapsedMs() : 0);
+        m_window->Refresh(m_elapsedMs);
 }
 
 } // namespace orv

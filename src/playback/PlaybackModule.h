@@ -126,6 +126,7 @@ private:
     bool m_hasHeader = true;
     bool m_playing = false;
     std::int32_t m_seekTarget = 0;
+    std::int64_t m_elapsedMs = 0;
     std::unique_ptr<TSessionReaderThread> m_serverDownload;
     std::unique_ptr<TSessionURLReaderThread> m_webDownload;
     std::unique_ptr<TPlayerThread> m_player;
