@@ -1,6 +1,7 @@
 #include "playback/PlayerWindow.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 #include <QSlider>
 #include <QStyle>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace orv {
@@ -79,9 +81,18 @@ TfrmPlayer::TfrmPlayer(TPlayerStatus& status, QWidget* parent)
     connect(m_stop, &QToolButton::clicked, this, &TfrmPlayer::stopRequested);
     connect(m_fullScreen, &QToolButton::toggled, this, &TfrmPlayer::fullScreenToggled);
     connect(m_volume, &QSlider::valueChanged, this, &TfrmPlayer::volumeChanged);
+    // While dragged, the hint says where the slider stands.
+    connect(m_position, &QSlider::sliderMoved, this, [this](int value) {
+        const int count = std::max(1, m_status.PacketCount());
+        const QString hint = QString::number(100.0 * value / count, 'f', 2) + "%";
+        m_position->setToolTip(hint);
+        QToolTip::showText(QCursor::pos(), hint, m_position);
+    });
     // A release anywhere, even outside the bar, asks for a packet inside the recording.
-    connect(m_position, &QSlider::sliderReleased, this,
-            [this] { emit seekRequested(std::clamp(m_position->value(), 0, m_status.PacketCount())); });
+    connect(m_position, &QSlider::sliderReleased, this, [this] {
+        m_position->setToolTip(tr("Move the slider to a new position."));
+        emit seekRequested(std::clamp(m_position->value(), 0, m_status.PacketCount()));
+    });
     SetPlaying(false);
     Refresh(0);
 }
