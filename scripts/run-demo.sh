@@ -43,6 +43,17 @@ log="$demo/server.log"
 # A fresh copy of the demo's shared files each time, so uploads never change the checked-in ones.
 rm -rf "$demo/store"
 cp -r server/demo-store "$demo/store"
+# A recorded session to play back, made once with the server's own recorder (about ten seconds).
+if [ ! -f "$demo/recordings/1.orvane" ]; then
+    echo "Recording the demo session..."
+    rm -rf "$demo/recording-store"
+    cp -r server/demo-store "$demo/recording-store"
+    build/tools/demo-recording/orvane-demo-recording server/demo.ini "$demo/recording-store" >/dev/null
+    rm -rf "$demo/recordings"
+    cp -r "$demo/recording-store/recordings" "$demo/recordings"
+    rm -rf "$demo/recording-store"
+fi
+cp -r "$demo/recordings" "$demo/store/recordings"
 
 build/server/orvane-session-server server/demo.ini --port "$port" --bulk-port "$((port + 2))" --voice-port "$((port + 1))" \
     --video-port "$((port + 3))" \

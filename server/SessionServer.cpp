@@ -118,6 +118,11 @@ void SessionServer::registerRoomTrafficHandler(RoomTrafficHandler handler) {
     m_trafficHandlers.push_back(std::move(handler));
 }
 
+void SessionServer::voiceRelayed(std::int32_t room, const QByteArray& packet) {
+    for (const RoomTrafficHandler& handler : m_trafficHandlers)
+        handler(room, packet);
+}
+
 void SessionServer::log(const QString& line) const {
     if (m_quiet)
         return;

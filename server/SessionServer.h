@@ -63,6 +63,7 @@ public:
     void registerSignInHandler(SignInHandler handler) override;
     void registerMembershipHandler(MembershipHandler handler) override;
     void registerRoomTrafficHandler(RoomTrafficHandler handler) override;
+    void voiceRelayed(std::int32_t room, const QByteArray& packet) override;
     const ServerConfig& config() const override { return m_config; }
     void log(const QString& line) const override;
     ResourceStore& resources() override { return *m_store; }

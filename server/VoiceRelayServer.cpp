@@ -2,6 +2,7 @@
 
 #include "VoiceConnection.h"
 #include "protocol/CommandCatalogue.h"
+#include "protocol/PacketHeader.h"
 
 #include <QTcpSocket>
 
@@ -63,6 +64,8 @@ void VoiceRelayServer::relay(const VoiceConnection& from, const char* payload, q
             listeners.push_back(connection);
     for (VoiceConnection* listener : listeners)
         listener->send(frame);
+    m_host.voiceRelayed(speaker->Room(),
+                        BuildPacket(cmVoiceIn, from.user(), from.roomId(), QByteArray(payload, size)));
 }
 
 } // namespace orv::server

@@ -25,6 +25,11 @@ public:
     virtual std::optional<TAccountRecord> memberInRoom(std::uint16_t userId, std::uint16_t roomId) const = 0;
     virtual const VoiceFloor& floor() const = 0;
     virtual void log(const QString& line) const = 0;
+    // A relayed frame of `room`, as a stamped packet, for whoever records the room's traffic.
+    virtual void voiceRelayed(std::int32_t room, const QByteArray& packet) {
+        (void)room;
+        (void)packet;
+    }
 };
 
 class VoiceRelayServer : public QObject {

@@ -348,6 +348,18 @@ void TfMain::ApplyTheme(std::int32_t theme) {
     m_navigation->setStyleSheet(m_navigationStyle ? kNavigationStyles[m_navigationStyle - 1] : "");
 }
 
+void TfMain::SetPlaybackLayout() {
+    menuBar()->setVisible(false);
+    for (QToolBar* bar : findChildren<QToolBar*>())
+        bar->setVisible(false);
+    statusBar()->setVisible(false);
+    m_splitter->handle(1)->setVisible(false);
+    ShowNavigationPage(TNavigationPage::TextChat);
+    for (const TNavigationPage page : {TNavigationPage::PowerPoint, TNavigationPage::Notes})
+        m_navigation->setItemEnabled(int(page), false);
+    showFullScreen();
+}
+
 void TfMain::SetFullScreen(bool on) {
     if (m_fullScreen->isChecked() != on) {
         m_fullScreen->setChecked(on); // comes back here through toggled

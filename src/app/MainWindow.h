@@ -66,6 +66,8 @@ public:
     void ApplyTheme(std::int32_t theme);
     int NavigationStyle() const { return m_navigationStyle; }
     void SetFullScreen(bool on);
+    // Playback: no menu, tool bars, status bar or splitter; the Text Chat page alone; the whole screen.
+    void SetPlaybackLayout();
     void ShowUplink(std::int64_t bytes, std::int32_t overflowSize);
     QString UplinkText() const;
     // The room panel counts the minutes since `start`, once a minute.

@@ -6,6 +6,7 @@
 #include "app/MainViewsModule.h"
 #include "app/MainWindow.h"
 #include "app/MainWindowModule.h"
+#include "app/PlaybackShell.h"
 #include "app/ProgramFolders.h"
 #include "app/SettingsWindow.h"
 #include "app/SignInModule.h"
@@ -15,6 +16,7 @@
 #include "moderation/KickReasonDialog.h"
 #include "moderation/ModerationModule.h"
 #include "platform/Timer.h"
+#include "playback/PlaybackModule.h"
 #include "polls/PollsModule.h"
 #include "resources/ResourcesModule.h"
 #include "roster/RosterModule.h"
@@ -59,12 +61,22 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
         parts.context, TResourceFolders{parts.folders.userImages}, std::move(downloads));
     boards.SetTransfers(resources.get(), parts.folders.temporary);
     modules.push_back(std::move(resources));
-    modules.push_back(std::make_unique<TVoiceModule>(
-        parts.context, TVoiceModuleParts{parts.audio, parts.mixer, parts.timers}));
+    auto voice = std::make_unique<TVoiceModule>(parts.context,
+                                                TVoiceModuleParts{parts.audio, parts.mixer, parts.timers});
+    IRecordedVoice& recordedVoice = voice->RecordedVoice();
+    modules.push_back(std::move(voice));
     modules.push_back(
         std::make_unique<TVideoModule>(parts.context, participants, NewVideoWindow, [&main = parts.main] {
             emit main.settingsRequested(TfrmSettings::VideoPage);
         }));
+    std::vector<ISessionModule*> all;
+    for (const auto& m : modules)
+        all.push_back(m.get());
+    auto playback = std::make_unique<TPlaybackModule>(
+        PlaybackModuleParts(parts, signInParts, boards, recordedVoice, std::move(all)));
+    signIn->SetPlayback(playback.get());
+    InstallRecorderToolBar(parts, playback->Recorder());
+    modules.push_back(std::move(playback));
     return modules;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/AppMessageIds.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageRouter.h"
+#include "playback/PlaybackModule.h"
 #include "session/Settings.h"
 
 #include <QTimer>
@@ -55,12 +56,16 @@ void TSignInModule::Begin(const TLaunch& launch) {
     m_signIn.SetCredentials(launch.values.userName, launch.values.password);
     TServerAddress server{launch.values.host, std::uint16_t(std::max(0, launch.values.port))};
 
-    if (m_parts.state.IsPlayback()) {
+    if (m_parts.state.IsPlayback() && !m_playback) {
         m_parts.shell.Dialogs().Error(
             tr("Recorded sessions cannot be played by this version of Orvane Live Browser."));
         m_parts.shell.RequestQuit(-1);
         return;
     }
+    if (launch.mode == TLaunchMode::LocalFile)
+        return m_playback->PlayFile(launch.rest, false);
+    if (launch.mode == TLaunchMode::PlayFromAddress)
+        return m_playback->PlayFromAddress(launch.rest);
     if (launch.mode == TLaunchMode::SignInWindow) {
         const QString& preferred = m_parts.preferredServer;
         TfrmSignIn window(m_parts.store, preferred.isEmpty() ? QStringList{} : QStringList{preferred},
@@ -86,6 +91,10 @@ void TSignInModule::startLive(const TServerAddress& server) {
         m_signIn.Options() = options();
         if (!m_signIn.StartSession(server.host, server.port)) {
             m_parts.shell.Progress().Hide();
+            return;
+        }
+        if (m_launch.mode == TLaunchMode::PlayFromServer) {
+            m_playback->PlayFromServer(m_launch.values.sessionName);
             return;
         }
         m_signIn.SendTimeZone();

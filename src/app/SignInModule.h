@@ -18,6 +18,7 @@
 namespace orv {
 
 class TfMain;
+class TPlaybackModule;
 class TcpClient;
 class TSessionLink;
 class TSettingsStore;
@@ -51,6 +52,8 @@ public:
     void RegisterHandlers(TPacketDispatcher& dispatcher) override;
     void RegisterMessages(TMessageRouter& mainWindow) override;
 
+    // Recordings play through it; without it the program refuses to play them.
+    void SetPlayback(TPlaybackModule* playback) { m_playback = playback; }
     // Signs in as the launch asks: through the sign-in window, or straight from a join link.
     void Begin(const TLaunch& launch);
     // A reconnection: `StartSession` again with the server and credentials in use, then the same room.
@@ -82,6 +85,7 @@ private:
     TLaunch m_launch;
     QPointer<QDialog> m_roomList; // while the room list is open
     bool m_lost = false;
+    TPlaybackModule* m_playback = nullptr;
 };
 
 } // namespace orv

@@ -370,7 +370,8 @@ void TSignInSession::onRoomList(const TIncomingPacket& packet) {
 }
 
 void TSignInSession::onEnterRoom(const TIncomingPacket& packet) {
-    if (m_options.playbackMode)
+    // A recording opens with the room entry reply it was made in; it must not enter a room here.
+    if (m_options.playbackMode || m_state.IsPlayback())
         return;
     if (packet.header.ResultCode == 0) {
         // Read whole before anything is kept: a short reply leaves the records as they were.

@@ -22,6 +22,8 @@ public:
     // Download report: total size and bytes downloaded so far.
     void Downloaded(std::int64_t total, std::int64_t done);
     QString Caption() const { return m_caption; }
+    // Stop and exit was confirmed.
+    void Stopping() { m_caption = tr("Orvane Live Player - Stopping..."); }
     int DownloadPercent() const { return m_downloadPercent; }
 
     // Play report: packets played, and whether a seek is under way.

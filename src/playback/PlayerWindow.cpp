@@ -1,12 +1,17 @@
 #include "playback/PlayerWindow.h"
 
+#include <QCloseEvent>
+#include <QCursor>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSlider>
 #include <QStyle>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace orv {
@@ -76,9 +81,18 @@ TfrmPlayer::TfrmPlayer(TPlayerStatus& status, QWidget* parent)
     connect(m_stop, &QToolButton::clicked, this, &TfrmPlayer::stopRequested);
     connect(m_fullScreen, &QToolButton::toggled, this, &TfrmPlayer::fullScreenToggled);
     connect(m_volume, &QSlider::valueChanged, this, &TfrmPlayer::volumeChanged);
+    // While dragged, the hint says where the slider stands.
+    connect(m_position, &QSlider::sliderMoved, this, [this](int value) {
+        const int count = std::max(1, m_status.PacketCount());
+        const QString hint = QString::number(100.0 * value / count, 'f', 2) + "%";
+        m_position->setToolTip(hint);
+        QToolTip::showText(QCursor::pos(), hint, m_position);
+    });
     // A release anywhere, even outside the bar, asks for a packet inside the recording.
-    connect(m_position, &QSlider::sliderReleased, this,
-            [this] { emit seekRequested(std::clamp(m_position->value(), 0, m_status.PacketCount())); });
+    connect(m_position, &QSlider::sliderReleased, this, [this] {
+        m_position->setToolTip(tr("Move the slider to a new position."));
+        emit seekRequested(std::clamp(m_position->value(), 0, m_status.PacketCount()));
+    });
     SetPlaying(false);
     Refresh(0);
 }
@@ -111,6 +125,50 @@ void TfrmPlayer::ShowVolume(int percent, bool readable) {
 void TfrmPlayer::SetPlaying(bool playing) {
     m_play->setEnabled(!playing);
     m_pause->setEnabled(playing);
+}
+
+void TfrmPlayer::SetCallbacks(TPlayerCallbacks callbacks) {
+    const auto call = [](const std::function<void()>& f) {
+        return [f] {
+            if (f)
+                f();
+        };
+    };
+    connect(this, &TfrmPlayer::playRequested, this, call(callbacks.play));
+    connect(this, &TfrmPlayer::pauseRequested, this, call(callbacks.pause));
+    connect(this, &TfrmPlayer::stopRequested, this, call(callbacks.stop));
+    connect(this, &TfrmPlayer::fullScreenToggled, this, [f = callbacks.fullScreen](bool on) {
+        if (f)
+            f(on);
+    });
+    connect(this, &TfrmPlayer::seekRequested, this, [f = callbacks.seek](std::int32_t index) {
+        if (f)
+            f(index);
+    });
+    connect(this, &TfrmPlayer::volumeChanged, this, [f = callbacks.volume](int percent) {
+        if (f)
+            f(percent);
+    });
+}
+
+void TfrmPlayer::ShowAtCorner(bool top) {
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = top ? screen->availableGeometry() : screen->geometry();
+        const QSize size = frameSize();
+        move(area.right() - size.width() + 1, top ? area.top() : area.bottom() - size.height() + 1);
+    }
+    show();
+    raise();
+}
+
+void TfrmPlayer::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit stopRequested();
+}
+
+std::unique_ptr<IPlayerWindow> NewPlayerWindow(TPlayerStatus& status) {
+    return std::make_unique<TfrmPlayer>(status);
 }
 
 } // namespace orv

@@ -3,11 +3,13 @@
 // with its slider, the status texts and the speaker volume. It shows TPlayerStatus and reports the user's
 // choices; the playback module acts on them.
 
+#include "playback/PlayerControls.h"
 #include "playback/PlayerStatus.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QProgressBar;
@@ -16,16 +18,18 @@ class QToolButton;
 
 namespace orv {
 
-class TfrmPlayer : public QWidget {
+class TfrmPlayer : public QWidget, public IPlayerWindow {
     Q_OBJECT
 public:
     explicit TfrmPlayer(TPlayerStatus& status, QWidget* parent = nullptr);
 
     // Shows the status again; `elapsedMs` is the recording time played.
-    void Refresh(std::int64_t elapsedMs);
+    void Refresh(std::int64_t elapsedMs) override;
     // The volume bar: its value, or disabled when the volume could not be read.
-    void ShowVolume(int percent, bool readable);
-    void SetPlaying(bool playing);
+    void ShowVolume(int percent, bool readable) override;
+    void SetPlaying(bool playing) override;
+    void SetCallbacks(TPlayerCallbacks callbacks) override;
+    void ShowAtCorner(bool top) override;
 
 signals:
     void playRequested();
@@ -34,6 +38,10 @@ signals:
     void fullScreenToggled(bool on);
     void seekRequested(std::int32_t index);
     void volumeChanged(int percent);
+
+protected:
+    // The system does not close the player: its close button is Stop and exit.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     TPlayerStatus& m_status;
@@ -48,5 +56,8 @@ private:
     QLabel* m_state;
     QSlider* m_volume;
 };
+
+// The player window the playback module shows.
+std::unique_ptr<IPlayerWindow> NewPlayerWindow(TPlayerStatus& status);
 
 } // namespace orv

@@ -34,10 +34,13 @@ TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& pa
     : m_context(context), m_parts(parts), m_speak(new QAction(tr("Speak"))), m_pane(new TAudioControlPane),
       m_talk(context, *m_speak, [this] { return m_voice.get(); }),
       m_delayMeter(parts.timers.CreateTimer(TTimerMode::Repeating, [this] { MeasureDelay(); })),
-      m_bufferingWait(parts.timers.CreateTimer(TTimerMode::SingleShot, [this] {
-          if (m_voice)
-              m_voice->SetPaused(false);
-      })) {
+      m_bufferingWait(parts.timers.CreateTimer(TTimerMode::SingleShot,
+                                               [this] {
+                                                   if (m_voice)
+                                                       m_voice->SetPaused(false);
+                                               })),
+      m_recorded(std::make_unique<TRecordedVoicePlayer>(
+          TPlaybackDevice{parts.audio, context.clock, parts.timers, {}}, parts.codecs)) {
     m_speak->setObjectName("acCaptureVoice");
     m_speak->setShortcut(Qt::Key_F3);
     m_speak->setToolTip(tr("Speak (F3)"));
@@ -109,6 +112,7 @@ void TVoiceModule::ApplySettings(const TSettings& s) {
     m_settingsQueueLength = s.InputAudioQueueSize;
     m_inputDevice = s.AudioInDeviceID;
     m_outputDevice = s.AudioOutDeviceID;
+    m_recorded->SetDevice(ListOutputDevices(m_parts.audio).DeviceAt(m_outputDevice));
     m_cleaning = {s.EchoCancellation, s.NoiseSuppression};
     if (m_voice)
         m_voice->SetMuteWhileTalking(m_muteWhileTalking);

@@ -5,6 +5,7 @@
 #include "platform/AudioMixer.h"
 #include "session/Module.h"
 #include "session/SettingsEffects.h"
+#include "voice/RecordedVoicePlayer.h"
 #include "voice/TalkProtocol.h"
 #include "voice/VoiceThread.h"
 
@@ -58,6 +59,8 @@ public:
     void ChangeBuffering(int queueLength);
 
     TVoiceThread* Voice() { return m_voice.get(); }
+    // Where a replayed recording's voice plays.
+    IRecordedVoice& RecordedVoice() { return *m_recorded; }
     TTalkProtocol& Talk() { return m_talk; }
     QAction& SpeakAction() { return *m_speak; }
     TAudioControlPane& Pane();
@@ -85,6 +88,7 @@ private:
     std::unique_ptr<TVoiceThread> m_voice;
     std::unique_ptr<ITimer> m_delayMeter;
     std::unique_ptr<ITimer> m_bufferingWait;
+    std::unique_ptr<TRecordedVoicePlayer> m_recorded;
     std::uint8_t m_queueLength = 2;
     int m_linkState = -1;
     bool m_controlLost = false;

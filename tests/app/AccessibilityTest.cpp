@@ -12,6 +12,7 @@
 #include "moderation/KickReasonDialog.h"
 #include "platform/SettingsStore.h"
 #include "platform/Timer.h"
+#include "playback/PlayerWindow.h"
 #include "polls/ExamWindow.h"
 #include "polls/PollDialog.h"
 #include "polls/PollResultsWindow.h"
@@ -88,6 +89,8 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
     TBoardModule board(session.context);
     board.ApplySettings(settings);
     board.Sharing().SetPublicBoardAccess(true);
+    TPlayerStatus playerStatus;
+    playerStatus.SetPacketCount(120);
 
     const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> windows = {
         {"sign-in", [&] { return std::make_unique<TfrmSignIn>(store, QStringList{"a:1"}); }},
@@ -120,6 +123,7 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
          }},
         {"font settings", [&] { return std::make_unique<TFontsForm>(board.Tools(), nullptr); }},
         {"kick reason", [] { return std::make_unique<TKickReasonDialog>(); }},
+        {"player", [&] { return std::make_unique<TfrmPlayer>(playerStatus); }},
     };
     for (const auto& [name, make] : windows) {
         const std::unique_ptr<QWidget> window = make();

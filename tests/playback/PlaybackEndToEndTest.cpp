@@ -4,6 +4,7 @@
 #include "chat/ChatModule.h"
 #include "link/Dispatcher.h"
 #include "platform/HttpDownload.h"
+#include "playback/PlaybackModule.h"
 #include "playback/PlayerThread.h"
 #include "playback/ServerRecordings.h"
 #include "playback/WebRecording.h"
@@ -111,6 +112,47 @@ struct Replay {
     std::int32_t codec = -1;
 };
 
+// The program's way into a file: the playback module on a session wired as the program wires it, the
+// sign-in handlers included.
+struct ProgramReplay {
+    struct Window final : IPlayerWindow {
+        void SetCallbacks(TPlayerCallbacks) override {}
+        void ShowAtCorner(bool) override {}
+        void Refresh(std::int64_t) override {}
+        void ShowVolume(int, bool) override {}
+        void SetPlaying(bool) override {}
+    };
+    ProgramReplay() {
+        client.state.launchMode = TLaunchMode::LocalFile;
+        client.add(roster);
+        client.add(chat);
+        client.add(playback);
+    }
+    TPlaybackModuleParts parts() {
+        TPlaybackShell shell;
+        shell.playbackLayout = [this] { ++layouts; };
+        shell.resetRoom = [this] {
+            roster.ResetRoom();
+            chat.ResetRoom();
+        };
+        TPlaybackModuleParts p{client.context, client.connection, home.path(),
+                               [](TPlayerStatus&) { return std::make_unique<Window>(); }, std::move(shell)};
+        p.fileStartDelayMs = 0;
+        return p;
+    }
+    QString log() {
+        const QTextDocument* doc = chat.Conversations().FindConversation(0);
+        return doc ? doc->toPlainText() : QString();
+    }
+
+    QTemporaryDir home;
+    test::LiveClient client{home.path()};
+    TRosterModule roster{client.context};
+    TChatModule chat{client.context, roster.Directory(), nullptr};
+    int layouts = 0;
+    TPlaybackModule playback{parts()};
+};
+
 std::uint16_t freePort() {
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
@@ -156,6 +198,15 @@ TEST(PlaybackEndToEnd, ARecordingMadeByOurServerReplaysTheRoomFromTheServerAFile
         EXPECT_TRUE(fromFile.log().contains(line)) << line << "\n" << fromFile.log().toStdString();
     EXPECT_TRUE(fromFile.session.sender.sent.empty()) << "playback says nothing to the server";
     EXPECT_TRUE(fromFile.session.notices.beeps.empty());
+
+    ProgramReplay program;
+    program.playback.PlayFile(recording, false);
+    ASSERT_TRUE(pumpUntil([&] { return program.playback.Status().Status() == TPlayerStatusText::Stopped; }));
+    EXPECT_EQ(program.log(), fromFile.log());
+    EXPECT_EQ(program.roster.Participants().Count(), 2);
+    EXPECT_FALSE(program.client.state.inRoom) << "the recorded room entry reply enters no room";
+    EXPECT_EQ(program.layouts, 1) << "the main window takes the playback layout";
+    EXPECT_EQ(program.client.state.audioCodec, 2);
 
     // From the server: listed, opened and downloaded packet by packet on a signed-in connection.
     test::LiveClient viewer(homes[2].path());

@@ -1,8 +1,13 @@
 // The voice port and the talk protocol on the server: sign-on, floor control within the room's microphones,
 // relay of the floor holders' frames to the rest of the room.
+#include "protocol/RecordingMessages.h"
 #include "protocol/ResultCodes.h"
 #include "protocol/VoiceMessages.h"
 #include "support/VoiceRoom.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -94,6 +99,38 @@ TEST(VoiceRelay, FramesOfTheFloorHolderReachEveryoneElseInTheRoomWithTheSpeakers
     huge.DataSize = kMaxVoicePayload + 1;
     alice->send(huge.toByteArray());
     EXPECT_TRUE(alice->closedByServer());
+}
+
+TEST(VoiceRelay, RelayedFramesGoIntoTheRoomsRecordingWithTheirStamps) {
+    QTemporaryDir store;
+    VoiceRoom room(1, store.path());
+    auto& teacher = *room.control[VoiceRoom::kTeacher];
+    teacher.sendPacket(cmStartRecording, TRecorderCredentials().toByteArray());
+    ASSERT_EQ(NextOf(teacher, cmStartRecording).header.ResultCode, 0);
+    std::uint16_t result = 0;
+    auto alice = SignOn(room.voicePort, VoiceRoom::kAlice, "pw", result);
+    auto bob = SignOn(room.voicePort, VoiceRoom::kBob, "pw", result);
+    room.control[VoiceRoom::kAlice]->sendPacket(cmTakeMicrophone);
+    NextOf(*room.control[VoiceRoom::kAlice], cmTakeMicrophone);
+    const QByteArray speech(33, 's');
+    alice->send(VoiceFrame(cmVoiceOut, VoiceRoom::kAlice, VoiceRoom::kRoom, speech.constData(), 33));
+    ASSERT_EQ(bob->readPacket().payload, speech);
+    teacher.sendPacket(cmStopRecording);
+    ASSERT_EQ(NextOf(teacher, cmStopRecording).header.ResultCode, 0);
+
+    QFile file(QDir(store.path()).filePath("recordings/1.orvane"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    PayloadReader reader(bytes);
+    const TRecordedSessionHeader header = TRecordedSessionHeader::decode(reader);
+    std::vector<TRecordedPacket> frames;
+    for (int i = 0; i < header.PacketCount(); ++i)
+        if (TRecordedPacket p = TRecordedPacket::decode(reader); p.header.Command == cmVoiceIn)
+            frames.push_back(p);
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_EQ(frames[0].header.UserId, VoiceRoom::kAlice);
+    EXPECT_EQ(frames[0].payload, speech);
+    EXPECT_GT(frames[0].header.Stamp, 0.0) << "stamped, so the replay keeps its pace";
 }
 
 } // namespace

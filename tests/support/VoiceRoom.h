@@ -17,7 +17,8 @@ struct VoiceRoom {
     static constexpr std::uint16_t kTeacher = 1, kAlice = 2, kBob = 3;
     static constexpr std::int32_t kRoom = 100;
 
-    static server::ServerConfig config(int microphones) {
+    // With `recordings`, the teacher is a moderator of a room that may be recorded into that store.
+    static server::ServerConfig config(int microphones, const QString& recordings = {}) {
         server::ServerConfig c;
         for (const auto& [name, id] : {std::pair{"teacher", kTeacher}, {"alice", kAlice}, {"bob", kBob}}) {
             server::AccountConfig a;
@@ -25,17 +26,22 @@ struct VoiceRoom {
             a.password = "pw";
             a.userId = id;
             a.firstName = name;
+            if (!recordings.isEmpty() && id == kTeacher)
+                a.accountType = 1000;
             c.accounts.push_back(a);
         }
         server::RoomConfig r;
         r.number = kRoom;
         r.name = "Voice";
         r.microphones = microphones;
+        r.recorder = !recordings.isEmpty();
         c.rooms[kRoom] = r;
+        c.storePath = recordings;
         return c;
     }
 
-    explicit VoiceRoom(int microphones) : server(config(microphones)), voicePort(server.listenVoice()) {
+    explicit VoiceRoom(int microphones, const QString& recordings = {})
+        : server(config(microphones, recordings)), voicePort(server.listenVoice()) {
         for (const auto& [name, id] : {std::pair{"teacher", kTeacher}, {"alice", kAlice}, {"bob", kBob}}) {
             auto client = std::make_unique<SimulatedClient>();
             client->connectAndSignIn(server.port(), name, "pw");

@@ -11,6 +11,7 @@
 #include "voice/CodecCatalogue.h"
 #include "voice/DelayMeter.h"
 #include "voice/PlayerPool.h"
+#include "voice/RecordedVoicePlayer.h"
 #include "voice/TalkProtocol.h"
 
 #include <gtest/gtest.h>
@@ -144,6 +145,24 @@ TEST(PlayerPool, ThreeSpeakersInATwoTalkerRoomNeverShareAPlayer) {
     EXPECT_TRUE(pool.Route(C, kFrame.data(), int(kFrame.size())));
     EXPECT_EQ(pool.At(1).speaker, C) << "the freed, drained player";
     EXPECT_EQ(pool.At(0).speaker, A);
+}
+
+TEST(RecordedVoice, FivePlayersOfTheRecordingsCodecAndNoneForACodecThatCannotBeBuilt) {
+    FakeClock clock;
+    FakeTimers timers{clock};
+    FakeAudioSystem audio{clock};
+    TRecordedVoicePlayer voice({audio, clock, timers, {}}, CodecRegistry::Installed());
+    const QByteArrayView frame(reinterpret_cast<const char*>(kFrame.data()), qsizetype(kFrame.size()));
+    voice.PlayFrame(1, frame); // before any recording: dropped
+    voice.Begin(-1);
+    EXPECT_EQ(voice.Players(), 0u);
+    voice.PlayFrame(1, frame); // no player for it: dropped
+    voice.Begin(0);
+    EXPECT_EQ(voice.Players(), 5u);
+    EXPECT_EQ(audio.playbackOpens, 5);
+    for (std::uint16_t speaker = 1; speaker <= 7; ++speaker)
+        voice.PlayFrame(speaker, frame); // the sixth and seventh take over the first player
+    voice.End();
 }
 
 bool Posted(test::RecordingSink& sink, int n, std::intptr_t w, std::intptr_t l) {
