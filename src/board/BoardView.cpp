@@ -72,7 +72,8 @@ void TBoardView::showPointer() {
 
 void TBoardView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), Qt::white);
+    // Around the board the window's shade, so its edge shows: nothing drawn there reaches the board.
+    painter.fillRect(event->rect(), palette().color(QPalette::Mid));
     painter.drawImage(FromBoard({0, 0}), m_boards.Board(m_boards.CurrentBoard()).Image());
     if (m_tools.Placing() && !m_tools.PlacementImage().isNull()) {
         // The captured image's outline, dotted, inverting what lies under it.

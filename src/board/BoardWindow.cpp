@@ -211,7 +211,7 @@ TfrmBoard::TfrmBoard(Whiteboard& boards, TBoardTools& tools, TBoardSharing& shar
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName("BoardScroll");
     m_scroll->setAccessibleName(tr("Whiteboard"));
-    m_scroll->setBackgroundRole(QPalette::Base);
+    m_scroll->setBackgroundRole(QPalette::Mid);
     m_scroll->setAlignment(Qt::AlignCenter);
     m_view = new TBoardView(boards, tools, sharing, m_scroll);
     m_scroll->setWidget(m_view);
@@ -245,8 +245,9 @@ QToolButton* TfrmBoard::ToolButton(std::uint8_t tool) const {
 }
 
 void TfrmBoard::buildTopBar(QAction* lockBoard) {
+    // One row: the board keeps the height a second row would take.
     auto* bars = new QWidget(this);
-    auto* rows = new QVBoxLayout(bars);
+    auto* rows = new QHBoxLayout(bars);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);
     auto* top = new QToolBar(bars);
@@ -349,7 +350,7 @@ void TfrmBoard::buildTopBar(QAction* lockBoard) {
             m_tools.SetSnap(on);
     });
     second->addWidget(m_snap);
-    rows->addWidget(second);
+    rows->addWidget(second, 1);
     layout()->addWidget(bars);
 }
 
@@ -419,6 +420,7 @@ void TfrmBoard::buildToolBox() {
     row->addSpacing(8);
 
     m_outlineCaption = new QLabel(tr("Outline"), m_toolBox);
+    m_outlineCaption->setContentsMargins(0, 0, 3, 0);
     row->addWidget(m_outlineCaption);
     m_penSize = new QSpinBox(m_toolBox);
     m_penSize->setObjectName("tbPenSize");
@@ -438,6 +440,7 @@ void TfrmBoard::buildToolBox() {
     connect(m_lineColor, &TColorChoiceBox::ColorChosen, this, [this](TColor c) { m_tools.SetPenColor(c); });
     row->addWidget(m_lineColor);
     m_fillCaption = new QLabel(tr(" Filling"), m_toolBox);
+    m_fillCaption->setContentsMargins(0, 0, 3, 0);
     row->addWidget(m_fillCaption);
     m_brushStyle = new QComboBox(m_toolBox);
     m_brushStyle->setObjectName("cbBrushStyle");

@@ -32,6 +32,8 @@ TAudioControlPane::TAudioControlPane(QWidget* parent) : QWidget(parent) {
     m_buffering = new QSlider(Qt::Horizontal);
     m_buffering->setRange(2, 15);
     m_buffering->setPageStep(1);
+    m_buffering->setTickPosition(QSlider::TicksBelow); // the queue length comes in whole steps
+    m_buffering->setTickInterval(1);
     m_buffering->setAccessibleName(tr("Set Buffering"));
     m_delayBar = new QProgressBar;
     m_delayBar->setRange(0, 100);

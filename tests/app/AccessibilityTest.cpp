@@ -21,10 +21,12 @@
 #include "support/FakeDialogs.h"
 #include "support/FakeSession.h"
 #include "video/VideoWindow.h"
+#include "voice/AudioControlPane.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QLabel>
 #include <QSet>
@@ -109,7 +111,18 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
              w->LoadAndFill();
              return w;
          }},
-        {"main", [&] { return std::make_unique<TfMain>(dialogs); }},
+        {"main",
+         [&] {
+             auto w = std::make_unique<TfMain>(dialogs);
+             auto* audio = new TAudioControlPane;
+             audio->SetCodecName("GSM 6.10");
+             audio->ShowSpeakerLevel(40000);
+             audio->ShowMicrophoneLevel(std::nullopt);
+             audio->ShowConnectAudio(true);
+             w->InstallAudioPane(audio);
+             w->resize(1024, 768);
+             return w;
+         }},
         {"progress", [] { return std::make_unique<TfrmProgress>(); }},
         {"about", [] { return std::make_unique<TfrmAbout>(); }},
         {"file offer", [] { return std::make_unique<TfrmFileOffer>("A file", "Open", "Close"); }},
@@ -125,9 +138,13 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
         {"kick reason", [] { return std::make_unique<TKickReasonDialog>(); }},
         {"player", [&] { return std::make_unique<TfrmPlayer>(playerStatus); }},
     };
+    // ORV_SCREENSHOTS=DIR keeps a picture of each window there, to look at.
+    const QString shots = qEnvironmentVariable("ORV_SCREENSHOTS");
     for (const auto& [name, make] : windows) {
         const std::unique_ptr<QWidget> window = make();
         window->show();
+        if (!shots.isEmpty())
+            window->grab().save(QDir(shots).filePath(QString(name) + ".png"));
         // The settings window's pages are each reachable through their tab.
         if (auto* settingsWindow = dynamic_cast<TfrmSettings*>(window.get())) {
             for (int page = 0; page < settingsWindow->pages()->count(); ++page) {

@@ -130,11 +130,19 @@ TEST(BoardWindow, ToolsShowTheirPanelsCursorsAndSnap) {
     };
     BoardWindow w;
     QWidget* holder = w.window().ToolBoxHolder();
+    // ORV_SCREENSHOTS=DIR keeps a picture of the window with each tool's panel there, to look at.
+    const QString shots = qEnvironmentVariable("ORV_SCREENSHOTS");
+    if (!shots.isEmpty())
+        w.window().show();
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.tool));
         w.window().SnapBox()->setChecked(!c.snapAfter.value_or(true));
         const bool snapBefore = w.window().SnapBox()->isChecked();
         w.take(c.tool);
+        if (!shots.isEmpty()) {
+            QCoreApplication::processEvents(); // the layout settles first
+            w.window().grab().save(QString("%1/board-tool-%2.png").arg(shots).arg(c.tool));
+        }
         EXPECT_EQ(w.boards().DrawTool(), c.tool);
         EXPECT_TRUE(w.window().ToolButton(c.tool)->isChecked());
         EXPECT_EQ(holder->findChild<QWidget*>("tbPenSize")->isVisibleTo(holder), c.penWidth);
