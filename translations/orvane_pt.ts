@@ -1566,6 +1566,77 @@ with the following message:<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>orv::TPlaybackModule</name>
+    <message>
+        <source>The file cannot be located.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to play the resource. Please try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Init whiteboards...</source>
+        <translation type="unfinished">Preparando os quadros...</translation>
+    </message>
+    <message>
+        <source>Starting communication services...</source>
+        <translation type="unfinished">Iniciando os serviços de comunicação...</translation>
+    </message>
+    <message>
+        <source>Playback mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Server: Local</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Room: Not selected</source>
+        <translation type="unfinished"> Sala: não selecionada</translation>
+    </message>
+    <message>
+        <source>The specified URL cannot be accessed.<byte value="xd"/>
+This recorded session may no longer be available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no recorded sessions available at the moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playback is temporary disabled on the server. Please try again in some time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This feature is temporary unavailable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open the recorded session. This session may be temporary unavailable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to exit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TPlaybackShell</name>
+    <message>
+        <source>Recorded Sessions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a recorded session:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Session Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TPlayerStatus</name>
     <message>
         <source>Orvane Live Player - Downloaded</source>
@@ -1593,6 +1664,10 @@ with the following message:<byte value="xd"/>
     </message>
     <message>
         <source>FAST MODE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane Live Player - Stopping...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
