@@ -47,6 +47,7 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
         parts.context, participantRoster, [&main = parts.main] { return TKickReasonDialog::Ask(&main); });
     moderation->SetOwnRoleChanged(parts.ownRoleChanged);
     moderation->Moderation().SetCloseMainWindow([&main = parts.main] { main.ForceClose(); });
+    TModeration& moderationLogic = moderation->Moderation();
     modules.push_back(std::move(moderation));
     modules.push_back(std::make_unique<TChatModule>(parts.context, participants, &parts.store));
     auto board = std::make_unique<TBoardModule>(parts.context);
@@ -64,6 +65,8 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     auto voice = std::make_unique<TVoiceModule>(parts.context,
                                                 TVoiceModuleParts{parts.audio, parts.mixer, parts.timers});
     IRecordedVoice& recordedVoice = voice->RecordedVoice();
+    // Moderation ends before voice: modules end in the order they were listed.
+    moderationLogic.SetSpeakAction(&voice->SpeakControl());
     modules.push_back(std::move(voice));
     modules.push_back(
         std::make_unique<TVideoModule>(parts.context, participants, NewVideoWindow, [&main = parts.main] {

@@ -7,6 +7,7 @@
 #include "session/SettingsEffects.h"
 #include "voice/RecordedVoicePlayer.h"
 #include "voice/TalkProtocol.h"
+#include "voice/VoiceSpeakControl.h"
 #include "voice/VoiceThread.h"
 
 #include <QAction>
@@ -63,6 +64,8 @@ public:
     IRecordedVoice& RecordedVoice() { return *m_recorded; }
     TTalkProtocol& Talk() { return m_talk; }
     QAction& SpeakAction() { return *m_speak; }
+    // The Speak action for moderation to drive.
+    ISpeakAction& SpeakControl() { return m_speakControl; }
     TAudioControlPane& Pane();
     std::uint8_t QueueLength() const { return m_queueLength; }
     int LinkState() const { return m_linkState; }
@@ -85,6 +88,7 @@ private:
     QPointer<QAction> m_speak;
     QPointer<TAudioControlPane> m_pane;
     TTalkProtocol m_talk;
+    TVoiceSpeakControl m_speakControl{m_speak, m_talk};
     std::unique_ptr<TVoiceThread> m_voice;
     std::unique_ptr<ITimer> m_delayMeter;
     std::unique_ptr<ITimer> m_bufferingWait;
