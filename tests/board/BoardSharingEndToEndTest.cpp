@@ -6,6 +6,7 @@
 #include "support/BoardFixture.h"
 #include "support/LiveClient.h"
 #include "support/ServerThread.h"
+#include "support/TestAccounts.h"
 
 #include "ServerConfig.h"
 
@@ -20,21 +21,8 @@ namespace {
 using test::pumpUntil;
 
 server::ServerConfig Classroom() {
-    server::ServerConfig c;
-    const std::pair<const char*, std::int32_t> people[] = {{"teacher", 1000}, {"alice", 0}};
-    std::uint16_t id = 1;
-    for (const auto& [name, type] : people) {
-        server::AccountConfig a;
-        a.userName = name;
-        a.password = name;
-        a.userId = id++;
-        a.accountType = type;
-        c.accounts.push_back(a);
-    }
-    server::RoomConfig room;
-    room.number = 100;
-    room.name = "Physics 101";
-    c.rooms[100] = room;
+    server::ServerConfig c = test::ClassroomConfig({{"teacher", 1, 1000}, {"alice", 2}});
+    c.rooms[100].name = "Physics 101";
     return c;
 }
 
@@ -47,7 +35,7 @@ TEST(BoardSharingEndToEnd, ALateJoinerSeesTheBoardsTheModeratorMade) {
     test::ServerThread server(Classroom());
     QTemporaryDir homes[2];
     BoardClient teacher(homes[0].path());
-    teacher.enter(server.port(), "teacher", "teacher", 100);
+    teacher.enter(server.port(), "teacher", test::PasswordOf("teacher"), 100);
     ASSERT_TRUE(pumpUntil([&] { return teacher.board.Sharing().PublicBoardAccess(); }));
 
     teacher.board.Sharing().ExecuteLockBoard();
@@ -74,7 +62,7 @@ TEST(BoardSharingEndToEnd, ALateJoinerSeesTheBoardsTheModeratorMade) {
     boards.PlaceImage(2, {300, 100}, *DecodeBoardJpeg(EncodeBoardJpeg(picture)));
 
     BoardClient alice(homes[1].path());
-    alice.enter(server.port(), "alice", "alice", 100);
+    alice.enter(server.port(), "alice", test::PasswordOf("alice"), 100);
     ASSERT_TRUE(pumpUntil([&] { return alice.board.Boards().CurrentBoard() == 2; }))
         << "the room's board is the lock holder's";
     ASSERT_TRUE(pumpUntil([&] { return alice.board.Sharing().BoardLockHolder() == 1; }))

@@ -6,6 +6,7 @@
 #include "support/LiveClient.h"
 #include "support/QtPrinters.h"
 #include "support/ServerThread.h"
+#include "support/TestAccounts.h"
 
 #include "ServerConfig.h"
 
@@ -19,26 +20,8 @@ namespace {
 using test::pumpUntil;
 
 server::ServerConfig classroom() {
-    server::ServerConfig c;
-    const struct {
-        const char* name;
-        std::uint16_t id;
-        std::int32_t type;
-    } people[] = {{"teacher", 1, 1000}, {"alice", 2, 0}, {"bob", 3, 0}};
-    for (const auto& p : people) {
-        server::AccountConfig a;
-        a.userName = p.name;
-        a.password = p.name;
-        a.userId = p.id;
-        a.firstName = p.name;
-        a.lastName = "Tester";
-        a.accountType = p.type;
-        c.accounts.push_back(a);
-    }
-    server::RoomConfig room;
-    room.number = 100;
-    room.name = "Physics 101";
-    c.rooms[100] = room;
+    server::ServerConfig c = test::ClassroomConfig({{"teacher", 1, 1000}, {"alice", 2}, {"bob", 3}});
+    c.rooms[100].name = "Physics 101";
     return c;
 }
 
@@ -61,9 +44,9 @@ TEST(PollsEndToEnd, AModeratorChecksTheRoomAndTwoParticipantsAnswerAPoll) {
     test::ServerThread server(classroom());
     QTemporaryDir homes[3];
     PollClient teacher(homes[0].path()), alice(homes[1].path()), bob(homes[2].path());
-    teacher.enter(server.port(), "teacher", "teacher", 100);
-    alice.enter(server.port(), "alice", "alice", 100);
-    bob.enter(server.port(), "bob", "bob", 100);
+    teacher.enter(server.port(), "teacher", test::PasswordOf("teacher"), 100);
+    alice.enter(server.port(), "alice", test::PasswordOf("alice"), 100);
+    bob.enter(server.port(), "bob", test::PasswordOf("bob"), 100);
     ASSERT_TRUE(pumpUntil([&] {
         return teacher.roster.Participants().Count() == 3 && bob.roster.Participants().Count() == 3;
     }));
