@@ -12,6 +12,7 @@
 #include "roster/RosterModule.h"
 #include "support/LiveClient.h"
 #include "support/ServerThread.h"
+#include "support/TestAccounts.h"
 
 #include "ServerConfig.h"
 
@@ -29,29 +30,13 @@ namespace {
 using test::pumpUntil;
 
 server::ServerConfig classroom(const QString& store) {
-    server::ServerConfig c;
+    server::ServerConfig c = test::ClassroomConfig(
+        {{"teacher", 1, 1000, "Tess"}, {"alice", 2, 0, "Alice"}, {"viewer", 3, 0, "Vic"}});
     c.storePath = store;
-    const struct {
-        const char* name;
-        std::uint16_t id;
-        const char* first;
-        std::int32_t type;
-    } people[] = {{"teacher", 1, "Tess", 1000}, {"alice", 2, "Alice", 0}, {"viewer", 3, "Vic", 0}};
-    for (const auto& p : people) {
-        server::AccountConfig a;
-        a.userName = a.password = p.name;
-        a.userId = p.id;
-        a.firstName = p.first;
-        a.lastName = "Tester";
-        a.accountType = p.type;
-        c.accounts.push_back(a);
-    }
-    server::RoomConfig room;
-    room.number = 100;
+    server::RoomConfig& room = c.rooms[100];
     room.name = "Physics 101";
     room.recorder = true;
     room.codec = 2;
-    c.rooms[100] = room;
     return c;
 }
 
@@ -163,8 +148,8 @@ TEST(PlaybackEndToEnd, ARecordingMadeByOurServerReplaysTheRoomFromTheServerAFile
     QTemporaryDir store, homes[3], downloads;
     test::ServerThread server(classroom(store.path()));
     ChatClient teacher(homes[0].path()), alice(homes[1].path());
-    teacher.enter(server.port(), "teacher", "teacher", 100);
-    alice.enter(server.port(), "alice", "alice", 100);
+    teacher.enter(server.port(), "teacher", test::PasswordOf("teacher"), 100);
+    alice.enter(server.port(), "alice", test::PasswordOf("alice"), 100);
     ASSERT_TRUE(pumpUntil([&] { return teacher.roster.Participants().Count() == 2; }));
 
     const QString recording = QDir(store.path()).filePath("recordings/1.orvane");
@@ -211,7 +196,7 @@ TEST(PlaybackEndToEnd, ARecordingMadeByOurServerReplaysTheRoomFromTheServerAFile
     // From the server: listed, opened and downloaded packet by packet on a signed-in connection.
     test::LiveClient viewer(homes[2].path());
     viewer.signIn->Options().playbackMode = true;
-    viewer.signIn->SetCredentials("viewer", "viewer");
+    viewer.signIn->SetCredentials("viewer", test::PasswordOf("viewer"));
     ASSERT_TRUE(viewer.signIn->StartSession("127.0.0.1", server.port()));
     const TRecordingListResult list = ListRecordings(viewer.connection, viewer.state.account.UserId());
     ASSERT_EQ(list.code, 0);
