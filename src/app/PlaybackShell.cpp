@@ -3,10 +3,13 @@
 #include "app/MainWindow.h"
 #include "app/ModuleList.h"
 #include "app/ProgramFolders.h"
+#include "app/RoomListWindow.h"
 #include "app/SettingsWindow.h"
 #include "app/ShellServices.h"
 #include "app/SignInModule.h"
 #include "board/BoardModule.h"
+#include "link/ErrorMessages.h"
+#include "platform/Progress.h"
 #include "platform/TcpClient.h"
 #include "playback/PlayerWindow.h"
 #include "protocol/BoardRecords.h"
@@ -15,7 +18,6 @@
 #include "voice/AudioDeviceList.h"
 #include "voice/MixerOperations.h"
 
-#include <QInputDialog>
 #include <QToolBar>
 
 namespace orv {
@@ -23,21 +25,21 @@ namespace {
 
 constexpr int kFullVolume = 65535;
 
-std::optional<std::int32_t> ChooseRecording(QWidget* parent,
+// The welcome window with its recordings pane; its rows are tagged with the session ids.
+std::optional<std::int32_t> ChooseRecording(const TSignInModuleParts& signIn,
                                             const std::vector<TRecordedSessionHeader>& list) {
-    QStringList lines;
-    for (const TRecordedSessionHeader& h : list)
-        lines << QString("%1    %2    %3")
-                     .arg(h.Title(), localFromStamp(h.Recorded()).toString("M/dd/yyyy"), h.Description());
-    bool ok = false;
-    const QString chosen = QInputDialog::getItem(
-        parent, QCoreApplication::translate("orv::TPlaybackShell", "Recorded Sessions"),
-        QCoreApplication::translate("orv::TPlaybackShell", "Choose a recorded session:"), lines, 0, false,
-        &ok);
-    const qsizetype index = lines.indexOf(chosen);
-    if (!ok || index < 0)
+    const TSessionState& state = signIn.state;
+    TfrmRoomList window(state.serverHost, state.account, state.startup, state.bannerPath,
+                        signIn.folders.userImages, &signIn.main, TRoomListPane::Recordings);
+    QObject::connect(&window, &TfrmRoomList::vendorSiteRequested, &window,
+                     [&signIn] { signIn.shell.OpenAddress(SupportAddress()); });
+    for (const TRecordedSessionHeader& header : list)
+        window.AddRecording(header);
+    signIn.shell.Progress().Hide();
+    const std::int32_t chosen = window.ChooseRoom();
+    if (!window.HasChoice())
         return std::nullopt;
-    return list[std::size_t(index)].SessionId();
+    return chosen;
 }
 
 } // namespace
@@ -60,8 +62,8 @@ TPlaybackModuleParts PlaybackModuleParts(const TModuleListParts& parts, const TS
     };
     s.playbackLayout = [&main] { main.SetPlaybackLayout(); };
     s.fullScreen = [&main](bool on) { main.SetFullScreen(on); };
-    s.chooseRecording = [&main](const std::vector<TRecordedSessionHeader>& list) {
-        return ChooseRecording(&main, list);
+    s.chooseRecording = [signIn = signInParts](const std::vector<TRecordedSessionHeader>& list) {
+        return ChooseRecording(signIn, list);
     };
     s.recordedResource = [&boards](const TIncomingPacket& p) { boards.Sharing().ReceiveRecordedResource(p); };
     s.showBoard = [&boards](int board) {

@@ -1,8 +1,10 @@
 #include "app/RoomListWindow.h"
 
 #include "link/SignInSession.h"
+#include "protocol/RecordingMessages.h"
 #include "protocol/RoomRecords.h"
 #include "protocol/SignInRecords.h"
+#include "protocol/Stamp.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +21,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <span>
+
 namespace orv {
 namespace {
 
@@ -32,6 +36,19 @@ QLabel* keyboardLink(const QString& text) {
 
 // A little right of where Tahoma would put it: this desktop's fonts are wider.
 constexpr int kNameLeft = 60;
+constexpr int kRowWidth = 420;
+
+// Where each pane's columns start.
+struct TColumn {
+    const char* heading;
+    int left;
+};
+constexpr TColumn kRoomColumns[] = {{QT_TRANSLATE_NOOP("orv::TfrmRoomList", "Room"), 10},
+                                    {QT_TRANSLATE_NOOP("orv::TfrmRoomList", "Name"), kNameLeft},
+                                    {QT_TRANSLATE_NOOP("orv::TfrmRoomList", "Access"), 300}};
+constexpr TColumn kRecordingColumns[] = {{QT_TRANSLATE_NOOP("orv::TfrmRoomList", "Title"), 10},
+                                         {QT_TRANSLATE_NOOP("orv::TfrmRoomList", "Date"), 200},
+                                         {QT_TRANSLATE_NOOP("orv::TfrmRoomList", "Description"), 280}};
 
 // One room row: a click on any part of it, or Enter or Space while it has the focus, chooses the room; the
 // arrow keys move between rows.
@@ -41,7 +58,7 @@ public:
         : QWidget(parent), m_number(number), m_choose(std::move(choose)) {
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::StrongFocus);
-        setObjectName(QString("room%1").arg(number));
+        setObjectName(QString("row%1").arg(number));
     }
 
 protected:
@@ -105,8 +122,9 @@ QLabel* placed(const QString& text, int left, QWidget* parent, bool blue) {
 
 TfrmRoomList::TfrmRoomList(const QString& serverHost, const TAccountRecord& account,
                            const TStartupInfo& startup, const QString& bannerPath,
-                           const QString& userImagesFolder, QWidget* parent)
+                           const QString& userImagesFolder, QWidget* parent, TRoomListPane pane)
     : QDialog(parent), m_rowArea(new QWidget), m_timer(new QTimer(this)) {
+    const bool rooms = pane == TRoomListPane::Rooms;
     setWindowTitle(tr("Welcome to Orvane Live"));
     setObjectName("roomListWindow");
     auto* layout = new QVBoxLayout(this);
@@ -160,17 +178,19 @@ TfrmRoomList::TfrmRoomList(const QString& serverHost, const TAccountRecord& acco
     }
     layout->addLayout(top);
 
-    layout->addWidget(new QLabel(tr("To join a virtual room click on a room entry below")));
+    layout->addWidget(new QLabel(rooms ? tr("To join a virtual room click on a room entry below")
+                                       : tr("To watch a recorded session select one from the list")));
     // Headings at the top of the scroll box, row k below them at 20k + 20.
     QFont bold("Tahoma", 10, QFont::Bold);
-    for (auto [text, left] : {std::pair{tr("Room"), 10}, {tr("Name"), kNameLeft}, {tr("Access"), 300}}) {
-        auto* heading = new QLabel(text, m_rowArea);
+    for (const TColumn& column : rooms ? std::span<const TColumn>(kRoomColumns) : kRecordingColumns) {
+        m_columns.push_back(column.left);
+        auto* heading = new QLabel(tr(column.heading), m_rowArea);
         heading->setFont(bold);
-        heading->move(left, 5);
+        heading->move(column.left, 5);
     }
-    m_rowArea->resize(420, 24);
+    m_rowArea->resize(kRowWidth, 24);
     auto* scroll = new QScrollArea;
-    scroll->setAccessibleName(tr("Rooms"));
+    scroll->setAccessibleName(rooms ? tr("Rooms") : tr("Recorded sessions"));
     scroll->setWidgetResizable(false);
     scroll->setWidget(m_rowArea);
     layout->addWidget(scroll, 1);
@@ -193,19 +213,35 @@ TfrmRoomList::TfrmRoomList(const QString& serverHost, const TAccountRecord& acco
 
 void TfrmRoomList::AddRoom(const TRoomListEntry& entry) {
     const std::int32_t number = entry.Number();
+    addRow(number, tr("Room %1, %2, %3").arg(number).arg(entry.Name(), TSignInSession::AccessText(entry)),
+           {QString::number(number), entry.Name(), TSignInSession::AccessText(entry)});
+}
+
+void TfrmRoomList::AddRecording(const TRecordedSessionHeader& header) {
+    const QString date = localFromStamp(header.Recorded()).toString("M/dd/yyyy");
+    QWidget* row =
+        addRow(header.SessionId(), tr("%1, %2, %3").arg(header.Title(), date, header.Description()),
+               {header.Title(), date, header.Description()});
+    row->setToolTip(header.Description());
+}
+
+QWidget* TfrmRoomList::addRow(std::int32_t tag, const QString& name, const QStringList& columns) {
     auto* row = new RoomRow(
-        number, [this](std::int32_t n) { ClickRoom(n); }, m_rowArea);
-    row->setGeometry(0, 20 * m_rows + 20, 420, 20);
-    placed(QString::number(number), 10, row, true);
-    placed(entry.Name(), kNameLeft, row, true)->setMaximumWidth(300 - kNameLeft - 8);
-    placed(TSignInSession::AccessText(entry), 300, row, false);
-    row->setAccessibleName(
-        tr("Room %1, %2, %3").arg(number).arg(entry.Name(), TSignInSession::AccessText(entry)));
+        tag, [this](std::int32_t n) { ClickRoom(n); }, m_rowArea);
+    row->setGeometry(0, 20 * m_rows + 20, kRowWidth, 20);
+    // The first two columns in blue, each kept short of the next.
+    for (std::size_t i = 0; i < m_columns.size() && i < std::size_t(columns.size()); ++i) {
+        QLabel* label = placed(columns[qsizetype(i)], m_columns[i], row, i < 2);
+        const int right = i + 1 < m_columns.size() ? m_columns[i + 1] : kRowWidth;
+        label->setMaximumWidth(right - m_columns[i] - 8);
+    }
+    row->setAccessibleName(name);
     if (m_rows == 0)
         row->setFocus();
 
     ++m_rows;
-    m_rowArea->resize(420, 20 * m_rows + 24);
+    m_rowArea->resize(kRowWidth, 20 * m_rows + 24);
+    return row;
 }
 
 void TfrmRoomList::keyPressEvent(QKeyEvent* event) {
@@ -221,8 +257,8 @@ void TfrmRoomList::keyPressEvent(QKeyEvent* event) {
 }
 
 void TfrmRoomList::ClickRoom(std::int32_t number) {
-
     m_chosen = number;
+    m_hasChoice = true;
     accept();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// "Welcome to Orvane Live": the signed-in user's details and the rooms to join.
+// "Welcome to Orvane Live": the signed-in user's details and the rooms to join, or the recorded sessions to
+// watch.
 
 #include <QDialog>
 
@@ -14,8 +15,11 @@ class QWidget;
 namespace orv {
 
 class TAccountRecord;
+class TRecordedSessionHeader;
 class TRoomListEntry;
 class TStartupInfo;
+
+enum class TRoomListPane { Rooms, Recordings };
 
 class TfrmRoomList : public QDialog {
     Q_OBJECT
@@ -23,11 +27,16 @@ public:
     static constexpr int kCloseAfterMs = 120000;
 
     TfrmRoomList(const QString& serverHost, const TAccountRecord& account, const TStartupInfo& startup,
-                 const QString& bannerPath, const QString& userImagesFolder, QWidget* parent = nullptr);
+                 const QString& bannerPath, const QString& userImagesFolder, QWidget* parent = nullptr,
+                 TRoomListPane pane = TRoomListPane::Rooms);
 
     void AddRoom(const TRoomListEntry& entry);
-    // The room clicked, or -1 when the window ended without a choice.
+    // A recording's row: title, date and description; choosing it keeps its session id.
+    void AddRecording(const TRecordedSessionHeader& header);
+    // The room (or recording) clicked, or -1 when the window ended without a choice.
     std::int32_t ChosenRoom() const { return m_chosen; }
+    // Whether a row was chosen: a recording's id may be negative.
+    bool HasChoice() const { return m_hasChoice; }
     // Shows the window modally and returns the chosen room.
     std::int32_t ChooseRoom();
     QTimer* closeTimer() const { return m_timer; }
@@ -43,11 +52,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QWidget* addRow(std::int32_t tag, const QString& name, const QStringList& columns);
+
     std::function<bool()> m_confirmSignOut;
 
+    std::vector<int> m_columns; // left edges
     QWidget* m_rowArea;
     QTimer* m_timer;
     std::int32_t m_chosen = -1;
+    bool m_hasChoice = false;
     int m_rows = 0;
 };
 

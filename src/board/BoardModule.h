@@ -35,6 +35,8 @@ public:
     void RegisterRoomEntry(TRoomEntrySteps& steps) override;
     // Leaving the room: no lock, no access, every board white.
     void EndSession() override;
+    // A replay going back to its start begins from white boards, as a new session would.
+    void ResetRoom() override { m_sharing.LeaveSession(); }
     // A promoted user may use the public boards, a demoted one no longer.
     void OwnRoleChanged() override;
     std::optional<TSettingOwner> SettingsOwner() const override { return TSettingOwner::Board; }

@@ -35,6 +35,8 @@ public:
     void RegisterRoomEntry(TRoomEntrySteps& steps) override;
     void ApplySettings(const TSettings& settings) override { m_moderation.ApplySettings(settings); }
     void OwnRoleChanged() override { refresh(); }
+    // A replayed run numbers its requests from the start again.
+    void ResetRoom() override { m_moderation.RestartRequestCounter(); }
 
     TModeration& Moderation() { return m_moderation; }
     // Tells every module (this one included) of the user's own role change.

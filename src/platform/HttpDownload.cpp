@@ -28,19 +28,35 @@ std::unique_ptr<CURL, CurlDeleter> newHandle(const std::string& url, int timeout
 }
 
 struct GetState {
+    CURL* curl;
     const THttpSink& sink;
     const std::atomic<bool>& abort;
+    const std::atomic<bool>* pause;
+    bool paused = false;
 };
 
 size_t writeBody(char* data, size_t, size_t size, void* user) {
     auto* state = static_cast<GetState*>(user);
-    if (state->abort || !state->sink(data, size))
+    if (state->abort)
         return 0; // curl ends the transfer with a write error
-    return size;
+    if (state->pause && *state->pause) {
+        // curl keeps this piece and offers it again once the transfer goes on.
+        state->paused = true;
+        return CURL_WRITEFUNC_PAUSE;
+    }
+    return state->sink(data, size) ? size : 0;
 }
 
+// Called about once a second, paused or not: abandons, or lets a paused transfer go on.
 int checkAbort(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-    return static_cast<GetState*>(user)->abort ? 1 : 0;
+    auto* state = static_cast<GetState*>(user);
+    if (state->abort)
+        return 1;
+    if (state->paused && !(state->pause && *state->pause)) {
+        state->paused = false;
+        curl_easy_pause(state->curl, CURLPAUSE_CONT);
+    }
+    return 0;
 }
 
 } // namespace
@@ -60,12 +76,12 @@ long HttpHead(const QString& url, int timeoutMs) {
 }
 
 bool HttpGet(const QString& url, const THttpSink& sink, const std::atomic<bool>& abort,
-             int connectTimeoutMs) {
+             const std::atomic<bool>* pause, int connectTimeoutMs) {
     const std::string address = url.toStdString();
     auto curl = newHandle(address, connectTimeoutMs);
     if (!curl)
         return false;
-    GetState state{sink, abort};
+    GetState state{curl.get(), sink, abort, pause};
     curl_easy_setopt(curl.get(), CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, writeBody);
     curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &state);

@@ -17,8 +17,9 @@ long HttpHead(const QString& url, int timeoutMs = 20000);
 using THttpSink = std::function<bool(const char* data, std::size_t size)>;
 
 // Fetches `url` into `sink`. True when the whole body arrived with code 200. Ends early, returning false,
-// once `abort` is set.
+// once `abort` is set. While `pause` is set nothing more is received; a paused transfer is not taken for a
+// stalled server.
 bool HttpGet(const QString& url, const THttpSink& sink, const std::atomic<bool>& abort,
-             int connectTimeoutMs = 20000);
+             const std::atomic<bool>* pause = nullptr, int connectTimeoutMs = 20000);
 
 } // namespace orv

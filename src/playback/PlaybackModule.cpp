@@ -160,6 +160,8 @@ void TPlaybackModule::PlayFile(const QString& file, bool downloading) {
     TSessionState& state = m_context.state;
     state.boardHolder = 0;
     state.OwnMicAllowed = state.OwnBoardAllowed = state.OwnCamAllowed = false;
+    if (m_parts.shell.resetRoom)
+        m_parts.shell.resetRoom(); // request counter, chat partner, boards: as a new session
     m_context.progress.Step(4, tr("Init whiteboards..."));
     m_context.progress.Step(5, tr("Starting communication services..."));
     if (m_parts.shell.panels)
@@ -282,8 +284,19 @@ void TPlaybackModule::startPlayer() {
     setStatus(TPlayerStatusText::Playing);
 }
 
+void TPlaybackModule::pauseDownloads(bool paused) {
+    // A finished download has nothing left to hold back.
+    if (paused && m_available.Complete())
+        return;
+    if (m_serverDownload)
+        m_serverDownload->SetPaused(paused);
+    if (m_webDownload)
+        m_webDownload->SetPaused(paused);
+}
+
 void TPlaybackModule::Play() {
     if (m_player) {
+        pauseDownloads(false);
         m_player->Resume();
     } else {
         if (m_file.isEmpty())
@@ -301,11 +314,13 @@ void TPlaybackModule::PauseOrResume() {
     if (!m_player)
         return;
     if (m_player->Paused()) {
+        pauseDownloads(false);
         m_player->Resume();
         m_playing = true;
         setStatus(TPlayerStatusText::Playing);
     } else {
         m_player->Pause();
+        pauseDownloads(true);
         m_playing = false;
         setStatus(TPlayerStatusText::Paused);
     }

@@ -106,6 +106,7 @@ protected:
 private:
     void showWindow(bool top);
     void startPlayer();
+    void pauseDownloads(bool paused);
     void refresh();
     void setStatus(TPlayerStatusText status);
     void waitMs(int ms);

@@ -70,8 +70,20 @@ void TSessionReaderThread::Start() {
         m_thread = std::thread([this] { Execute(); });
 }
 
+void TSessionReaderThread::SetPaused(bool paused) {
+    {
+        std::lock_guard lock(m_pauseMutex);
+        m_paused = paused;
+    }
+    m_pauseChanged.notify_all();
+}
+
 void TSessionReaderThread::Stop() {
-    m_stop = true;
+    {
+        std::lock_guard lock(m_pauseMutex);
+        m_stop = true;
+    }
+    m_pauseChanged.notify_all();
     if (m_thread.joinable()) {
         m_connection.disconnect();
         m_thread.join();
@@ -87,6 +99,12 @@ void TSessionReaderThread::Execute() {
     }
     const QByteArray request = BuildPacket(cmReadRecording, 0, 0);
     while (!m_stop && m_connection.isConnected()) {
+        {
+            std::unique_lock lock(m_pauseMutex);
+            m_pauseChanged.wait(lock, [this] { return !m_paused || m_stop; });
+            if (m_stop)
+                break;
+        }
         try {
             send(m_connection, request);
             const auto [header, payload] = readReply(m_connection);

@@ -10,6 +10,8 @@
 #include <QString>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 namespace orv {
@@ -43,6 +45,8 @@ public:
     // Disconnects the connection, which releases a blocked read, and waits for the thread.
     void Stop();
     std::int32_t Packets() const { return m_packets; }
+    // A paused download asks for no more packets until it is resumed or stopped.
+    void SetPaused(bool paused);
 
 private:
     void Execute();
@@ -53,6 +57,9 @@ private:
     IMessageSink& m_window;
     std::int32_t m_totalSize;
     std::atomic<bool> m_stop{false};
+    std::mutex m_pauseMutex;
+    std::condition_variable m_pauseChanged;
+    bool m_paused = false;
     std::atomic<std::int32_t> m_packets{0};
     std::thread m_thread;
 };

@@ -56,7 +56,7 @@ void TSessionURLReaderThread::Execute() {
             m_window.post(PlayerMsg::Progress, total, std::intptr_t(received));
             return true;
         },
-        m_stop);
+        m_stop, &m_paused);
     m_succeeded = whole;
     m_window.post(PlayerMsg::Progress, std::intptr_t(received), std::intptr_t(received));
     m_available.Finish(file.size());

@@ -22,6 +22,8 @@ public:
     void Start();
     void Stop();
     bool Succeeded() const { return m_succeeded; }
+    // A paused download receives nothing until it is resumed.
+    void SetPaused(bool paused) { m_paused = paused; }
 
 private:
     void Execute();
@@ -32,6 +34,7 @@ private:
     IMessageSink& m_window;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_succeeded{false};
+    std::atomic<bool> m_paused{false};
     std::thread m_thread;
 };
 

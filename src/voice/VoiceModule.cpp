@@ -138,6 +138,12 @@ void TVoiceModule::startAfterRoomEntry() {
                                 "\n" + ErrorText(result));
 }
 
+void TVoiceModule::ShownRecordedVoice::Begin(std::int32_t codecIndex) {
+    if (module.m_pane)
+        module.m_pane->SetCodecName(CodecName(std::uint8_t(std::clamp(codecIndex, 0, 255))));
+    module.m_recorded->Begin(codecIndex);
+}
+
 int TVoiceModule::StartVoice(std::uint8_t codec, const QString& host, std::int32_t port, std::uint16_t userId,
                              const QString& password, std::uint16_t roomId) {
     m_pane->SetCodecName(CodecName(codec));

@@ -61,7 +61,7 @@ public:
 
     TVoiceThread* Voice() { return m_voice.get(); }
     // Where a replayed recording's voice plays.
-    IRecordedVoice& RecordedVoice() { return *m_recorded; }
+    IRecordedVoice& RecordedVoice() { return m_recordedShown; }
     TTalkProtocol& Talk() { return m_talk; }
     QAction& SpeakAction() { return *m_speak; }
     // The Speak action for moderation to drive.
@@ -93,6 +93,16 @@ private:
     std::unique_ptr<ITimer> m_delayMeter;
     std::unique_ptr<ITimer> m_bufferingWait;
     std::unique_ptr<TRecordedVoicePlayer> m_recorded;
+    // The recorded players, with the recording's codec shown in the pane as it begins.
+    struct ShownRecordedVoice final : IRecordedVoice {
+        TVoiceModule& module;
+        explicit ShownRecordedVoice(TVoiceModule& m) : module(m) {}
+        void Begin(std::int32_t codecIndex) override;
+        void PlayFrame(std::uint16_t speaker, QByteArrayView frame) override {
+            module.m_recorded->PlayFrame(speaker, frame);
+        }
+        void End() override { module.m_recorded->End(); }
+    } m_recordedShown{*this};
     std::uint8_t m_queueLength = 2;
     int m_linkState = -1;
     bool m_controlLost = false;

@@ -6,8 +6,10 @@
 #include "platform/AppMessage.h"
 #include "platform/Scramble.h"
 #include "platform/SettingsStore.h"
+#include "protocol/RecordingMessages.h"
 #include "protocol/RoomRecords.h"
 #include "protocol/SignInRecords.h"
+#include "protocol/Stamp.h"
 #include "support/EventPump.h"
 #include "support/FakeDialogs.h"
 #include "support/QtPrinters.h"
@@ -293,11 +295,11 @@ TEST(RoomListWindow, RowsAccessTextsAndChoices) {
         window.show();
         QApplication::setActiveWindow(&window);
         ASSERT_NE(window.focusWidget(), nullptr);
-        EXPECT_EQ(window.focusWidget()->objectName(), "room100");
+        EXPECT_EQ(window.focusWidget()->objectName(), "row100");
         QTest::keyClick(window.focusWidget(), Qt::Key_Down);
         QTest::keyClick(window.focusWidget(), Qt::Key_Down);
         QTest::keyClick(window.focusWidget(), Qt::Key_Up);
-        EXPECT_EQ(window.focusWidget()->objectName(), "room200");
+        EXPECT_EQ(window.focusWidget()->objectName(), "row200");
         EXPECT_TRUE(window.focusWidget()->accessibleName().contains("Private"));
         QTest::keyClick(&window, Qt::Key_Escape);
         EXPECT_EQ(asked, 1);
@@ -314,6 +316,28 @@ TEST(RoomListWindow, RowsAccessTextsAndChoices) {
         EXPECT_EQ(other.ChosenRoom(), -1);
         EXPECT_EQ(other.result(), QDialog::Rejected);
     }
+}
+
+TEST(RoomListWindow, TheRecordingsPaneListsTitleDateAndDescriptionAndKeepsTheSessionId) {
+    TAccountRecord account;
+    TStartupInfo startup;
+    TfrmRoomList window("srv.example", account, startup, {}, {}, nullptr, TRoomListPane::Recordings);
+    TRecordedSessionHeader header;
+    header.SetSessionId(-7); // any id, negative too, is a choice
+    header.SetTitle("Physics 101");
+    header.SetDescription("Forces and motion");
+    header.SetRecorded(stampFromLocal(QDateTime(QDate(2026, 3, 5), QTime(10, 0))));
+    window.AddRecording(header);
+    QStringList texts;
+    for (QLabel* label : window.findChildren<QLabel*>())
+        texts << label->text();
+    for (const char* expected : {"To watch a recorded session select one from the list", "Physics 101",
+                                 "3/05/2026", "Forces and motion"})
+        EXPECT_TRUE(texts.contains(expected)) << expected;
+    EXPECT_FALSE(texts.join('|').contains("To join a virtual room"));
+    QTimer::singleShot(0, &window, [&] { window.ClickRoom(-7); });
+    EXPECT_EQ(window.ChooseRoom(), -7);
+    EXPECT_TRUE(window.HasChoice());
 }
 
 TEST(SignInWindow, SaysWhenThePasswordIsKeptInTheSettingsFile) {

@@ -1,6 +1,8 @@
-// A session recorded by our server: two clients talk while the moderator records, then the recording is
-// fetched from the server and from a web server and replayed through a fresh roster and chat, which must
-// show what the live clients showed.
+// A session recorded by our server: two clients talk and the moderator draws while recording, then the
+// recording is fetched from the server and from a web server and replayed through a fresh roster, chat and
+// boards, which must show what the live clients showed.
+#include "board/BoardJpeg.h"
+#include "board/BoardModule.h"
 #include "chat/ChatModule.h"
 #include "link/Dispatcher.h"
 #include "platform/HttpDownload.h"
@@ -10,6 +12,7 @@
 #include "playback/WebRecording.h"
 #include "protocol/ResultCodes.h"
 #include "roster/RosterModule.h"
+#include "support/BoardFixture.h"
 #include "support/LiveClient.h"
 #include "support/ServerThread.h"
 #include "support/TestAccounts.h"
@@ -17,6 +20,7 @@
 #include "ServerConfig.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -44,9 +48,11 @@ struct ChatClient : test::LiveClient {
     explicit ChatClient(const QString& folder) : LiveClient(folder) {
         add(roster);
         add(chat);
+        add(board);
     }
     TRosterModule roster{context};
     TChatModule chat{context, roster.Directory(), nullptr};
+    TBoardModule board{context};
 };
 
 // A roster and a chat fed by a player, as in playback.
@@ -111,6 +117,7 @@ struct ProgramReplay {
         client.state.launchMode = TLaunchMode::LocalFile;
         client.add(roster);
         client.add(chat);
+        client.add(board);
         client.add(playback);
     }
     TPlaybackModuleParts parts() {
@@ -119,7 +126,12 @@ struct ProgramReplay {
         shell.resetRoom = [this] {
             roster.ResetRoom();
             chat.ResetRoom();
+            board.ResetRoom();
         };
+        shell.recordedResource = [this](const TIncomingPacket& p) {
+            board.Sharing().ReceiveRecordedResource(p);
+        };
+        shell.showBoard = [this](int b) { board.Sharing().SwitchBoard(b, false); };
         TPlaybackModuleParts p{client.context, client.connection, home.path(),
                                [](TPlayerStatus&) { return std::make_unique<Window>(); }, std::move(shell)};
         p.fileStartDelayMs = 0;
@@ -134,6 +146,7 @@ struct ProgramReplay {
     test::LiveClient client{home.path()};
     TRosterModule roster{client.context};
     TChatModule chat{client.context, roster.Directory(), nullptr};
+    TBoardModule board{client.context};
     int layouts = 0;
     TPlaybackModule playback{parts()};
 };
@@ -160,6 +173,25 @@ TEST(PlaybackEndToEnd, ARecordingMadeByOurServerReplaysTheRoomFromTheServerAFile
     ASSERT_TRUE(teacher.chat.Handlers().SendTyped("Yes, every word"));
     ASSERT_TRUE(pumpUntil([&] {
         return alice.chat.Conversations().FindConversation(0)->toPlainText().contains("every word");
+    }));
+    // The moderator takes the board and draws a line, text and a picture on board 2.
+    TBoardModule& board = teacher.board;
+    board.Sharing().ExecuteLockBoard();
+    ASSERT_TRUE(pumpUntil([&] { return board.Sharing().HoldsLock(); }));
+    board.Sharing().SwitchBoard(2, true);
+    board.Boards().SetDrawTool(BoardKind::Line);
+    board.Gesture().BoardMouseDown(Qt::LeftButton, 20, 30);
+    board.Gesture().BoardMouseUp(Qt::LeftButton, 400, 300);
+    const QRect textRect(50, 200, 180, 60);
+    ASSERT_TRUE(board.Sharing().SendBoardText("Forces", "DejaVu Sans", 16, 0x000000FF, 2, textRect));
+    board.Boards().PlaceText(2, textRect, "Forces", "DejaVu Sans", 16, 0x000000FF);
+    QImage picture(120, 90, QImage::Format_RGB32);
+    picture.fill(QColor(20, 120, 60));
+    QPainter(&picture).fillRect(30, 20, 60, 50, QColor(240, 200, 10));
+    ASSERT_TRUE(board.Sharing().SendBoardImage(picture, QRect(QPoint(300, 100), picture.size()), 2));
+    board.Boards().PlaceImage(2, {300, 100}, *DecodeBoardJpeg(EncodeBoardJpeg(picture)));
+    ASSERT_TRUE(pumpUntil([&] {
+        return test::SameImage(alice.board.Boards().Board(2).Image(), board.Boards().Board(2).Image());
     }));
     ASSERT_TRUE(teacher.sender.Send(cmStopRecording));
     pumpUntil([] { return false; }, 300);
@@ -192,6 +224,10 @@ TEST(PlaybackEndToEnd, ARecordingMadeByOurServerReplaysTheRoomFromTheServerAFile
     EXPECT_FALSE(program.client.state.inRoom) << "the recorded room entry reply enters no room";
     EXPECT_EQ(program.layouts, 1) << "the main window takes the playback layout";
     EXPECT_EQ(program.client.state.audioCodec, 2);
+    for (int b = 1; b <= 5; ++b)
+        EXPECT_TRUE(
+            test::SameImage(program.board.Boards().Board(b).Image(), alice.board.Boards().Board(b).Image()))
+            << "board " << b;
 
     // From the server: listed, opened and downloaded packet by packet on a signed-in connection.
     test::LiveClient viewer(homes[2].path());

@@ -9,6 +9,9 @@
 #include "support/FakeSession.h"
 #include "tests/playback/RecordingFile.h"
 
+#include <QDir>
+#include <QProcess>
+#include <QTcpServer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -57,7 +60,8 @@ struct ModuleFixture : ::testing::Test {
                                    return w;
                                },
                                std::move(s)};
-        p.fileStartDelayMs = p.serverStartDelayMs = p.headerWaitMs = 0;
+        p.fileStartDelayMs = p.serverStartDelayMs = 0;
+        p.headerWaitMs = 250; // only a download waits for its header
         return p;
     }
     bool ended() {
@@ -102,6 +106,46 @@ TEST_F(ModuleFixture, PlaysALocalFileThroughTheHandlersAndRoutesBoardResourcesTo
     window->callbacks.play();
     ASSERT_TRUE(ended());
     EXPECT_EQ(chat, (QStringList{"hello", "bye"})) << "no line twice";
+}
+
+// A web server that sends the header and the first packet, then holds the rest back until told.
+TEST_F(ModuleFixture, AWebRecordingThatArrivesSlowlyBuffersAndAPausedDownloadWaits) {
+    const TRecordedPacket early = recorded(cmChat, 0, "early");
+    test::writeFile(path, test::recordingBytes({early, recorded(cmChat, 0.1, "late")}));
+    const qsizetype first = TRecordedSessionHeader::kSize + early.encode().size();
+    const QString gate = dir.filePath("gate");
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const QString port = QString::number(probe.serverPort());
+    probe.close();
+    QProcess web;
+    web.start("python3", {ORV_SOURCE_DIR "/tests/playback/gated_http_server.py", port, path,
+                          QString::number(first), gate});
+    if (!web.waitForStarted())
+        GTEST_SKIP() << "python3 is not installed";
+    ASSERT_TRUE(web.waitForReadyRead(10000));
+
+    playback.PlayFromAddress("http://127.0.0.1:" + port + "/r.orvane");
+    ASSERT_TRUE(pumpUntil([&] { return playback.Status().Status() == TPlayerStatusText::Buffering; }));
+    EXPECT_EQ(chat, QStringList{"early"});
+    const QStringList downloads = QDir(dir.path()).entryList({"tmp*.tmp"});
+    ASSERT_EQ(downloads.size(), 1);
+    const QString download = dir.filePath(downloads[0]);
+
+    // Paused, the download takes nothing more although the server now sends it.
+    playback.PauseOrResume();
+    EXPECT_EQ(playback.Status().Status(), TPlayerStatusText::Paused);
+    test::writeFile(gate, {});
+    pumpUntil([] { return false; }, 1500);
+    EXPECT_EQ(QFileInfo(download).size(), first);
+    EXPECT_EQ(chat, QStringList{"early"});
+
+    playback.PauseOrResume();
+    ASSERT_TRUE(ended());
+    EXPECT_EQ(chat, (QStringList{"early", "late"}));
+    EXPECT_EQ(QFileInfo(download).size(), QFileInfo(path).size());
+    web.kill();
+    web.waitForFinished();
 }
 
 TEST_F(ModuleFixture, StartsThatFailTellTheUserAndEndTheProgram) {
