@@ -1,5 +1,6 @@
 #include "support/VirtualDesktop.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -69,7 +70,9 @@ std::optional<QString> VirtualDesktop::waitForWindow(const QString& namePattern,
                                     .split('\n', Qt::SkipEmptyParts);
         if (!ids.isEmpty())
             return ids.last();
-        QThread::msleep(100);
+        // This process's own windows are mapped only once its queued X requests go out.
+        QCoreApplication::processEvents();
+        QThread::msleep(50);
     } while (timer.elapsed() < timeoutMs);
     return std::nullopt;
 }
