@@ -60,6 +60,7 @@ TfrmPPTExport::TfrmPPTExport(TExportThread& worker, IDialogs& dialogs,
     m_setSize->setObjectName("cbSetSize");
     layout->addWidget(m_setSize);
     auto* sizeRow = new QHBoxLayout;
+    sizeRow->addSpacing(20); // under the check box they belong to
     auto addSizeBox = [&](const QString& caption, const char* name) {
         auto* label = new QLabel(caption, this);
         auto* box = new QLineEdit(this);

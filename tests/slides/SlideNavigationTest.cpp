@@ -1,6 +1,8 @@
 // Starting a presentation and stepping through it: the slide asked for (cmShowSlide), the rights on public
 // boards, the private board offered to participants, and the slide controls following the state.
 #include "slides/SlideNavigation.h"
+#include "board/BoardModule.h"
+#include "board/BoardWindow.h"
 #include "protocol/BoardSharingMessages.h"
 #include "protocol/CommandCatalogue.h"
 #include "session/BoardAccess.h"
@@ -178,6 +180,34 @@ TEST(SlideControls, FollowTheNavigation) {
     n.presentation.SetItemCount(2'000'000'000);
     n.navigation.Open(&n.presentation);
     EXPECT_LE(pane.SlideMenu()->actions().size(), 500);
+}
+
+TEST(SlideControls, SitOnTheBoardWindowsTopBar) {
+    test::FakeSession session;
+    TBoardModule board(session.context);
+    CountingMarks marks;
+    TSlideNavigation navigation(session.context, board.Sharing(), marks);
+    navigation.SetLinkUp(true);
+    auto* pane = new TSlideControlsPane(navigation);
+    navigation.SetChanged([pane] { pane->Refresh(); });
+    TfrmBoard* window = board.Window();
+    ASSERT_NE(window, nullptr);
+    window->AddTopBarWidget(pane);
+    TResourceRecord presentation;
+    presentation.SetItemCount(12);
+    board.Sharing().SwitchBoard(0, false);
+    navigation.Open(&presentation); // the private board: no lock needed
+    navigation.Jump(5);
+    EXPECT_EQ(window->findChild<QToolButton*>("btnJumpToSlide")->text(), "5");
+    EXPECT_EQ(session.sender.sent.size(), 2u);
+    // ORV_SCREENSHOTS=DIR keeps a picture of the board window with the slide controls there, to look at.
+    const QString shots = qEnvironmentVariable("ORV_SCREENSHOTS");
+    if (!shots.isEmpty()) {
+        window->resize(1024, 700);
+        window->show();
+        QCoreApplication::processEvents();
+        window->grab().save(shots + "/board-slide-controls.png");
+    }
 }
 
 } // namespace
