@@ -98,8 +98,10 @@ std::unique_ptr<TfrmPPTExport> TSlidesModule::NewWizard(QWidget* parent) {
 void TSlidesModule::ShowUploadWizard() {
     if (m_context.state.IsPlayback())
         return;
-    const std::unique_ptr<TfrmPPTExport> wizard = NewWizard(m_wizardParent);
+    // The main window owns it while it is open and may go first, at the program's end.
+    const QPointer<TfrmPPTExport> wizard = NewWizard(m_wizardParent).release();
     wizard->exec();
+    delete wizard.data();
 }
 
 } // namespace orv

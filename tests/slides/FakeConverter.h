@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include <functional>
 #include <mutex>
 #include <set>
 #include <vector>
@@ -37,6 +38,8 @@ struct FakeConverter final : IPresentationConverter {
     int SlideCount() const override { return slides; }
     QString Name() const override { return name; }
     bool ExportSlide(int n, const QString& target, QSize size) override {
+        if (onExport)
+            onExport(n);
         exports.emplace_back(n, size);
         if (failing.contains(n))
             return false;
@@ -50,6 +53,7 @@ struct FakeConverter final : IPresentationConverter {
     int slides = 3;
     QString name = "Forces.pptx";
     std::set<int> failing;
+    std::function<void(int)> onExport; // on the worker thread, before slide n is written
     QString opened;
     std::vector<std::pair<int, QSize>> exports;
     int quits = 0;

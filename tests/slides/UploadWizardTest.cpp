@@ -115,14 +115,24 @@ TEST(UploadWizard, ExportsThroughTheWorkerAndCloses) {
     TfrmPPTExport& d = *w.window;
     d.SizeBox()->setChecked(true);
     d.show();
-    // ORV_SCREENSHOTS=DIR keeps a picture of the wizard there, to look at.
+    // ORV_SCREENSHOTS=DIR keeps pictures of the wizard there, to look at.
     const QString shots = qEnvironmentVariable("ORV_SCREENSHOTS");
     if (!shots.isEmpty()) {
         QCoreApplication::processEvents();
         d.grab().save(shots + "/upload-wizard.png");
     }
+    std::atomic<bool> release{false};
+    w.converter.onExport = [&](int n) {
+        while (n == 2 && !release)
+            QThread::msleep(1);
+    };
     d.UploadButton()->click();
     EXPECT_FALSE(d.UploadButton()->isEnabled()) << "one export at a time";
+    ASSERT_TRUE(pumpUntil([&] { return d.StatusLabel()->text() == "Exporting Slide 2"; }));
+    EXPECT_EQ(d.Progress()->value(), 2);
+    if (!shots.isEmpty())
+        d.grab().save(shots + "/upload-wizard-exporting.png");
+    release = true;
     ASSERT_TRUE(pumpUntil([&] { return !w.dialogs.shown.isEmpty(); }));
     EXPECT_EQ(w.dialogs.shown, QStringList{"info: Presentation successfully exported to server."});
     EXPECT_EQ(d.result(), QDialog::Accepted);
