@@ -7,6 +7,9 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <csignal>
+#include <unistd.h>
+
 namespace orv {
 
 namespace {
@@ -53,6 +56,8 @@ bool LibreOfficeConverter::Open(const QString& path) {
     office.setArguments({"--headless", "--invisible", "--nologo", "--norestore", "--nolockcheck",
                          "--nodefault", "-env:UserInstallation=" + QUrl::fromLocalFile(profile).toString(),
                          "--convert-to", kPdfFilter, "--outdir", output, source.absoluteFilePath()});
+    // A group of its own: LibreOffice's launcher starts the office as a child, and an abort ends both.
+    office.setChildProcessModifier([] { ::setpgid(0, 0); });
     office.setProcessChannelMode(QProcess::MergedChannels);
     office.setStandardOutputFile(QProcess::nullDevice());
     office.start();
@@ -62,6 +67,7 @@ bool LibreOfficeConverter::Open(const QString& path) {
     waited.start();
     while (!office.waitForFinished(kPollMs)) {
         if (m_abort || waited.elapsed() > m_timeoutMs) {
+            ::kill(-pid_t(office.processId()), SIGKILL);
             office.kill();
             office.waitForFinished();
             return false;

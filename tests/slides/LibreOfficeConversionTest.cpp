@@ -6,12 +6,17 @@
 #include "tests/slides/FakeConverter.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
 
 namespace orv {
 namespace {
@@ -120,6 +125,21 @@ TEST_F(LibreOfficeConversion, ASetSizeIsExactAndAMissingFileDoesNotOpen) {
 
     LibreOfficeConverter absent(dir.filePath("no-such-office"));
     EXPECT_FALSE(absent.Connect());
+}
+
+TEST_F(LibreOfficeConversion, AbortEndsARunningConversionAtOnce) {
+    LibreOfficeConverter converter;
+    ASSERT_TRUE(converter.Connect());
+    std::atomic<bool> opened{true};
+    QElapsedTimer took;
+    took.start();
+    std::thread worker([&] { opened = converter.Open(presentation); });
+    QThread::msleep(200); // LibreOffice is starting
+    converter.Abort();
+    worker.join();
+    EXPECT_FALSE(opened);
+    EXPECT_LT(took.elapsed(), 1500) << "the process is killed, not waited for";
+    converter.Quit();
 }
 
 } // namespace
