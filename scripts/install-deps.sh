@@ -28,6 +28,8 @@ packages=(
     libavcodec-dev libavutil-dev libswscale-dev
     # board screen captures (X11), and the board export tests reading PDF pages back
     libx11-dev poppler-utils
+    # presentations turned into slides: LibreOffice converts to PDF, poppler draws the pages
+    libreoffice-impress libpoppler-qt6-dev
 )
 
 missing=()

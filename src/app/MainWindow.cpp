@@ -80,6 +80,7 @@ void TfMain::buildMenus() {
     m_fileMenuEnd = file->addSeparator();
     connect(file->addAction(tr("Exit Current Session")), &QAction::triggered, this, &QWidget::close);
 
+    m_resourcesMenu = menuBar()->addMenu(tr("&Resources"));
     m_actionsMenu = menuBar()->addMenu(tr("A&ctions"));
 
     QMenu* audio = m_audioMenu = menuBar()->addMenu(tr("&Audio"));
@@ -265,6 +266,8 @@ void TfMain::InstallMenuAction(TMainMenu menu, QAction* action) {
         m_actionsMenu->addAction(action);
     else if (menu == TMainMenu::Audio)
         m_audioMenu->addAction(action);
+    else if (menu == TMainMenu::Resources)
+        m_resourcesMenu->addAction(action);
     else
         m_fileMenu->insertAction(m_fileMenuEnd, action);
 }

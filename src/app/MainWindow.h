@@ -126,6 +126,7 @@ private:
     QWidget* m_audioPane = nullptr;
     QAction* m_fileMenuEnd = nullptr; // the separator before "Exit Current Session"
     QMenu* m_actionsMenu = nullptr;
+    QMenu* m_resourcesMenu = nullptr;
     QStackedWidget* m_views = nullptr;
     QPushButton* m_viewHeader = nullptr;
     QToolBox* m_navigation = nullptr;

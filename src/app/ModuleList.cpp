@@ -12,6 +12,7 @@
 #include "app/SignInModule.h"
 #include "app/WelcomeModule.h"
 #include "board/BoardModule.h"
+#include "board/BoardWindow.h"
 #include "chat/ChatModule.h"
 #include "moderation/KickReasonDialog.h"
 #include "moderation/ModerationModule.h"
@@ -21,6 +22,7 @@
 #include "resources/ResourcesModule.h"
 #include "roster/RosterModule.h"
 #include "session/SessionContext.h"
+#include "slides/SlidesModule.h"
 #include "video/VideoModule.h"
 #include "video/VideoWindow.h"
 #include "voice/VoiceModule.h"
@@ -61,7 +63,16 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     auto resources = std::make_unique<TResourcesModule>(
         parts.context, TResourceFolders{parts.folders.userImages}, std::move(downloads));
     boards.SetTransfers(resources.get(), parts.folders.temporary);
+    IResourceTransfers& transfers = *resources;
     modules.push_back(std::move(resources));
+    // After the transfers: their end releases an export that waits for an upload.
+    auto slides = std::make_unique<TSlidesModule>(
+        parts.context,
+        TSlidesModuleParts{boards.Sharing(), marks, transfers, parts.folders.temporary, {}, {}});
+    slides->SetWizardParent(&parts.main);
+    if (TfrmBoard* window = boards.Window())
+        window->AddTopBarWidget(slides->TakeSlideControls());
+    modules.push_back(std::move(slides));
     auto voice = std::make_unique<TVoiceModule>(parts.context,
                                                 TVoiceModuleParts{parts.audio, parts.mixer, parts.timers});
     IRecordedVoice& recordedVoice = voice->RecordedVoice();

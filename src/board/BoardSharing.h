@@ -7,6 +7,7 @@
 #include "board/Whiteboard.h"
 #include "protocol/BoardSharingMessages.h"
 #include "protocol/IncomingPacket.h"
+#include "session/BoardAccess.h"
 
 #include <QCoreApplication>
 #include <QPoint>
@@ -29,7 +30,7 @@ struct TPointerView {
     bool scrollIntoView = false;
 };
 
-class TBoardSharing {
+class TBoardSharing final : public IBoardAccess {
     Q_DECLARE_TR_FUNCTIONS(orv::TBoardSharing)
 
 public:
@@ -49,7 +50,8 @@ public:
     void SetTransfers(IResourceTransfers* transfers, const QString& temporaryFolder);
 
     std::uint16_t BoardLockHolder() const;
-    bool HoldsLock() const;
+    bool HoldsLock() const override;
+    std::int32_t CurrentBoard() const override { return m_boards.CurrentBoard(); }
     bool PublicBoardAccess() const { return m_boards.PublicBoardAccess(); }
     void SetPublicBoardAccess(bool access);
     // The Lock Board action and the drawing tool bar.
@@ -63,7 +65,7 @@ public:
 
     // Makes a board current; the lock holder's choice of a public board, with `announce`, brings everybody
     // to the whiteboard view and that board.
-    void SwitchBoard(int board, bool announce);
+    void SwitchBoard(int board, bool announce) override;
     // Asks for the lock, or gives it back when held (an open text box is committed first).
     void ExecuteLockBoard();
     // The Clear Board action: asks, then clears the private board, or the current public board for

@@ -313,6 +313,7 @@ void TfrmBoard::buildTopBar(QAction* lockBoard) {
     m_boardButton->setToolTip(tr("Select public / private board"));
     m_boardButton->setAccessibleName(tr("Board"));
     top->addWidget(m_boardButton);
+    m_topBar = top;
     rows->addWidget(top);
 
     auto* second = new QToolBar(bars);
@@ -352,6 +353,11 @@ void TfrmBoard::buildTopBar(QAction* lockBoard) {
     second->addWidget(m_snap);
     rows->addWidget(second, 1);
     layout()->addWidget(bars);
+}
+
+void TfrmBoard::AddTopBarWidget(QWidget* widget) {
+    m_topBar->addSeparator();
+    m_topBar->addWidget(widget);
 }
 
 void TfrmBoard::buildToolBox() {

@@ -21,6 +21,7 @@ class QComboBox;
 class QLabel;
 class QScrollArea;
 class QSpinBox;
+class QToolBar;
 class QToolButton;
 
 namespace orv {
@@ -55,6 +56,8 @@ public:
     TFontsForm* FontsForm() const { return m_fontsForm; }
     QWidget* ToolBoxHolder() const { return m_toolBox; }
     QCheckBox* SnapBox() const { return m_snap; }
+    // Another subsystem's controls at the end of the top tool bar (the slide controls); the window owns it.
+    void AddTopBarWidget(QWidget* widget);
 
     // Follows the tools and the sharing: enabled states, the tool down, the option panels, the cursor,
     // the text box and its Font Settings window.
@@ -81,6 +84,7 @@ private:
     std::map<QString, QAction*> m_actions;
     std::map<std::uint8_t, QToolButton*> m_toolButtons;
     QActionGroup* m_toolGroup = nullptr;
+    QToolBar* m_topBar = nullptr;
     QToolButton* m_boardButton = nullptr;
     QToolButton* m_markButton = nullptr;
     QToolButton* m_pointerButtons[2] = {};

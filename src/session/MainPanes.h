@@ -12,7 +12,7 @@ class QWidget;
 namespace orv {
 
 enum class TNavigationPage { TextChat = 0, PowerPoint = 1, Notes = 2 };
-enum class TMainMenu { File, Actions, Audio };
+enum class TMainMenu { File, Resources, Actions, Audio };
 
 class IMainPanes {
 public:

@@ -18,6 +18,11 @@
 #include "polls/PollResultsWindow.h"
 #include "protocol/RoomRecords.h"
 #include "protocol/SignInRecords.h"
+#include "session/ParticipantMarks.h"
+#include "session/ResourceTransfers.h"
+#include "slides/PPTExportDialog.h"
+#include "slides/SlideControlsPane.h"
+#include "slides/SlidesModule.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeSession.h"
 #include "video/VideoWindow.h"
@@ -40,6 +45,16 @@
 
 namespace orv {
 namespace {
+
+struct NoTransfers final : IResourceTransfers {
+    void StartUpload(const QString&, const QString&, TNotifyWindow, TTransferKind) override {}
+    void StartDownload(const TDownloadOrder&) override {}
+    void DownloadUserPicture(std::uint16_t, TNotifyWindow) override {}
+    bool UploadAndWait(const QString&, const QString&, std::int32_t, TTransferKind) override { return false; }
+};
+struct NoMarks final : IParticipantMarks {
+    void HideLoadMarks() override {}
+};
 
 // The reachable controls of `window` that nothing names.
 QStringList unnamedControls(QWidget& window) {
@@ -93,6 +108,10 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
     board.Sharing().SetPublicBoardAccess(true);
     TPlayerStatus playerStatus;
     playerStatus.SetPacketCount(120);
+    NoTransfers transfers;
+    NoMarks marks;
+    TSlidesModule slides(session.context,
+                         {board.Sharing(), marks, transfers, dir.path(), {}, [] { return true; }});
 
     const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> windows = {
         {"sign-in", [&] { return std::make_unique<TfrmSignIn>(store, QStringList{"a:1"}); }},
@@ -137,6 +156,8 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
         {"font settings", [&] { return std::make_unique<TFontsForm>(board.Tools(), nullptr); }},
         {"kick reason", [] { return std::make_unique<TKickReasonDialog>(); }},
         {"player", [&] { return std::make_unique<TfrmPlayer>(playerStatus); }},
+        {"presentation upload", [&] { return slides.NewWizard(); }},
+        {"slide controls", [&] { return std::make_unique<TSlideControlsPane>(slides.Navigation()); }},
     };
     // ORV_SCREENSHOTS=DIR keeps a picture of each window there, to look at.
     const QString shots = qEnvironmentVariable("ORV_SCREENSHOTS");
