@@ -18,6 +18,7 @@
 #include "platform/Timer.h"
 #include "playback/PlaybackModule.h"
 #include "polls/PollsModule.h"
+#include "resources/LibraryModule.h"
 #include "resources/ResourcesModule.h"
 #include "roster/RosterModule.h"
 #include "session/SessionContext.h"
@@ -61,7 +62,12 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     auto resources = std::make_unique<TResourcesModule>(
         parts.context, TResourceFolders{parts.folders.userImages}, std::move(downloads));
     boards.SetTransfers(resources.get(), parts.folders.temporary);
+    auto library =
+        std::make_unique<TLibraryModule>(parts.context, *resources, participants, marks,
+                                         TLibraryFolders{parts.folders.temporary, parts.folders.localData});
+    library->Library().SetBoards(&boards.Place());
     modules.push_back(std::move(resources));
+    modules.push_back(std::move(library));
     auto voice = std::make_unique<TVoiceModule>(parts.context,
                                                 TVoiceModuleParts{parts.audio, parts.mixer, parts.timers});
     IRecordedVoice& recordedVoice = voice->RecordedVoice();
