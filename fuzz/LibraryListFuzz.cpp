@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < list.records.size(); ++i)
         if (list.records[i].toByteArray() != bytes.mid(qsizetype((i + 1) * kRecord), qsizetype(kRecord)))
             __builtin_trap();
-    orv::PayloadReader again(list.encode());
+    const QByteArray written = list.encode();
+    orv::PayloadReader again(written);
     if (orv::TResourceListMessage::decode(again).records != list.records)
         __builtin_trap();
     try {
