@@ -82,8 +82,8 @@ private:
     void updateButtons() {
         const bool selected = m_view->Selected().has_value();
         m_upload->setEnabled(m_library.CanUploadPresentation());
-        m_delete->setEnabled(selected && m_library.CanManageLibrary());
-        m_open->setEnabled(selected);
+        m_delete->setEnabled(selected && m_library.MayDeletePresentation());
+        m_open->setEnabled(selected && m_library.MayOpenPresentation());
     }
 
     TResourceLibrary& m_library;

@@ -167,6 +167,16 @@ void TResourceLibrary::LoadImage(const TResourceRecord& record) {
     m_context.sender.Send(cmShowLibraryImage, TBoardPictureMessage{currentBoard(), record, {}}.encode());
 }
 
+bool TResourceLibrary::MayOpenPresentation() const {
+    const std::uint16_t own = m_context.state.account.UserId();
+    return CanManageLibrary() || currentBoard() == 0 ||
+           (m_context.state.boardHolder != 0 && m_context.state.boardHolder == own);
+}
+
+bool TResourceLibrary::MayDeletePresentation() const {
+    return m_context.state.account.AccountType() >= kModeratorAccountType;
+}
+
 bool TResourceLibrary::OpenPresentation(const std::optional<TResourceRecord>& record) {
     if (!record) {
         if (m_startPresentation)

@@ -85,6 +85,11 @@ public:
     bool Launch(const TResourceRecord& record);
     // "Load": the library image on the current board for everybody (or the private board for the user).
     void LoadImage(const TResourceRecord& record);
+    // Whether "Start a PowerPoint presentation" is offered: with library rights, on the private board, or
+    // holding the lock.
+    bool MayOpenPresentation() const;
+    // Whether deleting a presentation is offered: to moderators by account type.
+    bool MayDeletePresentation() const;
     // "Start a PowerPoint presentation": none clears the one shown; false when refused.
     bool OpenPresentation(const std::optional<TResourceRecord>& record);
     // Sends the present packet of the kind (documents and web links) with the current board.
