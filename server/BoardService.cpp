@@ -79,6 +79,15 @@ std::uint16_t BoardService::lockHolder(std::int32_t room) const {
     return found == m_rooms.end() ? 0 : found->second.lockHolder;
 }
 
+bool BoardService::mayShowOnBoard(const ClientConnection& member, std::int32_t board) {
+    const RoomBoards* room = roomOf(member);
+    return room && IsPublicBoard(board) && (room->lockHolder == UserOf(member) || IsModerator(member));
+}
+
+bool BoardService::keep(std::int32_t room, std::int32_t board, BoardHistoryEntry entry) {
+    return m_history.append(room, board, std::move(entry));
+}
+
 BoardService::RoomBoards* BoardService::roomOf(const ClientConnection& client) {
     const auto room = m_host.members().roomOf(client);
     return room ? &m_rooms[*room] : nullptr;
@@ -227,7 +236,7 @@ void BoardService::showPicture(ClientConnection& from, const TIncomingPacket& pa
     const std::int32_t number = *m_host.members().roomOf(from);
     const std::uint16_t command = packet.header.Command;
     auto reader = packet.payload();
-    TBoardPictureMessage message = TBoardPictureMessage::decode(reader);
+    TBoardPictureMessage message = TBoardPictureMessage::decodeRequest(reader);
     if (!IsBoardIndex(message.board) ||
         (IsPublicBoard(message.board) && room->lockHolder != UserOf(from) && !IsModerator(from))) {
         m_host.reply(from, {command, {}, ResultCode::NotPermitted});

@@ -4,6 +4,7 @@
 // room, granted to one participant with public-board access at a time and released when the holder gives it
 // back, loses access or leaves; moderators grant and take access; the lock holder's board is the room's.
 
+#include "BoardContent.h"
 #include "BoardHistory.h"
 #include "Service.h"
 
@@ -23,12 +24,15 @@ class ClientConnection;
 class IServiceHost;
 enum class MemberChange;
 
-class BoardService final : public Service {
+class BoardService final : public Service, public IBoardContent {
 public:
     explicit BoardService(IServiceHost& host);
 
     const BoardHistory& history() const { return m_history; }
     std::uint16_t lockHolder(std::int32_t room) const;
+
+    bool mayShowOnBoard(const ClientConnection& member, std::int32_t board) override;
+    bool keep(std::int32_t room, std::int32_t board, BoardHistoryEntry entry) override;
 
 private:
     struct RoomBoards {

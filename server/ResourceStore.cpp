@@ -254,6 +254,27 @@ std::uint16_t ResourceStore::keep(std::int32_t room, TTransferKind kind, TResour
     return ResultCode::Success;
 }
 
+std::uint16_t ResourceStore::remove(std::int32_t room, ResourceList list, const TResourceRecord& request) {
+    Folder& f = folder(room, list);
+    auto it = std::find_if(f.entries.begin(), f.entries.end(), [&](const Entry& e) {
+        return e.record.ResourceId() == request.ResourceId() && sameName(e.record, request);
+    });
+    if (it == f.entries.end())
+        it = std::find_if(f.entries.begin(), f.entries.end(),
+                          [&](const Entry& e) { return sameName(e.record, request); });
+    if (it == f.entries.end() || request.FileName().isEmpty())
+        return ResultCode::ResourceNotDeleted;
+    if (!it->file.isEmpty()) {
+        QFile file(QDir(f.path).filePath(it->file));
+        if (file.exists() && !file.remove())
+            return ResultCode::DeleteFailed;
+    }
+    const std::int32_t id = it->record.ResourceId();
+    if (!remove(room, list, id))
+        return ResultCode::ResourceNotDeleted;
+    return save(f) ? ResultCode::Success : ResultCode::DeleteFailed;
+}
+
 bool ResourceStore::remove(std::int32_t room, ResourceList list, std::int32_t resourceId) {
     Folder& f = folder(room, list);
     const auto it = std::find_if(f.entries.begin(), f.entries.end(),

@@ -54,6 +54,10 @@ public:
 
     // Removes a resource and its file, a presentation with its slides; false when there is none.
     bool remove(std::int32_t room, ResourceList list, std::int32_t resourceId);
+    // Removes what a delete request names: the resource of its ResourceId when that one bears its file name,
+    // else the one of that name. The answer's result code: ResourceNotDeleted when there is none,
+    // DeleteFailed when its file or the index could not be changed.
+    std::uint16_t remove(std::int32_t room, ResourceList list, const TResourceRecord& request);
 
 private:
     struct Entry {

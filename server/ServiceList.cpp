@@ -3,6 +3,7 @@
 
 #include "BoardService.h"
 #include "ChatService.h"
+#include "LibraryService.h"
 #include "ModerationService.h"
 #include "PollService.h"
 #include "RecordingService.h"
@@ -21,13 +22,16 @@ Services createServices(IServiceHost& host) {
     auto roster = std::make_unique<RosterService>(host);
     IParticipantStates& states = *roster;
     services.push_back(std::move(roster));
-    services.push_back(std::make_unique<BoardService>(host));
+    auto board = std::make_unique<BoardService>(host);
+    IBoardContent& boardContent = *board;
+    services.push_back(std::move(board));
     services.push_back(std::make_unique<ChatService>(host));
     services.push_back(std::make_unique<PollService>(host));
     services.push_back(std::make_unique<VoiceService>(host));
     services.push_back(std::make_unique<RecordingService>(host));
     services.push_back(std::make_unique<VideoService>(host));
     services.push_back(std::make_unique<ModerationService>(host, states));
+    services.push_back(std::make_unique<LibraryService>(host, boardContent));
     return services;
 }
 

@@ -19,6 +19,7 @@
 #include "platform/Timer.h"
 #include "playback/PlaybackModule.h"
 #include "polls/PollsModule.h"
+#include "resources/LibraryModule.h"
 #include "resources/ResourcesModule.h"
 #include "roster/RosterModule.h"
 #include "session/SessionContext.h"
@@ -64,6 +65,10 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
         parts.context, TResourceFolders{parts.folders.userImages}, std::move(downloads));
     boards.SetTransfers(resources.get(), parts.folders.temporary);
     IResourceTransfers& transfers = *resources;
+    auto library =
+        std::make_unique<TLibraryModule>(parts.context, *resources, participants, marks,
+                                         TLibraryFolders{parts.folders.temporary, parts.folders.localData});
+    library->Library().SetBoards(&boards.Place());
     modules.push_back(std::move(resources));
     // After the transfers: their end releases an export that waits for an upload.
     auto slides = std::make_unique<TSlidesModule>(
@@ -72,6 +77,13 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     slides->SetWizardParent(&parts.main);
     if (TfrmBoard* window = boards.Window())
         window->AddTopBarWidget(slides->TakeSlideControls());
+    // The presentations page of the library starts presentations and the upload wizard.
+    IPresentations& presentations = *slides;
+    library->Library().SetStartPresentation([&presentations](const std::optional<TResourceRecord>& record) {
+        presentations.OpenPresentation(record ? &*record : nullptr);
+    });
+    library->Library().SetUploadPresentation([&presentations] { presentations.ShowUploadWizard(); });
+    modules.push_back(std::move(library));
     modules.push_back(std::move(slides));
     auto voice = std::make_unique<TVoiceModule>(parts.context,
                                                 TVoiceModuleParts{parts.audio, parts.mixer, parts.timers});

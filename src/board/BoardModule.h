@@ -8,6 +8,7 @@
 #include "board/BoardSharing.h"
 #include "board/BoardTools.h"
 #include "board/Whiteboard.h"
+#include "session/BoardPlace.h"
 #include "session/Module.h"
 
 #include <QCoreApplication>
@@ -56,6 +57,8 @@ public:
     Whiteboard& Boards() { return m_boards; }
     BoardGesture& Gesture() { return m_gesture; }
     TBoardSharing& Sharing() { return m_sharing; }
+    // The current board and board switches, for other subsystems.
+    IBoardPlace& Place() { return m_place; }
     BoardMailbox& Mailbox() { return m_mailbox; }
     TBoardTools& Tools() { return m_tools; }
     // The board window, the whiteboard view; null once the main window has destroyed it.
@@ -65,6 +68,15 @@ public:
 
 private:
     void updateActions();
+
+    struct CurrentPlace final : IBoardPlace {
+        explicit CurrentPlace(TBoardModule& m) : module(m) {}
+        std::int32_t CurrentBoard() const override { return module.m_boards.CurrentBoard(); }
+        void SwitchBoard(std::int32_t board, bool announce) override {
+            module.m_sharing.SwitchBoard(board, announce);
+        }
+        TBoardModule& module;
+    };
 
     TSessionContext& m_context;
     Whiteboard m_boards;
@@ -76,6 +88,7 @@ private:
     QPointer<TfrmBoard> m_window;   // owned by the main window
     std::function<void()> m_showBoardView;
     bool m_boardsPrepared = false;
+    CurrentPlace m_place{*this};
 };
 
 } // namespace orv

@@ -97,6 +97,13 @@ TBoardPictureMessage TBoardPictureMessage::decode(PayloadReader& reader) {
     return m;
 }
 
+TBoardPictureMessage TBoardPictureMessage::decodeRequest(PayloadReader& reader) {
+    TBoardPictureMessage m;
+    m.board = reader.i32();
+    m.record.readFrom(reader);
+    return m;
+}
+
 QByteArray EmbedPacket(std::uint16_t command, std::uint16_t userId, const QByteArray& payload) {
     TPacketHeader header;
     header.Command = command;

@@ -87,6 +87,9 @@ struct TBoardPictureMessage {
     QByteArray encode() const;
     // A FileSize of 0 or less leaves the JPEG empty; one beyond what the payload holds is refused.
     static TBoardPictureMessage decode(PayloadReader& reader);
+    // A request: the board and the record only, whatever the record's FileSize says (a library's record
+    // carries the size of its file).
+    static TBoardPictureMessage decodeRequest(PayloadReader& reader);
 };
 
 // One packet inside a board history (the answer to cmLoadBoard): its header and payload.

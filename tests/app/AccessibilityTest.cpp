@@ -18,6 +18,11 @@
 #include "polls/PollResultsWindow.h"
 #include "protocol/RoomRecords.h"
 #include "protocol/SignInRecords.h"
+#include "resources/DocumentOfferBox.h"
+#include "resources/LibraryWindow.h"
+#include "resources/PresentationsPage.h"
+#include "resources/ResourceLibrary.h"
+#include "session/ParticipantDirectory.h"
 #include "session/ParticipantMarks.h"
 #include "session/ResourceTransfers.h"
 #include "slides/PPTExportDialog.h"
@@ -34,6 +39,7 @@
 #include <QDir>
 #include <QFormLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QSet>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -52,9 +58,27 @@ struct NoTransfers final : IResourceTransfers {
     void DownloadUserPicture(std::uint16_t, TNotifyWindow) override {}
     bool UploadAndWait(const QString&, const QString&, std::int32_t, TTransferKind) override { return false; }
 };
+struct NoParticipants final : IParticipantDirectory {
+    std::optional<TParticipantInfo> Lookup(std::uint16_t) const override { return std::nullopt; }
+    std::vector<TParticipantInfo> InDisplayOrder() const override { return {}; }
+};
 struct NoMarks final : IParticipantMarks {
     void HideLoadMarks() override {}
 };
+
+// A library with a few items of each kind, for its windows to show.
+TResourceRecord LibraryItem(const QString& name, const QString& ext, std::int32_t size,
+                            const QString& comment, std::int32_t items = 0) {
+    TResourceRecord r;
+    r.SetFileName(name);
+    r.SetFileExt(ext);
+    r.SetFileSize(size);
+    r.SetDescription(comment);
+    r.SetOwnerName("Tess Marlowe");
+    r.SetUploaded(45720.35);
+    r.SetItemCount(items);
+    return r;
+}
 
 // The reachable controls of `window` that nothing names.
 QStringList unnamedControls(QWidget& window) {
@@ -176,6 +200,35 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
         }
         EXPECT_EQ(unnamedControls(*window), QStringList()) << name;
     }
+    // The library windows belong to the library they show.
+    NoParticipants participants;
+    TResourceLibrary library(session.context, transfers, participants, marks, dir.path());
+    session.state.account.SetAccountType(1000);
+    library.Documents().SetItems(
+        {LibraryItem("Course outline.pdf", ".pdf", 48213, "Weeks, topics and marking"),
+         LibraryItem("Reading list.txt", ".txt", 1536, "Chapters for the first month"),
+         LibraryItem("Pendulum lab.csv", ".csv", 2560, "Periods for five lengths"),
+         LibraryItem("Lab report.DOC", ".DOC", 90112, "Template")});
+    library.Images().SetItems({LibraryItem("pendulum.jpg", ".jpg", 20000, "A simple pendulum"),
+                               LibraryItem("cell.jpg", ".jpg", 20000, "An animal cell")});
+    library.Presentations().SetItems({LibraryItem("Lecture 2.ppt", ".ppt", 512, "Pres_1_1", 12)});
+    TDocumentOffer offer{LibraryItem("Reading list.txt", ".txt", 1536, "Chapters"), dir.filePath("x.txt"), 1,
+                         "Tess Marlowe", 1};
+    const std::unique_ptr<ILibraryWindow> documents = NewDocumentsWindow(library, dir.path());
+    const std::unique_ptr<ILibraryWindow> images = NewImagesWindow(library);
+    const std::unique_ptr<QWidget> presentations(NewPresentationsPage(library));
+    const QPointer<QWidget> offerBox = static_cast<QWidget*>(ShowDocumentOffer(library, offer));
+    for (const auto& [name, window] : {std::pair{"documents", documents->Widget()},
+                                       {"images", images->Widget()},
+                                       {"presentations", presentations.get()},
+                                       {"document offer", offerBox.data()}}) {
+        window->show();
+        if (!shots.isEmpty())
+            window->grab().save(QDir(shots).filePath(QString(name) + ".png"));
+        EXPECT_EQ(unnamedControls(*window), QStringList()) << name;
+    }
+    delete offerBox.data();
+
     // The video window belongs to the session that drives it.
     TVideoSession video({{}, {}, {}, QtTimerFactory::instance(), SystemClock::instance(), NewVideoWindow});
     auto& videoWindow = static_cast<TfrmVideo&>(video.View());
