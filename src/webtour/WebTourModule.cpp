@@ -107,6 +107,8 @@ void TWebTourModule::RegisterMessages(TMessageRouter& mainWindow) {
 
 void TWebTourModule::RegisterRoomEntry(TRoomEntrySteps& steps) {
     steps.Add(TRoomEntryStep::WebTourAddress, [this] {
+        // The account is known now: the leader's controls follow it.
+        OwnRoleChanged();
         if (!m_context.state.IsPlayback())
             m_context.sender.Send(cmWebTourUrl);
     });

@@ -20,9 +20,9 @@
 
 #include "ServerConfig.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QAction>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -267,13 +267,19 @@ TEST_F(TourBrowser, EveryControlOfItsWindowsIsNamed) {
     const QString shots = qEnvironmentVariable("ORV_SCREENSHOTS");
     const std::pair<const char*, QWidget*> windows[] = {
         {"browser", teacher.browser()}, {"web links", links}, {"file viewer", viewer}};
+    // The page's drawing surface inside a browser is the browser's, which carries the name.
+    const auto unnamed = [](QWidget& window) {
+        QStringList names = test::UnnamedControls(window);
+        names.removeIf([](const QString& name) { return name.startsWith("QQuickWidget"); });
+        return names;
+    };
     for (auto [name, window] : windows) {
-        EXPECT_EQ(test::UnnamedControls(*window), QStringList()) << name;
+        EXPECT_EQ(unnamed(*window), QStringList()) << name;
         if (!shots.isEmpty())
             window->grab().save(QDir(shots).filePath(QString("webtour %1.png").arg(name)));
     }
     viewer->TakePreview();
-    EXPECT_EQ(test::UnnamedControls(*viewer), QStringList()) << "preview";
+    EXPECT_EQ(unnamed(*viewer), QStringList()) << "preview";
     if (!shots.isEmpty())
         viewer->grab().save(QDir(shots).filePath("webtour preview.png"));
 }
@@ -283,6 +289,7 @@ struct ViewerFixture {
     ViewerFixture() {
         session.state.account.SetUserId(4);
         board.ApplySettings(TSettings{});
+        board.Boards().SetCurrentBoard(0);
         QFile file(folder.filePath("page.html"));
         file.open(QIODevice::WriteOnly);
         file.write(
