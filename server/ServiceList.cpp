@@ -12,6 +12,7 @@
 #include "SignInService.h"
 #include "VideoService.h"
 #include "VoiceService.h"
+#include "WebTourService.h"
 
 namespace orv::server {
 
@@ -32,6 +33,7 @@ Services createServices(IServiceHost& host) {
     services.push_back(std::make_unique<VideoService>(host));
     services.push_back(std::make_unique<ModerationService>(host, states));
     services.push_back(std::make_unique<LibraryService>(host, boardContent));
+    services.push_back(std::make_unique<WebTourService>(host));
     return services;
 }
 

@@ -11,6 +11,7 @@
 #include "app/SettingsWindow.h"
 #include "app/SignInModule.h"
 #include "app/WelcomeModule.h"
+#include "app/WhiteboardPlacement.h"
 #include "board/BoardModule.h"
 #include "board/BoardWindow.h"
 #include "chat/ChatModule.h"
@@ -27,6 +28,7 @@
 #include "video/VideoModule.h"
 #include "video/VideoWindow.h"
 #include "voice/VoiceModule.h"
+#include "webtour/WebTourModule.h"
 
 namespace orv {
 
@@ -85,6 +87,11 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     library->Library().SetUploadPresentation([&presentations] { presentations.ShowUploadWizard(); });
     modules.push_back(std::move(library));
     modules.push_back(std::move(slides));
+    auto webTour = std::make_unique<TWebTourModule>(
+        parts.context, &marks, std::make_unique<TWhiteboardPlacement>(boards, parts.context.dialogs));
+    webTour->SetShowViews([&main = parts.main] { main.ShowView(vwWebBrowser); },
+                          [&main = parts.main] { main.ShowView(vwWhiteBoard); });
+    modules.push_back(std::move(webTour));
     auto voice = std::make_unique<TVoiceModule>(parts.context,
                                                 TVoiceModuleParts{parts.audio, parts.mixer, parts.timers});
     IRecordedVoice& recordedVoice = voice->RecordedVoice();

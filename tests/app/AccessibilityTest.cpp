@@ -30,18 +30,14 @@
 #include "slides/SlidesModule.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeSession.h"
+#include "support/UnnamedControls.h"
 #include "video/VideoWindow.h"
 #include "voice/AudioControlPane.h"
 
-#include <QAbstractButton>
-#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFormLayout>
 #include <QLabel>
 #include <QPointer>
-#include <QSet>
-#include <QTabBar>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -78,34 +74,6 @@ TResourceRecord LibraryItem(const QString& name, const QString& ext, std::int32_
     r.SetUploaded(45720.35);
     r.SetItemCount(items);
     return r;
-}
-
-// The reachable controls of `window` that nothing names.
-QStringList unnamedControls(QWidget& window) {
-    QSet<const QWidget*> labelled;
-    for (const QLabel* label : window.findChildren<QLabel*>())
-        if (label->buddy())
-            labelled << label->buddy();
-    for (const QFormLayout* form : window.findChildren<QFormLayout*>())
-        for (int row = 0; row < form->rowCount(); ++row)
-            if (QLayoutItem* field = form->itemAt(row, QFormLayout::FieldRole))
-                if (field->widget() && form->labelForField(field->widget()))
-                    labelled << field->widget();
-    QStringList unnamed;
-    for (QWidget* w : window.findChildren<QWidget*>()) {
-        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(&window) || w->focusProxy())
-            continue;
-        // Parts of a composite control: the composite carries the name.
-        if (qobject_cast<QComboBox*>(w->parentWidget()) || qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
-            continue;
-        const auto* button = qobject_cast<QAbstractButton*>(w);
-        const bool named = !w->accessibleName().isEmpty() || labelled.contains(w) ||
-                           (button && !button->text().isEmpty()) || qobject_cast<QTabBar*>(w) ||
-                           (qobject_cast<QLabel*>(w) && !qobject_cast<QLabel*>(w)->text().isEmpty());
-        if (!named)
-            unnamed << QString("%1 %2").arg(w->metaObject()->className(), w->objectName());
-    }
-    return unnamed;
 }
 
 TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
@@ -194,11 +162,11 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
         if (auto* settingsWindow = dynamic_cast<TfrmSettings*>(window.get())) {
             for (int page = 0; page < settingsWindow->pages()->count(); ++page) {
                 settingsWindow->pages()->setCurrentIndex(page);
-                EXPECT_EQ(unnamedControls(*window), QStringList()) << name << " page " << page;
+                EXPECT_EQ(test::UnnamedControls(*window), QStringList()) << name << " page " << page;
             }
             continue;
         }
-        EXPECT_EQ(unnamedControls(*window), QStringList()) << name;
+        EXPECT_EQ(test::UnnamedControls(*window), QStringList()) << name;
     }
     // The library windows belong to the library they show.
     NoParticipants participants;
@@ -225,7 +193,7 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
         window->show();
         if (!shots.isEmpty())
             window->grab().save(QDir(shots).filePath(QString(name) + ".png"));
-        EXPECT_EQ(unnamedControls(*window), QStringList()) << name;
+        EXPECT_EQ(test::UnnamedControls(*window), QStringList()) << name;
     }
     delete offerBox.data();
 
@@ -233,7 +201,7 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
     TVideoSession video({{}, {}, {}, QtTimerFactory::instance(), SystemClock::instance(), NewVideoWindow});
     auto& videoWindow = static_cast<TfrmVideo&>(video.View());
     videoWindow.show();
-    EXPECT_EQ(unnamedControls(videoWindow), QStringList()) << "video";
+    EXPECT_EQ(test::UnnamedControls(videoWindow), QStringList()) << "video";
 }
 
 } // namespace

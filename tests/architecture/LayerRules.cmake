@@ -7,7 +7,7 @@ set(below_protocol "protocol")
 set(below_platform "platform;protocol")
 set(below_link "link;platform;protocol")
 set(below_session "session;link;platform;protocol")
-set(subsystems roster moderation chat board voice video appshare polls playback resources slides)
+set(subsystems roster moderation chat board voice video appshare polls playback resources slides webtour)
 # Moderation acts on the roster's entries: both belong to the participants' subsystem.
 set(builds_on_moderation "roster")
 set(logic_folders protocol platform link session ${subsystems})
