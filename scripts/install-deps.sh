@@ -28,6 +28,8 @@ packages=(
     libavcodec-dev libavutil-dev libswscale-dev
     # board screen captures (X11), and the board export tests reading PDF pages back
     libx11-dev poppler-utils
+    # application sharing: PNG tiles, shared-memory screen reads, the pointer image, synthetic input
+    libpng-dev libxext-dev libxfixes-dev libxtst-dev
 )
 
 missing=()

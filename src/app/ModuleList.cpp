@@ -1,6 +1,7 @@
 #include "app/ModuleList.h"
 
 #include "app/ConnectionModule.h"
+#include "app/LinkUplinkQueue.h"
 #include "app/DownloadActions.h"
 #include "app/MainViews.h"
 #include "app/MainViewsModule.h"
@@ -11,11 +12,16 @@
 #include "app/SettingsWindow.h"
 #include "app/SignInModule.h"
 #include "app/WelcomeModule.h"
+#include "appshare/AppShareModule.h"
+#include "appshare/AppShareToolsWindow.h"
+#include "appshare/AppShareViewWindow.h"
+#include "appshare/SnapshotCommentDialog.h"
 #include "board/BoardModule.h"
 #include "chat/ChatModule.h"
 #include "moderation/KickReasonDialog.h"
 #include "moderation/ModerationModule.h"
 #include "platform/Timer.h"
+#include "platform/X11Desktop.h"
 #include "playback/PlaybackModule.h"
 #include "polls/PollsModule.h"
 #include "resources/ResourcesModule.h"
@@ -61,6 +67,7 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     auto resources = std::make_unique<TResourcesModule>(
         parts.context, TResourceFolders{parts.folders.userImages}, std::move(downloads));
     boards.SetTransfers(resources.get(), parts.folders.temporary);
+    IResourceTransfers* transfers = resources.get();
     modules.push_back(std::move(resources));
     auto voice = std::make_unique<TVoiceModule>(parts.context,
                                                 TVoiceModuleParts{parts.audio, parts.mixer, parts.timers});
@@ -72,6 +79,25 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
         std::make_unique<TVideoModule>(parts.context, participants, NewVideoWindow, [&main = parts.main] {
             emit main.settingsRequested(TfrmSettings::VideoPage);
         }));
+    TAppShareParts share{std::make_shared<X11Desktop>(),
+                         std::make_shared<TLinkUplinkQueue>(parts.link),
+                         participants,
+                         parts.timers,
+                         [&main = parts.main](IAppShareViewInput& input) {
+                             auto* view = new TfrmAppShareViewWindow(input);
+                             main.InstallView(vwApplicationShare, view);
+                             return static_cast<IAppShareView*>(view);
+                         },
+                         [](IAppShareToolsActions& actions) -> std::unique_ptr<IAppShareTools> {
+                             return std::make_unique<TfrmAppShareToolsWindow>(actions);
+                         },
+                         [&main = parts.main](std::int32_t view) { main.ShowView(view); },
+                         [&main = parts.main](bool strip) { main.SetSharingStrip(strip); },
+                         [&main = parts.main] { emit main.settingsRequested(TfrmSettings::SharingPage); },
+                         [&main = parts.main] { return AskSnapshotComment(&main); },
+                         transfers,
+                         parts.folders.temporary};
+    modules.push_back(std::make_unique<TAppShareModule>(parts.context, std::move(share)));
     std::vector<ISessionModule*> all;
     for (const auto& m : modules)
         all.push_back(m.get());
