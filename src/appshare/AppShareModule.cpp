@@ -114,6 +114,10 @@ void TAppShareModule::RegisterRoomEntry(TRoomEntrySteps& steps) {
 }
 
 void TAppShareModule::EndSession() {
+    if (m_hosting && m_parts.sharingStrip)
+        m_parts.sharingStrip(false);
+    if (m_tools)
+        m_tools->Close();
     endLocally();
     refreshActions();
 }
@@ -124,6 +128,12 @@ void TAppShareModule::ApplySettings(const TSettings& s) {
     m_pixelFormat = s.AppSharePixelFormat;
     m_overflowSetting = s.AppShareOverflowSize;
     // The running snapshot timer follows the slider.
+    if (m_snapshotTimer->IsActive())
+        m_snapshotTimer->Start(std::uint32_t(std::max(1, m_refreshRate)));
+}
+
+void TAppShareModule::ApplySharingRefreshRate(int ms) {
+    m_refreshRate = ms;
     if (m_snapshotTimer->IsActive())
         m_snapshotTimer->Start(std::uint32_t(std::max(1, m_refreshRate)));
 }

@@ -8,6 +8,7 @@
 #include "appshare/AppShareWindows.h"
 #include "platform/Timer.h"
 #include "session/Module.h"
+#include "session/SettingsEffects.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -44,7 +45,10 @@ struct TAppShareParts {
     QString uploadFolder;                                       // where it is written first
 };
 
-class TAppShareModule final : public ISessionModule, public IAppShareViewInput, public IAppShareToolsActions {
+class TAppShareModule final : public ISessionModule,
+                              public IAppShareViewInput,
+                              public IAppShareToolsActions,
+                              private ISettingsEffects {
     Q_DECLARE_TR_FUNCTIONS(TAppShareModule)
 
 public:
@@ -59,6 +63,7 @@ public:
     void ResetRoom() override { endLocally(); }
     std::optional<TSettingOwner> SettingsOwner() const override { return TSettingOwner::AppShare; }
     void ApplySettings(const TSettings& settings) override;
+    ISettingsEffects* SettingsEffects() override { return this; }
 
     // "App Share": the host tools window in its list form.
     void OpenHostTools();
@@ -93,6 +98,13 @@ public:
     void CursorTick();
 
 private:
+    // ISettingsEffects: the snapshot interval follows the settings window's slider while sharing runs.
+    void SetMicrophoneCount(int) override {}
+    void SetAudioCodec(int) override {}
+    void ReconnectVoice() override {}
+    void ApplyAudioBufferSize(int) override {}
+    void ApplySharingRefreshRate(int ms) override;
+
     void onStartSharing(const TIncomingPacket& p);
     void onStopSharing();
     void onSharingState(const TIncomingPacket& p);

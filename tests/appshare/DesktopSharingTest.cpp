@@ -4,6 +4,7 @@
 // given to the viewer moves the host's pointer. The program runs on the virtual display, so its own main.
 #include "app/LinkUplinkQueue.h"
 #include "appshare/AppShareModule.h"
+#include "appshare/RemoteInput.h"
 #include "platform/X11Desktop.h"
 #include "session/ParticipantDirectory.h"
 #include "support/EventPump.h"
@@ -217,12 +218,28 @@ TEST(DesktopSharingEndToEnd, AViewerSeesTheHostsScreenAndMovesItsPointer) {
     teacher.selection.selected = 3;
     teacher.module.GiveControl();
     ASSERT_TRUE(pumpUntil([&] { return late.module.InControl(); }));
+    // Input from a participant not in control goes nowhere.
+    TRemoteInputRecord stray;
+    stray.SetKind(ikMouse);
+    stray.SetFlags(InputFlag::Absolute | InputFlag::Move);
+    stray.SetX(AbsoluteFromPixel(10, 800));
+    stray.SetY(AbsoluteFromPixel(10, 600));
+    alice.sender.Send(cmRemoteInput, stray.toByteArray());
+    EXPECT_FALSE(pumpUntil(
+        [&] {
+            const auto p = teacher.screen->Pointer();
+            return p && p->position == QPoint(10, 10);
+        },
+        500));
     late.module.MouseInput(IAppShareViewInput::TMouseAction::Move, TMouseButton::Left, {300, 200},
                            {800, 600});
     ASSERT_TRUE(pumpUntil([&] {
         const auto p = teacher.screen->Pointer();
         return p && p->position == QPoint(300, 200);
     })) << "the host's pointer moved";
+    ASSERT_TRUE(pumpUntil([&] {
+        return (late.module.PointerTopLeft() - QPoint(300, 200)).manhattanLength() < 64;
+    })) << "and its picture comes back to the viewers";
 
     teacher.module.StopSharing();
     ASSERT_TRUE(pumpUntil([&] { return !late.module.Object() && !teacher.module.Object(); }));
