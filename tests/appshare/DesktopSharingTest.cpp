@@ -243,6 +243,12 @@ TEST(DesktopSharingEndToEnd, AViewerSeesTheHostsScreenAndMovesItsPointer) {
 
     teacher.module.StopSharing();
     ASSERT_TRUE(pumpUntil([&] { return !late.module.Object() && !teacher.module.Object(); }));
+
+    // A host whose connection goes ends the session for everybody.
+    teacher.module.StartSharing(std::nullopt);
+    ASSERT_TRUE(pumpUntil([&] { return teacher.module.Hosting() && late.module.Object(); }));
+    teacher.link.StopReader();
+    ASSERT_TRUE(pumpUntil([&] { return !late.module.Object() && !alice.module.Object(); }));
 }
 
 } // namespace
