@@ -161,6 +161,13 @@ TEST_F(AppShareFixture, TheHostSendsItsScreenAndPointerOnItsTimersAndStops) {
     EXPECT_EQ(module.Object(), nullptr);
 }
 
+TEST_F(AppShareFixture, WithoutADesktopToShareTheUserIsTold) {
+    desktop->available = false;
+    module.OpenHostTools();
+    EXPECT_EQ(s.dialogs.shown, QStringList{"error: Application sharing is not available on this desktop."});
+    EXPECT_TRUE(s.sender.sent.empty());
+}
+
 TEST_F(AppShareFixture, ARefusedStartShowsItsTextAndStartsNothing) {
     module.StartChosen(true, -1);
     receive(cmStartSharing, kOwnId, {}, 43);

@@ -1,5 +1,6 @@
 // Remote control's input: the position mapping in both directions, key codes, and replay on the host.
 #include "appshare/RemoteInput.h"
+#include "platform/X11Desktop.h"
 #include "tests/appshare/FakeDesktop.h"
 
 #include <X11/keysym.h>
@@ -71,6 +72,30 @@ TEST(RemoteInput, RecordsAreReplayedOnTheDesktop) {
     other.SetKind(2);
     EXPECT_FALSE(ReplayRemoteInput(other, desktop, screen)) << "kind 2 does nothing";
     EXPECT_EQ(desktop.keys.size(), 2u);
+}
+
+} // namespace
+} // namespace orv
+
+namespace orv {
+namespace {
+
+TEST(X11DesktopLayer, AWaylandSessionReportsNothingAvailable) {
+    const QByteArray saved = qgetenv("XDG_SESSION_TYPE");
+    qputenv("XDG_SESSION_TYPE", "wayland");
+    X11Desktop desktop;
+    EXPECT_FALSE(desktop.Available());
+    EXPECT_TRUE(desktop.ScreenSize().isEmpty());
+    QImage target(10, 10, QImage::Format_RGB32);
+    EXPECT_FALSE(desktop.CaptureArea(QRect(0, 0, 10, 10), target));
+    EXPECT_TRUE(desktop.Windows().empty());
+    EXPECT_FALSE(desktop.Pointer());
+    EXPECT_FALSE(desktop.InjectKey(XK_a, true));
+    EXPECT_FALSE(desktop.InjectPointerMove({1, 1}));
+    if (saved.isNull())
+        qunsetenv("XDG_SESSION_TYPE");
+    else
+        qputenv("XDG_SESSION_TYPE", saved);
 }
 
 } // namespace
