@@ -30,6 +30,8 @@ packages=(
     libx11-dev poppler-utils
     # presentations turned into slides: LibreOffice converts to PDF, poppler draws the pages
     libreoffice-impress libpoppler-qt6-dev
+    # application sharing: PNG tiles, shared-memory screen reads, the pointer image, synthetic input
+    libpng-dev libxext-dev libxfixes-dev libxtst-dev
 )
 
 missing=()

@@ -1,6 +1,7 @@
 // One line per subsystem: a new service adds its file and its line here.
 #include "ServiceList.h"
 
+#include "AppShareService.h"
 #include "BoardService.h"
 #include "ChatService.h"
 #include "LibraryService.h"
@@ -31,6 +32,7 @@ Services createServices(IServiceHost& host) {
     services.push_back(std::make_unique<VoiceService>(host));
     services.push_back(std::make_unique<RecordingService>(host));
     services.push_back(std::make_unique<VideoService>(host));
+    services.push_back(std::make_unique<AppShareService>(host));
     services.push_back(std::make_unique<ModerationService>(host, states));
     services.push_back(std::make_unique<LibraryService>(host, boardContent));
     services.push_back(std::make_unique<WebTourService>(host));

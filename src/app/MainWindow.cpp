@@ -427,6 +427,24 @@ void TfMain::ShowInWorkArea() {
     showMaximized();
 }
 
+void TfMain::SetSharingStrip(bool strip) {
+    const QScreen* screen = QApplication::primaryScreen();
+    if (!strip) {
+        ShowInWorkArea();
+        return;
+    }
+    SetFullScreen(false);
+    setWindowState(Qt::WindowNoState);
+    if (!screen)
+        return;
+    constexpr int kStripWidth = 254;
+    const int panel = m_sideColumn->width() > 0 ? m_sideColumn->width() : kStripWidth;
+    const QRect area = screen->availableGeometry();
+    showNormal();
+    resize(kStripWidth, area.height());
+    move(screen->geometry().width() - panel - 5, 0);
+}
+
 void TfMain::ShowReconnect(bool shown) {
     m_reconnect->setVisible(shown);
 }

@@ -90,6 +90,8 @@ public:
     void FitToWorkArea();
     // Shows it there, maximized.
     void ShowInWorkArea();
+    // While this user shares its screen: a narrow strip at the right screen edge, or maximized again.
+    void SetSharingStrip(bool strip);
 
 signals:
     void settingsRequested(int page);

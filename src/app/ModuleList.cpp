@@ -2,6 +2,7 @@
 
 #include "app/ConnectionModule.h"
 #include "app/DownloadActions.h"
+#include "app/LinkUplinkQueue.h"
 #include "app/MainViews.h"
 #include "app/MainViewsModule.h"
 #include "app/MainWindow.h"
@@ -12,12 +13,17 @@
 #include "app/SignInModule.h"
 #include "app/WelcomeModule.h"
 #include "app/WhiteboardPlacement.h"
+#include "appshare/AppShareModule.h"
+#include "appshare/AppShareToolsWindow.h"
+#include "appshare/AppShareViewWindow.h"
+#include "appshare/SnapshotCommentDialog.h"
 #include "board/BoardModule.h"
 #include "board/BoardWindow.h"
 #include "chat/ChatModule.h"
 #include "moderation/KickReasonDialog.h"
 #include "moderation/ModerationModule.h"
 #include "platform/Timer.h"
+#include "platform/X11Desktop.h"
 #include "playback/PlaybackModule.h"
 #include "polls/PollsModule.h"
 #include "resources/LibraryModule.h"
@@ -102,6 +108,25 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
         std::make_unique<TVideoModule>(parts.context, participants, NewVideoWindow, [&main = parts.main] {
             emit main.settingsRequested(TfrmSettings::VideoPage);
         }));
+    TAppShareParts share{std::make_shared<X11Desktop>(),
+                         std::make_shared<TLinkUplinkQueue>(parts.link),
+                         participants,
+                         parts.timers,
+                         [&main = parts.main](IAppShareViewInput& input) {
+                             auto* view = new TfrmAppShareViewWindow(input);
+                             main.InstallView(vwApplicationShare, view);
+                             return static_cast<IAppShareView*>(view);
+                         },
+                         [](IAppShareToolsActions& actions) -> std::unique_ptr<IAppShareTools> {
+                             return std::make_unique<TfrmAppShareToolsWindow>(actions);
+                         },
+                         [&main = parts.main](std::int32_t view) { main.ShowView(view); },
+                         [&main = parts.main](bool strip) { main.SetSharingStrip(strip); },
+                         [&main = parts.main] { emit main.settingsRequested(TfrmSettings::SharingPage); },
+                         [&main = parts.main] { return AskSnapshotComment(&main); },
+                         &transfers,
+                         parts.folders.temporary};
+    modules.push_back(std::make_unique<TAppShareModule>(parts.context, std::move(share)));
     std::vector<ISessionModule*> all;
     for (const auto& m : modules)
         all.push_back(m.get());

@@ -43,6 +43,8 @@ public:
     // Queues one whole packet; dropped silently while the connection is down or no writer runs.
     bool Send(const QByteArray& packet);
     TVCRWriterThread* Writer() { return m_writer.get(); }
+    // A writer runs and the connection is open: what is queued now will be sent.
+    bool Up() const { return m_writer && m_connection.isConnected(); }
     bool ReaderRunning() const { return m_reader != nullptr; }
 
 private:

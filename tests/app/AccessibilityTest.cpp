@@ -6,6 +6,8 @@
 #include "app/RoomListWindow.h"
 #include "app/SettingsWindow.h"
 #include "app/SignInWindow.h"
+#include "appshare/AppShareToolsWindow.h"
+#include "appshare/AppShareViewWindow.h"
 #include "board/BoardModule.h"
 #include "board/BoardWindow.h"
 #include "board/FontSettingsWindow.h"
@@ -76,6 +78,21 @@ TResourceRecord LibraryItem(const QString& name, const QString& ext, std::int32_
     return r;
 }
 
+// Stands for the sharing logic behind its two windows.
+class SharingStub final : public IAppShareViewInput, public IAppShareToolsActions {
+public:
+    void MouseInput(TMouseAction, TMouseButton, QPointF, QSize) override {}
+    void KeyInput(int, bool) override {}
+    void StartChosen(bool, int) override {}
+    void StopChosen() override {}
+    void TakeSnapshot() override {}
+    void OpenSettings() override {}
+    QAction* GiveControlAction() override { return &give; }
+    QAction* TakeControlAction() override { return &take; }
+    QAction give{"Give application sharing remote control"};
+    QAction take{"Deprive application sharing remote control"};
+};
+
 TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
     QTemporaryDir dir;
     TSettingsStore store(dir.filePath("settings.ini"));
@@ -105,7 +122,21 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
     TSlidesModule slides(session.context,
                          {board.Sharing(), marks, transfers, dir.path(), {}, [] { return true; }});
 
+    SharingStub sharing;
     const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> windows = {
+        {"sharing view", [&] { return std::make_unique<TfrmAppShareViewWindow>(sharing); }},
+        {"sharing tools",
+         [&] {
+             auto w = std::make_unique<TfrmAppShareToolsWindow>(sharing);
+             w->ShowList({TDesktopWindow{1, "Editor", QRect(0, 0, 10, 10), {}}});
+             return w;
+         }},
+        {"sharing tool bar",
+         [&] {
+             auto w = std::make_unique<TfrmAppShareToolsWindow>(sharing);
+             w->ShowToolBar();
+             return w;
+         }},
         {"sign-in", [&] { return std::make_unique<TfrmSignIn>(store, QStringList{"a:1"}); }},
         {"room list",
          [&] {
