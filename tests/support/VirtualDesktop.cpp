@@ -1,6 +1,7 @@
 #include "support/VirtualDesktop.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QElapsedTimer>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -74,6 +75,11 @@ std::optional<QString> VirtualDesktop::waitForWindow(const QString& namePattern,
         QCoreApplication::processEvents();
         QThread::msleep(50);
     } while (timer.elapsed() < timeoutMs);
+    qWarning().noquote() << "no visible window" << namePattern << "on" << m_display << "; named:"
+                         << run("xdotool", {"search", "--name", namePattern}).trimmed() << "; clients:"
+                         << run("xprop", {"-root", "_NET_CLIENT_LIST"}).trimmed()
+                         << "; server running:" << (m_server.state() == QProcess::Running)
+                         << "; manager running:" << (m_manager.state() == QProcess::Running);
     return std::nullopt;
 }
 
