@@ -9,6 +9,10 @@
 #include "board/BoardModule.h"
 #include "board/BoardWindow.h"
 #include "board/FontSettingsWindow.h"
+#include "chat/ChatModule.h"
+#include "chat/NoteRequestDialog.h"
+#include "chat/NotesPane.h"
+#include "chat/PostItWindow.h"
 #include "moderation/KickReasonDialog.h"
 #include "platform/SettingsStore.h"
 #include "platform/Timer.h"
@@ -18,6 +22,10 @@
 #include "polls/PollResultsWindow.h"
 #include "protocol/RoomRecords.h"
 #include "protocol/SignInRecords.h"
+#include "roster/ParticipantListPane.h"
+#include "roster/ProfileCardWindow.h"
+#include "roster/ProfileEditWindow.h"
+#include "roster/RosterModule.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeSession.h"
 #include "video/VideoWindow.h"
@@ -93,6 +101,43 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
     board.Sharing().SetPublicBoardAccess(true);
     TPlayerStatus playerStatus;
     playerStatus.SetPacketCount(120);
+    // A room with several participants in every state the list shows.
+    session.state.account.SetUserId(1);
+    TRosterModule roster(session.context);
+    const auto person = [](std::uint16_t id, const QString& name, std::int32_t type, std::uint8_t online) {
+        TParticipantRecord r;
+        r.SetUserId(id);
+        r.SetFullName(name);
+        r.SetUserType(type);
+        r.SetOnlineStatus(TUserOnlineStatus(online));
+        r.SetTimeBias(-60);
+        r.SetAge(34);
+        r.SetLocation("Lisbon");
+        r.SetProfession("Physics teacher");
+        return r;
+    };
+    roster.Handlers().OnParticipantList(
+        {{person(1, "Tess Marlowe", 1000, usOnline), person(2, "Alice Byrne", 0, usOnline),
+          person(3, "Bob Okafor", 0, usAway), person(4, "Carol Nguyen-Lindqvist", 0, usBusy),
+          person(5, "Dmitri Alexandrovich Volkov", 0, usOnline)}});
+    Roster& participants = roster.Participants();
+    participants.FindEntry(1)->SetMicrophoneStatus(msSpeaking);
+    participants.FindEntry(1)->SetCameraStatus(csBroadcast);
+    participants.FindEntry(2)->SetMotionMask(Motion::Hand);
+    participants.FindEntry(2)->SetMicrophoneStatus(msRequesting);
+    participants.FindEntry(5)->SetMotionMask(Motion::Hand);
+    participants.FindEntry(5)->SetActivityImageIndex(MotionPicture::LoadMark);
+    participants.FindEntry(3)->SetMotionMask(Motion::Yes);
+    participants.FindEntry(4)->SetCameraStatus(csRequesting);
+    participants.SetExpanded(*participants.FindEntry(2), true);
+    participants.Select(2);
+    TChatModule chat(session.context, roster.Directory(), nullptr);
+    TSettings quiet;
+    quiet.NoPopUpsOnPostIt = true;
+    chat.ApplySettings(quiet);
+    chat.Notes().OnRequestNote(QDateTime::currentDateTime(), "Alice Byrne", "May I ask a question");
+    chat.Notes().OnRequestNote(QDateTime::currentDateTime(), "Bob Okafor", "Would you please repeat this");
+    chat.Notes().SetComplete(1);
 
     const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> windows = {
         {"sign-in", [&] { return std::make_unique<TfrmSignIn>(store, QStringList{"a:1"}); }},
@@ -137,6 +182,35 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
         {"font settings", [&] { return std::make_unique<TFontsForm>(board.Tools(), nullptr); }},
         {"kick reason", [] { return std::make_unique<TKickReasonDialog>(); }},
         {"player", [&] { return std::make_unique<TfrmPlayer>(playerStatus); }},
+        {"participant list",
+         [&] {
+             std::unique_ptr<QWidget> w(NewParticipantListPane(participants, roster.Photos()));
+             w->resize(260, 330);
+             return w;
+         }},
+        {"notes",
+         [&] {
+             std::unique_ptr<QWidget> w(
+                 NewNotesPane({chat.Notes(), dialogs, QtTimerFactory::instance(), {}}));
+             w->resize(300, 200);
+             return w;
+         }},
+        {"note composer",
+         [&] { return std::make_unique<TfrmRequest>("All Attendees in the room", dialogs); }},
+        {"post-it",
+         [&] {
+             return std::make_unique<TfrmPostIt>(
+                 TNoteNotice{"Session Note", "Alice Byrne", "May I ask a question", QTime(9, 8), 60000},
+                 false, [](bool) {}, QtTimerFactory::instance());
+         }},
+        {"profile edit",
+         [&] { return std::unique_ptr<QWidget>(OpenProfileEditWindow(roster.PersonalInfo(), nullptr)); }},
+        {"profile card",
+         [&] {
+             std::unique_ptr<QWidget> w(ShowProfileCard(roster.PersonalInfo(), 2, nullptr));
+             w->resize(395, w->height());
+             return w;
+         }},
     };
     // ORV_SCREENSHOTS=DIR keeps a picture of each window there, to look at.
     const QString shots = qEnvironmentVariable("ORV_SCREENSHOTS");
