@@ -9,7 +9,9 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QMenu>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -40,21 +42,32 @@ private:
 TNotesPane::TNotesPane(const TNotesPaneParts& parts)
     : m_notes(parts.notes), m_dialogs(parts.dialogs), m_list(new QTreeWidget) {
     setObjectName("notesPane");
+    // "Post a note" on the bar, everything else in its menu and in the list's context menu: the side column
+    // is narrow.
     auto* tools = new QToolBar;
     tools->setObjectName("notesTools");
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     QAction* add = tools->addAction(tr("Post a note"));
     add->setObjectName("acNote_Add");
-    m_show = tools->addAction(tr("Display selected item"));
+    auto* menu = new QMenu(this);
+    m_show = menu->addAction(tr("Display selected item"));
     m_show->setObjectName("acNote_Show");
-    m_complete = tools->addAction(tr("Mark selected as complete"));
+    m_complete = menu->addAction(tr("Mark selected as complete"));
     m_complete->setObjectName("acNote_SetComplete");
-    m_remove = tools->addAction(tr("Delete selected item"));
+    m_remove = menu->addAction(tr("Delete selected item"));
     m_remove->setObjectName("acNote_Clear");
-    QAction* saveAction = tools->addAction(tr("Save notes to a file"));
+    menu->addSeparator();
+    QAction* saveAction = menu->addAction(tr("Save notes to a file"));
     saveAction->setObjectName("acSaveNotesToFile");
-    QAction* clearAll = tools->addAction(tr("Clear all notes in list"));
+    QAction* clearAll = menu->addAction(tr("Clear all notes in list"));
     clearAll->setObjectName("acNote_ClearAll");
+    auto* more = new QToolButton;
+    more->setObjectName("notesMenu");
+    more->setText(tr("Actions"));
+    more->setAccessibleName(tr("What to do with the notes"));
+    more->setMenu(menu);
+    more->setPopupMode(QToolButton::InstantPopup);
+    tools->addWidget(more);
 
     m_list->setObjectName("notesList");
     m_list->setAccessibleName(tr("Notes and Questions"));
@@ -65,6 +78,9 @@ TNotesPane::TNotesPane(const TNotesPaneParts& parts)
     m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            [this, menu](const QPoint& at) { menu->popup(m_list->viewport()->mapToGlobal(at)); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

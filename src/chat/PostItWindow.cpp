@@ -72,12 +72,13 @@ TfrmPostIt::TfrmPostIt(const TNoteNotice& notice, bool noPopUps, std::function<v
     head->addWidget(m_from, 1);
     head->addWidget(time);
     auto* foot = new QHBoxLayout;
-    foot->addWidget(m_noPopUps, 1);
+    foot->addStretch(1);
     foot->addWidget(closeLink);
     auto* body = new QVBoxLayout;
     body->setContentsMargins(6, 4, 6, 4);
     body->addLayout(head);
     body->addWidget(m_text, 1);
+    body->addWidget(m_noPopUps);
     body->addLayout(foot);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);

@@ -13,6 +13,7 @@
 #include "session/SessionContext.h"
 
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace orv {
 
@@ -135,6 +136,12 @@ bool TPersonalInfo::UploadPhoto(const QString& path) {
     if (file.size() > MaxPhotoBytes()) {
         m_context.dialogs.Error(
             tr("The image you have selected is too large. Your personal image must not exceed 50 KB."));
+        return false;
+    }
+    QImageReader picture(path);
+    picture.setDecideFormatFromContent(true);
+    if (picture.format() != "jpeg") {
+        m_context.dialogs.Error(tr("The file is not a JPEG picture: %1").arg(path));
         return false;
     }
     if (m_context.state.IsPlayback())

@@ -21,6 +21,7 @@
 #include "support/QtPrinters.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
@@ -102,7 +103,8 @@ TEST_F(ViewFixture, ExpandingWritesTheLocalTimeAndTheMinuteTickKeepsExpandedEntr
 
 TEST_F(ViewFixture, SortingOrdersByItsKindBreaksTiesByNameAndCollapsesEveryEntry) {
     const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // names compare as people read them
+    QLocale::setDefault(
+        QLocale(QLocale::English, QLocale::UnitedStates)); // names compare as people read them
     add(2, "carl");
     add(3, "Bea", 1000);
     add(4, "Ada");
@@ -357,9 +359,15 @@ TEST_F(ProfileFixture, APhotoOfAtMost51200BytesIsTakenOneByteMoreIsRefused) {
     QTemporaryDir dir;
     const auto file = [&dir](qint64 size) {
         const QString path = dir.filePath(QString::number(size) + ".jpg");
+        // A real JPEG, padded to the size: readers stop at its end.
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(8, 8, QImage::Format_RGB32).save(&buffer, "JPEG");
+        bytes.append(QByteArray(size - bytes.size(), '\0'));
         QFile f(path);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(size, 'x'));
+        f.write(bytes);
         return path;
     };
     struct Uploads final : IResourceTransfers {
@@ -378,12 +386,18 @@ TEST_F(ProfileFixture, APhotoOfAtMost51200BytesIsTakenOneByteMoreIsRefused) {
     photos.SetTransfers(&transfers, dir.path());
     EXPECT_TRUE(info.UploadPhoto(file(kMaxPictureBytes)));
     EXPECT_FALSE(info.UploadPhoto(file(kMaxPictureBytes + 1)));
+    const QString text = dir.filePath("text.jpg");
+    QFile notJpeg(text);
+    ASSERT_TRUE(notJpeg.open(QIODevice::WriteOnly));
+    notJpeg.write("not a picture");
+    notJpeg.close();
+    EXPECT_FALSE(info.UploadPhoto(text));
     EXPECT_EQ(transfers.uploads, QStringList{dir.filePath("51200.jpg")});
     EXPECT_EQ(transfers.kinds, std::vector<TTransferKind>{tkPicture});
-    EXPECT_EQ(
-        session.dialogs.shown,
-        QStringList{
-            "error: The image you have selected is too large. Your personal image must not exceed 50 KB."});
+    ASSERT_EQ(session.dialogs.shown.size(), 2);
+    EXPECT_EQ(session.dialogs.shown[0],
+              "error: The image you have selected is too large. Your personal image must not exceed 50 KB.");
+    EXPECT_TRUE(session.dialogs.shown[1].startsWith("error: The file is not a JPEG picture"));
 }
 
 TEST(RosterModuleView, ThePaneCountsAndTheMenusItemsAreInstalled) {
