@@ -97,6 +97,10 @@ void TfrmUserList::SetParts(const TParticipantListParts& parts) {
         button->setAutoRaise(true);
         button->setToolButtonStyle(action->icon().isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
         m_bar->insertWidget(m_bar->count() - 2, button);
+        // Moderators' buttons go where their action is hidden.
+        const auto follow = [button, action] { button->setVisible(action->isVisible()); };
+        connect(action, &QAction::changed, button, follow);
+        follow();
     }
     m_list->SetPictureClicks(parts.mikeClicked, parts.camClicked);
 }
