@@ -13,6 +13,8 @@ ChatService::ChatService(IServiceHost& host) : m_host(host) {
                              onMessage(c, p.header.Command,
                                        TChatMessage::decode(payload, TChatTextForm::Wide));
                          });
+    host.registerHandler({cmClearNotes}, 0,
+                         [this](ClientConnection& c, const TIncomingPacket&) { clearNotes(c); });
     host.registerHandler({cmChatPermissions}, 0,
                          [this](ClientConnection& c, const TIncomingPacket&) { answerLevel(c); });
     host.registerHandler({cmSetChatPermissions}, TChatPermissionMessage::kSize,
@@ -83,6 +85,18 @@ void ChatService::relayToAddressee(ClientConnection& sender, std::int32_t room, 
     m_host.sendToUser(to, sender, {command, payload});
     if (echo)
         m_host.reply(sender, {command, payload});
+}
+
+void ChatService::clearNotes(ClientConnection& sender) {
+    const auto room = m_host.members().roomOf(sender);
+    if (!room)
+        return;
+    if (!sender.account().IsModerator()) {
+        m_host.reply(sender, {cmClearNotes, {}, ResultCode::NoPermission});
+        return;
+    }
+    // Everybody in the room empties the list, the moderator who asked included.
+    m_host.sendToRoom(*room, sender, {cmClearNotes, {}});
 }
 
 void ChatService::answerLevel(ClientConnection& requester) {

@@ -24,6 +24,7 @@ private:
     void relayPublic(ClientConnection& sender, std::int32_t room, const TChatMessage& message);
     void relayToAddressee(ClientConnection& sender, std::int32_t room, std::uint16_t command,
                           const TChatMessage& message, bool echo);
+    void clearNotes(ClientConnection& sender);
     void answerLevel(ClientConnection& requester);
     void setLevel(ClientConnection& sender, std::int32_t level);
     // Whether the level of the sender's room lets it send a message of this kind.

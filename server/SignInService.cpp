@@ -3,6 +3,7 @@
 #include "ClientConnection.h"
 #include "ServiceHost.h"
 #include "protocol/ResultCodes.h"
+#include "protocol/SessionMessages.h"
 #include "protocol/SignInMessages.h"
 
 #include <QFileInfo>
@@ -42,7 +43,26 @@ TAccountRecord makeAccountRecord(const AccountConfig& a) {
     return r;
 }
 
+void applyProfile(TAccountRecord& r, const TAccountRecord& edited) {
+    r.SetFirstName(edited.FirstName());
+    r.SetFullName(edited.FullName());
+    r.SetEmail(edited.Email());
+    r.SetPostalAddress(edited.PostalAddress());
+    r.SetCity(edited.City());
+    r.SetPostalCode(edited.PostalCode());
+    r.SetTelephone(edited.Telephone());
+    r.SetGender(edited.Gender());
+    r.SetBirthDate(edited.BirthDate());
+    r.SetProfession(edited.Profession());
+    r.SetLanguages(edited.Languages());
+}
+
 SignInService::SignInService(IServiceHost& host) : m_host(host) {
+    host.registerHandler({cmUpdateProfile}, TProfileUpdate::kSize,
+                         [this](ClientConnection& c, const TIncomingPacket& p) {
+                             auto payload = p.payload();
+                             keepProfile(c, TProfileUpdate::decode(payload).account);
+                         });
     host.registerVersionHandler(
         [this](ClientConnection& c, const TVersionRecord& r) { answerVersion(c, r); });
     host.registerSignInHandler([this](ClientConnection& c, const TSignInRecord& r) { answerSignIn(c, r); });
@@ -83,8 +103,19 @@ void SignInService::answerSignIn(ClientConnection& client, const TSignInRecord& 
             QString("sign-in as \"%1\" refused with code %2").arg(signIn.UserName()).arg(code));
         return;
     }
-    m_host.signIn(client, makeAccountRecord(*account));
+    TAccountRecord record = makeAccountRecord(*account);
+    if (const auto edited = m_profiles.find(record.UserId()); edited != m_profiles.end())
+        applyProfile(record, edited->second);
+    m_host.signIn(client, record);
     client.send(EncodeSignInReply(ResultCode::Success, client.account()));
+}
+
+void SignInService::keepProfile(ClientConnection& client, const TAccountRecord& edited) {
+    // Only the sender's own profile, whatever user id the record names.
+    const std::uint16_t user = client.account().UserId();
+    TAccountRecord& kept = m_profiles.try_emplace(user, client.account()).first->second;
+    applyProfile(kept, edited);
+    m_host.log(QString("%1 updated the profile for the next sign-in").arg(client.who()));
 }
 
 void SignInService::answerStartupInfo(ClientConnection& client) {

@@ -6,6 +6,8 @@
 #include "ServerConfig.h"
 #include "Service.h"
 
+#include <map>
+
 namespace orv::server {
 
 class ClientConnection;
@@ -13,6 +15,9 @@ class IServiceHost;
 
 // The account record a configured account signs in with.
 TAccountRecord makeAccountRecord(const AccountConfig& account);
+// The profile's fields of `edited` (names, contact data, gender, birth date, profession, languages) written
+// over `record`; identity, rights and password stay as they are.
+void applyProfile(TAccountRecord& record, const TAccountRecord& edited);
 
 class SignInService final : public Service {
 public:
@@ -22,8 +27,11 @@ private:
     void answerVersion(ClientConnection& client, const TVersionRecord& version);
     void answerSignIn(ClientConnection& client, const TSignInRecord& signIn);
     void answerStartupInfo(ClientConnection& client);
+    void keepProfile(ClientConnection& client, const TAccountRecord& edited);
 
     IServiceHost& m_host;
+    // Profiles users sent, by user id, applied from their next sign-in on (for as long as the server runs).
+    std::map<std::uint16_t, TAccountRecord> m_profiles;
 };
 
 } // namespace orv::server

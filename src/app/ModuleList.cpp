@@ -28,13 +28,17 @@
 #include "polls/PollsModule.h"
 #include "resources/LibraryModule.h"
 #include "resources/ResourcesModule.h"
+#include "roster/ParticipantListPane.h"
 #include "roster/RosterModule.h"
+#include "roster/RosterPictures.h"
 #include "session/SessionContext.h"
 #include "slides/SlidesModule.h"
 #include "video/VideoModule.h"
 #include "video/VideoWindow.h"
 #include "voice/VoiceModule.h"
 #include "webtour/WebTourModule.h"
+
+#include <QIcon>
 
 namespace orv {
 
@@ -49,7 +53,8 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
                                                           parts.endSession));
     modules.push_back(std::make_unique<TMainViewsModule>(parts.main, parts.context));
     modules.push_back(std::make_unique<TWelcomeModule>(parts.main, parts.context.state));
-    auto roster = std::make_unique<TRosterModule>(parts.context);
+    auto roster = std::make_unique<TRosterModule>(parts.context, &parts.timers);
+    TRosterModule& rosterModule = *roster;
     const IParticipantDirectory& participants = roster->Directory();
     IParticipantMarks& marks = roster->Marks();
     Roster& participantRoster = roster->Participants();
@@ -59,8 +64,15 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     moderation->SetOwnRoleChanged(parts.ownRoleChanged);
     moderation->Moderation().SetCloseMainWindow([&main = parts.main] { main.ForceClose(); });
     TModeration& moderationLogic = moderation->Moderation();
+    const TModerationModule::Actions& moderationActions = moderation->ActionList();
     modules.push_back(std::move(moderation));
-    modules.push_back(std::make_unique<TChatModule>(parts.context, participants, &parts.store));
+    auto chat = std::make_unique<TChatModule>(parts.context, participants, &parts.store, &parts.timers);
+    QAction* privateNote = chat->PrivateNoteAction();
+    // Requests that are notes join the notes list.
+    moderationLogic.Requests().SetAdded([&notes = chat->Notes()](const TRequestListEntry& request) {
+        notes.OnRequestNote(request.time, request.sender, request.text);
+    });
+    modules.push_back(std::move(chat));
     auto board = std::make_unique<TBoardModule>(parts.context);
     auto downloads = std::make_unique<DesktopDownloadActions>(board->Boards(), parts.context.dialogs);
     TBoardModule& boards = *board;
@@ -77,6 +89,7 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
         std::make_unique<TLibraryModule>(parts.context, *resources, participants, marks,
                                          TLibraryFolders{parts.folders.temporary, parts.folders.localData});
     library->Library().SetBoards(&boards.Place());
+    rosterModule.SetTransfers(resources.get(), parts.folders.userImages);
     modules.push_back(std::move(resources));
     // After the transfers: their end releases an export that waits for an upload.
     auto slides = std::make_unique<TSlidesModule>(
@@ -104,10 +117,43 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     // Moderation ends before voice: modules end in the order they were listed.
     moderationLogic.SetSpeakAction(&voice->SpeakControl());
     modules.push_back(std::move(voice));
-    modules.push_back(
+    auto video =
         std::make_unique<TVideoModule>(parts.context, participants, NewVideoWindow, [&main = parts.main] {
             emit main.settingsRequested(TfrmSettings::VideoPage);
-        }));
+        });
+    // The participant list's user menu gathers what each subsystem does with one participant.
+    const auto& acts = moderationActions;
+    TParticipantListParts listParts;
+    listParts.userMenu = {rosterModule.ShowProfileAction(),
+                          privateNote,
+                          video->ViewWebCamAction(),
+                          nullptr,
+                          acts.toggleModeratorStatus,
+                          nullptr,
+                          acts.giveVoice,
+                          acts.banVoice,
+                          nullptr,
+                          acts.giveBoard,
+                          acts.banBoard,
+                          nullptr,
+                          acts.kick};
+    listParts.headerActions = {acts.raiseHand, acts.smile, acts.clapHands,
+                               acts.sayYes,    acts.sayNo, acts.clearMotions};
+    const std::pair<QAction*, int> pictures[] = {{acts.raiseHand, MotionPicture::Hand},
+                                                 {acts.smile, MotionPicture::Smile},
+                                                 {acts.clapHands, MotionPicture::Clap},
+                                                 {acts.sayYes, MotionPicture::Yes},
+                                                 {acts.sayNo, MotionPicture::No}};
+    for (const auto& [action, picture] : pictures)
+        action->setIcon(QIcon(RosterPicture(picture)));
+    listParts.mikeClicked = [&moderationLogic](std::uint16_t user) { moderationLogic.ClickMicrophone(user); };
+    listParts.camClicked = [&participantRoster, videoModule = video.get()](std::uint16_t user) {
+        const TUserNode* entry = participantRoster.FindEntry(user);
+        if (entry && entry->CameraStatus() == csBroadcast)
+            videoModule->ViewWebCam(user);
+    };
+    rosterModule.SetListParts(listParts);
+    modules.push_back(std::move(video));
     TAppShareParts share{std::make_shared<X11Desktop>(),
                          std::make_shared<TLinkUplinkQueue>(parts.link),
                          participants,

@@ -89,8 +89,11 @@ void ChatHandlers::OnChatMessage(const TChatMessage& message) {
     case ckPrivate:
         onText(message);
         break;
+    case ckNote:
+        emit NoteReceived(message); // the notes list's
+        break;
     default:
-        break; // notes and questions belong to the notes list
+        break;
     }
 }
 
@@ -175,7 +178,9 @@ bool ChatHandlers::SendChatMessage(std::uint16_t from, std::uint16_t to, std::ui
     message.record.SetRoom(room);
     message.record.SetKind(kind);
     message.text = ChatTextFromLines(lines);
-    return m_context.sender.Send(kind != ckPublic ? cmPrivateChat : cmChat, message.encode());
+    // Notes travel as public messages do; the server delivers them by their addressee.
+    return m_context.sender.Send(kind == ckPublic || kind == ckNote ? cmChat : cmPrivateChat,
+                                 message.encode());
 }
 
 bool ChatHandlers::SendTyped(const QString& text) {

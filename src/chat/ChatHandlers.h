@@ -46,8 +46,8 @@ public:
     // A level the server tells: the reply to the query or a moderator's change.
     void OnPermissionLevel(std::int32_t level);
 
-    // `SendChatMessage`: one packet, cmPrivateChat for every kind but public; false (nothing sent) while the
-    // connection is down.
+    // `SendChatMessage`: one packet, cmPrivateChat for private messages, cmChat for public ones and notes;
+    // false (nothing sent) while the connection is down.
     bool SendChatMessage(std::uint16_t from, std::uint16_t to, std::uint16_t room, TChatKind kind,
                          const QStringList& lines);
     // The Send button: the typed text in the current mode to the current partner. False when nothing went
@@ -69,6 +69,8 @@ public:
 
 signals:
     void PopUpRequested(const QString& name, const QString& text);
+    // A note (kind 5), for the notes list.
+    void NoteReceived(const TChatMessage& message);
 
 private:
     void onText(const TChatMessage& message);

@@ -24,4 +24,14 @@ TViewMessage TViewMessage::decode(PayloadReader& reader) {
     return {reader.i32()};
 }
 
+QByteArray TProfileUpdate::encode() const {
+    return account.toByteArray();
+}
+
+TProfileUpdate TProfileUpdate::decode(PayloadReader& reader) {
+    TProfileUpdate message;
+    message.account.readFrom(reader);
+    return message;
+}
+
 } // namespace orv

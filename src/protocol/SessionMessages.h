@@ -3,6 +3,7 @@
 // duplicate sign-in notice (server) are header-only.
 
 #include "protocol/PayloadReader.h"
+#include "protocol/SignInRecords.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -29,6 +30,17 @@ struct TViewMessage {
 
     QByteArray encode() const;
     static TViewMessage decode(PayloadReader& reader);
+};
+
+// cmUpdateProfile: the sender's whole account record after the user edited the profile; the server takes the
+// profile's fields from it at the next sign-in.
+struct TProfileUpdate {
+    static constexpr std::size_t kSize = TAccountRecord::kSize;
+
+    TAccountRecord account;
+
+    QByteArray encode() const;
+    static TProfileUpdate decode(PayloadReader& reader);
 };
 
 } // namespace orv

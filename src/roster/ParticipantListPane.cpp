@@ -1,125 +1,181 @@
 #include "roster/ParticipantListPane.h"
 
+#include "platform/AppMessage.h"
+#include "platform/AppMessageIds.h"
 #include "roster/Roster.h"
+#include "roster/UserEntryView.h"
+#include "roster/UserListView.h"
+#include "roster/UserPhotos.h"
 
 #include <QCoreApplication>
-#include <QListWidget>
-#include <QPointer>
-#include <QScrollBar>
-#include <QTimer>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace orv {
 namespace {
 
-class TParticipantListPane final : public QWidget {
-    Q_DECLARE_TR_FUNCTIONS(TParticipantListPane)
+class TfrmUserList final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TfrmUserList)
 public:
-    explicit TParticipantListPane(Roster& roster);
+    TfrmUserList(Roster& roster, const TUserPhotos& photos);
+    ~TfrmUserList() override { m_sink.detach(); }
 
-    QStringList Rows() const;
+    void SetParts(const TParticipantListParts& parts);
+    QStringList Rows();
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
-    // Many changes in one go (a whole participant list) redraw once.
-    void scheduleRefresh();
-    void refresh();
+    void onExpanded(std::uint16_t userId, bool expanded);
+    bool loadPhoto(std::uint16_t userId);
 
-    QPointer<Roster> m_roster;
-    QListWidget* m_list;
-    bool m_refreshPending = false;
-    bool m_refreshing = false;
+    Roster& m_roster;
+    const TUserPhotos& m_photos;
+    QHBoxLayout* m_bar;
+    TOrvaneUserList* m_list;
+    QMenu* m_userMenu;
+    QtMessageSink m_sink{this};
 };
 
-QString StatusText(TUserOnlineStatus status) {
-    switch (status) {
-    case usAway:
-        return TParticipantListPane::tr("Away");
-    case usBusy:
-        return TParticipantListPane::tr("Audio Test");
-    default:
-        return {};
-    }
-}
-
-QString RowText(const TUserNode& entry, bool own) {
-    QStringList notes;
-    if (own)
-        notes << TParticipantListPane::tr("you");
-    if (entry.UserType() != utParticipant)
-        notes << TParticipantListPane::tr("Moderator");
-    if (const QString status = StatusText(entry.OnlineStatus()); !status.isEmpty())
-        notes << status;
-    if (entry.ActivityImageIndex() != MotionPicture::kNoPicture)
-        notes << TParticipantListPane::tr("confirmed");
-    if (entry.MotionIndex() > 0)
-        notes << TParticipantListPane::tr("hand %1").arg(entry.MotionIndex());
-    return notes.isEmpty() ? entry.UserName() : entry.UserName() + "  (" + notes.join(", ") + ")";
-}
-
-TParticipantListPane::TParticipantListPane(Roster& roster) : m_roster(&roster), m_list(new QListWidget) {
+TfrmUserList::TfrmUserList(Roster& roster, const TUserPhotos& photos)
+    : m_roster(roster), m_photos(photos), m_bar(new QHBoxLayout), m_list(new TOrvaneUserList(roster)),
+      m_userMenu(new QMenu(this)) {
     setObjectName("participantListPane");
+    m_list->setToolTip(tr("Double click on a user for more options"));
+    m_list->setAccessibleName(tr("Attendees List"));
+    m_userMenu->setObjectName("userMenu");
+    m_list->SetUserMenu(m_userMenu);
+
+    auto* options = new QToolButton;
+    options->setObjectName("participantListMenu");
+    options->setText(tr("Sort"));
+    options->setToolTip(tr("Sorting and expanding the entries"));
+    options->setAccessibleName(tr("Participant list options"));
+    options->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(options);
+    const std::pair<const char*, TSortKind> sorts[] = {
+        {QT_TR_NOOP("Moderators On Top"), TSortKind::ModeratorsOnTop},
+        {QT_TR_NOOP("Sort By Name"), TSortKind::Name},
+        {QT_TR_NOOP("Sort By Hand Status"), TSortKind::HandQueue}};
+    for (const auto& [text, kind] : sorts)
+        connect(menu->addAction(tr(text)), &QAction::triggered, this,
+                [this, kind = kind] { m_roster.Sort(kind); });
+    menu->addSeparator();
+    connect(menu->addAction(tr("Expand All Entries")), &QAction::triggered, this,
+            [this] { m_roster.SetAllExpanded(true); });
+    connect(menu->addAction(tr("Collapse All Entries")), &QAction::triggered, this,
+            [this] { m_roster.SetAllExpanded(false); });
+    options->setMenu(menu);
+
+    m_bar->setContentsMargins(2, 0, 2, 0);
+    m_bar->setSpacing(0);
+    m_bar->addStretch(1);
+    m_bar->addWidget(options);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_list);
-    m_list->setFrameShape(QFrame::NoFrame);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setFont(QFont("Tahoma", 8));
-    m_list->setStyleSheet("QListWidget::item { padding: 2px 4px; }");
-    connect(&roster, &Roster::Changed, this, &TParticipantListPane::scheduleRefresh);
-    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (m_refreshing || !m_roster || row < 0 || row >= m_roster->Count())
-            return;
-        m_roster->Select(m_roster->Entry(row).UID());
-    });
-    refresh();
+    layout->setSpacing(0);
+    layout->addLayout(m_bar);
+    layout->addWidget(m_list, 1);
+    connect(&roster, &Roster::ItemExpanded, this, &TfrmUserList::onExpanded);
 }
 
-QStringList TParticipantListPane::Rows() const {
-    QStringList rows;
-    for (int i = 0; i < m_list->count(); ++i)
-        rows << m_list->item(i)->text();
-    return rows;
-}
-
-void TParticipantListPane::scheduleRefresh() {
-    if (m_refreshPending)
-        return;
-    m_refreshPending = true;
-    QTimer::singleShot(0, this, &TParticipantListPane::refresh);
-}
-
-void TParticipantListPane::refresh() {
-    m_refreshPending = false;
-    if (!m_roster)
-        return;
-    m_refreshing = true;
-    const int scrolled = m_list->verticalScrollBar()->value(); // a rebuild keeps the reader's place
-    m_list->clear();
-    for (int i = 0; i < m_roster->Count(); ++i) {
-        const TUserNode& entry = m_roster->Entry(i);
-        auto* item = new QListWidgetItem(RowText(entry, &entry == m_roster->OwnEntry()), m_list);
-        QFont font = m_list->font();
-        font.setBold(entry.UserType() != utParticipant);
-        font.setItalic(entry.OnlineStatus() != usOnline);
-        item->setFont(font);
-        if (entry.OnlineStatus() != usOnline)
-            item->setForeground(QColor(0x70, 0x70, 0x70)); // stepped out: readable, but quieter
-        if (&entry == m_roster->Selected())
-            m_list->setCurrentItem(item);
+void TfrmUserList::SetParts(const TParticipantListParts& parts) {
+    m_userMenu->clear();
+    for (QAction* action : parts.userMenu) {
+        if (action)
+            m_userMenu->addAction(action);
+        else
+            m_userMenu->addSeparator();
     }
-    m_list->verticalScrollBar()->setValue(scrolled);
-    m_refreshing = false;
+    for (QAction* action : parts.headerActions) {
+        auto* button = new QToolButton;
+        button->setDefaultAction(action);
+        button->setAutoRaise(true);
+        button->setToolButtonStyle(action->icon().isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
+        m_bar->insertWidget(m_bar->count() - 2, button);
+        // Moderators' buttons go where their action is hidden.
+        const auto follow = [button, action] { button->setVisible(action->isVisible()); };
+        connect(action, &QAction::changed, button, follow);
+        follow();
+    }
+    m_list->SetPictureClicks(parts.mikeClicked, parts.camClicked);
+}
+
+bool TfrmUserList::loadPhoto(std::uint16_t userId) {
+    const QString path = m_photos.PathOf(userId);
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return false;
+    QPixmap photo;
+    if (!photo.load(path))
+        return false; // not a picture: the frame stays empty
+    m_list->Refresh();
+    if (TOrvaneUserCanvas* canvas = m_list->CanvasOf(userId))
+        canvas->SetPhoto(photo);
+    return true;
+}
+
+void TfrmUserList::onExpanded(std::uint16_t userId, bool expanded) {
+    if (!expanded)
+        return;
+    if (!loadPhoto(userId))
+        m_photos.Request(userId, &m_sink);
+}
+
+bool TfrmUserList::event(QEvent* event) {
+    if (event->type() == TAppMessageEvent::eventType()) {
+        const auto* message = static_cast<TAppMessageEvent*>(event);
+        if (message->n == MainMsg::PictureDownloaded && message->lParam == 0)
+            loadPhoto(std::uint16_t(message->wParam));
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+QStringList TfrmUserList::Rows() {
+    m_list->Refresh();
+    QStringList rows;
+    for (int i = 0; i < m_roster.Count(); ++i) {
+        const TUserNode& entry = m_roster.Entry(i);
+        QStringList notes;
+        if (&entry == m_roster.OwnEntry())
+            notes << tr("you");
+        if (entry.UserType() != utParticipant)
+            notes << tr("Moderator");
+        if (entry.OnlineStatus() == usAway)
+            notes << tr("Away");
+        else if (entry.OnlineStatus() == usBusy)
+            notes << tr("Audio Test");
+        if (entry.ActivityImageIndex() != MotionPicture::kNoPicture)
+            notes << tr("confirmed");
+        if (entry.MotionIndex() > 0)
+            notes << tr("hand %1").arg(entry.MotionIndex());
+        rows << (notes.isEmpty() ? entry.UserName() : entry.UserName() + "  (" + notes.join(", ") + ")");
+    }
+    return rows;
 }
 
 } // namespace
 
-QWidget* NewParticipantListPane(Roster& roster) {
-    return new TParticipantListPane(roster);
+QWidget* NewParticipantListPane(Roster& roster, const TUserPhotos& photos) {
+    return new TfrmUserList(roster, photos);
+}
+
+QObject* PaneObject(QWidget* pane) {
+    return pane;
+}
+
+void SetParticipantListParts(QWidget& pane, const TParticipantListParts& parts) {
+    if (auto* list = dynamic_cast<TfrmUserList*>(&pane))
+        list->SetParts(parts);
 }
 
 QStringList ParticipantListRows(const QWidget& pane) {
-    const auto* list = dynamic_cast<const TParticipantListPane*>(&pane);
-    return list ? list->Rows() : QStringList();
+    auto* list = dynamic_cast<const TfrmUserList*>(&pane);
+    return list ? const_cast<TfrmUserList*>(list)->Rows() : QStringList();
 }
 
 } // namespace orv

@@ -1,6 +1,9 @@
 #include "roster/Roster.h"
 
 #include "link/SessionState.h"
+#include "platform/Timer.h"
+
+#include <QCollator>
 
 #include <algorithm>
 #include <cstdlib>
@@ -10,12 +13,87 @@ namespace {
 
 // A bias beyond half a day east or west is not a time zone.
 constexpr std::int32_t kMaxTimeBias = 720;
+constexpr std::uint32_t kLocalTimeTickMs = 60000;
 
 } // namespace
 
 Roster::Roster(const TSessionState& state, QObject* parent) : QObject(parent), m_state(state) {}
 
-Roster::~Roster() = default;
+Roster::~Roster() {
+    // The entries' blink timers go before the factory's owner might.
+    m_entries.clear();
+}
+
+void Roster::SetTimers(ITimerFactory* timers, TUtcClock utcNow) {
+    m_timers = timers;
+    m_utcNow = std::move(utcNow);
+    m_minuteTimer.reset();
+    if (m_timers) {
+        m_minuteTimer = m_timers->CreateTimer(TTimerMode::Repeating, [this] { RefreshLocalTimes(); });
+        m_minuteTimer->Start(kLocalTimeTickMs);
+    }
+}
+
+void Roster::Sort(TSortKind kind) {
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseSensitive);
+    const auto byName = [&collator](const TUserNode& a, const TUserNode& b) {
+        return collator.compare(a.UserName(), b.UserName()) < 0;
+    };
+    const auto before = [&](const std::unique_ptr<TUserNode>& pa, const std::unique_ptr<TUserNode>& pb) {
+        const TUserNode& a = *pa;
+        const TUserNode& b = *pb;
+        switch (kind) {
+        case TSortKind::ModeratorsOnTop:
+            if (a.UserType() != b.UserType())
+                return a.UserType() > b.UserType();
+            break;
+        case TSortKind::HandQueue: {
+            // Entries with a queue number first, lowest first; those without after them.
+            const bool aQueued = a.MotionIndex() > 0;
+            const bool bQueued = b.MotionIndex() > 0;
+            if (aQueued != bQueued)
+                return aQueued;
+            if (aQueued && a.MotionIndex() != b.MotionIndex())
+                return a.MotionIndex() < b.MotionIndex();
+            break;
+        }
+        case TSortKind::Name:
+            break;
+        }
+        return byName(a, b);
+    };
+    std::stable_sort(m_entries.begin(), m_entries.end(), before);
+    for (const auto& entry : m_entries)
+        SetExpanded(*entry, false);
+    emit Changed();
+}
+
+void Roster::SetExpanded(TUserNode& entry, bool expanded) {
+    if (expanded)
+        refreshLocalTime(entry);
+    if (entry.Expanded() == expanded)
+        return;
+    entry.SetExpanded(expanded);
+    emit ItemExpanded(entry.UID(), expanded);
+}
+
+void Roster::SetAllExpanded(bool expanded) {
+    for (const auto& entry : m_entries)
+        SetExpanded(*entry, expanded);
+}
+
+void Roster::RefreshLocalTimes() {
+    for (const auto& entry : m_entries)
+        if (entry->Expanded())
+            refreshLocalTime(*entry);
+}
+
+void Roster::refreshLocalTime(TUserNode& entry) {
+    const QDateTime now = m_utcNow ? m_utcNow() : QDateTime::currentDateTimeUtc();
+    entry.SetUserLocalTime(ParticipantLocalTime(now, entry.TimeBias()));
+    entry.SetInfoText(LocalTimeLine(now, entry.TimeBias()));
+}
 
 TUserNode& Roster::AddParticipant(const TParticipantRecord& record) {
     if (FindEntry(record.UserId()))
@@ -129,7 +207,13 @@ int Roster::withdrawMotion(TUserNode& entry) {
 void Roster::SetMotions(TUserNode& entry, std::int32_t value) {
     const int loweredHand = withdrawMotion(entry);
     entry.m_motionMask = value;
-    entry.m_blinking = value > 0 && value != Motion::Yes && value != Motion::No;
+    // Nothing, a negative value, yes and no stand still; everything else blinks afresh.
+    if (value > 0 && value != Motion::Yes && value != Motion::No)
+        entry.startBlinking(
+            m_timers ? m_timers->CreateTimer(TTimerMode::Repeating, [e = &entry] { e->blinkTick(); })
+                     : nullptr);
+    else
+        entry.stopBlinking();
     int picture = MotionPicture::kNoPicture;
     switch (value) {
     case Motion::Hand:

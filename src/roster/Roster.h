@@ -2,6 +2,7 @@
 // The roster: one entry per participant in the room, in display order, with the selected entry, the own
 // entry and the motion counters. Entries are looked up by user id, linearly. Main thread only.
 
+#include "roster/LocalTime.h"
 #include "roster/UserNode.h"
 
 #include <QObject>
@@ -11,7 +12,12 @@
 
 namespace orv {
 
+class ITimer;
+class ITimerFactory;
 struct TSessionState;
+
+// The orders the roster can be sorted in, by the numbers the view's menu uses.
+enum class TSortKind { Name = 0, ModeratorsOnTop = 3, HandQueue = 4 };
 
 class Roster final : public QObject {
     Q_OBJECT
@@ -47,6 +53,17 @@ public:
     void SetMotions(TUserNode& entry, std::int32_t value);
     void MoveToTop(TUserNode& entry);
 
+    // Timers for blinking motion pictures and the minute tick of the local-time lines, and the clock those
+    // lines read. Without them pictures never blink and the lines are written only on expanding.
+    void SetTimers(ITimerFactory* timers, TUtcClock utcNow);
+    // Sorts the display order; every entry is collapsed. Ties keep their order.
+    void Sort(TSortKind kind);
+    // Expanding writes the entry's local-time line; each change is told by ItemExpanded.
+    void SetExpanded(TUserNode& entry, bool expanded);
+    void SetAllExpanded(bool expanded);
+    // Writes the local-time line of every expanded entry (the minute tick does this too).
+    void RefreshLocalTimes();
+
     // The acknowledgement marks: all hidden, or shown on the entry with the user id (none: nothing).
     void HideLoadMarks();
     void ShowLoadMark(std::uint16_t userId);
@@ -54,6 +71,8 @@ public:
 signals:
     // Anything a view shows changed: an entry came or went, the selection or an entry's properties.
     void Changed();
+    // An entry was expanded or collapsed.
+    void ItemExpanded(std::uint16_t userId, bool expanded);
 
 private:
     friend class TUserNode;
@@ -61,6 +80,7 @@ private:
     // Takes away what the entry's motion value adds to the counters; returns its queue number.
     int withdrawMotion(TUserNode& entry);
     void renumberHandsAbove(int number);
+    void refreshLocalTime(TUserNode& entry);
 
     const TSessionState& m_state;
     std::vector<std::unique_ptr<TUserNode>> m_entries;
@@ -69,6 +89,9 @@ private:
     int m_hands = 0;
     int m_positive = 0;
     int m_negative = 0;
+    ITimerFactory* m_timers = nullptr;
+    TUtcClock m_utcNow;
+    std::unique_ptr<ITimer> m_minuteTimer;
 };
 
 } // namespace orv

@@ -1,5 +1,6 @@
 #include "roster/UserNode.h"
 
+#include "platform/Timer.h"
 #include "roster/Roster.h"
 
 namespace orv {
@@ -17,6 +18,34 @@ template <typename T> bool assign(T& field, const T& value) {
 
 TUserNode::TUserNode(Roster& owner, const TParticipantRecord& record)
     : m_owner(owner), m_record(record), m_userName(record.FullName()) {}
+
+TUserNode::~TUserNode() = default;
+
+void TUserNode::startBlinking(std::unique_ptr<ITimer> timer) {
+    m_blinking = true;
+    m_blinkToggles = 0;
+    m_motionShown = true;
+    m_blinkTimer = std::move(timer);
+    if (m_blinkTimer)
+        m_blinkTimer->Start(kBlinkIntervalMs);
+}
+
+void TUserNode::stopBlinking() {
+    m_blinking = false;
+    m_motionShown = true;
+    m_blinkTimer.reset();
+}
+
+void TUserNode::blinkTick() {
+    m_motionShown = !m_motionShown;
+    if (++m_blinkToggles >= kBlinkToggles) {
+        m_motionShown = true;
+        m_blinking = false;
+        if (m_blinkTimer)
+            m_blinkTimer->Stop();
+    }
+    changed();
+}
 
 void TUserNode::changed() {
     m_owner.entryChanged();

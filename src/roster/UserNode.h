@@ -7,8 +7,11 @@
 #include <QDateTime>
 #include <QString>
 
+#include <memory>
+
 namespace orv {
 
+class ITimer;
 class Roster;
 
 // From a record's user type: below 1000 a participant, from 1000 up a moderator; records never give the
@@ -29,8 +32,12 @@ constexpr int LoadMark = 27;
 
 class TUserNode {
 public:
+    static constexpr std::uint32_t kBlinkIntervalMs = 400;
+    static constexpr int kBlinkToggles = 21;
+
     // Entries are made by their roster (Roster::AddParticipant) and live inside it.
     TUserNode(Roster& owner, const TParticipantRecord& record);
+    ~TUserNode();
     TUserNode(const TUserNode&) = delete;
     TUserNode& operator=(const TUserNode&) = delete;
 
@@ -92,7 +99,8 @@ public:
     // Access to the public boards.
     bool BoardAllowed() const { return m_boardAllowed; }
     void SetBoardAllowed(bool allowed) { m_boardAllowed = allowed; }
-    bool MotionPictureVisible() const { return m_motionMask > 0; }
+    // The motion picture shows when there is one, except in the dark half of a blink.
+    bool MotionPictureVisible() const { return m_motionImage != MotionPicture::kNoPicture && m_motionShown; }
     bool MotionBlinking() const { return m_blinking; }
     bool Expanded() const { return m_expanded; }
     void SetExpanded(bool expanded);
@@ -101,6 +109,10 @@ private:
     friend class Roster; // the motion update stores the mask and the blinking together
     void setMotionBit(std::int32_t bit, bool on);
     void changed();
+    // Blinking: the picture toggles on each tick of the timer, 21 times, then stays.
+    void startBlinking(std::unique_ptr<ITimer> timer);
+    void stopBlinking();
+    void blinkTick();
 
     Roster& m_owner;
     TParticipantRecord m_record;
@@ -117,6 +129,9 @@ private:
     QDateTime m_localTime;
     std::int32_t m_motionMask = Motion::None;
     bool m_blinking = false;
+    bool m_motionShown = true;
+    int m_blinkToggles = 0;
+    std::unique_ptr<ITimer> m_blinkTimer;
     bool m_micAllowed = false;
     bool m_camAllowed = false;
     bool m_boardAllowed = false;

@@ -41,6 +41,8 @@ public:
     void StartVideoSession();
     // "View Participant's Web Cam": the participant's window to the front, or a new one.
     void ViewWebCam(std::uint16_t user);
+    // "View Participant's Web Cam", on the selected participant.
+    QAction* ViewWebCamAction() const { return m_viewWebCam; }
     // The same for the participant selected in the roster.
     void ViewSelectedWebCam();
 

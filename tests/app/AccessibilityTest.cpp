@@ -11,6 +11,10 @@
 #include "board/BoardModule.h"
 #include "board/BoardWindow.h"
 #include "board/FontSettingsWindow.h"
+#include "chat/ChatModule.h"
+#include "chat/NoteRequestDialog.h"
+#include "chat/NotesPane.h"
+#include "chat/PostItWindow.h"
 #include "moderation/KickReasonDialog.h"
 #include "platform/SettingsStore.h"
 #include "platform/Timer.h"
@@ -24,6 +28,10 @@
 #include "resources/LibraryWindow.h"
 #include "resources/PresentationsPage.h"
 #include "resources/ResourceLibrary.h"
+#include "roster/ParticipantListPane.h"
+#include "roster/ProfileCardWindow.h"
+#include "roster/ProfileEditWindow.h"
+#include "roster/RosterModule.h"
 #include "session/ParticipantDirectory.h"
 #include "session/ParticipantMarks.h"
 #include "session/ResourceTransfers.h"
@@ -121,6 +129,43 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
     NoMarks marks;
     TSlidesModule slides(session.context,
                          {board.Sharing(), marks, transfers, dir.path(), {}, [] { return true; }});
+    // A room with several participants in every state the list shows.
+    session.state.account.SetUserId(1);
+    TRosterModule roster(session.context);
+    const auto person = [](std::uint16_t id, const QString& name, std::int32_t type, std::uint8_t online) {
+        TParticipantRecord r;
+        r.SetUserId(id);
+        r.SetFullName(name);
+        r.SetUserType(type);
+        r.SetOnlineStatus(TUserOnlineStatus(online));
+        r.SetTimeBias(-60);
+        r.SetAge(34);
+        r.SetLocation("Lisbon");
+        r.SetProfession("Physics teacher");
+        return r;
+    };
+    roster.Handlers().OnParticipantList(
+        {{person(1, "Tess Marlowe", 1000, usOnline), person(2, "Alice Byrne", 0, usOnline),
+          person(3, "Bob Okafor", 0, usAway), person(4, "Carol Nguyen-Lindqvist", 0, usBusy),
+          person(5, "Dmitri Alexandrovich Volkov", 0, usOnline)}});
+    Roster& participants = roster.Participants();
+    participants.FindEntry(1)->SetMicrophoneStatus(msSpeaking);
+    participants.FindEntry(1)->SetCameraStatus(csBroadcast);
+    participants.FindEntry(2)->SetMotionMask(Motion::Hand);
+    participants.FindEntry(2)->SetMicrophoneStatus(msRequesting);
+    participants.FindEntry(5)->SetMotionMask(Motion::Hand);
+    participants.FindEntry(5)->SetActivityImageIndex(MotionPicture::LoadMark);
+    participants.FindEntry(3)->SetMotionMask(Motion::Yes);
+    participants.FindEntry(4)->SetCameraStatus(csRequesting);
+    participants.SetExpanded(*participants.FindEntry(2), true);
+    participants.Select(2);
+    TChatModule chat(session.context, roster.Directory(), nullptr);
+    TSettings quiet;
+    quiet.NoPopUpsOnPostIt = true;
+    chat.ApplySettings(quiet);
+    chat.Notes().OnRequestNote(QDateTime::currentDateTime(), "Alice Byrne", "May I ask a question");
+    chat.Notes().OnRequestNote(QDateTime::currentDateTime(), "Bob Okafor", "Would you please repeat this");
+    chat.Notes().SetComplete(1);
 
     SharingStub sharing;
     const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> windows = {
@@ -181,6 +226,35 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
         {"player", [&] { return std::make_unique<TfrmPlayer>(playerStatus); }},
         {"presentation upload", [&] { return slides.NewWizard(); }},
         {"slide controls", [&] { return std::make_unique<TSlideControlsPane>(slides.Navigation()); }},
+        {"participant list",
+         [&] {
+             std::unique_ptr<QWidget> w(NewParticipantListPane(participants, roster.Photos()));
+             w->resize(260, 330);
+             return w;
+         }},
+        {"notes",
+         [&] {
+             std::unique_ptr<QWidget> w(
+                 NewNotesPane({chat.Notes(), dialogs, QtTimerFactory::instance(), {}}));
+             w->resize(300, 200);
+             return w;
+         }},
+        {"note composer",
+         [&] { return std::make_unique<TfrmRequest>("All Attendees in the room", dialogs); }},
+        {"post-it",
+         [&] {
+             return std::make_unique<TfrmPostIt>(
+                 TNoteNotice{"Session Note", "Alice Byrne", "May I ask a question", QTime(9, 8), 60000},
+                 false, [](bool) {}, QtTimerFactory::instance());
+         }},
+        {"profile edit",
+         [&] { return std::unique_ptr<QWidget>(OpenProfileEditWindow(roster.PersonalInfo(), nullptr)); }},
+        {"profile card",
+         [&] {
+             std::unique_ptr<QWidget> w(ShowProfileCard(roster.PersonalInfo(), 2, nullptr));
+             w->resize(395, w->height());
+             return w;
+         }},
     };
     // ORV_SCREENSHOTS=DIR keeps a picture of each window there, to look at.
     const QString shots = qEnvironmentVariable("ORV_SCREENSHOTS");
@@ -200,8 +274,8 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
         EXPECT_EQ(test::UnnamedControls(*window), QStringList()) << name;
     }
     // The library windows belong to the library they show.
-    NoParticipants participants;
-    TResourceLibrary library(session.context, transfers, participants, marks, dir.path());
+    NoParticipants noParticipants;
+    TResourceLibrary library(session.context, transfers, noParticipants, marks, dir.path());
     session.state.account.SetAccountType(1000);
     library.Documents().SetItems(
         {LibraryItem("Course outline.pdf", ".pdf", 48213, "Weeks, topics and marking"),

@@ -2,6 +2,7 @@
 // message, and the rooms' permission levels.
 #include "protocol/ChatMessages.h"
 #include "protocol/ResultCodes.h"
+#include "protocol/SessionMessages.h"
 #include "support/QtPrinters.h"
 #include "support/ServerThread.h"
 #include "support/SimulatedRoom.h"
@@ -148,6 +149,51 @@ TEST(ChatService, TheLevelIsAnsweredChangedByModeratorsAloneAnnouncedAndEnforced
         EXPECT_EQ(atAnn, expected) << "moderators always may; level " << c.level;
         room.received("mod");
     }
+}
+
+TEST(ChatService, AModeratorClearsEverybodysNotesInTheRoomAndAParticipantIsRefused) {
+    test::ServerThread server(config());
+    ChatRoom room(server.port());
+    for (const char* name : {"mod", "ann", "cy"})
+        room.signIn(name);
+    room.enter("mod", 100);
+    room.enter("ann", 100);
+    room.enter("cy", 200);
+    for (const char* name : {"mod", "ann", "cy"})
+        room.received(name);
+    room["ann"].sendPacket(cmClearNotes);
+    EXPECT_EQ(room["ann"].readPacket().header.ResultCode, ResultCode::NoPermission);
+    EXPECT_TRUE(room.received("mod").empty());
+    room["mod"].sendPacket(cmClearNotes);
+    for (const char* name : {"mod", "ann"}) {
+        const std::vector<ReceivedPacket> told = room.received(name);
+        ASSERT_EQ(told.size(), 1u) << name;
+        EXPECT_EQ(told[0].header.Command, cmClearNotes);
+        EXPECT_EQ(told[0].header.UserId, 1);
+    }
+    EXPECT_TRUE(room.received("cy").empty());
+}
+
+TEST(SignInService, AnEditedProfileAppliesAtTheNextSignInButNeverItsIdentityOrRights) {
+    test::ServerThread server(config());
+    test::SimulatedClient ann;
+    TAccountRecord edited = ann.connectAndSignIn(server.port(), "ann", "annpw");
+    edited.SetFullName("Ann Newname");
+    edited.SetCity("Porto");
+    edited.SetUserId(1);         // somebody else
+    edited.SetAccountType(1000); // a moderator
+    edited.SetPassword("changed");
+    ann.sendPacket(cmUpdateProfile, TProfileUpdate{edited}.encode());
+    ann.sendPacket(cmRoomList);
+    EXPECT_EQ(ann.readPacket().header.Command, cmRoomList);
+    test::SimulatedClient again;
+    const TAccountRecord next = again.connectAndSignIn(server.port(), "ann", "annpw");
+    EXPECT_EQ(next.FullName(), "Ann Newname");
+    EXPECT_EQ(next.City(), "Porto");
+    EXPECT_EQ(next.UserId(), 2);
+    EXPECT_EQ(next.AccountType(), 0);
+    test::SimulatedClient mod;
+    EXPECT_NE(mod.connectAndSignIn(server.port(), "mod", "modpw").FullName(), "Ann Newname");
 }
 
 } // namespace
