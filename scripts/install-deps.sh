@@ -28,6 +28,8 @@ packages=(
     libavcodec-dev libavutil-dev libswscale-dev
     # board screen captures (X11), and the board export tests reading PDF pages back
     libx11-dev poppler-utils
+    # the push-to-talk key anywhere on the desktop (XInput2 raw key events)
+    libxi-dev
 )
 
 missing=()
