@@ -17,11 +17,7 @@ QByteArray WizardSample() {
 TSamplePlayer::TSamplePlayer(IAudioSystem& audio, IClock& clock, ITimerFactory& timers,
                              const CodecRegistry& codecs)
     : m_audio(audio), m_clock(clock), m_timers(timers), m_codecs(codecs),
-      m_end(timers.CreateTimer(TTimerMode::SingleShot, [this] {
-          Stop();
-          if (onFinished)
-              onFinished();
-      })) {}
+      m_pump(timers.CreateTimer(TTimerMode::SingleShot, [this] { pump(); })) {}
 
 TSamplePlayer::~TSamplePlayer() {
     Stop();
@@ -45,12 +41,9 @@ bool TSamplePlayer::Play(const QByteArray& image, const QByteArray& device) {
     const qsizetype align = wave->format.blockAlign;
     m_chunk = std::max<qsizetype>(align, qsizetype(wave->format.avgBytesPerSec / 2) / align * align);
     m_next = 0;
-    m_queued = 0;
-    // Played blocks come back on the event loop; each makes room for the next.
-    m_out->OnBufferPlayed = [this](TACMOut&, const TACMOut::TBlock&) {
-        --m_queued;
-        feed();
-    };
+    // A played block frees its place only once the handler has returned: the next block follows from the
+    // event loop.
+    m_out->OnBufferPlayed = [this](TACMOut&, const TACMOut::TBlock&) { m_pump->Start(0); };
     feed();
     if (onStarted)
         onStarted();
@@ -58,21 +51,26 @@ bool TSamplePlayer::Play(const QByteArray& image, const QByteArray& device) {
 }
 
 void TSamplePlayer::feed() {
-    if (!m_out)
-        return;
-    while (m_next < m_data.size() && m_queued < int(m_out->NumBuffers())) {
+    while (m_out && m_next < m_data.size() && m_out->NumBuffersLeft() > 0) {
         const qsizetype size = std::min(m_chunk, m_data.size() - m_next);
         m_out->Play(reinterpret_cast<const std::uint8_t*>(m_data.constData() + m_next), int(size));
         m_next += size;
-        ++m_queued;
     }
-    // The component may not be closed from inside its own completion: end from the event loop.
-    if (m_next >= m_data.size() && m_queued <= 0 && !m_end->IsActive())
-        m_end->Start(0);
+}
+
+void TSamplePlayer::pump() {
+    if (!m_out)
+        return;
+    feed();
+    if (m_next >= m_data.size() && m_out->NumBuffersLeft() >= m_out->NumBuffers()) {
+        Stop();
+        if (onFinished)
+            onFinished();
+    }
 }
 
 void TSamplePlayer::Stop() {
-    m_end->Stop();
+    m_pump->Stop();
     if (!m_out)
         return;
     m_out->OnBufferPlayed = nullptr;

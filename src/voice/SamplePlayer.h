@@ -29,17 +29,17 @@ public:
 
 private:
     void feed();
+    void pump();
 
     IAudioSystem& m_audio;
     IClock& m_clock;
     ITimerFactory& m_timers;
     const CodecRegistry& m_codecs;
     std::unique_ptr<TACMOut> m_out;
-    std::unique_ptr<ITimer> m_end;
+    std::unique_ptr<ITimer> m_pump;
     QByteArray m_data;
     qsizetype m_next = 0;
     qsizetype m_chunk = 0;
-    int m_queued = 0;
 };
 
 // The wizard's own speech sample, from the program's resources.

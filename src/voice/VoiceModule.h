@@ -54,6 +54,7 @@ public:
     void RegisterMessages(TMessageRouter& mainWindow) override;
     void RegisterRoomEntry(TRoomEntrySteps& steps) override;
     void EndSession() override;
+    void OwnRoleChanged() override { refreshActions(); }
     std::optional<TSettingOwner> SettingsOwner() const override { return TSettingOwner::Voice; }
     void ApplySettings(const TSettings& settings) override;
     ISettingsEffects* SettingsEffects() override { return this; }
