@@ -82,14 +82,16 @@ void TKeyboardHook::run(IMessageSink& target) {
                 const int code = raw->detail;
                 const bool release = cookie->evtype == XI_RawKeyRelease;
                 std::uint32_t flags = 0;
+                bool report = true;
                 if (release) {
                     flags = KeyFlagRelease | KeyFlagRepeat; // the key was down before it goes up
-                    held.erase(code);
+                    // A release of a key that is not down (synthetic input may send two) is no news.
+                    report = held.erase(code) > 0;
                 } else if (!held.insert(code).second) {
                     flags = KeyFlagRepeat;
                 }
                 const std::int32_t key = VirtualKeyFromKeySym(XkbKeycodeToKeysym(d, KeyCode(code), 0, 0));
-                if (key != 0)
+                if (key != 0 && report)
                     target.post(MainMsg::PushToTalkKey, key, std::intptr_t(flags));
             }
             XFreeEventData(d, cookie);

@@ -59,7 +59,8 @@ std::uint8_t QueueForOptimizeOption(std::int32_t option) {
 
 TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& parts)
     : m_context(context), m_parts(parts), m_speak(new QAction(tr("Speak"))), m_pane(new TAudioControlPane),
-      m_talk(context, *m_speak, [this] { return m_voice.get(); }), m_pushToTalk(context, *m_speak, m_talk),
+      m_talk(context, *m_speak, [this] { return m_voice.get(); }),
+      m_pushToTalk(context, *m_speak, m_talk, parts.timers),
       m_roomVoice(context, parts.timers, [this] { ReconnectAudio(); }),
       m_remoteControl(context, parts.directory ? *parts.directory : NoDirectory(), parts.timers),
       m_wizardAction(new QAction(tr("Audio Setup Wizard"))), m_wizardTool(new QAction(tr("Audio Wiz"))),

@@ -6,6 +6,7 @@
 #include "link/SessionState.h"
 #include "platform/AppMessageIds.h"
 #include "platform/KeyboardHook.h"
+#include "platform/Timer.h"
 #include "platform/VirtualKeys.h"
 #include "protocol/CommandCatalogue.h"
 #include "support/EventPump.h"
@@ -86,7 +87,7 @@ protected:
     TfMain main{dialogs};
     QAction speak;
     TTalkProtocol talk{session.context, speak, [] { return nullptr; }};
-    TPushToTalk pushToTalk{session.context, speak, talk};
+    TPushToTalk pushToTalk{session.context, speak, talk, QtTimerFactory::instance()};
     QtMessageSink sink{&main};
     TKeyboardHook hook;
 };
@@ -131,6 +132,7 @@ TEST_F(PushToTalkOnX11, HoldingARepeatingKeyNeverGivesTheFloorBack) {
         qApp->removeEventFilter(&repeats);
         hook.Remove();
         pushToTalk.SetHookInstalled(false);
+        hold(200);
     }
 }
 

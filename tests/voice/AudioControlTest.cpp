@@ -333,7 +333,11 @@ TEST(PushToTalk, HookReportsTalkOnceWhileHeldAndLeaveAToggledFloorAlone) {
     QAction speak;
     speak.setEnabled(true);
     TTalkProtocol talk(room.session.context, speak, [] { return nullptr; });
-    TPushToTalk ptt(room.session.context, speak, talk);
+    QObject::connect(&speak, &QAction::triggered, &speak, [&] { // as the voice module does
+        speak.setChecked(!speak.isChecked());
+        talk.ToggleSpeak();
+    });
+    TPushToTalk ptt(room.session.context, speak, talk, room.timers);
     ptt.SetKey(VirtualKey::Control);
     ptt.SetHookInstalled(true);
     const auto commands = [&] {
@@ -358,6 +362,7 @@ TEST(PushToTalk, HookReportsTalkOnceWhileHeldAndLeaveAToggledFloorAlone) {
     ptt.OnHookReport(VirtualKey::Control, release);
     EXPECT_EQ(commands().size(), 3u) << "talking started with Speak goes on";
     ptt.OnWindowKey(VirtualKey::F3, true);
+    room.timers.advance(TPushToTalk::kRepeatGraceMs);
     EXPECT_EQ(commands().back(), cmReleaseMicrophone);
     EXPECT_FALSE(speak.isChecked());
 
@@ -369,6 +374,24 @@ TEST(PushToTalk, HookReportsTalkOnceWhileHeldAndLeaveAToggledFloorAlone) {
     ptt.OnHookReport(VirtualKey::Control, 0);
     ptt.OnHookReport(VirtualKey::Control, release);
     EXPECT_TRUE(commands().empty());
+
+    // Without the hook the window's keys serve; X11 repeats a held key as a release and a press at once.
+    room.session.sender.sent.clear();
+    room.session.state.OwnMicAllowed = true;
+    ptt.SetHookInstalled(false);
+    ptt.OnWindowKey(VirtualKey::Control, false);
+    for (int i = 0; i < 5; ++i) {
+        ptt.OnWindowKey(VirtualKey::Control, true);
+        room.timers.advance(30);
+        ptt.OnWindowKey(VirtualKey::Control, false);
+        room.timers.advance(30);
+    }
+    EXPECT_EQ(commands(), std::vector<std::uint16_t>{cmTakeMicrophone}) << "held throughout";
+    ptt.OnWindowKey(VirtualKey::Control, true);
+    room.timers.advance(TPushToTalk::kRepeatGraceMs);
+    EXPECT_EQ(commands(), (std::vector<std::uint16_t>{cmTakeMicrophone, cmReleaseMicrophone}));
+    ptt.SetHookInstalled(true);
+    room.session.sender.sent.clear();
 
     // Refused with the hook: the user may be elsewhere, so the chat says it and a beep sounds.
     room.session.state.OwnMicAllowed = true;

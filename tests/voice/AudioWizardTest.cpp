@@ -32,7 +32,7 @@ struct Wizard {
     test::FakeAudioSystem audio{clock};
     test::FakeMixer mixer;
     test::FakeDialogs dialogs;
-    std::int32_t output = 0, input = 0;
+    std::int32_t output = 0, input = 1;
     int saves = 0;
 
     Wizard() {
