@@ -61,15 +61,15 @@ TfrmRemoteAudio::TfrmRemoteAudio(TRemoteAudioControl& control, QWidget* parent)
                            "device driver does not support them."),
                         this);
     m_note->setWordWrap(true);
-    m_note->setMaximumWidth(300);
+    m_note->setMinimumWidth(300);
     m_note->hide();
     m_close = new QPushButton(tr("Close"), this);
 
     auto* form = new QFormLayout;
     form->addRow(tr("Participant:"), m_name);
     form->addRow(tr("Status:"), m_status);
-    form->addRow(tr("Speakers"), m_speaker);
-    form->addRow(tr("Microphone"), m_microphone);
+    form->addRow(tr("Speakers:"), m_speaker);
+    form->addRow(tr("Microphone:"), m_microphone);
     form->addRow(QString(), m_boost);
     auto* body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 10);
