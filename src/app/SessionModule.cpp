@@ -72,6 +72,7 @@ TDM::TDM(TfMain& main, TStartOptions options)
 
 TDM::~TDM() {
     m_keyboardHook.Remove();
+    m_main.SetKeyPreview({}); // it reaches into the voice module, which goes with this
     m_mainSink.detach();
     // The session ends before anything its handlers use goes away.
     EndSession();
