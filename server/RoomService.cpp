@@ -3,6 +3,7 @@
 #include "ClientConnection.h"
 #include "RoomMembers.h"
 #include "ServiceHost.h"
+#include "VoiceFloor.h"
 #include "protocol/ResultCodes.h"
 #include "protocol/RoomMessages.h"
 
@@ -87,6 +88,12 @@ void RoomService::answerEnterRoom(ClientConnection& client, std::int32_t number)
     reply.ports.SetVoicePort(m_host.config().voicePort);
     reply.ports.SetBulkPort(m_host.config().bulkPort);
     reply.room = makeRoomRecord(*room);
+    // Moderators may have changed the room's voice settings since the server started.
+    const VoiceFloor& voice = m_host.voiceFloor();
+    if (const auto codec = voice.codec(room->number))
+        reply.room.SetAudioCodec(*codec);
+    if (const auto microphones = voice.microphones(room->number))
+        reply.room.SetMicrophoneCount(*microphones);
     reply.account = client.account();
     m_host.reply(client, {cmEnterRoom, reply.encode()});
 }

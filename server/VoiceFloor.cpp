@@ -34,4 +34,14 @@ std::vector<std::uint16_t> VoiceFloor::speakers(std::int32_t room) const {
     return it == m_speakers.end() ? std::vector<std::uint16_t>{} : it->second;
 }
 
+std::optional<std::int32_t> VoiceFloor::codec(std::int32_t room) const {
+    const auto it = m_codecs.find(room);
+    return it == m_codecs.end() ? std::nullopt : std::optional(it->second);
+}
+
+std::optional<std::int32_t> VoiceFloor::microphones(std::int32_t room) const {
+    const auto it = m_microphones.find(room);
+    return it == m_microphones.end() ? std::nullopt : std::optional(it->second);
+}
+
 } // namespace orv::server

@@ -5,6 +5,8 @@
 #include "ServerConfig.h"
 #include "VoiceFloor.h"
 
+#include "protocol/AudioControlMessages.h"
+
 #include <algorithm>
 
 namespace orv::server {
@@ -14,6 +16,13 @@ VoiceService::VoiceService(IServiceHost& host) : m_host(host) {
                          [this](ClientConnection& from, const TIncomingPacket&) { take(from); });
     host.registerHandler({cmReleaseMicrophone}, 0,
                          [this](ClientConnection& from, const TIncomingPacket&) { release(from); });
+    host.registerHandler({cmSetAudioCodec}, int(TRoomVoiceValue::kSize),
+                         [this](ClientConnection& from, const TIncomingPacket& p) { setCodec(from, p); });
+    host.registerHandler({cmSetMicrophoneCount}, int(TRoomVoiceValue::kSize),
+                         [this](ClientConnection& from, const TIncomingPacket& p) { setTalkers(from, p); });
+    host.registerHandler(
+        {cmRemoteAudio}, int(TRemoteAudioRecord::kSize),
+        [this](ClientConnection& from, const TIncomingPacket& p) { relayRemoteAudio(from, p); });
     host.registerMembershipHandler([this](ClientConnection& member, std::int32_t room, MemberChange change) {
         if (change == MemberChange::Left && m_host.voiceFloor().release(room, member.account().UserId()))
             m_host.sendToRoom(room, member, {cmReleaseMicrophone, {}});
@@ -23,7 +32,66 @@ VoiceService::VoiceService(IServiceHost& host) : m_host(host) {
 int VoiceService::microphones(std::int32_t room) const {
     const auto& rooms = m_host.config().rooms;
     const auto it = rooms.find(room);
-    return it == rooms.end() ? 1 : std::max(1, it->second.microphones);
+    const int configured = it == rooms.end() ? 1 : it->second.microphones;
+    return std::clamp(m_host.voiceFloor().microphones(room).value_or(configured), 1, 5);
+}
+
+std::optional<std::int32_t> VoiceService::moderatorRoom(ClientConnection& from, std::uint16_t command) {
+    const std::optional<std::int32_t> room = m_host.members().roomOf(from);
+    if (!room)
+        return std::nullopt;
+    if (!from.account().IsModerator()) {
+        m_host.log(QString("%1 may not send command %2").arg(from.who()).arg(command));
+        m_host.reply(from, {command, {}, ResultCode::NoPermission});
+        return std::nullopt;
+    }
+    return room;
+}
+
+void VoiceService::setCodec(ClientConnection& from, const TIncomingPacket& packet) {
+    const std::optional<std::int32_t> room = moderatorRoom(from, cmSetAudioCodec);
+    if (!room)
+        return;
+    auto reader = packet.payload();
+    const std::int32_t codec = TRoomVoiceValue::decode(reader).value;
+    if (codec < 0 || codec > 7) {
+        m_host.reply(from, {cmSetAudioCodec, {}, ResultCode::InvalidParameter});
+        return;
+    }
+    m_host.voiceFloor().setCodec(*room, codec);
+    m_host.sendToRoom(*room, from, {cmSetAudioCodec, TRoomVoiceValue{codec}.encode()});
+}
+
+void VoiceService::setTalkers(ClientConnection& from, const TIncomingPacket& packet) {
+    const std::optional<std::int32_t> room = moderatorRoom(from, cmSetMicrophoneCount);
+    if (!room)
+        return;
+    auto reader = packet.payload();
+    const std::int32_t count = std::clamp(TRoomVoiceValue::decode(reader).value, 1, 5);
+    m_host.voiceFloor().setMicrophones(*room, count);
+    m_host.sendToRoom(*room, from, {cmSetMicrophoneCount, TRoomVoiceValue{count}.encode()});
+}
+
+void VoiceService::relayRemoteAudio(ClientConnection& from, const TIncomingPacket& packet) {
+    const std::optional<std::int32_t> room = m_host.members().roomOf(from);
+    if (!room)
+        return;
+    auto reader = packet.payload();
+    const TRemoteAudioRecord record = TRemoteAudioRecord::decode(reader);
+    const std::uint16_t sender = from.account().UserId();
+    // A moderator's request goes to its subject, the subject's answer to the moderator; both in one room.
+    std::uint16_t to = 0;
+    if (record.Requester() == sender && from.account().IsModerator())
+        to = record.Subject();
+    else if (record.Subject() == sender)
+        to = record.Requester();
+    if (to == 0 || to == sender)
+        return;
+    for (ClientConnection* member : m_host.members().in(*room))
+        if (member->account().UserId() == to) {
+            m_host.sendToUser(to, from, {cmRemoteAudio, record.encode()});
+            return;
+        }
 }
 
 void VoiceService::take(ClientConnection& from) {

@@ -1,10 +1,14 @@
 #pragma once
 // The talk protocol on the control connection: a participant asks for a microphone (6) and gives it back
 // (7). A grant and a release go to the whole room; a refusal (no microphone free) to the asker alone. A
-// speaker who leaves the room gives the microphone back.
+// speaker who leaves the room gives the microphone back. Moderators set the room's codec (124) and talker
+// count (125) for everybody, and read and set a participant's audio (122), whose client answers the
+// moderator through the server.
 
 #include "Service.h"
 #include "ServiceHost.h"
+
+#include <optional>
 
 namespace orv::server {
 
@@ -16,6 +20,10 @@ private:
     void take(ClientConnection& from);
     void release(ClientConnection& from);
     int microphones(std::int32_t room) const;
+    void setCodec(ClientConnection& from, const TIncomingPacket& packet);
+    void setTalkers(ClientConnection& from, const TIncomingPacket& packet);
+    void relayRemoteAudio(ClientConnection& from, const TIncomingPacket& packet);
+    std::optional<std::int32_t> moderatorRoom(ClientConnection& from, std::uint16_t command);
 
     IServiceHost& m_host;
 };

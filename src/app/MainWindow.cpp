@@ -5,6 +5,7 @@
 #include "app/StatusTexts.h"
 #include "platform/AppMessage.h"
 #include "platform/Dialogs.h"
+#include "platform/VirtualKeys.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -51,6 +53,8 @@ TfMain::TfMain(IDialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dial
     buildMenus();
     buildCentre();
     buildStatusBar();
+    // Keys reach the window's controls first; the filter sees them before any control does.
+    qApp->installEventFilter(this);
     m_clock = new QTimer(this);
     m_clock->setInterval(60000);
     connect(m_clock, &QTimer::timeout, this, &TfMain::updateSessionClock);
@@ -205,6 +209,22 @@ void TfMain::buildStatusBar() {
 
 bool TfMain::event(QEvent* event) {
     return m_router.Route(event) || QMainWindow::event(event);
+}
+
+bool TfMain::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::KeyPress;
+    if ((press || event->type() == QEvent::KeyRelease) && m_keyPreview && watched->isWidgetType()) {
+        // A key not taken by a control travels up to its parents: look at it once, at the control that has
+        // the focus (or the window itself when none has).
+        auto* widget = static_cast<QWidget*>(watched);
+        QWidget* focus = QApplication::focusWidget();
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (widget->window() == this && widget == (focus ? focus : this) && !key->isAutoRepeat()) {
+            if (const std::int32_t code = VirtualKeyFromQtKey(key->key()))
+                m_keyPreview(code, !press);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TfMain::InstallView(std::int32_t view, QWidget* widget) {

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <functional>
 
 class QActionGroup;
 class QLabel;
@@ -84,6 +85,10 @@ public:
     void SetResetConnectionEnabled(bool enabled);
 
     void SetInRoom(bool inRoom) { m_inRoom = inRoom; }
+    // Sees every key pressed or released in the window before its controls do (auto-repeats left out): the
+    // virtual-key code and whether the key goes up.
+    using KeyPreview = std::function<void(std::int32_t key, bool released)>;
+    void SetKeyPreview(KeyPreview preview) { m_keyPreview = std::move(preview); }
     // Closes without the question (kill timer, removal by a moderator, a refused join link).
     void ForceClose();
     // Places the window over the screen's whole work area.
@@ -108,6 +113,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -119,6 +125,7 @@ private:
 
     IDialogs& m_dialogs;
     TMessageRouter m_router;
+    KeyPreview m_keyPreview;
     QLabel* m_participantHeader = nullptr;
     QWidget* m_participants = nullptr;
     QLabel* m_counters = nullptr;

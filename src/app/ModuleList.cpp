@@ -58,6 +58,7 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     const IParticipantDirectory& participants = roster->Directory();
     IParticipantMarks& marks = roster->Marks();
     Roster& participantRoster = roster->Participants();
+    RosterHandlers& rosterHandlers = roster->Handlers();
     modules.push_back(std::move(roster));
     auto moderation = std::make_unique<TModerationModule>(
         parts.context, participantRoster, [&main = parts.main] { return TKickReasonDialog::Ask(&main); });
@@ -111,8 +112,15 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     webTour->SetShowViews([&main = parts.main] { main.ShowView(vwWebBrowser); },
                           [&main = parts.main] { main.ShowView(vwWhiteBoard); });
     modules.push_back(std::move(webTour));
-    auto voice = std::make_unique<TVoiceModule>(parts.context,
-                                                TVoiceModuleParts{parts.audio, parts.mixer, parts.timers});
+    auto voice = std::make_unique<TVoiceModule>(
+        parts.context, TVoiceModuleParts{parts.audio, parts.mixer, parts.timers, CodecRegistry::Installed(),
+                                         &participants, &parts.store});
+    voice->SetOnlineStatusSender(
+        [&handlers = rosterHandlers](TUserOnlineStatus status) { handlers.SendOnlineStatus(status); });
+    voice->PushToTalk().SetHookInstalled(parts.keyboardHooked);
+    parts.main.SetKeyPreview([&pushToTalk = voice->PushToTalk()](std::int32_t key, bool released) {
+        pushToTalk.OnWindowKey(key, released);
+    });
     IRecordedVoice& recordedVoice = voice->RecordedVoice();
     // Moderation ends before voice: modules end in the order they were listed.
     moderationLogic.SetSpeakAction(&voice->SpeakControl());

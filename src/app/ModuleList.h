@@ -33,6 +33,7 @@ struct TModuleListParts {
     IAudioMixer& mixer;
     ITimerFactory& timers;
     std::function<void()> ownRoleChanged; // every module's OwnRoleChanged
+    bool keyboardHooked = false;          // the desktop-wide key hook reports to the main window
 };
 
 // Every module of a session. The sign-in module comes first and is also returned through `signIn`.

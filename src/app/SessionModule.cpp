@@ -52,8 +52,10 @@ TDM::TDM(TfMain& main, TStartOptions options)
         for (const auto& module : m_modules)
             module->OwnRoleChanged();
     };
+    // The push-to-talk key anywhere on the desktop where the display allows; else the main window's keys.
+    const bool hooked = m_keyboardHook.Install(m_mainSink);
     m_modules = CreateModules({main, m_context, m_link, m_store, [this] { stopSession(); }, m_folders,
-                               m_audio, m_mixer, QtTimerFactory::instance(), ownRoleChanged},
+                               m_audio, m_mixer, QtTimerFactory::instance(), ownRoleChanged, hooked},
                               signInParts, m_signIn);
     for (const auto& module : m_modules) {
         module->RegisterHandlers(m_dispatcher);
@@ -69,6 +71,8 @@ TDM::TDM(TfMain& main, TStartOptions options)
 }
 
 TDM::~TDM() {
+    m_keyboardHook.Remove();
+    m_main.SetKeyPreview({}); // it reaches into the voice module, which goes with this
     m_mainSink.detach();
     // The session ends before anything its handlers use goes away.
     EndSession();

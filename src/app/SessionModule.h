@@ -16,6 +16,7 @@
 #include "link/SessionState.h"
 #include "platform/AppMessage.h"
 #include "platform/DesktopNotifier.h"
+#include "platform/KeyboardHook.h"
 #include "platform/QtAudioSystem.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemMixer.h"
@@ -91,6 +92,7 @@ private:
     TSettingsEffectsFanOut m_settingsEffects;
     TSignInModule* m_signIn = nullptr;
     TModuleList m_modules;
+    TKeyboardHook m_keyboardHook;
     bool m_ended = false;
 };
 

@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
@@ -90,20 +91,22 @@ QString TAudioControlPane::CodecText() const {
     return m_codec->text();
 }
 
-static void ShowLevel(QSlider* slider, std::optional<std::uint16_t> level) {
+static void ShowLevel(QSlider* slider, QAction* item, std::optional<std::uint16_t> level) {
     slider->setEnabled(level.has_value());
     slider->setValue(level.value_or(0));
+    if (item)
+        item->setEnabled(level.has_value());
 }
 
 void TAudioControlPane::ShowSpeakerLevel(std::optional<std::uint16_t> level) {
     m_setting = true;
-    ShowLevel(m_speaker, level);
+    ShowLevel(m_speaker, m_speakerItem, level);
     m_setting = false;
 }
 
 void TAudioControlPane::ShowMicrophoneLevel(std::optional<std::uint16_t> level) {
     m_setting = true;
-    ShowLevel(m_microphone, level);
+    ShowLevel(m_microphone, m_microphoneItem, level);
     m_setting = false;
 }
 
@@ -111,7 +114,39 @@ void TAudioControlPane::ShowBoost(std::optional<bool> on) {
     m_setting = true;
     m_boost->setEnabled(on.has_value());
     m_boost->setChecked(on.value_or(false));
+    if (m_boostItem) {
+        m_boostItem->setEnabled(on.has_value());
+        m_boostItem->setChecked(on.value_or(false));
+    }
     m_setting = false;
+}
+
+QList<QAction*> TAudioControlPane::MenuActions() {
+    const auto levelItem = [this](const QString& text, QSlider* slider) {
+        auto* menu = new QMenu(text, this);
+        // Moving the slider runs its handler, as the user's own move would.
+        connect(menu->addAction(tr("Increase Volume")), &QAction::triggered, slider,
+                [slider] { slider->setValue(slider->value() + 6553); });
+        connect(menu->addAction(tr("Decrease Volume")), &QAction::triggered, slider,
+                [slider] { slider->setValue(slider->value() - 6553); });
+        // The item is the installer's; the menu stays the pane's.
+        auto* item = new QAction(text);
+        item->setMenu(menu);
+        item->setEnabled(slider->isEnabled());
+        return item;
+    };
+    m_speakerItem = levelItem(tr("Speakers"), m_speaker);
+    m_microphoneItem = levelItem(tr("Microphone"), m_microphone);
+    m_boostItem = new QAction(tr("Microphone Boost"));
+    m_boostItem->setCheckable(true);
+    m_boostItem->setEnabled(m_boost->isEnabled());
+    connect(m_boostItem, &QAction::triggered, this, [this] {
+        // The check mark shows what the mixer says, once the toggle has run.
+        m_boostItem->setChecked(m_boost->isChecked());
+        if (!m_setting && boostToggled)
+            boostToggled();
+    });
+    return {m_speakerItem, m_microphoneItem, m_boostItem};
 }
 
 void TAudioControlPane::ShowBuffering(int queueLength) {

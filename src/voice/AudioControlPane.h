@@ -5,12 +5,14 @@
 
 #include "voice/DelayMeter.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QProgressBar;
@@ -32,6 +34,9 @@ public:
     void ShowBuffering(int queueLength);
     void ShowDelay(const TDelayReading& reading);
     void ShowConnectAudio(bool shown);
+    // The Audio menu's "Speakers" and "Microphone" (each raising and lowering its slider) and "Microphone
+    // Boost", which follow the pane's controls; the caller's menu takes ownership.
+    QList<QAction*> MenuActions();
 
     QSlider* SpeakerSlider() const { return m_speaker; }
     QSlider* MicrophoneSlider() const { return m_microphone; }
@@ -58,6 +63,9 @@ private:
     QLabel* m_delayText = nullptr;
     QLabel* m_codec = nullptr;
     QPushButton* m_connect = nullptr;
+    QPointer<QAction> m_speakerItem;
+    QPointer<QAction> m_microphoneItem;
+    QPointer<QAction> m_boostItem;
     bool m_setting = false; // the program sets a control
 };
 

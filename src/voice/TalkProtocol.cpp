@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "protocol/CommandCatalogue.h"
 #include "protocol/ResultCodes.h"
+#include "session/RoomNotices.h"
 #include "session/SessionContext.h"
 #include "voice/VoiceThread.h"
 
@@ -82,7 +83,19 @@ void TTalkProtocol::OnTake(const TPacketHeader& header) {
     }
     if (header.ResultCode != ResultCode::Success) {
         m_speak.setChecked(false);
-        if (header.ResultCode == ResultCode::NoFreeMicrophone)
+        if (header.ResultCode == ResultCode::NoFreeMicrophone && m_hookInstalled) {
+            const QString audio = tr("Audio");
+            m_context.notices.AddChatLine(
+                0, audio, TChatLineKind::System, kSystemLineColor,
+                tr("No more free microphones. Please wait for a microphone and try again later."));
+            if (m_context.state.account.AccountType() > 0)
+                m_context.notices.AddChatLine(
+                    0, audio, TChatLineKind::System, kSystemLineColor,
+                    tr("You are a moderator and you can add more microphones in this "
+                       "session by visiting File -> Settings -> Audio Compression."));
+            m_context.mainWindow.post(MainMsg::ShowChatPane, 0, 0);
+            m_context.notices.Beep(700, 30);
+        } else if (header.ResultCode == ResultCode::NoFreeMicrophone)
             m_context.dialogs.Information(
                 tr("No more free microphones. Please wait for a microphone and try later."));
         else

@@ -35,6 +35,9 @@ public:
     bool ToggleMark() const { return m_toggleMark; }
     // The Speak action is enabled while the participant may use a microphone.
     void RefreshEnabled();
+    // With the desktop-wide key hook the user may be in another window: a refusal goes into the chat, not a
+    // box.
+    void SetHookInstalled(bool installed) { m_hookInstalled = installed; }
 
 private:
     void setTransmit(bool on);
@@ -44,6 +47,7 @@ private:
     QAction& m_speak;
     VoiceAccess m_voice;
     bool m_toggleMark = false;
+    bool m_hookInstalled = false;
 };
 
 } // namespace orv

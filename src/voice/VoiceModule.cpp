@@ -7,16 +7,22 @@
 #include "platform/AppMessageIds.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageRouter.h"
+#include "platform/SettingsStore.h"
+#include "platform/VirtualKeys.h"
+#include "protocol/AudioControlMessages.h"
 #include "protocol/CommandCatalogue.h"
 #include "session/MainPanes.h"
+#include "session/ParticipantDirectory.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
 #include "session/Settings.h"
 #include "voice/AudioControlPane.h"
 #include "voice/AudioDeviceList.h"
+#include "voice/AudioWizardWindow.h"
 #include "voice/CodecCatalogue.h"
 #include "voice/DelayMeter.h"
 #include "voice/MixerOperations.h"
+#include "voice/RemoteAudioWindow.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -28,11 +34,37 @@ QString tr(const char* text) {
     return QCoreApplication::translate("orv::TVoiceModule", text);
 }
 
+// Remote audio control without a roster: nobody to control.
+const IParticipantDirectory& NoDirectory() {
+    static const struct : IParticipantDirectory {
+        std::optional<TParticipantInfo> Lookup(std::uint16_t) const override { return std::nullopt; }
+        std::vector<TParticipantInfo> InDisplayOrder() const override { return {}; }
+    } none;
+    return none;
+}
+
+// The playback queue length the wizard leaves behind, by the "optimize for" choice.
+std::uint8_t QueueForOptimizeOption(std::int32_t option) {
+    switch (option) {
+    case 3:
+        return 6;
+    case 4:
+        return 2;
+    default:
+        return 10;
+    }
+}
+
 } // namespace
 
 TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& parts)
     : m_context(context), m_parts(parts), m_speak(new QAction(tr("Speak"))), m_pane(new TAudioControlPane),
       m_talk(context, *m_speak, [this] { return m_voice.get(); }),
+      m_pushToTalk(context, *m_speak, m_talk, parts.timers),
+      m_roomVoice(context, parts.timers, [this] { ReconnectAudio(); }),
+      m_remoteControl(context, parts.directory ? *parts.directory : NoDirectory(), parts.timers),
+      m_wizardAction(new QAction(tr("Audio Setup Wizard"))), m_wizardTool(new QAction(tr("Audio Wiz"))),
+      m_remoteAction(new QAction(tr("Remote Audio Control"))),
       m_delayMeter(parts.timers.CreateTimer(TTimerMode::Repeating, [this] { MeasureDelay(); })),
       m_bufferingWait(parts.timers.CreateTimer(TTimerMode::SingleShot,
                                                [this] {
@@ -42,7 +74,7 @@ TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& pa
       m_recorded(std::make_unique<TRecordedVoicePlayer>(
           TPlaybackDevice{parts.audio, context.clock, parts.timers, {}}, parts.codecs)) {
     m_speak->setObjectName("acCaptureVoice");
-    m_speak->setShortcut(Qt::Key_F3);
+    // F3 toggles on its release (push-to-talk), not as a shortcut on its press.
     m_speak->setToolTip(tr("Speak (F3)"));
     m_speak->setEnabled(false);
     QObject::connect(m_speak, &QAction::triggered, m_speak, [this] {
@@ -61,6 +93,37 @@ TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& pa
     m_pane->connectAudio = [this] { ReconnectAudio(); };
     context.panes.InstallToolAction(m_speak);
     context.panes.InstallAudioPane(m_pane);
+
+    m_wizardAction->setObjectName("acAudioWizard");
+    QObject::connect(m_wizardAction, &QAction::triggered, m_wizardAction, [this] { RunAudioWizard(); });
+    m_wizardTool->setObjectName("acAudioSetup");
+    m_wizardTool->setToolTip(tr("Run the Audio Setup Wizard"));
+    QObject::connect(m_wizardTool, &QAction::triggered, m_wizardTool, [this] { AskAndRunAudioWizard(); });
+    m_remoteAction->setObjectName("acRemoteAudio");
+    QObject::connect(m_remoteAction, &QAction::triggered, m_remoteAction, [this] {
+        refreshActions();
+        m_remoteControl.QuerySelected();
+    });
+    for (QAction* item : m_pane->MenuActions())
+        context.panes.InstallMenuAction(TMainMenu::Audio, item);
+    context.panes.InstallMenuAction(TMainMenu::Audio, m_wizardAction);
+    context.panes.InstallMenuAction(TMainMenu::Actions, m_remoteAction);
+    context.panes.InstallToolAction(m_wizardTool);
+    refreshActions();
+
+    m_remoteWindow = std::make_unique<TfrmRemoteAudio>(m_remoteControl);
+    m_remoteSubject = std::make_unique<TRemoteAudioSubject>(
+        context, parts.directory ? *parts.directory : NoDirectory(), parts.audio, parts.mixer,
+        TRemoteAudioSubjectHooks{[this] { return m_voice && m_voice->IsConnected(); },
+                                 [this] { ReconnectAudio(); }, [this] { return std::int32_t(m_queueLength); },
+                                 [this](std::int32_t length) { m_queueLength = ClampQueueLength(length); },
+                                 [this]() -> std::int32_t& { return m_inputDevice; },
+                                 [this]() -> std::int32_t& { return m_outputDevice; },
+                                 [this](std::uint16_t speaker, std::uint16_t microphone) {
+                                     m_pane->ShowSpeakerLevel(speaker);
+                                     m_pane->ShowMicrophoneLevel(microphone);
+                                 }});
+    m_runWizard = [](TAudioWizardParts& wizard) { TfrmAudioWizard::Run(wizard); };
 }
 
 TAudioControlPane& TVoiceModule::Pane() {
@@ -71,11 +134,99 @@ TVoiceModule::~TVoiceModule() {
     StopVoice();
 }
 
+void TVoiceModule::refreshActions() {
+    const bool live = !m_context.state.IsPlayback();
+    m_wizardAction->setEnabled(live);
+    m_wizardTool->setEnabled(live);
+    // The selection is looked at again when the action runs.
+    m_remoteAction->setEnabled(live && m_context.state.inRoom && m_context.state.IsModerator());
+}
+
+void TVoiceModule::AskAndRunAudioWizard() {
+    if (m_context.state.IsPlayback())
+        return;
+    if (m_context.dialogs.Confirm(tr("Orvane will now run the Audio Wizard. \r\nThis Wizard will help you to "
+                                     "adjust your volume settings.")))
+        RunAudioWizard();
+}
+
+void TVoiceModule::saveDevices() {
+    if (!m_parts.store)
+        return;
+    m_parts.store->WriteInteger("", "AudioOutDeviceID", m_outputDevice);
+    m_parts.store->WriteInteger("", "AudioInDeviceID", m_inputDevice);
+    m_parts.store->Flush();
+}
+
+void TVoiceModule::RunAudioWizard() {
+    if (m_context.state.IsPlayback())
+        return;
+    try {
+        if (m_sendStatus)
+            m_sendStatus(usBusy);
+        m_talk.StopIfTalking();
+        m_delayMeter->Stop();
+        StopVoice();
+        TAudioWizardParts wizard{m_parts.audio,
+                                 m_parts.mixer,
+                                 m_context.clock,
+                                 m_parts.timers,
+                                 m_context.dialogs,
+                                 m_parts.codecs,
+                                 std::uint8_t(m_context.state.audioCodec),
+                                 m_outputDevice,
+                                 m_inputDevice,
+                                 [this] { saveDevices(); }};
+        m_runWizard(wizard);
+        RefreshMixerControls();
+        m_queueLength = QueueForOptimizeOption(m_optimizeOption);
+        m_recorded->SetDevice(ListOutputDevices(m_parts.audio).DeviceAt(m_outputDevice));
+        saveDevices();
+        ReconnectAudio();
+        if (m_sendStatus)
+            m_sendStatus(usOnline);
+        m_pane->ShowBuffering(m_queueLength);
+        if (m_context.state.inRoom)
+            m_delayMeter->Start(kDelayMeterMs);
+    } catch (const std::exception& e) {
+        qWarning() << "audio wizard:" << e.what();
+        m_context.dialogs.Error(tr("Unable to launch the Audio Setup Wizard."));
+    }
+}
+
 void TVoiceModule::RegisterHandlers(TPacketDispatcher& dispatcher) {
     dispatcher.RegisterHandler({cmTakeMicrophone},
                                [this](const TIncomingPacket& p) { m_talk.OnTake(p.header); });
     dispatcher.RegisterHandler({cmReleaseMicrophone},
                                [this](const TIncomingPacket& p) { m_talk.OnRelease(p.header); });
+    dispatcher.RegisterHandler({cmSetAudioCodec}, [this](const TIncomingPacket& p) {
+        m_roomVoice.OnRoomCodec(p.header, p.payload());
+    });
+    dispatcher.RegisterHandler({cmSetMicrophoneCount},
+                               [this](const TIncomingPacket& p) { m_roomVoice.OnTalkerCount(p.payload()); });
+    dispatcher.RegisterHandler({cmRemoteAudio},
+                               [this](const TIncomingPacket& p) { onRemoteAudio(p.payload()); });
+}
+
+void TVoiceModule::onRemoteAudio(PayloadReader reader) {
+    // Remote control speaks to a live room only.
+    if (m_context.state.IsPlayback())
+        return;
+    const TRemoteAudioRecord record = TRemoteAudioRecord::decode(reader);
+    const std::uint16_t own = m_context.state.account.UserId();
+    if (record.Requester() == own)
+        m_remoteControl.OnReply(record);
+    else if (record.Subject() == own)
+        m_remoteSubject->OnRequest(record);
+}
+
+void TVoiceModule::showCodecRefused(int result) {
+    if (result == 42)
+        m_context.dialogs.Information(tr("Orvane can't update the audio compressor while a recording is in "
+                                         "progress.\r\nPlease stop the recorder and try again."));
+    else
+        m_context.dialogs.Error(tr("The server did not change the audio compressor.") + "\n" +
+                                ErrorText(result));
 }
 
 void TVoiceModule::RegisterMessages(TMessageRouter& mainWindow) {
@@ -84,12 +235,22 @@ void TVoiceModule::RegisterMessages(TMessageRouter& mainWindow) {
     mainWindow.Register(MainMsg::LinkState, [this](std::intptr_t value, std::intptr_t) {
         m_controlLost = value != LinkStateValue::Up && value != LinkStateValue::RoomEntryRefused;
     });
-    mainWindow.Register(MainMsg::MicrophoneRight,
-                        [this](std::intptr_t, std::intptr_t) { m_talk.RefreshEnabled(); });
+    mainWindow.Register(MainMsg::MicrophoneRight, [this](std::intptr_t, std::intptr_t) {
+        m_talk.RefreshEnabled();
+        refreshActions();
+    });
+    mainWindow.Register(MainMsg::CodecChangeRefused,
+                        [this](std::intptr_t result, std::intptr_t) { showCodecRefused(int(result)); });
+    mainWindow.Register(MainMsg::PushToTalkKey, [this](std::intptr_t key, std::intptr_t flags) {
+        m_pushToTalk.OnHookReport(key, flags);
+    });
 }
 
 void TVoiceModule::RegisterRoomEntry(TRoomEntrySteps& steps) {
-    steps.Add(TRoomEntryStep::Voice, [this] { startAfterRoomEntry(); });
+    steps.Add(TRoomEntryStep::Voice, [this] {
+        refreshActions();
+        startAfterRoomEntry();
+    });
     steps.Add(TRoomEntryStep::DelayTimer, [this] {
         if (!m_context.state.IsPlayback())
             m_delayMeter->Start(kDelayMeterMs);
@@ -97,6 +258,10 @@ void TVoiceModule::RegisterRoomEntry(TRoomEntrySteps& steps) {
 }
 
 void TVoiceModule::EndSession() {
+    m_roomVoice.Stop();
+    m_remoteControl.Closed();
+    if (m_remoteWindow)
+        m_remoteWindow->hide();
     m_delayMeter->Stop();
     m_bufferingWait->Stop();
     StopVoice();
@@ -112,6 +277,8 @@ void TVoiceModule::ApplySettings(const TSettings& s) {
     m_settingsQueueLength = s.InputAudioQueueSize;
     m_inputDevice = s.AudioInDeviceID;
     m_outputDevice = s.AudioOutDeviceID;
+    m_optimizeOption = s.AudioOptimizeOption;
+    m_pushToTalk.SetKey(s.PushToTalkKey);
     m_recorded->SetDevice(ListOutputDevices(m_parts.audio).DeviceAt(m_outputDevice));
     m_cleaning = {s.EchoCancellation, s.NoiseSuppression};
     if (m_voice)

@@ -3,9 +3,14 @@
 // Owns the voice settings.
 
 #include "platform/AudioMixer.h"
+#include "protocol/RosterRecords.h"
 #include "session/Module.h"
 #include "session/SettingsEffects.h"
+#include "voice/PushToTalk.h"
 #include "voice/RecordedVoicePlayer.h"
+#include "voice/RemoteAudioControl.h"
+#include "voice/RemoteAudioSubject.h"
+#include "voice/RoomVoiceSettings.h"
 #include "voice/TalkProtocol.h"
 #include "voice/VoiceSpeakControl.h"
 #include "voice/VoiceThread.h"
@@ -13,11 +18,15 @@
 #include <QAction>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 namespace orv {
 
 class TAudioControlPane;
+class TfrmRemoteAudio;
+class TSettingsStore;
+struct TAudioWizardParts;
 struct TSessionContext;
 
 struct TVoiceModuleParts {
@@ -25,6 +34,10 @@ struct TVoiceModuleParts {
     IAudioMixer& mixer;
     ITimerFactory& timers;
     const CodecRegistry& codecs = CodecRegistry::Installed();
+    // Who is in the room and who is selected, for remote audio control; none: nobody.
+    const IParticipantDirectory* directory = nullptr;
+    // Where the audio wizard keeps the devices chosen; none: they last for the run.
+    TSettingsStore* store = nullptr;
 };
 
 class TVoiceModule final : public ISessionModule, private ISettingsEffects {
@@ -41,6 +54,7 @@ public:
     void RegisterMessages(TMessageRouter& mainWindow) override;
     void RegisterRoomEntry(TRoomEntrySteps& steps) override;
     void EndSession() override;
+    void OwnRoleChanged() override { refreshActions(); }
     std::optional<TSettingOwner> SettingsOwner() const override { return TSettingOwner::Voice; }
     void ApplySettings(const TSettings& settings) override;
     ISettingsEffects* SettingsEffects() override { return this; }
@@ -59,11 +73,28 @@ public:
     // The "Set Buffering" slider moved: received frames wait while the old queue plays out.
     void ChangeBuffering(int queueLength);
 
+    // The audio setup wizard, between a stopped and a re-established voice link.
+    void RunAudioWizard();
+    // "Audio Setup": asks first.
+    void AskAndRunAudioWizard();
+    // Runs the wizard window modally; tests replace it.
+    void SetWizardRunner(std::function<void(TAudioWizardParts&)> runner) { m_runWizard = std::move(runner); }
+    // Tells the others the user is busy in the wizard, and back online.
+    void SetOnlineStatusSender(std::function<void(TUserOnlineStatus)> send) {
+        m_sendStatus = std::move(send);
+    }
+
     TVoiceThread* Voice() { return m_voice.get(); }
     // Where a replayed recording's voice plays.
     IRecordedVoice& RecordedVoice() { return m_recordedShown; }
     TTalkProtocol& Talk() { return m_talk; }
     QAction& SpeakAction() { return *m_speak; }
+    TRoomVoiceSettings& RoomVoice() { return m_roomVoice; }
+    TRemoteAudioControl& RemoteAudio() { return m_remoteControl; }
+    TfrmRemoteAudio* RemoteAudioWindow() { return m_remoteWindow.get(); }
+    TPushToTalk& PushToTalk() { return m_pushToTalk; }
+    QAction& RemoteAudioAction() { return *m_remoteAction; }
+    QAction& WizardAction() { return *m_wizardAction; }
     // The Speak action for moderation to drive.
     ISpeakAction& SpeakControl() { return m_speakControl; }
     TAudioControlPane& Pane();
@@ -74,10 +105,14 @@ private:
     void startAfterRoomEntry();
     void showLinkState(int state);
     void toggleBoost();
+    void onRemoteAudio(PayloadReader reader);
+    void showCodecRefused(int result);
+    void saveDevices();
+    void refreshActions();
 
-    // ISettingsEffects: the room's microphones and codec are the room voice settings' business.
-    void SetMicrophoneCount(int) override {}
-    void SetAudioCodec(int) override {}
+    // ISettingsEffects: the settings window asks the server; the notices coming back change the values.
+    void SetMicrophoneCount(int count) override { m_roomVoice.SendTalkerCount(count); }
+    void SetAudioCodec(int codec) override { m_roomVoice.SendRoomCodec(codec); }
     void ReconnectVoice() override;
     void ApplyAudioBufferSize(int size) override;
     void ApplySharingRefreshRate(int) override {}
@@ -89,6 +124,16 @@ private:
     QPointer<TAudioControlPane> m_pane;
     TTalkProtocol m_talk;
     TVoiceSpeakControl m_speakControl{m_speak, m_talk};
+    TPushToTalk m_pushToTalk;
+    TRoomVoiceSettings m_roomVoice;
+    TRemoteAudioControl m_remoteControl;
+    std::unique_ptr<TfrmRemoteAudio> m_remoteWindow;
+    std::unique_ptr<TRemoteAudioSubject> m_remoteSubject;
+    QPointer<QAction> m_wizardAction;
+    QPointer<QAction> m_wizardTool;
+    QPointer<QAction> m_remoteAction;
+    std::function<void(TAudioWizardParts&)> m_runWizard;
+    std::function<void(TUserOnlineStatus)> m_sendStatus;
     std::unique_ptr<TVoiceThread> m_voice;
     std::unique_ptr<ITimer> m_delayMeter;
     std::unique_ptr<ITimer> m_bufferingWait;
@@ -111,6 +156,7 @@ private:
     std::int32_t m_settingsQueueLength = 2;
     std::int32_t m_inputDevice = 0;
     std::int32_t m_outputDevice = 0;
+    std::int32_t m_optimizeOption = 3;
     VoiceCleaning m_cleaning;
 };
 

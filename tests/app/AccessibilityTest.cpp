@@ -38,11 +38,15 @@
 #include "slides/PPTExportDialog.h"
 #include "slides/SlideControlsPane.h"
 #include "slides/SlidesModule.h"
+#include "support/FakeAudio.h"
 #include "support/FakeDialogs.h"
+#include "support/FakeMixer.h"
 #include "support/FakeSession.h"
 #include "support/UnnamedControls.h"
 #include "video/VideoWindow.h"
 #include "voice/AudioControlPane.h"
+#include "voice/AudioWizardWindow.h"
+#include "voice/RemoteAudioWindow.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -166,6 +170,35 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
     chat.Notes().OnRequestNote(QDateTime::currentDateTime(), "Alice Byrne", "May I ask a question");
     chat.Notes().OnRequestNote(QDateTime::currentDateTime(), "Bob Okafor", "Would you please repeat this");
     chat.Notes().SetComplete(1);
+    test::FakeAudioSystem audio(session.clock);
+    audio.outputs = {{"a", "Speakers"}};
+    audio.inputs = {{"m", "Microphone"}};
+    test::FakeMixer mixer;
+    mixer.volumes[{TAudioDirection::Output, QByteArray()}] = 30000;
+    mixer.controls = std::vector<TMixerControl>{{"Mic Boost", 0, true, 0, 1, {0}}};
+    std::int32_t outputDevice = 1, inputDevice = 1;
+    const auto wizardParts = [&]() -> TAudioWizardParts {
+        return {audio,
+                mixer,
+                session.clock,
+                QtTimerFactory::instance(),
+                dialogs,
+                CodecRegistry::Installed(),
+                0,
+                outputDevice,
+                inputDevice,
+                {}};
+    };
+    struct : IParticipantDirectory {
+        std::optional<TParticipantInfo> Lookup(std::uint16_t id) const override {
+            return TParticipantInfo{id, "Bob", "Bob Smith", "Bob Smith", 0};
+        }
+        std::vector<TParticipantInfo> InDisplayOrder() const override { return {}; }
+        std::optional<std::uint16_t> SelectedUser() const override { return 3; }
+    } directory;
+    session.state.account.SetAccountType(1000);
+    session.state.inRoom = true;
+    TRemoteAudioControl remote(session.context, directory, QtTimerFactory::instance());
 
     SharingStub sharing;
     const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> windows = {
@@ -255,6 +288,19 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
              w->resize(395, w->height());
              return w;
          }},
+        {"audio wizard", [&] { return std::make_unique<TfrmAudioWizard>(wizardParts()); }},
+        {"remote audio",
+         [&] {
+             auto w = std::make_unique<TfrmRemoteAudio>(remote);
+             remote.QuerySelected();
+             TRemoteAudioRecord reply = TRemoteAudioRecord::Request(0, 3, RemoteAudioCommand::Query);
+             reply.SetVoiceStatus(1);
+             reply.SetSpeakerDevice(0);
+             reply.SetSpeakerLevel(40000);
+             reply.SetBoost(0);
+             remote.OnReply(reply);
+             return w;
+         }},
     };
     // ORV_SCREENSHOTS=DIR keeps a picture of each window there, to look at.
     const QString shots = qEnvironmentVariable("ORV_SCREENSHOTS");
@@ -270,6 +316,13 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
                 EXPECT_EQ(test::UnnamedControls(*window), QStringList()) << name << " page " << page;
             }
             continue;
+        }
+        if (auto* wizard = dynamic_cast<TfrmAudioWizard*>(window.get())) {
+            wizard->ShowPage(TfrmAudioWizard::MicrophonePage);
+            if (!shots.isEmpty())
+                window->grab().save(QDir(shots).filePath(QString(name) + " 2.png"));
+            EXPECT_EQ(test::UnnamedControls(*window), QStringList()) << name << " microphone page";
+            wizard->ShowPage(TfrmAudioWizard::PlaybackPage);
         }
         EXPECT_EQ(test::UnnamedControls(*window), QStringList()) << name;
     }
