@@ -122,6 +122,7 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
         pushToTalk.OnWindowKey(key, released);
     });
     IRecordedVoice& recordedVoice = voice->RecordedVoice();
+    QAction& remoteAudio = voice->RemoteAudioAction();
     // Moderation ends before voice: modules end in the order they were listed.
     moderationLogic.SetSpeakAction(&voice->SpeakControl());
     modules.push_back(std::move(voice));
@@ -129,6 +130,25 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
         std::make_unique<TVideoModule>(parts.context, participants, NewVideoWindow, [&main = parts.main] {
             emit main.settingsRequested(TfrmSettings::VideoPage);
         });
+    TAppShareParts share{std::make_shared<X11Desktop>(),
+                         std::make_shared<TLinkUplinkQueue>(parts.link),
+                         participants,
+                         parts.timers,
+                         [&main = parts.main](IAppShareViewInput& input) {
+                             auto* view = new TfrmAppShareViewWindow(input);
+                             main.InstallView(vwApplicationShare, view);
+                             return static_cast<IAppShareView*>(view);
+                         },
+                         [](IAppShareToolsActions& actions) -> std::unique_ptr<IAppShareTools> {
+                             return std::make_unique<TfrmAppShareToolsWindow>(actions);
+                         },
+                         [&main = parts.main](std::int32_t view) { main.ShowView(view); },
+                         [&main = parts.main](bool strip) { main.SetSharingStrip(strip); },
+                         [&main = parts.main] { emit main.settingsRequested(TfrmSettings::SharingPage); },
+                         [&main = parts.main] { return AskSnapshotComment(&main); },
+                         &transfers,
+                         parts.folders.temporary};
+    auto appShare = std::make_unique<TAppShareModule>(parts.context, std::move(share));
     // The participant list's user menu gathers what each subsystem does with one participant.
     const auto& acts = moderationActions;
     TParticipantListParts listParts;
@@ -138,8 +158,12 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
                           nullptr,
                           acts.toggleModeratorStatus,
                           nullptr,
+                          appShare->GiveControlAction(),
+                          appShare->TakeControlAction(),
+                          nullptr,
                           acts.giveVoice,
                           acts.banVoice,
+                          &remoteAudio,
                           nullptr,
                           acts.giveBoard,
                           acts.banBoard,
@@ -162,25 +186,7 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     };
     rosterModule.SetListParts(listParts);
     modules.push_back(std::move(video));
-    TAppShareParts share{std::make_shared<X11Desktop>(),
-                         std::make_shared<TLinkUplinkQueue>(parts.link),
-                         participants,
-                         parts.timers,
-                         [&main = parts.main](IAppShareViewInput& input) {
-                             auto* view = new TfrmAppShareViewWindow(input);
-                             main.InstallView(vwApplicationShare, view);
-                             return static_cast<IAppShareView*>(view);
-                         },
-                         [](IAppShareToolsActions& actions) -> std::unique_ptr<IAppShareTools> {
-                             return std::make_unique<TfrmAppShareToolsWindow>(actions);
-                         },
-                         [&main = parts.main](std::int32_t view) { main.ShowView(view); },
-                         [&main = parts.main](bool strip) { main.SetSharingStrip(strip); },
-                         [&main = parts.main] { emit main.settingsRequested(TfrmSettings::SharingPage); },
-                         [&main = parts.main] { return AskSnapshotComment(&main); },
-                         &transfers,
-                         parts.folders.temporary};
-    modules.push_back(std::make_unique<TAppShareModule>(parts.context, std::move(share)));
+    modules.push_back(std::move(appShare));
     std::vector<ISessionModule*> all;
     for (const auto& m : modules)
         all.push_back(m.get());
