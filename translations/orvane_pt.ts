@@ -157,6 +157,22 @@ another user with your ID has just logged in</source>
         <source>Step Out</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Show the participant&apos;s profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View My Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit My Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change / Upload Personal Image</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SettingsChoices</name>
@@ -258,6 +274,37 @@ another user with your ID has just logged in</source>
     </message>
 </context>
 <context>
+    <name>TAppShareModule</name>
+    <message>
+        <source>App Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Application/Desktop Sharing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give application sharing remote control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deprive application sharing remote control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application sharing is not available on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a window to share.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image not uploaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TChatPane</name>
     <message>
         <source>Hello</source>
@@ -313,29 +360,90 @@ another user with your ID has just logged in</source>
     </message>
 </context>
 <context>
-    <name>TParticipantListPane</name>
+    <name>TNotesPane</name>
     <message>
-        <source>Away</source>
+        <source>Post a note</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Audio Test</source>
+        <source>Display selected item</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>you</source>
+        <source>Mark selected as complete</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Moderator</source>
+        <source>Delete selected item</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>hand %1</source>
+        <source>Save notes to a file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>confirmed</source>
+        <source>Clear all notes in list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What to do with the notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes and Questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the session notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plain Text (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The note was not sent: there is no connection to the server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TPresentationExport</name>
+    <message>
+        <source>Unable to prepare temporary presentation folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect to LibreOffice.<byte value="xd"/>
+Please make sure you have LibreOffice installed on your computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open the presentation file.<byte value="xd"/>
+Please make sure the file is not corrupted or locked.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -518,6 +626,144 @@ Please try again.</source>
     </message>
     <message>
         <source>Video stopped!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmProfile</name>
+    <message>
+        <source>Update Personal Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;First Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Last Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e&amp;Mail:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;City:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zip:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Phone Numbers:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company / &amp;Profession:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lan&amp;guages:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Birth Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G&amp;ender:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please note that fields marked with red captions are required !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To save the changes press the Save button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmUserList</name>
+    <message>
+        <source>Double click on a user for more options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attendees List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorting and expanding the entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Participant list options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moderators On Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort By Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort By Hand Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expand All Entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collapse All Entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moderator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hand %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1031,6 +1277,28 @@ Instale uma nova versão do Orvane Browser.</translation>
     </message>
 </context>
 <context>
+    <name>orv::ResourceColumns</name>
+    <message>
+        <source>%1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::SnapshotCommentDialog</name>
+    <message>
+        <source>Comment required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a short comment for current image:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::StatusTexts</name>
     <message>
         <source>28.8 Kbps Dial Up</source>
@@ -1093,6 +1361,14 @@ Instale uma nova versão do Orvane Browser.</translation>
     </message>
     <message>
         <source>Codec:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Increase Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decrease Volume</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1349,6 +1625,20 @@ Press Yes to shrink the image or No to expand the whitebaord.</source>
     </message>
 </context>
 <context>
+    <name>orv::TFileViewer</name>
+    <message>
+        <source>You don&apos;t have access to do that.<byte value="xd"/>
+Must be a moderator or a user with white a board write-access. <byte value="xd"/>
+Click the lock board button and then continue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no selection to launch.<byte value="xd"/>
+Click and drag to select a portion.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TFontsForm</name>
     <message>
         <source>Font Settings</source>
@@ -1418,6 +1708,33 @@ Press Yes to shrink the image or No to expand the whitebaord.</source>
     </message>
     <message>
         <source>Enter a reason for removing this user from the session:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TLibraryModule</name>
+    <message>
+        <source>Documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared Documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared Documents...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image Library...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1566,6 +1883,132 @@ with the following message:<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>orv::TOrvaneUserCanvas</name>
+    <message>
+        <source>The user is requesting a microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user is allowed to speak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user&apos;s microphone is forbidden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user is currently speaking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user is requesting to start his/her webcam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user is given a webcam access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user&apos;s webcam is forbidden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user is broadcasting video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Away - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(In Audio Test) - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Participant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moderator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AWAY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ONLINE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hand %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TPersonalInfo</name>
+    <message>
+        <source>Age: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> yrs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moderator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Super Moderator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Participant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Name is required !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Name is required !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eMail Address is required !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your profile could not be sent: there is no connection to the server. Please try again once the connection is back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updates were sent to server. They will be applied next time you log into.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image you have selected is too large. Your personal image must not exceed 50 KB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a JPEG picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TPlaybackModule</name>
     <message>
         <source>The file cannot be located.</source>
@@ -1623,14 +2066,6 @@ This recorded session may no longer be available.</source>
 </context>
 <context>
     <name>orv::TPlaybackShell</name>
-    <message>
-        <source>Recorded Sessions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose a recorded session:</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source> Session Recording</source>
         <translation type="unfinished"></translation>
@@ -1736,6 +2171,115 @@ Press OK to continue or Cancel.</source>
     </message>
 </context>
 <context>
+    <name>orv::TPresentationsPage</name>
+    <message>
+        <source>PowerPoint Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PowerPoint Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload the PowerPoint library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload a PowerPoint presentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected presentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a PowerPoint presentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uploaded by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TPreviewPane</name>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TProfileCardWindow</name>
+    <message>
+        <source>Upload Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Participant&apos;s profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Organization / Profession:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Languages:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gender:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eMail:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change / Upload Personal Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG Image File (*.jpg);;JPEG Image File (*.jpeg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TRecorderControl</name>
     <message>
         <source>Start Session Recording</source>
@@ -1794,6 +2338,45 @@ Press OK to continue or Cancel.</source>
     </message>
 </context>
 <context>
+    <name>orv::TRemoteAudioControl</name>
+    <message>
+        <source>Retrieving...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to retrieve remote settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operational</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non-Functional</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TResourceLibrary</name>
+    <message>
+        <source>You don&apos;t have permission to delete public resources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this public resource</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to delete resource. It may be currently in use or does not exist any more on the server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can&apos;t load this resource on a public board until you lock it.<byte value="xd"/>
+Use the Lock Board button on top to ensure access over the white board.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TRoomEntrySequence</name>
     <message>
         <source>Account validated...</source>
@@ -1828,6 +2411,65 @@ Press OK to continue or Cancel.</source>
     </message>
     <message>
         <source>Drag a rectangle to capture; Escape cancels</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TSessionNotes</name>
+    <message>
+        <source>Send a private note to this participant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send a session note to everybody</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove this item from the list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear all the items?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear your local list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Attendees in the room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The notes could not be saved to %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the older copy %1 could not be removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the existing file could not be kept as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TSharePicture</name>
+    <message>
+        <source>Shared screen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2016,9 +2658,73 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     </message>
 </context>
 <context>
+    <name>orv::TSlideControlsPane</name>
+    <message>
+        <source>Move to the first slide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move back to the previous slide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jump to a slide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to the next slide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to the last slide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload the current slide</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TSlideNavigation</name>
+    <message>
+        <source>You can&apos;t load this resource on a public board until you lock it.<byte value="xd"/>
+Use the Lock Board button on top to ensure access over the white board.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must be a session moderator to launch a PPT slide on a public board.<byte value="xd"/>
+You can still open the slide but on your personal private board.<byte value="xd"/>
+Do you want to open the slide on your private board?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TSlidesModule</name>
+    <message>
+        <source>Upload a Presentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TTalkProtocol</name>
     <message>
         <source>No more free microphones. Please wait for a microphone and try later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No more free microphones. Please wait for a microphone and try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are a moderator and you can add more microphones in this session by visiting File -&gt; Settings -&gt; Audio Compression.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2110,6 +2816,52 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
         <source>Boosting your microphone may cause increasing of background noises and echoing.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Adjusted your microphone boost level.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The moderator forced an audio setting change. Orvane will now try to reestablish your audio connection. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio Setup Wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio Wiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote Audio Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run the Audio Setup Wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane will now run the Audio Wizard. <byte value="xd"/>
+This Wizard will help you to adjust your volume settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to launch the Audio Setup Wizard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane can&apos;t update the audio compressor while a recording is in progress.<byte value="xd"/>
+Please stop the recorder and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server did not change the audio compressor.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TVoiceSettingsPage</name>
@@ -2119,6 +2871,61 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     </message>
     <message>
         <source>Audio compressor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TWebLinks</name>
+    <message>
+        <source>You don&apos;t have permission to delete public resources.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this public resource</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error occured while uploading resource! Please try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to delete resource. It may be currently in use or does not exist any more on the server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TWebTour</name>
+    <message>
+        <source>You are trying to post data to the website. Orvane allows posting data to websites but students&apos; browsers may not be synchronized after that!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This web site tried to open a popup window.<byte value="xd"/>
+Orvane Live does not allow pop-up windows in a guided web tour for security reasons.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TWebTourModule</name>
+    <message>
+        <source>Web Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Viewer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share any file or resource on the whiteboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TWhiteboardPlacement</name>
+    <message>
+        <source>The size of this image is larger than the white board.<byte value="xd"/>
+Do you want to shrink the image to fit on the whiteboard or expand the whiteboard up to the image size?<byte value="xd"/>
+Press Yes to shrink the image or No to expand the whitebaord.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2264,6 +3071,10 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
         <source>A&amp;ctions</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Resources</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TfrmAbout</name>
@@ -2273,6 +3084,185 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     </message>
     <message>
         <source>Version %1/%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmAppShareToolsWindow</name>
+    <message>
+        <source>Application Sharing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can share your entire desktop by selecting the &quot;Share Desktop&quot; option or you can share an individual window or an application by selecting the &quot;Share Window&quot; option. Please make your selection below and press the Start button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share Entire Desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share a Single Window / Application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application / Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Sharing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Sharing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take a Snapshot</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmAppShareViewWindow</name>
+    <message>
+        <source>Application Sharing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scaling Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show In Original Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit In My Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide This Toolbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmAudioWizard</name>
+    <message>
+        <source>Audio Setup Wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Wizard could not find any playback device attached to your system. If you have a sound card please make sure it is properly installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the device that plays the sound and press &quot;Play&quot;: you should hear a voice. Adjust the speakers&apos; level until it sounds comfortable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speakers Level Not Available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio is playing at the moment...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playback device:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speakers:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced Playback Controls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wizard could not detect any audio input device attached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose your microphone, press &quot;Start&quot; and speak: you hear yourself as the others in the room would. Adjust the microphone&apos;s level until your voice sounds clear.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone Level Not Available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone Boost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording device:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio Playback Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone Boost is ON. It is recommended that you turn this setting OFF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your microphone is currently in &quot;boost&quot; mode. This may cause voice echo and increasing of backgound noise.We recommend that you turn the Microphone Boost off.<byte value="xd"/>
+Do you want to turn the microphone boost off?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boosting your microphone will increase the microphone input level.<byte value="xd"/>
+On most system however this causes feedback (echo) and increases the level of background noises.<byte value="xd"/>
+We recommend that you boost your microphone only in case you can&apos;t adjust its volume with the volume slider.<byte value="xd"/>
+<byte value="xd"/>
+Do you want to boost the microphone?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The audio sample cannot be played with the selected playback device!<byte value="xd"/>
+Please check if this is the playback device that you want to use and all its drivers are properly installed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2540,6 +3530,139 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     </message>
 </context>
 <context>
+    <name>orv::TfrmBrowser</name>
+    <message>
+        <source>Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add this URL to the Web Links Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmDocumentOffer</name>
+    <message>
+        <source>Orvane Live Browser</source>
+        <translation type="unfinished">Orvane Live Browser</translation>
+    </message>
+    <message>
+        <source> requests you to open the following file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to download and open this document?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmDocuments</name>
+    <message>
+        <source>Shared Documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Documents Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload a file to the library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download selected item and save it on the local disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the selected item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch the selected item on participants&apos; computers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload the documents library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uploaded by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload Date/Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a short comment for this file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a target folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TfrmExam</name>
     <message>
         <source>Send</source>
@@ -2584,6 +3707,112 @@ Please select an answer entry by pressing the appropriate answer button.</source
     <message>
         <source>Orvane Live Browser</source>
         <translation type="unfinished">Orvane Live Browser</translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmFileViewer</name>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place Original Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place Selection Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back To File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place On Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Viewer - (Beta)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Open to select a file. Adjust the content to display then click Preview.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click and drag to select a portion or choose &quot;Original Size&quot; for the entire image. Click Place On Board.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a File To Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmImages</name>
+    <message>
+        <source>Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload the image library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the selected item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open selected image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stored By</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2643,6 +3872,94 @@ Please select an answer entry by pressing the appropriate answer button.</source
     </message>
     <message>
         <source>Save the poll</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmPPTExport</name>
+    <message>
+        <source>PowerPoint Upload Wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a PowerPoint presentation file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Slide Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presentation Info: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number Of Slides:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LibreOffice is not installed on this computer, so presentations cannot be converted into slides. Install LibreOffice Impress (the package libreoffice-impress) and open this window again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <source>PowerPoint Files (ppt) (*.ppt);;PowerPoint 2007 Files (pptx) (*.pptx);;OpenDocument Presentations (odp) (*.odp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation type="unfinished">Conectando...</translation>
+    </message>
+    <message>
+        <source>Openning...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting Slide </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The presentation was exported to the server, but %1 of its %2 slides could not be exported and are missing from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presentation successfully exported to server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presentation not exported.<byte value="xd"/>
+Please make sure you have LibreOffice installed on your computer.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2738,10 +4055,128 @@ Please select an answer entry by pressing the appropriate answer button.</source
     </message>
 </context>
 <context>
+    <name>orv::TfrmPostIt</name>
+    <message>
+        <source>Do not popup any more in this session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[Close]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TfrmProgress</name>
     <message>
         <source>Orvane Live Browser - Progress</source>
         <translation>Orvane Live Browser - Progresso</translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmRemoteAudio</name>
+    <message>
+        <source>Remote Volume Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote Audio Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retrieving Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone Boost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some of the volume controls are not available. This is because the remote user&apos;s device driver does not support them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Participant:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speakers:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmRequest</name>
+    <message>
+        <source>Session Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send a Session Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;custom&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May I ask a question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I would like to answer the question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would you please repeat this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Predefined:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Your Note:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <source>Nothing to send. <byte value="xd"/>
+Please type your note and press Send. To close without sending press Cancel.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2805,6 +4240,30 @@ Please select an answer entry by pressing the appropriate answer button.</source
     <message>
         <source>Rooms</source>
         <translation>Salas</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To watch a recorded session select one from the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorded sessions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2970,6 +4429,85 @@ Orvane will now reconnect your audio.</source>
     </message>
     <message>
         <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmWebLinks</name>
+    <message>
+        <source>Web Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload the web library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload a web link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navigate to the selected web link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Resources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;URL:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To upload a new web link type in the url and a short description and click the Upload button on top.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To launch a web resource doubleclick on the appropriate item in the grid below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Link Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uploaded By</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload Date/Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web links</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
