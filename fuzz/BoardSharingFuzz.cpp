@@ -2,10 +2,10 @@
 // often, whose embedded packets reach every other decoder), the rest is the payload. Counts, sizes and board
 // indices from the bytes must never make the handlers read past the payload, allocate without bound or draw
 // outside the boards.
-#include "board/BoardMailbox.h"
 #include "board/BoardSharing.h"
 #include "board/BoardText.h"
 #include "link/Dispatcher.h"
+#include "platform/Mailbox.h"
 #include "protocol/PacketHeader.h"
 #include "support/FakeSession.h"
 
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static orv::test::FakeSession session;
     static orv::Whiteboard boards([](std::uint16_t, const QByteArray&) { return true; }, {200, 150});
-    static orv::BoardMailbox mailbox;
+    static orv::TMailbox mailbox;
     static orv::TBoardSharing sharing(session.context, boards, mailbox.Sink());
     if (size == 0)
         return 0;

@@ -89,7 +89,7 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     auto library =
         std::make_unique<TLibraryModule>(parts.context, *resources, participants, marks,
                                          TLibraryFolders{parts.folders.temporary, parts.folders.localData});
-    library->Library().SetBoards(&boards.Place());
+    library->Library().SetBoards(&boards.Sharing());
     rosterModule.SetTransfers(resources.get(), parts.folders.userImages);
     modules.push_back(std::move(resources));
     // After the transfers: their end releases an export that waits for an upload.

@@ -4,11 +4,10 @@
 // gesture logic the board window drives.
 
 #include "board/BoardGesture.h"
-#include "board/BoardMailbox.h"
 #include "board/BoardSharing.h"
 #include "board/BoardTools.h"
 #include "board/Whiteboard.h"
-#include "session/BoardPlace.h"
+#include "platform/Mailbox.h"
 #include "session/Module.h"
 
 #include <QCoreApplication>
@@ -58,8 +57,7 @@ public:
     BoardGesture& Gesture() { return m_gesture; }
     TBoardSharing& Sharing() { return m_sharing; }
     // The current board and board switches, for other subsystems.
-    IBoardPlace& Place() { return m_place; }
-    BoardMailbox& Mailbox() { return m_mailbox; }
+    TMailbox& Mailbox() { return m_mailbox; }
     TBoardTools& Tools() { return m_tools; }
     // The board window, the whiteboard view; null once the main window has destroyed it.
     TfrmBoard* Window() const;
@@ -69,26 +67,16 @@ public:
 private:
     void updateActions();
 
-    struct CurrentPlace final : IBoardPlace {
-        explicit CurrentPlace(TBoardModule& m) : module(m) {}
-        std::int32_t CurrentBoard() const override { return module.m_boards.CurrentBoard(); }
-        void SwitchBoard(std::int32_t board, bool announce) override {
-            module.m_sharing.SwitchBoard(board, announce);
-        }
-        TBoardModule& module;
-    };
-
     TSessionContext& m_context;
     Whiteboard m_boards;
     BoardGesture m_gesture;
-    BoardMailbox m_mailbox;
+    TMailbox m_mailbox; // the board window's messages (BoardMsg)
     TBoardSharing m_sharing;
     TBoardTools m_tools;
     QAction* m_lockBoard = nullptr; // owned by the board window
     QPointer<TfrmBoard> m_window;   // owned by the main window
     std::function<void()> m_showBoardView;
     bool m_boardsPrepared = false;
-    CurrentPlace m_place{*this};
 };
 
 } // namespace orv

@@ -10,7 +10,7 @@
 #include "protocol/LibraryMessages.h"
 #include "protocol/PollMessages.h"
 #include "resources/TemporaryNames.h"
-#include "session/BoardPlace.h"
+#include "session/BoardAccess.h"
 #include "session/ParticipantDirectory.h"
 #include "session/ParticipantMarks.h"
 #include "session/ResourceTransfers.h"

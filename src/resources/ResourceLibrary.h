@@ -17,7 +17,7 @@
 
 namespace orv {
 
-class IBoardPlace;
+class IBoardAccess;
 class IParticipantDirectory;
 class IParticipantMarks;
 class IResourceTransfers;
@@ -42,7 +42,7 @@ public:
                      QString temporaryFolder);
 
     // The boards presented images and slides go on; none until the whiteboard is there.
-    void SetBoards(IBoardPlace* boards) { m_boards = boards; }
+    void SetBoards(IBoardAccess* boards) { m_boards = boards; }
     // Shows the offer window for a presented document; without one, offers are dropped.
     void SetOfferDocument(std::function<void(const TDocumentOffer&)> offer) { m_offer = std::move(offer); }
     // Starts a presentation on the board (the slide controls); none clears the one shown.
@@ -116,7 +116,7 @@ private:
     const IParticipantDirectory& m_participants;
     IParticipantMarks& m_marks;
     QString m_temporaryFolder;
-    IBoardPlace* m_boards = nullptr;
+    IBoardAccess* m_boards = nullptr;
     std::function<void(const TDocumentOffer&)> m_offer;
     std::function<void(const std::optional<TResourceRecord>&)> m_startPresentation;
     std::function<void()> m_uploadPresentation;

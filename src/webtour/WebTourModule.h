@@ -3,10 +3,10 @@
 // the main window's web browser view, the web links window and the file viewer with their tool bar actions,
 // and asking for the tour's page on entering a room.
 
+#include "platform/Mailbox.h"
 #include "session/BoardPlacement.h"
 #include "session/Module.h"
 #include "webtour/FileViewer.h"
-#include "webtour/LinksMailbox.h"
 #include "webtour/WebLinks.h"
 #include "webtour/WebTour.h"
 
@@ -49,7 +49,7 @@ public:
     TWebTour& Tour() { return m_tour; }
     TWebLinks& Links() { return m_links; }
     TFileViewer& Viewer() { return m_viewer; }
-    TLinksMailbox& Mailbox() { return m_mailbox; }
+    TMailbox& Mailbox() { return m_mailbox; }
     // The tour browser; null once the main window has destroyed it.
     TfrmBrowser* Browser() const;
     // The web links window and the file viewer, made when first shown.
@@ -66,7 +66,7 @@ private:
     TWebTour m_tour;
     TWebLinks m_links;
     TFileViewer m_viewer;
-    TLinksMailbox m_mailbox;
+    TMailbox m_mailbox;              // the web links window's messages (ResourceListMsg)
     QPointer<TfrmBrowser> m_browser; // owned by the main window
     std::unique_ptr<TfrmWebLinks> m_linksWindow;
     std::unique_ptr<TfrmFileViewer> m_viewerWindow;

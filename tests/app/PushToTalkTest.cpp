@@ -9,9 +9,9 @@
 #include "platform/Timer.h"
 #include "platform/VirtualKeys.h"
 #include "protocol/CommandCatalogue.h"
+#include "support/DesktopTestMain.h"
 #include "support/EventPump.h"
 #include "support/FakeSession.h"
-#include "support/VirtualDesktop.h"
 
 #include <QAction>
 #include <QApplication>
@@ -168,13 +168,5 @@ TEST_F(PushToTalkOnX11, F3TogglesSpeakOnItsReleaseAndThePushToTalkKeyLeavesATogg
 } // namespace orv
 
 int main(int argc, char** argv) {
-    orv::test::VirtualDesktop desktop({800, 600}, true);
-    if (!desktop.display().isEmpty()) {
-        qputenv("DISPLAY", desktop.display().toLocal8Bit());
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        orv::g_desktop = &desktop;
-    }
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return orv::test::RunOnOwnDesktop(argc, argv, orv::g_desktop);
 }

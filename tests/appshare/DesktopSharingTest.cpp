@@ -7,11 +7,11 @@
 #include "appshare/RemoteInput.h"
 #include "platform/X11Desktop.h"
 #include "session/ParticipantDirectory.h"
+#include "support/DesktopTestMain.h"
 #include "support/EventPump.h"
 #include "support/LiveClient.h"
 #include "support/ServerThread.h"
 #include "support/TestAccounts.h"
-#include "support/VirtualDesktop.h"
 
 #include "ServerConfig.h"
 
@@ -255,14 +255,5 @@ TEST(DesktopSharingEndToEnd, AViewerSeesTheHostsScreenAndMovesItsPointer) {
 } // namespace orv
 
 int main(int argc, char** argv) {
-    orv::test::VirtualDesktop desktop({800, 600}, true);
-    if (!desktop.display().isEmpty()) {
-        qputenv("DISPLAY", desktop.display().toLocal8Bit());
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        qunsetenv("XDG_SESSION_TYPE");
-        orv::g_desktop = &desktop;
-    }
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return orv::test::RunOnOwnDesktop(argc, argv, orv::g_desktop);
 }

@@ -2,8 +2,8 @@
 // captured whole-screen, as the foreground window with its frame, and as an area. The program runs on the
 // virtual display itself, so its own main comes first.
 #include "platform/ScreenCapture.h"
+#include "support/DesktopTestMain.h"
 #include "support/EventPump.h"
-#include "support/VirtualDesktop.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -80,13 +80,5 @@ TEST(ScreenCapture, AKnownWindowIsCapturedWholeScreenWithItsFrameAndAsAnArea) {
 } // namespace orv
 
 int main(int argc, char** argv) {
-    orv::test::VirtualDesktop desktop({800, 600}, true);
-    if (!desktop.display().isEmpty()) {
-        qputenv("DISPLAY", desktop.display().toLocal8Bit());
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        orv::g_desktop = &desktop;
-    }
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return orv::test::RunOnOwnDesktop(argc, argv, orv::g_desktop);
 }

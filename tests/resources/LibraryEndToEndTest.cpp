@@ -55,7 +55,7 @@ struct LibraryClient : test::LiveClient {
         : LiveClient(folder), home(folder), resources(context, {folder}, takeActions()),
           library(context, resources, roster.Directory(), roster.Marks(), {folder, folder}) {
         board.SetTransfers(&resources, folder);
-        library.Library().SetBoards(&board.Place());
+        library.Library().SetBoards(&board.Sharing());
         library.Library().SetOfferDocument([this](const TDocumentOffer& o) { offers.push_back(o); });
         add(roster);
         add(board);

@@ -10,7 +10,7 @@
 #include "resources/ResourceColumns.h"
 #include "resources/ResourceLibrary.h"
 #include "resources/ResourcesModule.h"
-#include "session/BoardPlace.h"
+#include "session/BoardAccess.h"
 #include "session/ParticipantDirectory.h"
 #include "session/ParticipantMarks.h"
 #include "session/ResourceTransfers.h"
@@ -78,9 +78,10 @@ struct CountingMarks final : IParticipantMarks {
     int hidden = 0;
 };
 
-struct Boards final : IBoardPlace {
+struct Boards final : IBoardAccess {
     std::int32_t CurrentBoard() const override { return current; }
-    void SwitchBoard(std::int32_t board, bool announce) override {
+    bool HoldsLock() const override { return false; }
+    void SwitchBoard(int board, bool announce) override {
         switches.push_back({board, announce});
         if (board >= 0 && board <= 5)
             current = board;

@@ -1,6 +1,6 @@
 #pragma once
-// Where the web links window's application messages arrive (ResourceListMsg): posted from the handlers of
-// the server's answers, handled on the main thread once the handler has returned.
+// Where a window's application messages arrive: posted from handlers or threads, handled on the main thread
+// once the poster has returned, by whatever registered for each number.
 
 #include "platform/AppMessage.h"
 #include "platform/MessageRouter.h"
@@ -9,10 +9,10 @@
 
 namespace orv {
 
-class TLinksMailbox final : public QObject {
+class TMailbox final : public QObject {
 public:
-    TLinksMailbox() : m_sink(this) {}
-    ~TLinksMailbox() override { m_sink.detach(); }
+    TMailbox() : m_sink(this) {}
+    ~TMailbox() override { m_sink.detach(); }
 
     IMessageSink& Sink() { return m_sink; }
     TMessageRouter& Router() { return m_router; }
