@@ -4,6 +4,7 @@
 // user lists the recordings and downloads one packet by packet.
 
 #include "RecordingFiles.h"
+#include "RoomRecording.h"
 #include "Service.h"
 
 #include <map>
@@ -15,9 +16,11 @@ class ClientConnection;
 class IServiceHost;
 enum class MemberChange;
 
-class RecordingService final : public Service {
+class RecordingService final : public Service, public IRoomRecording {
 public:
     explicit RecordingService(IServiceHost& host);
+
+    bool isRecording(std::int32_t room) const override { return m_recorders.contains(room); }
 
 private:
     struct Recorder {

@@ -29,8 +29,9 @@ Services createServices(IServiceHost& host) {
     services.push_back(std::move(board));
     services.push_back(std::make_unique<ChatService>(host));
     services.push_back(std::make_unique<PollService>(host));
-    services.push_back(std::make_unique<VoiceService>(host));
-    services.push_back(std::make_unique<RecordingService>(host));
+    auto recording = std::make_unique<RecordingService>(host);
+    services.push_back(std::make_unique<VoiceService>(host, *recording));
+    services.push_back(std::move(recording));
     services.push_back(std::make_unique<VideoService>(host));
     services.push_back(std::make_unique<AppShareService>(host));
     services.push_back(std::make_unique<ModerationService>(host, states));

@@ -11,7 +11,8 @@
 
 namespace orv::server {
 
-VoiceService::VoiceService(IServiceHost& host) : m_host(host) {
+VoiceService::VoiceService(IServiceHost& host, const IRoomRecording& recording)
+    : m_host(host), m_recording(recording) {
     host.registerHandler({cmTakeMicrophone}, 0,
                          [this](ClientConnection& from, const TIncomingPacket&) { take(from); });
     host.registerHandler({cmReleaseMicrophone}, 0,
@@ -56,6 +57,10 @@ void VoiceService::setCodec(ClientConnection& from, const TIncomingPacket& packe
     const std::int32_t codec = TRoomVoiceValue::decode(reader).value;
     if (codec < 0 || codec > 7) {
         m_host.reply(from, {cmSetAudioCodec, {}, ResultCode::InvalidParameter});
+        return;
+    }
+    if (m_recording.isRecording(*room)) {
+        m_host.reply(from, {cmSetAudioCodec, {}, ResultCode::RecordingRunning});
         return;
     }
     m_host.voiceFloor().setCodec(*room, codec);

@@ -3,8 +3,10 @@
 // (7). A grant and a release go to the whole room; a refusal (no microphone free) to the asker alone. A
 // speaker who leaves the room gives the microphone back. Moderators set the room's codec (124) and talker
 // count (125) for everybody, and read and set a participant's audio (122), whose client answers the
-// moderator through the server.
+// moderator through the server. The codec stays while the room is recorded: a recording replays with the
+// codec it started with.
 
+#include "RoomRecording.h"
 #include "Service.h"
 #include "ServiceHost.h"
 
@@ -14,7 +16,7 @@ namespace orv::server {
 
 class VoiceService final : public Service {
 public:
-    explicit VoiceService(IServiceHost& host);
+    VoiceService(IServiceHost& host, const IRoomRecording& recording);
 
 private:
     void take(ClientConnection& from);
@@ -26,6 +28,7 @@ private:
     std::optional<std::int32_t> moderatorRoom(ClientConnection& from, std::uint16_t command);
 
     IServiceHost& m_host;
+    const IRoomRecording& m_recording;
 };
 
 } // namespace orv::server

@@ -2,6 +2,7 @@
 // Simulated clients of one test server, by user name: signing in, entering rooms, asking, and what reached
 // each of them.
 
+#include "protocol/CommandCatalogue.h"
 #include "protocol/RoomMessages.h"
 #include "support/SimulatedClient.h"
 
