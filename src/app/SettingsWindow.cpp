@@ -3,6 +3,7 @@
 #include "app/settings/AudioSettingsPage.h"
 #include "app/settings/BoardSettingsPage.h"
 #include "app/settings/ConnectionSettingsPage.h"
+#include "app/settings/FavouritePollsPage.h"
 #include "app/settings/GeneralSettingsPage.h"
 #include "app/settings/RecordingSettingsPage.h"
 #include "app/settings/SharingSettingsPage.h"
@@ -38,6 +39,7 @@ void TfrmSettings::build() {
         {new TRecordingSettingsPage, tr("Recording")},
         {new TBoardSettingsPage, tr("Whiteboard")},
         {new TSharingSettingsPage, tr("Sharing")},
+        {new TFavouritePollsPage(m_store, m_dialogs), tr("Favorite Polls")},
     };
     m_pages = new QTabWidget(this);
     for (const auto& [page, title] : pages) {
@@ -66,10 +68,12 @@ void TfrmSettings::LoadAndFill(Page startPage) {
             tr("This setting takes effect once its part of Orvane Live Browser is available."));
     }
 
-    // Before a room is entered only the connection page can be chosen; the voice page is for moderators.
+    // Before a room is entered only the connection page can be chosen; the voice page is for moderators, and
+    // so are the favourite polls, which need no room.
     for (int i = 0; i < m_pages->count(); ++i)
         m_pages->setTabEnabled(i, i == ConnectionPage || m_context.inRoom);
     m_pages->setTabEnabled(VoicePage, m_context.inRoom && m_context.moderator);
+    m_pages->setTabEnabled(FavouritePollsPage, m_context.moderator);
     m_pages->setCurrentIndex(m_pages->isTabEnabled(startPage) ? startPage : ConnectionPage);
 }
 

@@ -44,7 +44,8 @@ public:
         VideoPage,
         RecordingPage,
         BoardPage,
-        SharingPage
+        SharingPage,
+        FavouritePollsPage
     };
 
     TfrmSettings(TSettings& session, TSettingsStore& store, QString programFolder,

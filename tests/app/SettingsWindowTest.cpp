@@ -1,5 +1,6 @@
 #include "app/SettingsWindow.h"
 #include "app/settings/ColorButton.h"
+#include "app/settings/FavouritePollsPage.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeDialogs.h"
 #include "support/QtPrinters.h"
@@ -12,6 +13,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QSet>
 #include <QSlider>
 #include <QSpinBox>
@@ -96,6 +98,35 @@ TEST_F(WindowFixture, PagesDependOnRoomAndRole) {
         EXPECT_EQ(w->pages()->isTabEnabled(TfrmSettings::AudioPage), c.otherPages);
         EXPECT_EQ(w->pages()->isTabEnabled(TfrmSettings::VoicePage), c.voicePage);
     }
+}
+
+TEST_F(WindowFixture, FavouritePollsAreForModeratorsAndAreDeletedOneByOneOrAllAfterAQuestion) {
+    StoredPolls polls(store);
+    for (const char* question : {"Ready?", "Shall we go on?", "Was it clear?"}) {
+        TPollRecord record;
+        record.SetQuestion(question);
+        ASSERT_TRUE(polls.Store(record));
+    }
+    EXPECT_FALSE(open()->pages()->isTabEnabled(TfrmSettings::FavouritePollsPage));
+    TSettingsWindowContext moderator;
+    moderator.moderator = true;
+    auto w = open(moderator);
+    EXPECT_TRUE(w->pages()->isTabEnabled(TfrmSettings::FavouritePollsPage)) << "no room needed";
+    auto* list = find<QListWidget>(*w, "favouritePolls");
+    ASSERT_EQ(list->count(), 3);
+    auto* page = static_cast<TFavouritePollsPage*>(w->pages()->widget(TfrmSettings::FavouritePollsPage));
+    list->setCurrentRow(1);
+    page->DeleteSelected();
+    EXPECT_EQ(polls.List(), (QStringList{"Ready?", "Was it clear?"}));
+    EXPECT_EQ(list->count(), 2);
+
+    dialogs.answer = false;
+    page->DeleteAll();
+    EXPECT_EQ(polls.List().size(), 2) << "No keeps them";
+    dialogs.answer = true;
+    page->DeleteAll();
+    EXPECT_TRUE(polls.List().isEmpty());
+    EXPECT_EQ(list->count(), 0);
 }
 
 TEST_F(WindowFixture, AFontThatIsNotInstalledIsKeptAndColoursShowTheirNames) {
