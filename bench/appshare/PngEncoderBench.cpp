@@ -164,7 +164,7 @@ int main(int argc, char** argv) {
             return 1;
     }
     std::printf(
-        "60 tiles of 640 x 54 (1920 x 1080, text, shapes, photo), %d passes, every PNG decoded back and "
+        "60 tiles of 640 x 54 (1920 x 1080, text, shapes, photo), passes: %d; every PNG decoded back and "
         "equal:\n",
         passes);
     std::printf("  ours (libpng, level 1, Sub): %.3f ms, %.0f bytes per tile\n", a.msPerTile, a.bytesPerTile);
