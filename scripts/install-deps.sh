@@ -32,6 +32,8 @@ packages=(
     libreoffice-impress libpoppler-qt6-dev
     # application sharing: PNG tiles, shared-memory screen reads, the pointer image, synthetic input
     libpng-dev libxext-dev libxfixes-dev libxtst-dev
+    # the sharing benchmark's other PNG encoder
+    libspng-dev
     # the push-to-talk key anywhere on the desktop (XInput2 raw key events)
     libxi-dev
 )
