@@ -1,5 +1,7 @@
 #include "ModerationService.h"
 
+#include "ModeratorRoom.h"
+
 #include "ClientConnection.h"
 #include "ParticipantStates.h"
 #include "RoomMembers.h"
@@ -44,18 +46,6 @@ ModerationService::ModerationService(IServiceHost& host, IParticipantStates& sta
                          [this](ClientConnection& c, const TIncomingPacket&) { clearMotions(c); });
 }
 
-std::optional<std::int32_t> ModerationService::moderatorRoom(ClientConnection& from, std::uint16_t command) {
-    const std::optional<std::int32_t> room = m_host.members().roomOf(from);
-    if (!room)
-        return std::nullopt;
-    if (!from.account().IsModerator()) {
-        m_host.log(QString("%1 may not send command %2").arg(from.who()).arg(command));
-        m_host.reply(from, {command, {}, ResultCode::NoPermission});
-        return std::nullopt;
-    }
-    return room;
-}
-
 ClientConnection* ModerationService::memberOf(std::int32_t room, std::uint16_t userId) const {
     for (ClientConnection* member : m_host.members().in(room))
         if (member->account().UserId() == userId)
@@ -66,7 +56,7 @@ ClientConnection* ModerationService::memberOf(std::int32_t room, std::uint16_t u
 void ModerationService::setMicrophone(ClientConnection& from, const TIncomingPacket& packet) {
     auto reader = packet.payload();
     const std::uint16_t user = TMicrophoneRightMessage::decode(reader).userId;
-    const std::optional<std::int32_t> room = moderatorRoom(from, packet.header.Command);
+    const std::optional<std::int32_t> room = ModeratorRoom(m_host, from, packet.header.Command);
     ClientConnection* member = room ? memberOf(*room, user) : nullptr;
     if (!member)
         return;
@@ -78,7 +68,7 @@ void ModerationService::setMicrophone(ClientConnection& from, const TIncomingPac
 void ModerationService::remove(ClientConnection& from, const TIncomingPacket& packet) {
     auto reader = packet.payload();
     const TRemovalMessage message = TRemovalMessage::decode(reader);
-    const std::optional<std::int32_t> room = moderatorRoom(from, packet.header.Command);
+    const std::optional<std::int32_t> room = ModeratorRoom(m_host, from, packet.header.Command);
     if (!room || !memberOf(*room, message.userId) || message.userId == from.account().UserId())
         return;
     m_host.log(QString("%1 removes user %2").arg(from.who()).arg(message.userId));
@@ -91,7 +81,7 @@ void ModerationService::remove(ClientConnection& from, const TIncomingPacket& pa
 void ModerationService::setAccountType(ClientConnection& from, const TIncomingPacket& packet) {
     auto reader = packet.payload();
     const TAccountTypeMessage message = TAccountTypeMessage::decode(reader);
-    const std::optional<std::int32_t> room = moderatorRoom(from, packet.header.Command);
+    const std::optional<std::int32_t> room = ModeratorRoom(m_host, from, packet.header.Command);
     if (!room || message.userId < 0 || message.userId > 0xFFFF)
         return;
     ClientConnection* member = memberOf(*room, std::uint16_t(message.userId));
@@ -131,7 +121,7 @@ void ModerationService::relayRequest(ClientConnection& from, const TIncomingPack
 }
 
 void ModerationService::clearMotions(ClientConnection& from) {
-    const std::optional<std::int32_t> room = moderatorRoom(from, cmClearMotions);
+    const std::optional<std::int32_t> room = ModeratorRoom(m_host, from, cmClearMotions);
     if (!room)
         return;
     for (const ClientConnection* member : m_host.members().in(*room))

@@ -25,7 +25,6 @@ public:
 private:
     // The room of a moderator asking for `command`; none, with the refusal told, for anyone else or outside
     // a room.
-    std::optional<std::int32_t> moderatorRoom(ClientConnection& from, std::uint16_t command);
     ClientConnection* memberOf(std::int32_t room, std::uint16_t userId) const;
 
     void setMicrophone(ClientConnection& from, const TIncomingPacket& packet);

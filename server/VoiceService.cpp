@@ -1,5 +1,7 @@
 #include "VoiceService.h"
 
+#include "ModeratorRoom.h"
+
 #include "ClientConnection.h"
 #include "RoomMembers.h"
 #include "ServerConfig.h"
@@ -37,20 +39,8 @@ int VoiceService::microphones(std::int32_t room) const {
     return std::clamp(m_host.voiceFloor().microphones(room).value_or(configured), 1, 5);
 }
 
-std::optional<std::int32_t> VoiceService::moderatorRoom(ClientConnection& from, std::uint16_t command) {
-    const std::optional<std::int32_t> room = m_host.members().roomOf(from);
-    if (!room)
-        return std::nullopt;
-    if (!from.account().IsModerator()) {
-        m_host.log(QString("%1 may not send command %2").arg(from.who()).arg(command));
-        m_host.reply(from, {command, {}, ResultCode::NoPermission});
-        return std::nullopt;
-    }
-    return room;
-}
-
 void VoiceService::setCodec(ClientConnection& from, const TIncomingPacket& packet) {
-    const std::optional<std::int32_t> room = moderatorRoom(from, cmSetAudioCodec);
+    const std::optional<std::int32_t> room = ModeratorRoom(m_host, from, cmSetAudioCodec);
     if (!room)
         return;
     auto reader = packet.payload();
@@ -68,7 +58,7 @@ void VoiceService::setCodec(ClientConnection& from, const TIncomingPacket& packe
 }
 
 void VoiceService::setTalkers(ClientConnection& from, const TIncomingPacket& packet) {
-    const std::optional<std::int32_t> room = moderatorRoom(from, cmSetMicrophoneCount);
+    const std::optional<std::int32_t> room = ModeratorRoom(m_host, from, cmSetMicrophoneCount);
     if (!room)
         return;
     auto reader = packet.payload();

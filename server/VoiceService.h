@@ -25,7 +25,6 @@ private:
     void setCodec(ClientConnection& from, const TIncomingPacket& packet);
     void setTalkers(ClientConnection& from, const TIncomingPacket& packet);
     void relayRemoteAudio(ClientConnection& from, const TIncomingPacket& packet);
-    std::optional<std::int32_t> moderatorRoom(ClientConnection& from, std::uint16_t command);
 
     IServiceHost& m_host;
     const IRoomRecording& m_recording;

@@ -107,8 +107,8 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     library->Library().SetUploadPresentation([&presentations] { presentations.ShowUploadWizard(); });
     modules.push_back(std::move(library));
     modules.push_back(std::move(slides));
-    auto webTour = std::make_unique<TWebTourModule>(
-        parts.context, &marks, std::make_unique<TWhiteboardPlacement>(boards, parts.context.dialogs));
+    auto webTour = std::make_unique<TWebTourModule>(parts.context, &marks,
+                                                    std::make_unique<TWhiteboardPlacement>(boards));
     webTour->SetShowViews([&main = parts.main] { main.ShowView(vwWebBrowser); },
                           [&main = parts.main] { main.ShowView(vwWhiteBoard); });
     modules.push_back(std::move(webTour));

@@ -2,10 +2,6 @@
 
 #include "board/BoardJpeg.h"
 #include "board/BoardModule.h"
-#include "board/PictureFit.h"
-#include "platform/Dialogs.h"
-
-#include <QPainter>
 
 namespace orv {
 
@@ -37,23 +33,7 @@ void TWhiteboardPlacement::PlacePicture(const QImage& picture) {
     Whiteboard& boards = m_board.Boards();
     const int board = boards.CurrentBoard();
     const BoardStyle style = boards.SaveBoardStyle(board);
-    // Transparent parts of the picture show white, as on a board.
-    QImage bitmap(picture.size(), QImage::Format_RGB32);
-    bitmap.fill(Qt::white);
-    QPainter(&bitmap).drawImage(0, 0, picture);
-    BoardCanvas& canvas = boards.Board(board);
-    const QSize boardSize(canvas.Width(), canvas.Height());
-    if (LargerThanBoard(bitmap.size(), boardSize)) {
-        if (m_dialogs.Question(tr(
-                "The size of this image is larger than the white board.\r\nDo you want to shrink the image "
-                "to "
-                "fit on the whiteboard or expand the whiteboard up to the image size?\r\nPress Yes to shrink "
-                "the image or No to expand the whitebaord.")))
-            bitmap = bitmap.scaled(ShrinkToBoard(bitmap.size(), boardSize), Qt::IgnoreAspectRatio,
-                                   Qt::SmoothTransformation);
-        else
-            canvas.Resize(ExpandBoard(boardSize, bitmap.size()));
-    }
+    const QImage bitmap = m_board.Tools().FitToCurrentBoard(picture);
     QImage shown = bitmap;
     if (board > kPrivateBoard) {
         // Everybody sees the JPEG the room receives, the placer included.

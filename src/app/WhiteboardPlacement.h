@@ -3,18 +3,13 @@
 
 #include "session/BoardPlacement.h"
 
-#include <QCoreApplication>
-
 namespace orv {
 
-class IDialogs;
 class TBoardModule;
 
 class TWhiteboardPlacement final : public IBoardPlacement {
-    Q_DECLARE_TR_FUNCTIONS(orv::TWhiteboardPlacement)
-
 public:
-    TWhiteboardPlacement(TBoardModule& board, IDialogs& dialogs) : m_board(board), m_dialogs(dialogs) {}
+    explicit TWhiteboardPlacement(TBoardModule& board) : m_board(board) {}
 
     int CurrentBoard() const override;
     bool PublicBoardAccess() const override;
@@ -25,7 +20,6 @@ public:
 
 private:
     TBoardModule& m_board;
-    IDialogs& m_dialogs;
 };
 
 } // namespace orv

@@ -343,13 +343,9 @@ QImage TBoardTools::LoadPicture(const QString& path) {
     return OnWhite(picture, size);
 }
 
-bool TBoardTools::OpenPicture(const QImage& picture) {
-    if (picture.isNull())
-        return false;
-    const int board = m_boards.CurrentBoard();
-    const BoardStyle style = m_boards.SaveBoardStyle(board);
+QImage TBoardTools::FitToCurrentBoard(const QImage& picture) {
     QImage bitmap = OnWhite(picture, picture.size());
-    BoardCanvas& canvas = m_boards.Board(board);
+    BoardCanvas& canvas = m_boards.Board(m_boards.CurrentBoard());
     const QSize boardSize(canvas.Width(), canvas.Height());
     if (LargerThanBoard(bitmap.size(), boardSize)) {
         if (m_context.dialogs.Question(tr(
@@ -362,7 +358,15 @@ bool TBoardTools::OpenPicture(const QImage& picture) {
         else
             canvas.Resize(ExpandBoard(boardSize, bitmap.size()));
     }
-    placeAndShare({0, 0}, bitmap);
+    return bitmap;
+}
+
+bool TBoardTools::OpenPicture(const QImage& picture) {
+    if (picture.isNull())
+        return false;
+    const int board = m_boards.CurrentBoard();
+    const BoardStyle style = m_boards.SaveBoardStyle(board);
+    placeAndShare({0, 0}, FitToCurrentBoard(picture));
     m_boards.RestoreBoardStyle(board, style);
     emit Changed();
     return true;

@@ -121,6 +121,9 @@ public:
     // "Open a picture from file": asks to shrink the picture or expand the board when it is larger than the
     // board. False when the picture is null.
     bool OpenPicture(const QImage& picture);
+    // The picture on white, made to fit the current board: asks whether to shrink it or to grow the board
+    // when it is larger.
+    QImage FitToCurrentBoard(const QImage& picture);
     // Loads a picture file; icons and vector pictures get one white pixel more in each direction.
     static QImage LoadPicture(const QString& path);
     bool SaveBoardBitmap(const QString& path) const;

@@ -7,7 +7,7 @@
 #include "platform/HttpDownload.h"
 #include "platform/Progress.h"
 #include "protocol/CommandCatalogue.h"
-#include "protocol/ResourceRecords.h"
+#include "protocol/LibraryMessages.h"
 #include "protocol/ResultCodes.h"
 #include "session/RecordedVoice.h"
 #include "session/Settings.h"
@@ -102,11 +102,9 @@ void TPlaybackModule::Deliver(const TPacketHeader& header, QByteArrayView stream
         case cmPushImage:
         case cmPushPresentation: {
             auto reader = packet.payload();
-            const std::int32_t board = reader.i32();
-            TResourceRecord record;
-            record.readFrom(reader);
+            const TResourcePushMessage pushed = TResourcePushMessage::decode(reader);
             if (header.Command != cmPushDocument && m_parts.shell.showBoard)
-                m_parts.shell.showBoard(board);
+                m_parts.shell.showBoard(pushed.board);
             return;
         }
         default:

@@ -38,17 +38,6 @@ TWebLinkList TWebLinkList::decode(PayloadReader& reader) {
     return list;
 }
 
-QByteArray TWebLinkPush::encode() const {
-    return wire::bytesOf(board) + record.toByteArray();
-}
-
-TWebLinkPush TWebLinkPush::decode(PayloadReader& reader) {
-    TWebLinkPush push;
-    push.board = reader.i32();
-    push.record.readFrom(reader);
-    return push;
-}
-
 QByteArray TWebTourAddress::encode() const {
     QByteArray out(qsizetype(kSize), Qt::Uninitialized);
     wire::storeShortString(reinterpret_cast<std::uint8_t*>(out.data()), kCapacity, address);

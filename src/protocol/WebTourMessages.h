@@ -3,6 +3,7 @@
 // a link added (cmAddWebLink) or deleted (cmDeleteWebLink), the leader's page (cmPushWebLink) and the
 // tour's page told to a participant entering the room (cmWebTourUrl).
 
+#include "protocol/LibraryMessages.h"
 #include "protocol/PayloadReader.h"
 #include "protocol/ResourceRecords.h"
 
@@ -29,16 +30,9 @@ struct TWebLinkList {
     static TWebLinkList decode(PayloadReader& reader);
 };
 
-// cmPushWebLink: the leader's current board, then the record of the page.
-struct TWebLinkPush {
-    static constexpr std::size_t kSize = 4 + TResourceRecord::kSize;
-
-    std::int32_t board = 0;
-    TResourceRecord record;
-
-    QByteArray encode() const;
-    static TWebLinkPush decode(PayloadReader& reader);
-};
+// cmPushWebLink: the leader's current board, then the record of the page; laid out as every presented
+// resource.
+using TWebLinkPush = TResourcePushMessage;
 
 // cmWebTourUrl from the server: the tour's address as a short string of capacity 250.
 struct TWebTourAddress {

@@ -322,7 +322,7 @@ struct ViewerFixture {
 
     test::FakeSession session;
     TBoardModule board{session.context};
-    TWhiteboardPlacement placement{board, session.dialogs};
+    TWhiteboardPlacement placement{board};
     TFileViewer viewer{session.dialogs, &placement};
     TfrmFileViewer window{viewer};
     QTemporaryDir folder;
