@@ -1613,6 +1613,25 @@ Press Yes to shrink the image or No to expand the whitebaord.</source>
     </message>
 </context>
 <context>
+    <name>orv::TFavouritePollsPage</name>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorite Polls (Moderators Only)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete all your favorite polls?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TFileViewer</name>
     <message>
         <source>You don&apos;t have access to do that.<byte value="xd"/>
@@ -2896,15 +2915,6 @@ Orvane Live does not allow pop-up windows in a guided web tour for security reas
     </message>
     <message>
         <source>Share any file or resource on the whiteboard</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>orv::TWhiteboardPlacement</name>
-    <message>
-        <source>The size of this image is larger than the white board.<byte value="xd"/>
-Do you want to shrink the image to fit on the whiteboard or expand the whiteboard up to the image size?<byte value="xd"/>
-Press Yes to shrink the image or No to expand the whitebaord.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4290,6 +4300,10 @@ Please type your note and press Send. To close without sending press Cancel.</so
     <message>
         <source>The modifications you made require re-establishing your audio connection.<byte value="xd"/>
 Orvane will now reconnect your audio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorite Polls</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
