@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+    cmake ninja-build g++ clang libclang-rt-14-dev lld pkg-config
     # Qt
     qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins qt6-multimedia-dev qt6-webengine-dev libgl-dev
     libqt6svg6 fonts-dejavu-core tzdata
@@ -14,6 +14,8 @@ packages=(
     xdg-utils openbox xdotool x11-utils
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server microsocks
+    # tests' small web servers (recordings over HTTP, the tour's pages)
+    python3
     # desktop notifications: the tests run a session bus of their own; saved chats read back
     dbus-daemon unrtf
     # SOCKS connections

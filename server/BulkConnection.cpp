@@ -12,7 +12,7 @@
 namespace orv::server {
 namespace {
 // Little is kept in the socket object's own buffer: the rest is read straight from the socket.
-constexpr qint64 kReadBuffer = 64 * 1024;
+constexpr qint64 kBulkBulkReadBuffer = 64 * 1024;
 constexpr qsizetype kReadBlock = 256 * 1024;
 constexpr int kBlocksPerTurn = 16;
 
@@ -26,7 +26,7 @@ const char* kindName(TTransferKind kind) {
 BulkConnection::BulkConnection(QTcpSocket* socket, BulkTransferServer& server)
     : QObject(&server), m_socket(socket), m_server(server) {
     socket->setParent(this);
-    socket->setReadBufferSize(kReadBuffer);
+    socket->setReadBufferSize(kBulkBulkReadBuffer);
     m_peer = QString("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
     m_stall.setSingleShot(true);
     m_stall.setInterval(server.stallTimeoutMs());
@@ -108,7 +108,9 @@ void BulkConnection::onContentEnd() {
     if (code == ResultCode::Success)
         code = m_server.host().resources().keep(m_member->Room(), *m_upload, m_request.record, *m_member,
                                                 std::move(m_content));
-    reply(code == ResultCode::Success ? UploadReplyCommand(*m_upload) : m_request.header.Command, code);
+    reply(code == ResultCode::Success ? std::uint16_t(UploadReplyCommand(*m_upload))
+                                      : m_request.header.Command,
+          code);
     finish(code == ResultCode::Success ? QString("%1 bytes kept").arg(m_request.record.FileSize())
                                        : QString("refused with %1").arg(code));
 }

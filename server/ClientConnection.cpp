@@ -13,7 +13,7 @@ constexpr qint64 kFileBlock = 64 * 1024;
 // Beyond this much waiting for a client, its requests are not read until it reads: it is slowed, not dropped.
 constexpr qint64 kReadPauseBytes = 1024 * 1024;
 // What Qt buffers from the socket for us; beyond it the client's own sending waits.
-constexpr qint64 kReadBuffer = 256 * 1024;
+constexpr qint64 kControlReadBuffer = 256 * 1024;
 } // namespace
 
 ClientConnection::ClientConnection(QTcpSocket* socket, SessionServer& server)
@@ -21,7 +21,7 @@ ClientConnection::ClientConnection(QTcpSocket* socket, SessionServer& server)
     socket->setParent(this);
     m_peer = QString("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    socket->setReadBufferSize(kReadBuffer);
+    socket->setReadBufferSize(kControlReadBuffer);
     m_age.start();
     connect(socket, &QTcpSocket::readyRead, this, &ClientConnection::onReadyRead);
     connect(socket, &QTcpSocket::bytesWritten, this, &ClientConnection::pump);

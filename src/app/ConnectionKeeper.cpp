@@ -12,6 +12,8 @@
 #include "session/SessionContext.h"
 #include "session/Settings.h"
 
+#include <QDebug>
+
 #include <algorithm>
 
 namespace orv {
@@ -54,11 +56,15 @@ void ConnectionKeeper::OnLinkState(int value) {
     if (m_context.state.IsPlayback())
         return; // a recording has no link to lose
     if (value == LinkStateValue::Up) {
-        linkUp();
+        // The up state of a session already known lost (the loss came while its room was entered) is stale:
+        // a reconnection's own entry reports the link up while it enters.
+        if (m_phase == Phase::Entering || m_linkState == 0)
+            linkUp();
         return;
     }
-    if (value < 0 || !m_wasUp)
-        return; // before the first room the sign-in takes care of a loss
+    qInfo() << "connection: lost with state" << value;
+    if (value < 0 || (!m_wasUp && !m_context.state.inRoom))
+        return; // before a room is entered the sign-in takes care of a loss
     if (m_phase == Phase::Pausing)
         return; // the old session's reader and writer ending
     if (m_phase == Phase::Entering) {
@@ -130,6 +136,8 @@ void ConnectionKeeper::ResetConnection() {
     m_shell.ShowReconnectCountdown(m_byUser ? QString() : tr("Reconnecting..."));
     m_room = m_context.state.account.Room();
     m_phase = Phase::Pausing;
+    qInfo() << "connection: reconnecting into room" << m_room
+            << (m_byUser ? "as the user asked" : "by itself");
     try {
         m_shell.StopSession();
     } catch (const std::exception&) {
@@ -149,6 +157,7 @@ void ConnectionKeeper::restart() {
             result = TRestart::Unreachable;
         }
         m_shell.SetBusyCursor(false);
+        qInfo() << "connection: signed in again:" << int(result);
         if (result == TRestart::Ended) {
             m_phase = Phase::Idle;
             m_automaticStopped = true; // the program ends as after a refused first sign-in
@@ -170,6 +179,7 @@ void ConnectionKeeper::restart() {
 }
 
 void ConnectionKeeper::failedReset(int value) {
+    qInfo() << "connection: the reconnection failed:" << value;
     m_phase = Phase::Idle;
     m_pause->Stop();
     const bool byUser = m_byUser;

@@ -17,8 +17,10 @@ void TMainWindowModule::RegisterMessages(TMessageRouter& router) {
 
 void TMainWindowModule::RegisterRoomEntry(TRoomEntrySteps& steps) {
     steps.Add(TRoomEntryStep::ShowChatPane, [this] { m_mainWindow.post(MainMsg::ShowChatPane, 0, 0); });
+    // Delivered at once, not posted: a loss the reader posted while the room was being entered then comes
+    // after the link's up state, and is handled as a loss, instead of being overtaken by it and forgotten.
     steps.Add(TRoomEntryStep::LinkUp,
-              [this] { m_mainWindow.post(MainMsg::LinkState, LinkStateValue::Up, 0); });
+              [this] { m_main.Router().Deliver(MainMsg::LinkState, LinkStateValue::Up, 0); });
     steps.Add(TRoomEntryStep::BringToFront, [this] {
         m_main.raise();
         m_main.activateWindow();

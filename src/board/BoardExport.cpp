@@ -1,6 +1,7 @@
 #include "board/BoardExport.h"
 
 #include "board/BoardColor.h"
+#include "board/BoardText.h"
 
 #include <QCoreApplication>
 #include <QPageSize>
@@ -8,12 +9,6 @@
 #include <QPdfWriter>
 
 namespace orv {
-
-namespace {
-
-constexpr int kScreenDpi = 96;
-
-} // namespace
 
 bool BoardHasContent(const QImage& board) {
     const QImage pixels = board.convertToFormat(QImage::Format_RGB32);

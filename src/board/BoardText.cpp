@@ -10,7 +10,6 @@ namespace orv {
 
 namespace {
 
-constexpr int kScreenDpi = 96;
 constexpr int kTabColumns = 8;
 
 } // namespace

@@ -14,6 +14,9 @@
 
 namespace orv {
 
+// A board's pixels are those of a 96-dpi screen: text sizes in points and exported pages follow it.
+inline constexpr int kScreenDpi = 96;
+
 // The font of a size in points, as a 96-dpi screen shows it.
 QFont BoardTextFont(const QString& name, int points);
 

@@ -1,5 +1,7 @@
 #include "platform/HttpDownload.h"
 
+#include "platform/CurlHandle.h"
+
 #include <curl/curl.h>
 
 #include <memory>
@@ -8,14 +10,8 @@
 namespace orv {
 namespace {
 
-struct CurlDeleter {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
-};
-
-std::unique_ptr<CURL, CurlDeleter> newHandle(const std::string& url, int timeoutMs) {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-    std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
+CurlHandle newHandle(const std::string& url, int timeoutMs) {
+    CurlHandle curl = NewCurlHandle();
     if (curl) {
         curl_easy_setopt(curl.get(), CURLOPT_URL, url.c_str());
         curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);
@@ -48,7 +44,7 @@ size_t writeBody(char* data, size_t, size_t size, void* user) {
 }
 
 // Called about once a second, paused or not: abandons, or lets a paused transfer go on.
-int checkAbort(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+int pauseOrAbort(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     auto* state = static_cast<GetState*>(user);
     if (state->abort)
         return 1;
@@ -86,7 +82,7 @@ bool HttpGet(const QString& url, const THttpSink& sink, const std::atomic<bool>&
     curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, writeBody);
     curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &state);
     curl_easy_setopt(curl.get(), CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl.get(), CURLOPT_XFERINFOFUNCTION, checkAbort);
+    curl_easy_setopt(curl.get(), CURLOPT_XFERINFOFUNCTION, pauseOrAbort);
     curl_easy_setopt(curl.get(), CURLOPT_XFERINFODATA, &state);
     // A server that stops sending for a minute has gone.
     curl_easy_setopt(curl.get(), CURLOPT_LOW_SPEED_LIMIT, 1L);

@@ -1,5 +1,7 @@
 #include "platform/ProxyConnector.h"
 
+#include "platform/CurlHandle.h"
+
 #include <curl/curl.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -13,11 +15,6 @@
 
 namespace orv {
 namespace {
-
-void initCurlOnce() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 // The sockets the proxy client opens: attached to the abort while in use, and closed by us, except the
 // connected one, which the TcpClient owns once the handshake is done.
@@ -44,7 +41,7 @@ int closeSocket(void* hooks, curl_socket_t fd) {
 }
 
 // Ends the handshake once aborted, should the shut-down socket not have done so already.
-int checkAbort(void* hooks, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+int abortHandshake(void* hooks, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     const SocketAbort* abort = static_cast<SocketHooks*>(hooks)->abort;
     return abort && abort->aborted() ? 1 : 0;
 }
@@ -60,10 +57,6 @@ const char* schemeOf(int version) {
     }
 }
 
-struct CurlDeleter {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
-};
-
 } // namespace
 
 void ConnectThrough(TcpClient& client, const QString& host, std::uint16_t port, const TProxySettings& proxy,
@@ -72,8 +65,7 @@ void ConnectThrough(TcpClient& client, const QString& host, std::uint16_t port, 
         client.connectTo(host, port, timeoutMs, abort);
         return;
     }
-    initCurlOnce();
-    std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
+    CurlHandle curl = NewCurlHandle();
     if (!curl)
         throw EChannelError("cannot start the proxy client");
     char error[CURL_ERROR_SIZE] = {};
@@ -96,7 +88,7 @@ void ConnectThrough(TcpClient& client, const QString& host, std::uint16_t port, 
     curl_easy_setopt(h, CURLOPT_CLOSESOCKETFUNCTION, closeSocket);
     curl_easy_setopt(h, CURLOPT_CLOSESOCKETDATA, &hooks);
     curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, checkAbort);
+    curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, abortHandshake);
     curl_easy_setopt(h, CURLOPT_XFERINFODATA, &hooks);
     if (proxy.authentication && proxy.version == TProxySettings::Socks5) {
         curl_easy_setopt(h, CURLOPT_PROXYUSERNAME, user.c_str());

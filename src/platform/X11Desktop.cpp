@@ -192,7 +192,7 @@ struct X11Desktop::Parts {
         if (data.size() < 2 || data[0] == 0 || data[1] == 0 || data[0] > 256 || data[1] > 256 ||
             data.size() < 2 + std::size_t(data[0]) * data[1])
             return {};
-        QImage image(int(data[0]), int(data[1]), QImage::Format_ARGB32);
+        QImage image(static_cast<int>(data[0]), static_cast<int>(data[1]), QImage::Format_ARGB32);
         for (int y = 0; y < image.height(); ++y)
             std::memcpy(image.scanLine(y), data.data() + 2 + std::size_t(y) * data[0],
                         std::size_t(data[0]) * 4);

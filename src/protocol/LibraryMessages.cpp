@@ -8,12 +8,12 @@ namespace orv {
 
 namespace {
 
-struct KindCodes {
+struct LibraryKindCodes {
     TTransferKind kind;
     TCommandCode list, erase, push; // 0 where the kind has none
 };
 
-constexpr KindCodes kKinds[] = {
+constexpr LibraryKindCodes kLibraryKinds[] = {
     {tkDocument, cmDocumentList, cmDeleteDocument, cmPushDocument},
     {tkLibraryImage, cmImageList, cmDeleteImage, cmPushImage},
     {tkWebLink, cmWebLinkList, cmDeleteWebLink, cmPushWebLink},
@@ -21,15 +21,15 @@ constexpr KindCodes kKinds[] = {
     {tkSlide, TCommandCode(0), TCommandCode(0), cmPushPresentation},
 };
 
-template <TCommandCode KindCodes::*Field> std::optional<TCommandCode> codeOf(TTransferKind kind) {
-    for (const KindCodes& k : kKinds)
+template <TCommandCode LibraryKindCodes::*Field> std::optional<TCommandCode> codeOf(TTransferKind kind) {
+    for (const LibraryKindCodes& k : kLibraryKinds)
         if (k.kind == kind && k.*Field != 0)
             return k.*Field;
     return std::nullopt;
 }
 
-template <TCommandCode KindCodes::*Field> std::optional<TTransferKind> kindOf(std::uint16_t command) {
-    for (const KindCodes& k : kKinds)
+template <TCommandCode LibraryKindCodes::*Field> std::optional<TTransferKind> kindOf(std::uint16_t command) {
+    for (const LibraryKindCodes& k : kLibraryKinds)
         if (command != 0 && k.*Field == command)
             return k.kind;
     return std::nullopt;
@@ -79,22 +79,22 @@ TResourceDeleteMessage TResourceDeleteMessage::decode(PayloadReader& reader) {
 }
 
 std::optional<TCommandCode> ListCommand(TTransferKind kind) {
-    return codeOf<&KindCodes::list>(kind);
+    return codeOf<&LibraryKindCodes::list>(kind);
 }
 std::optional<TCommandCode> DeleteCommand(TTransferKind kind) {
-    return codeOf<&KindCodes::erase>(kind);
+    return codeOf<&LibraryKindCodes::erase>(kind);
 }
 std::optional<TCommandCode> PushCommand(TTransferKind kind) {
-    return codeOf<&KindCodes::push>(kind);
+    return codeOf<&LibraryKindCodes::push>(kind);
 }
 std::optional<TTransferKind> ListKindOf(std::uint16_t command) {
-    return kindOf<&KindCodes::list>(command);
+    return kindOf<&LibraryKindCodes::list>(command);
 }
 std::optional<TTransferKind> DeleteKindOf(std::uint16_t command) {
-    return kindOf<&KindCodes::erase>(command);
+    return kindOf<&LibraryKindCodes::erase>(command);
 }
 std::optional<TTransferKind> PushKindOf(std::uint16_t command) {
-    return kindOf<&KindCodes::push>(command);
+    return kindOf<&LibraryKindCodes::push>(command);
 }
 
 } // namespace orv

@@ -7,7 +7,7 @@
 
 namespace orv {
 namespace {
-constexpr qint64 kBlock = 256 * 1024;
+constexpr qint64 kDownloadBlock = 256 * 1024;
 }
 
 TDownloadReply ReadDownloadReply(IByteChannel& channel, QIODevice& out) {
@@ -28,7 +28,7 @@ TDownloadReply ReadDownloadReply(IByteChannel& channel, QIODevice& out) {
     if (!size)
         throw EChannelError("a reply whose file does not fit its size");
 
-    QByteArray block(qsizetype(std::min<qint64>(kBlock, *size)), Qt::Uninitialized);
+    QByteArray block(qsizetype(std::min<qint64>(kDownloadBlock, *size)), Qt::Uninitialized);
     for (qint64 left = *size; left > 0;) {
         const qint64 n = std::min<qint64>(left, block.size());
         channel.readExact(block.data(), std::size_t(n));

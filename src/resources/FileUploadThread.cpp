@@ -9,7 +9,7 @@
 
 namespace orv {
 namespace {
-constexpr qint64 kBlock = 256 * 1024;
+constexpr qint64 kUploadBlock = 256 * 1024;
 }
 
 TFileUploadThread::TFileUploadThread(TTransferEndpoint endpoint, TAccountRecord account, TTransferKind kind,
@@ -34,7 +34,7 @@ int TFileUploadThread::Run() {
     const QByteArray request =
         MakeUploadRequest(m_kind, m_account.UserId(), std::uint16_t(m_account.Room()), record).encode();
     Channel().writeAll(request.constData(), std::size_t(request.size()));
-    QByteArray block(qsizetype(std::min(kBlock, std::max<qint64>(size, 1))), Qt::Uninitialized);
+    QByteArray block(qsizetype(std::min(kUploadBlock, std::max<qint64>(size, 1))), Qt::Uninitialized);
     for (qint64 left = size; left > 0;) {
         const qint64 n = file.read(block.data(), std::min<qint64>(left, block.size()));
         if (n <= 0)

@@ -57,7 +57,7 @@ private:
     Roster m_roster;
     RosterDirectory m_directory{m_roster};
     struct Marks final : IParticipantMarks {
-        explicit Marks(Roster& roster) : roster(roster) {}
+        explicit Marks(Roster& shown) : roster(shown) {}
         void HideLoadMarks() override { roster.HideLoadMarks(); }
         Roster& roster;
     } m_marks{m_roster};

@@ -7,32 +7,32 @@
 namespace orv {
 namespace {
 
-using S = TRoomEntryStep;
+using Step = TRoomEntryStep;
 constexpr const char* kLoadingBoards =
     QT_TRANSLATE_NOOP("orv::TRoomEntrySequence", "Loading whiteboards... Please wait...");
 
 constexpr std::array<TRoomEntryStepInfo, 21> kTable = {{
-    {S::ResetRoomState, -1, nullptr, false},
-    {S::ShowChatPane, -1, nullptr, false},
-    {S::Participants, 10, QT_TRANSLATE_NOOP("orv::TRoomEntrySequence", "Getting participants..."), false},
-    {S::Rights, 11, QT_TRANSLATE_NOOP("orv::TRoomEntrySequence", "Getting Virtual Room Info..."), false},
-    {S::Voice, 12, QT_TRANSLATE_NOOP("orv::TRoomEntrySequence", "Starting audio services..."), false},
-    {S::ChatPane, -1, nullptr, true},
-    {S::Boards, 14, kLoadingBoards, true},
-    {S::LastBoard, 14, kLoadingBoards, true},
-    {S::CurrentBoard, -1, nullptr, true},
-    {S::WebTourAddress, -1, nullptr, true},
-    {S::CurrentView, -1, nullptr, true},
-    {S::RecorderTools, -1, nullptr, true},
-    {S::WelcomePage, -1, nullptr, true},
-    {S::SharingState, -1, nullptr, true},
-    {S::ParticipantStates, -1, nullptr, true},
-    {S::ChatPermissions, -1, nullptr, true},
-    {S::LinkUp, -1, nullptr, true},
-    {S::BringToFront, -1, nullptr, true},
-    {S::ChatPermissionsMenu, -1, nullptr, true},
-    {S::DelayTimer, -1, nullptr, true},
-    {S::SpeedNotice, -1, nullptr, true},
+    {Step::ResetRoomState, -1, nullptr, false},
+    {Step::ShowChatPane, -1, nullptr, false},
+    {Step::Participants, 10, QT_TRANSLATE_NOOP("orv::TRoomEntrySequence", "Getting participants..."), false},
+    {Step::Rights, 11, QT_TRANSLATE_NOOP("orv::TRoomEntrySequence", "Getting Virtual Room Info..."), false},
+    {Step::Voice, 12, QT_TRANSLATE_NOOP("orv::TRoomEntrySequence", "Starting audio services..."), false},
+    {Step::ChatPane, -1, nullptr, true},
+    {Step::Boards, 14, kLoadingBoards, true},
+    {Step::LastBoard, 14, kLoadingBoards, true},
+    {Step::CurrentBoard, -1, nullptr, true},
+    {Step::WebTourAddress, -1, nullptr, true},
+    {Step::CurrentView, -1, nullptr, true},
+    {Step::RecorderTools, -1, nullptr, true},
+    {Step::WelcomePage, -1, nullptr, true},
+    {Step::SharingState, -1, nullptr, true},
+    {Step::ParticipantStates, -1, nullptr, true},
+    {Step::ChatPermissions, -1, nullptr, true},
+    {Step::LinkUp, -1, nullptr, true},
+    {Step::BringToFront, -1, nullptr, true},
+    {Step::ChatPermissionsMenu, -1, nullptr, true},
+    {Step::DelayTimer, -1, nullptr, true},
+    {Step::SpeedNotice, -1, nullptr, true},
 }};
 
 } // namespace

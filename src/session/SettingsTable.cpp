@@ -20,7 +20,8 @@ TSettingRow MakeRow(G group, const char* key, TStoredForm form, TSettingField fi
             .form = form,
             .field = field,
             .defaultValue = std::move(fallback),
-            .owner = owner};
+            .owner = owner,
+            .accepted = {}};
 }
 
 // One maker per stored form, so a row's field, default and form always agree.

@@ -21,13 +21,13 @@ namespace {
 
 const QString kDefaultWidth = QStringLiteral("800");
 const QString kDefaultHeight = QStringLiteral("600");
-constexpr int kMaxSide = 9999;
+constexpr int kMaxEnteredSide = 9999;
 
 // A number from a size box; 0 when it holds none.
 int SizeOf(const QLineEdit* box) {
     bool ok = false;
     const int value = box->text().trimmed().toInt(&ok);
-    return ok && value > 0 && value <= kMaxSide ? value : 0;
+    return ok && value > 0 && value <= kMaxEnteredSide ? value : 0;
 }
 
 } // namespace

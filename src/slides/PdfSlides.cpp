@@ -6,7 +6,7 @@ namespace orv {
 
 namespace {
 constexpr double kPointsPerInch = 72.0;
-constexpr int kMaxSide = 10000; // a picture bigger than this is no slide
+constexpr int kMaxSlideSide = 10000; // a picture bigger than this is no slide
 } // namespace
 
 PdfSlides::PdfSlides() = default;
@@ -45,8 +45,8 @@ QImage PdfSlides::Render(int n, QSize size) const {
         xDpi = size.width() * kPointsPerInch / points.width();
         yDpi = size.height() * kPointsPerInch / points.height();
     }
-    if (points.width() * xDpi / kPointsPerInch > kMaxSide ||
-        points.height() * yDpi / kPointsPerInch > kMaxSide)
+    if (points.width() * xDpi / kPointsPerInch > kMaxSlideSide ||
+        points.height() * yDpi / kPointsPerInch > kMaxSlideSide)
         return {};
     QImage image = page->renderToImage(xDpi, yDpi);
     if (image.isNull())

@@ -11,7 +11,7 @@ namespace orv {
 namespace {
 
 // 16-bit mono PCM passes through as it is: a block is one sample.
-class PcmPassThrough final : public IBlockEncoder {
+class PcmEncoderPassThrough final : public IBlockEncoder {
 public:
     int SamplesPerBlock() const override { return 1; }
     int BlockSize() const override { return 2; }
@@ -60,7 +60,7 @@ void TACMIn::Open(const CodecFormat& format, const QByteArray& device) {
         return;
     m_format = format;
     std::unique_ptr<IBlockEncoder> encoder =
-        IsMonoPcm16(format) ? std::make_unique<PcmPassThrough>() : m_codecs.NewEncoder(format);
+        IsMonoPcm16(format) ? std::make_unique<PcmEncoderPassThrough>() : m_codecs.NewEncoder(format);
     if (!encoder)
         throw EACMIn("WaveIn-Open", AudioError::BadFormat);
     const int sampleRate = int(format.samplesPerSec);

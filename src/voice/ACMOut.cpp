@@ -12,7 +12,7 @@ namespace orv {
 namespace {
 
 // 16-bit mono PCM plays as it is: a block is one sample.
-class PcmPassThrough final : public IBlockDecoder {
+class PcmDecoderPassThrough final : public IBlockDecoder {
 public:
     int SamplesPerBlock() const override { return 1; }
     int BlockSize() const override { return 2; }
@@ -64,7 +64,7 @@ void TACMOut::Open(const CodecFormat& format, const QByteArray& device) {
     if (m_active)
         return;
     std::unique_ptr<IBlockDecoder> decoder =
-        IsMonoPcm16(format) ? std::make_unique<PcmPassThrough>() : m_codecs.NewDecoder(format);
+        IsMonoPcm16(format) ? std::make_unique<PcmDecoderPassThrough>() : m_codecs.NewDecoder(format);
     if (!decoder)
         throw EACMOut("WaveOutOpen", AudioError::BadFormat);
     TAudioOpenError error = TAudioOpenError::None;

@@ -100,6 +100,10 @@ TEST_F(KeeperFixture, TheFirstLossIsReportedOnceAndAgainAfterTheLinkCameBack) {
     EXPECT_EQ(session.notices.beeps.size(), 1u);
 
     keeper.OnLinkState(LinkStateValue::Up);
+    EXPECT_TRUE(shell.button) << "the lost session's up state is stale";
+    keeper.ResetConnection();
+    timers.advance(2000 + 2000); // the pause, the sign-in, the pause, the entry
+    keeper.OnLinkState(LinkStateValue::Up);
     EXPECT_FALSE(shell.button);
     EXPECT_EQ(timers.activeCount(), 0);
     EXPECT_EQ(lines().last(), "System: You are connected to the session again.");
@@ -122,6 +126,28 @@ TEST_F(KeeperFixture, NothingIsReportedInPlaybackOrBeforeTheRoomWasEntered) {
     before.OnLinkState(LinkStateValue::ReaderEnded);
     EXPECT_FALSE(otherShell.button) << "the sign-in deals with a loss before the room";
     EXPECT_TRUE(fresh.notices.chatLines.empty());
+}
+
+// The room entry's steps let events in: the reader's end can be handled before the entry reports the link up.
+TEST_F(KeeperFixture, ALossWhileTheFirstRoomIsEnteredIsALossAndTheEntrysLateUpStateIsStale) {
+    test::FakeSession fresh;
+    fresh.state.inRoom = true;
+    fresh.state.account.SetRoom(100);
+    Shell entering;
+    ConnectionKeeper keeperOfEntry(entering, fresh.context, timers);
+    TSettings automaticSettings = settings;
+    automaticSettings.AutoReconnect = true;
+    keeperOfEntry.ApplySettings(automaticSettings);
+
+    keeperOfEntry.OnLinkState(LinkStateValue::ReaderEnded);
+    EXPECT_TRUE(entering.button);
+    EXPECT_EQ(entering.countdown, "Reconnecting in 1 s");
+    keeperOfEntry.OnLinkState(LinkStateValue::Up); // the rest of the entry's steps
+    EXPECT_TRUE(entering.button);
+    timers.advance(1000 + 2000 + 2000);
+    EXPECT_EQ(entering.calls, (QStringList{"end session", "restart", "enter 100"}));
+    keeperOfEntry.OnLinkState(LinkStateValue::Up);
+    EXPECT_FALSE(entering.button);
 }
 
 TEST_F(KeeperFixture, TenMinutesAfterAnUnansweredLossTheProgramEndsWithoutTheQuestion) {
@@ -185,9 +211,12 @@ TEST_F(KeeperFixture, AResetWhileTheLinkIsUpIsNoLossUnlessItFails) {
     EXPECT_TRUE(shell.button);
     EXPECT_EQ(timers.activeCount(), 1);
 
-    // Signed in again, but the room refuses the entry: a loss of the link that was up, and no automatic
-    // attempts while the room list or the end of a join link follows.
+    // Back in; then signed in again, but the room refuses the entry: a loss of the link that was up, and no
+    // automatic attempts while the room list or the end of a join link follows.
+    keeper.AskToReconnect();
+    timers.advance(4000);
     keeper.OnLinkState(LinkStateValue::Up);
+    EXPECT_FALSE(shell.button);
     automatic(true);
     keeper.AskToReconnect();
     timers.advance(4000);
@@ -239,7 +268,11 @@ TEST_F(KeeperFixture, AutomaticReconnectionWaitsLongerEachTimeAndShowsItsCountdo
 
 TEST_F(KeeperFixture, AutomaticReconnectionStopsForADuplicateSignInARemovalARefusalOrTheUser) {
     automatic(true);
+    // Back in the room through the user's own reconnection, then lost again.
     const auto lose = [&] {
+        session.dialogs.answer = true;
+        keeper.AskToReconnect();
+        timers.advance(2000 + 2000);
         keeper.OnLinkState(LinkStateValue::Up);
         keeper.OnLinkState(LinkStateValue::ReaderEnded);
     };

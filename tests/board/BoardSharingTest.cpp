@@ -50,7 +50,7 @@ struct Client : test::FakeSession {
     }
 };
 
-QImage Picture(QSize size) {
+QImage QuarteredPicture(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -139,14 +139,14 @@ TEST(BoardSharing, ImagesSlidesAndClearsReceived) {
     TBoardImageMessage image;
     image.board = 2;
     image.record.SetBoard(2);
-    image.jpeg = EncodeBoardJpeg(Picture({1200, 900}));
+    image.jpeg = EncodeBoardJpeg(QuarteredPicture({1200, 900}));
     c.receive(cmBoardImage, image.encode(), kOther);
     EXPECT_EQ(c.boards().CurrentBoard(), 2);
     EXPECT_EQ(c.boards().Board(2).Image().size(), QSize(1200, 900)) << "enlarged before drawing";
     EXPECT_EQ(c.sink.withNumber(MainMsg::AcknowledgeContent).at(0).wParam, kOther);
 
     // A JPEG whose header claims a picture beyond the reader's limits is refused before any allocation.
-    QByteArray huge = EncodeBoardJpeg(Picture({16, 16}));
+    QByteArray huge = EncodeBoardJpeg(QuarteredPicture({16, 16}));
     const qsizetype sof = huge.indexOf("\xff\xc0");
     ASSERT_GT(sof, 0);
     huge[sof + 5] = char(0xff), huge[sof + 6] = char(0xf0), huge[sof + 7] = char(0xff),
@@ -163,7 +163,7 @@ TEST(BoardSharing, ImagesSlidesAndClearsReceived) {
 
     TBoardPictureMessage slide;
     slide.board = 4;
-    slide.jpeg = EncodeBoardJpeg(Picture({100, 80}));
+    slide.jpeg = EncodeBoardJpeg(QuarteredPicture({100, 80}));
     slide.record.SetFileSize(std::int32_t(slide.jpeg.size()));
     c.receive(cmShowSlide, slide.encode(), kOther);
     EXPECT_EQ(c.boards().CurrentBoard(), 4);
@@ -207,7 +207,7 @@ TEST(BoardSharing, ALateJoinersHistoryRebuildsTheBoardsOfThoseWhoDrewThem) {
     drawer.draw({10, 10}, {300, 200});
     drawer.text("Hi\tthere, a text long enough to wrap over lines\r\nand a second one\nthat is cut off",
                 {40, 60, 160, 70});
-    drawer.image(Picture({64, 48}), {200, 100});
+    drawer.image(QuarteredPicture({64, 48}), {200, 100});
     drawer.draw({5, 300}, {400, 20});
 
     // A broken entry between them is skipped, the rest still drawn.

@@ -12,6 +12,7 @@
 #include "session/Settings.h"
 #include "support/BoardFixture.h"
 #include "support/FakeSession.h"
+#include "support/Prerequisites.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -19,7 +20,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -29,18 +29,18 @@
 namespace orv {
 namespace {
 
-constexpr std::uint16_t kSelf = 5;
+constexpr std::uint16_t kOwnUser = 5;
 
 struct BoardWindow : test::FakeSession {
     TBoardModule module{context};
 
     explicit BoardWindow(int board = 2, bool access = true, bool lock = false) {
-        state.account.SetUserId(kSelf);
+        state.account.SetUserId(kOwnUser);
         TSettings settings;
         module.ApplySettings(settings);
         module.Sharing().SetPublicBoardAccess(access);
         if (lock)
-            state.boardHolder = kSelf;
+            state.boardHolder = kOwnUser;
         module.Sharing().SwitchBoard(board, false);
         window().resize(1100, 900);
         sender.sent.clear();
@@ -219,7 +219,7 @@ TEST(BoardWindow, ShrinkingKeepsThePictureOnTheBoard) {
         EXPECT_EQ(ShrinkToBoard(c.picture, {1024, 768}), c.expected) << c.picture.width();
 }
 
-QImage Picture(QSize size) {
+QImage RedPicture(QSize size) {
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(QColor(200, 60, 40));
     return picture;
@@ -228,7 +228,7 @@ QImage Picture(QSize size) {
 TEST(BoardWindow, OpeningPicturesShrinksOrExpandsAndSharesOnlyWithTheLock) {
     BoardWindow expand(2, true, true);
     expand.dialogs.answer = false;
-    ASSERT_TRUE(expand.module.Tools().OpenPicture(Picture({1200, 600})));
+    ASSERT_TRUE(expand.module.Tools().OpenPicture(RedPicture({1200, 600})));
     EXPECT_EQ(expand.image().size(), QSize(1200, 768));
     const auto images = expand.sentOf(cmBoardImage);
     ASSERT_EQ(images.size(), 1u);
@@ -238,7 +238,7 @@ TEST(BoardWindow, OpeningPicturesShrinksOrExpandsAndSharesOnlyWithTheLock) {
     EXPECT_TRUE(test::SameImage(expand.image().copy(0, 0, 1200, 600), *DecodeBoardJpeg(message.jpeg)));
 
     BoardWindow shrink(kPrivateBoard);
-    ASSERT_TRUE(shrink.module.Tools().OpenPicture(Picture({2000, 1000})));
+    ASSERT_TRUE(shrink.module.Tools().OpenPicture(RedPicture({2000, 1000})));
     EXPECT_EQ(shrink.image().size(), QSize(1024, 768));
     EXPECT_EQ(shrink.image().pixel(1000, 500), qRgb(200, 60, 40));
     EXPECT_EQ(shrink.image().pixel(1000, 520), qRgb(255, 255, 255));
@@ -253,7 +253,7 @@ TEST(BoardWindow, PlacingACaptureRestoresTheWholeStyleEitherWay) {
         w.module.Tools().SetFillStyle(BoardBrush::Cross);
         const BoardStyle before = w.boards().SaveBoardStyle(2);
         w.module.Tools().PrepareCapture();
-        w.module.Tools().BeginPlacement(Picture({60, 40}));
+        w.module.Tools().BeginPlacement(RedPicture({60, 40}));
         EXPECT_EQ(w.view().cursor().shape(), Qt::SizeAllCursor);
         QTest::mouseMove(&w.view(), w.view().FromBoard({100, 100}));
         const QImage board = w.image().copy();
@@ -345,10 +345,6 @@ TEST(BoardWindow, UploadNeedsAComment) {
     EXPECT_EQ(w.dialogs.shown.value(0), "info: Image not uploaded");
 }
 
-bool HaveTool(const char* name) {
-    return !QStandardPaths::findExecutable(name).isEmpty();
-}
-
 TEST(BoardWindow, ExportsTheBoardAsPngAndEveryDrawnBoardAsPdfPages) {
     BoardWindow w(1);
     w.take(BoardKind::Rectangle);
@@ -364,8 +360,8 @@ TEST(BoardWindow, ExportsTheBoardAsPngAndEveryDrawnBoardAsPdfPages) {
     const QString pdf = folder.filePath("boards.pdf");
     w.state.room.SetName("Physics 101");
     ASSERT_EQ(w.module.Tools().ExportAllBoardsPdf(pdf), 2);
-    if (!HaveTool("pdfinfo") || !HaveTool("pdftoppm"))
-        GTEST_SKIP() << "poppler-utils is not installed";
+    if (!test::HaveTool("pdfinfo") || !test::HaveTool("pdftoppm"))
+        ORV_PREREQUISITE_MISSING("poppler-utils is not installed");
     QProcess info;
     info.start("pdfinfo", {pdf});
     ASSERT_TRUE(info.waitForFinished());

@@ -3,8 +3,8 @@
 #include "chat/ChatModule.h"
 #include "chat/ChatNoticeWindow.h"
 #include "platform/SettingsStore.h"
-#include "session/ParticipantDirectory.h"
 #include "session/Settings.h"
+#include "support/FakeDirectory.h"
 #include "support/FakeSession.h"
 #include "support/QtPrinters.h"
 
@@ -27,21 +27,6 @@ namespace orv {
 namespace {
 
 using test::SentPacket;
-
-class Directory final : public IParticipantDirectory {
-public:
-    std::optional<TParticipantInfo> Lookup(std::uint16_t id) const override {
-        for (const TParticipantInfo& p : InDisplayOrder())
-            if (p.userId == id)
-                return p;
-        return std::nullopt;
-    }
-    std::vector<TParticipantInfo> InDisplayOrder() const override {
-        return {{1, "Tess", "Tess Marlowe", "Tess Marlowe", 1000},
-                {2, "Alice", "Alice Byrne", "Alice Byrne", 0},
-                {7, "Bob", "Bob Okafor", "Bobby", 0}};
-    }
-};
 
 QStringList Captions(const QMenu& menu) {
     QStringList captions;
@@ -83,7 +68,9 @@ struct PaneFixture : ::testing::Test {
     QTemporaryDir dir;
     TSettingsStore store{dir.filePath("settings.ini")};
     test::FakeSession session;
-    Directory directory;
+    test::FakeDirectory directory{{{1, "Tess", "Tess Marlowe", "Tess Marlowe", 1000},
+                                   {2, "Alice", "Alice Byrne", "Alice Byrne", 0},
+                                   {7, "Bob", "Bob Okafor", "Bobby", 0}}};
     TChatModule module{session.context, directory, &store};
     QWidget* pane = nullptr;
     QLineEdit* edit = nullptr;

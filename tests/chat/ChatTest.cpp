@@ -8,9 +8,9 @@
 #include "platform/MessageRouter.h"
 #include "protocol/PacketHeader.h"
 #include "protocol/ResultCodes.h"
-#include "session/ParticipantDirectory.h"
 #include "session/RoomEntrySteps.h"
 #include "session/Settings.h"
+#include "support/FakeDirectory.h"
 #include "support/FakeSession.h"
 #include "support/QtPrinters.h"
 
@@ -26,21 +26,6 @@ using test::PostedMessage;
 using test::SentPacket;
 
 constexpr std::uint16_t kOwnId = 2;
-
-class Directory final : public IParticipantDirectory {
-public:
-    std::optional<TParticipantInfo> Lookup(std::uint16_t id) const override {
-        for (const TParticipantInfo& p : people)
-            if (p.userId == id)
-                return p;
-        return std::nullopt;
-    }
-    std::vector<TParticipantInfo> InDisplayOrder() const override { return people; }
-
-    std::vector<TParticipantInfo> people = {{1, "Tess", "Tess Marlowe", "Tess Marlowe", 1000},
-                                            {kOwnId, "Alice", "Alice Byrne", "Alice Byrne", 0},
-                                            {7, "Bob", "Bob Okafor", "Bobby", 0}};
-};
 
 // One run of a log: text (pictures as {N}) and how it is written.
 struct LogRun {
@@ -115,7 +100,9 @@ struct ChatFixture : ::testing::Test {
     QTextDocument* log(std::uint16_t partner) { return module.Conversations().FindConversation(partner); }
 
     test::FakeSession session;
-    Directory directory;
+    test::FakeDirectory directory{{{1, "Tess", "Tess Marlowe", "Tess Marlowe", 1000},
+                                   {kOwnId, "Alice", "Alice Byrne", "Alice Byrne", 0},
+                                   {7, "Bob", "Bob Okafor", "Bobby", 0}}};
     TSettings settings;
     TChatModule module{session.context, directory, nullptr};
     TPacketDispatcher dispatcher;

@@ -9,8 +9,8 @@
 #include "link/Dispatcher.h"
 #include "protocol/PacketHeader.h"
 #include "protocol/PayloadReader.h"
-#include "session/ParticipantDirectory.h"
 #include "session/Settings.h"
+#include "support/FakeDirectory.h"
 #include "support/FakeSession.h"
 #include "support/FakeTimers.h"
 #include "support/QtPrinters.h"
@@ -26,23 +26,7 @@
 namespace orv {
 namespace {
 
-constexpr std::uint16_t kOwnId = 2;
-
-class Directory final : public IParticipantDirectory {
-public:
-    std::optional<TParticipantInfo> Lookup(std::uint16_t id) const override {
-        for (const TParticipantInfo& p : people)
-            if (p.userId == id)
-                return p;
-        return std::nullopt;
-    }
-    std::vector<TParticipantInfo> InDisplayOrder() const override { return people; }
-    std::optional<std::uint16_t> SelectedUser() const override { return selected; }
-
-    std::vector<TParticipantInfo> people = {{1, "Tess", "Tess Marlowe", "Tess M.", 1000},
-                                            {kOwnId, "Alice", "Alice Byrne", "Alice Byrne", 0}};
-    std::optional<std::uint16_t> selected;
-};
+constexpr std::uint16_t kNoteTaker = 2;
 
 TChatMessage Note(std::uint16_t from, std::uint16_t to, const QString& text, TChatKind kind = ckNote) {
     TChatMessage m;
@@ -55,12 +39,13 @@ TChatMessage Note(std::uint16_t from, std::uint16_t to, const QString& text, TCh
 
 struct NotesFixture : ::testing::Test {
     NotesFixture() {
-        session.state.account.SetUserId(kOwnId);
+        session.state.account.SetUserId(kNoteTaker);
         QObject::connect(&notes, &TSessionNotes::NoticeRequested,
                          [this](const TNoteNotice& n) { notices.push_back(n); });
     }
     test::FakeSession session;
-    Directory directory;
+    test::FakeDirectory directory{{{1, "Tess", "Tess Marlowe", "Tess M.", 1000},
+                                   {kNoteTaker, "Alice", "Alice Byrne", "Alice Byrne", 0}}};
     ChatConversations conversations;
     ChatState state{session.state, directory, conversations};
     ChatHandlers handlers{session.context, directory, conversations, state};
@@ -73,12 +58,10 @@ TEST_F(NotesFixture, NotesToTheUserOrToEverybodyFromOthersAreListedAndAnnounced)
     const struct {
         TChatMessage message;
         bool listed;
-    } cases[] = {{Note(1, kOwnId, "to me\r\n"), true},
-                 {Note(1, 0, "to all\r\n"), true},
-                 {Note(1, 9, "to somebody else\r\n"), false},
-                 {Note(kOwnId, 0, "my own echo\r\n"), false},
-                 {Note(5, 0, "from outside the room\r\n"), true},
-                 {Note(1, 0, "public chat\r\n", ckPublic), false}};
+    } cases[] = {
+        {Note(1, kNoteTaker, "to me\r\n"), true},        {Note(1, 0, "to all\r\n"), true},
+        {Note(1, 9, "to somebody else\r\n"), false},     {Note(kNoteTaker, 0, "my own echo\r\n"), false},
+        {Note(5, 0, "from outside the room\r\n"), true}, {Note(1, 0, "public chat\r\n", ckPublic), false}};
     int expected = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message.text.toStdString());
@@ -156,7 +139,7 @@ TEST_F(NotesFixture, ANoteTravelsAsAKindFiveChatMessageOnOneThirtyWithItsLines) 
     const TChatMessage sent = TChatMessage::decode(reader, TChatTextForm::Wide);
     EXPECT_EQ(sent.record.Kind(), ckNote);
     EXPECT_EQ(sent.record.To(), 1);
-    EXPECT_EQ(sent.record.From(), kOwnId);
+    EXPECT_EQ(sent.record.From(), kNoteTaker);
     EXPECT_EQ(sent.text, "May I ask\r\nsomething\r\n");
     session.sender.connected = false;
     EXPECT_FALSE(notes.SendNote(0, "lost"));
@@ -178,7 +161,7 @@ TEST(SessionNotesFile, FieldsAreQuotedOnlyWhereTheyMustBe) {
 }
 
 TEST_F(NotesFixture, TheSavedFileHasTheHeadingTheItemsAndTheEndAndKeepsTheOlderFileAsBak) {
-    notes.OnChatNote(Note(1, kOwnId, "May I ask a question\r\n"));
+    notes.OnChatNote(Note(1, kNoteTaker, "May I ask a question\r\n"));
     notes.OnRequestNote(QDateTime(QDate(2026, 2, 9), QTime(9, 8)), "Tess", "go");
     notes.SetComplete(1);
     QTemporaryDir dir;

@@ -34,7 +34,7 @@ TEST(ClientEndToEnd, JoinLinkEntersTheRoom) {
     test::ServerThread server(config);
 
     test::VirtualDesktop desktop;
-    ASSERT_FALSE(desktop.display().isEmpty()) << "Xvfb must be installed";
+    ASSERT_FALSE(desktop.display().isEmpty()) << desktop.failure().toStdString();
 
     test::ClientProcess run(ORV_CLIENT_BINARY, desktop.display());
     ASSERT_TRUE(run.start({QString("ORVJOIN://127.0.0.1,%1,teacher,teach,100").arg(server.port())}));

@@ -50,7 +50,7 @@ TEST(ScreenCapture, AKnownWindowIsCapturedWholeScreenWithItsFrameAndAsAnArea) {
     ASSERT_TRUE(id);
     g_desktop->run("xdotool", {"windowactivate", "--sync", *id});
     const QRect frame = g_desktop->frameGeometry(*id);
-    ASSERT_TRUE(test::pumpUntil([&] { return ForegroundWindowFrame() == frame; }, 5000))
+    ASSERT_TRUE(test::pumpUntil([&] { return ForegroundWindowFrame() == frame; }))
         << "the foreground frame is the manager's frame around the window";
     const QRect client = target.geometry();
     ASSERT_TRUE(frame.contains(client) && frame != client) << "openbox draws a frame";

@@ -14,6 +14,7 @@
 #include "roster/RosterModule.h"
 #include "support/BoardFixture.h"
 #include "support/LiveClient.h"
+#include "support/Prerequisites.h"
 #include "support/ServerThread.h"
 #include "support/TestAccounts.h"
 
@@ -264,7 +265,7 @@ TEST(PlaybackEndToEnd, ARecordingMadeByOurServerReplaysTheRoomFromTheServerAFile
     web.setWorkingDirectory(QDir(store.path()).filePath("recordings"));
     web.start("python3", {"-m", "http.server", QString::number(port), "--bind", "127.0.0.1"});
     if (!web.waitForStarted())
-        GTEST_SKIP() << "python3 is not installed";
+        ORV_PREREQUISITE_MISSING("python3 is not installed");
     const QString url = QString("http://127.0.0.1:%1/1.orvane").arg(port);
     ASSERT_TRUE(pumpUntil([&] { return HttpHead(url, 1000) == 200; }));
     EXPECT_EQ(HttpHead(QString("http://127.0.0.1:%1/9.orvane").arg(port)), 404);

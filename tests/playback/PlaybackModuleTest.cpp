@@ -7,6 +7,7 @@
 #include "support/EventPump.h"
 #include "support/FakeChannel.h"
 #include "support/FakeSession.h"
+#include "support/Prerequisites.h"
 #include "tests/playback/RecordingFile.h"
 
 #include <QDir>
@@ -122,7 +123,7 @@ TEST_F(ModuleFixture, AWebRecordingThatArrivesSlowlyBuffersAndAPausedDownloadWai
     web.start("python3", {ORV_SOURCE_DIR "/tests/playback/gated_http_server.py", port, path,
                           QString::number(first), gate});
     if (!web.waitForStarted())
-        GTEST_SKIP() << "python3 is not installed";
+        ORV_PREREQUISITE_MISSING("python3 is not installed");
     ASSERT_TRUE(web.waitForReadyRead(10000));
 
     playback.PlayFromAddress("http://127.0.0.1:" + port + "/r.orvane");

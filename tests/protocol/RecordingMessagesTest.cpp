@@ -2,19 +2,15 @@
 #include "protocol/CommandCatalogue.h"
 #include "protocol/WireFormat.h"
 #include "support/QtPrinters.h"
+#include "support/RecordImage.h"
 
 #include <gtest/gtest.h>
 
 namespace orv {
 namespace {
 
-void put(QByteArray& image, int offset, const QByteArray& text) {
-    image[offset] = char(text.size());
-    image.replace(offset + 1, text.size(), text);
-}
-template <typename T> void putValue(QByteArray& image, int offset, T value) {
-    image.replace(offset, int(sizeof(T)), wire::bytesOf(value));
-}
+using test::put;
+using test::putValue;
 
 TEST(RecordingMessages, HeaderReadsEveryFieldAtItsOffsetAndKeepsTheBytesItDoesNotInterpret) {
     QByteArray image(740, '\0');

@@ -1,20 +1,15 @@
 #include "protocol/RosterMessages.h"
 #include "protocol/WireFormat.h"
 #include "support/QtPrinters.h"
+#include "support/RecordImage.h"
 
 #include <gtest/gtest.h>
 
 namespace orv {
 namespace {
 
-// Writes a short string (length byte, then the characters) or a little-endian value at an offset.
-void put(QByteArray& image, int offset, const QByteArray& text) {
-    image[offset] = char(text.size());
-    image.replace(offset + 1, text.size(), text);
-}
-template <typename T> void putValue(QByteArray& image, int offset, T value) {
-    image.replace(offset, int(sizeof(T)), wire::bytesOf(value));
-}
+using test::put;
+using test::putValue;
 
 template <typename R> R fromImage(const QByteArray& image) {
     PayloadReader reader(image);

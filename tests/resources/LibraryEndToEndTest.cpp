@@ -38,7 +38,7 @@ server::ServerConfig Classroom(const QString& store) {
 
 // What finished downloads do in the program: documents open, pictures are drawn on the board.
 struct ProgramActions final : IDownloadActions {
-    explicit ProgramActions(Whiteboard& boards) : boards(boards) {}
+    explicit ProgramActions(Whiteboard& drawnOn) : boards(drawnOn) {}
     void OpenDocument(const QString& path) override {
         QFile f(path);
         f.open(QIODevice::ReadOnly);
@@ -85,7 +85,7 @@ struct LibraryClient : test::LiveClient {
         return entry ? std::optional<int>(entry->ActivityImageIndex()) : std::nullopt;
     }
     bool settled() {
-        return pumpUntil([&] { return resources.RunningTransfers() == 0; }, 20000);
+        return pumpUntil([&] { return resources.RunningTransfers() == 0; });
     }
 
     QString home;
@@ -129,8 +129,8 @@ TEST(LibraryEndToEnd, PresentedImageAndDocumentReachTheRoomAndAreAcknowledged) {
     teacher.resources.StartUpload(teacher.file("Pendulum.jpg", jpeg), "The pendulum", {}, tkLibraryImage);
     teacher.library
         .ShowImages(); // the window asks for its list; it is empty so far or already holds the image
-    ASSERT_TRUE(pumpUntil([&] { return Named(library.Documents(), "Pendulum.TXT"); }, 20000));
-    ASSERT_TRUE(pumpUntil([&] { return Named(library.Images(), "Pendulum.jpg"); }, 20000));
+    ASSERT_TRUE(pumpUntil([&] { return Named(library.Documents(), "Pendulum.TXT"); }));
+    ASSERT_TRUE(pumpUntil([&] { return Named(library.Images(), "Pendulum.jpg"); }));
     const TResourceRecord document = *Named(library.Documents(), "Pendulum.TXT");
     EXPECT_EQ(document.Description(), "notes");
     EXPECT_EQ(document.FileSize(), notes.size());
@@ -154,7 +154,7 @@ TEST(LibraryEndToEnd, PresentedImageAndDocumentReachTheRoomAndAreAcknowledged) {
     EXPECT_EQ(alice.offers[0].senderName, "Teacher Tester");
     EXPECT_EQ(alice.offers[0].record.FileName(), "Pendulum.TXT");
     alice.library.Library().AcceptOffer(alice.offers[0]);
-    ASSERT_TRUE(pumpUntil([&] { return alice.actions->opened.size() == 1; }, 20000));
+    ASSERT_TRUE(pumpUntil([&] { return alice.actions->opened.size() == 1; }));
     EXPECT_EQ(alice.actions->opened[0], notes);
     ASSERT_TRUE(pumpUntil([&] { return teacher.mark(kAlice) == MotionPicture::LoadMark; }));
     ASSERT_TRUE(pumpUntil([&] { return teacher.actions->opened.size() == 1; }))

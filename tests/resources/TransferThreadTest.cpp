@@ -6,6 +6,7 @@
 #include "resources/FileDownloadThread.h"
 #include "resources/FileUploadThread.h"
 #include "resources/TemporaryNames.h"
+#include "support/FileBytes.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingSink.h"
 #include "tests/resources/ScriptedFileService.h"
@@ -44,10 +45,7 @@ QString WriteFile(const QString& path, const QByteArray& bytes) {
     return path;
 }
 
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+using test::ReadFile;
 
 QByteArray ReplyHeader(std::uint16_t command, std::int32_t dataSize, std::uint16_t code = 0) {
     TPacketHeader h;

@@ -17,6 +17,7 @@
 
 #include "ResourceStore.h"
 #include "SessionServer.h"
+#include "support/FileBytes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -107,7 +108,7 @@ struct Participant {
             action(); // the room has been entered
     }
     bool settle() {
-        return pumpUntil([&] { return module->RunningTransfers() == 0; }, 30000);
+        return pumpUntil([&] { return module->RunningTransfers() == 0; });
     }
     QString file(const QString& name, const QByteArray& bytes) {
         const QString path = home.filePath(name);
@@ -135,10 +136,7 @@ struct Participant {
     std::unique_ptr<TResourcesModule> module;
 };
 
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+using test::ReadFile;
 
 bool NearColour(QRgb pixel, QColor expected) {
     return std::abs(qRed(pixel) - expected.red()) < 12 && std::abs(qGreen(pixel) - expected.green()) < 12 &&

@@ -11,6 +11,7 @@
 #include "session/Settings.h"
 #include "support/FakeSession.h"
 #include "support/QtPrinters.h"
+#include "support/RosterNames.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -66,12 +67,7 @@ QByteArray ListPayload(std::uint16_t count, const QList<QByteArray>& records) {
     return payload;
 }
 
-QStringList Names(const Roster& roster) {
-    QStringList names;
-    for (int i = 0; i < roster.Count(); ++i)
-        names << roster.Entry(i).UserName();
-    return names;
-}
+using test::Names;
 
 struct RosterFixture : ::testing::Test {
     RosterFixture() {

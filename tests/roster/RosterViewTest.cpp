@@ -19,6 +19,7 @@
 #include "support/FakeSession.h"
 #include "support/FakeTimers.h"
 #include "support/QtPrinters.h"
+#include "support/RosterNames.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -41,12 +42,7 @@ TParticipantRecord Person(std::uint16_t id, const QString& name, std::int32_t us
     return r;
 }
 
-QStringList Names(const Roster& roster) {
-    QStringList names;
-    for (int i = 0; i < roster.Count(); ++i)
-        names << roster.Entry(i).UserName();
-    return names;
-}
+using test::Names;
 
 const QDateTime kNoonUtc(QDate(2026, 3, 2), QTime(12, 0), QTimeZone::utc());
 

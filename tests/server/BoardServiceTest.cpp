@@ -23,7 +23,7 @@ namespace {
 using test::ReceivedPacket;
 using test::SimulatedClient;
 
-server::ServerConfig config() {
+server::ServerConfig boardClassConfig() {
     // ann moderates
     return test::ClassroomConfig({{"ann", 2, 1000}, {"ben", 3}, {"cat", 4}, {"dan", 5}}, {100, 200});
 }
@@ -51,9 +51,9 @@ std::vector<ReceivedPacket> Received(SimulatedClient& client,
     return before;
 }
 
-struct Room {
+struct BoardRoom {
     server::BoardService* board = nullptr;
-    test::ServerThread server{config(), [this](server::IServiceHost& host) {
+    test::ServerThread server{boardClassConfig(), [this](server::IServiceHost& host) {
                                   server::Services services = server::createServices(host);
                                   for (const auto& service : services)
                                       if (auto* found = dynamic_cast<server::BoardService*>(service.get()))
@@ -62,7 +62,7 @@ struct Room {
                               }};
     std::map<std::string, std::unique_ptr<SimulatedClient>> clients;
 
-    Room() {
+    BoardRoom() {
         const std::pair<const char*, std::int32_t> seats[] = {
             {"ann", 100}, {"ben", 100}, {"cat", 100}, {"dan", 200}};
         for (const auto& [name, number] : seats) {
@@ -82,7 +82,7 @@ struct Room {
 };
 
 TEST(BoardService, RelaysABatchToTheRestOfTheRoomAndKeepsItForItsBoard) {
-    Room room;
+    BoardRoom room;
     ASSERT_NE(room.board, nullptr) << "the service list runs the board service";
     const TBoardDrawingBatch first{2, {Record(2, BoardKind::MoveTo, 5), Record(2, BoardKind::Line, 9)}};
     const TBoardDrawingBatch second{2, {Record(2, BoardKind::MoveTo, 1), Record(2, BoardKind::Oval, 2)}};
@@ -114,7 +114,7 @@ TEST(BoardService, RelaysABatchToTheRestOfTheRoomAndKeepsItForItsBoard) {
 }
 
 TEST(BoardService, BatchesNoOtherBoardCanTakeAreNeitherRelayedNorKept) {
-    Room room;
+    BoardRoom room;
     const TBoardDrawingBatch refused[] = {
         {0, {Record(0, BoardKind::MoveTo, 1), Record(0, BoardKind::Line, 2)}}, // the private board
         {6, {Record(6, BoardKind::MoveTo, 1), Record(6, BoardKind::Line, 2)}},
@@ -136,7 +136,7 @@ TEST(BoardService, BatchesNoOtherBoardCanTakeAreNeitherRelayedNorKept) {
 }
 
 TEST(BoardService, TheLockIsGrantedToOneWithAccessAndReleasedWhenItsHolderLeaves) {
-    Room room;
+    BoardRoom room;
     const std::set<std::uint16_t> lockCodes = {cmLockBoard, cmUnlockBoard, cmGiveBoard, cmBanBoard};
     room.clients["ben"]->sendPacket(cmLockBoard);
     auto ben = Received(*room.clients["ben"], lockCodes);
@@ -180,7 +180,7 @@ TEST(BoardService, TheLockIsGrantedToOneWithAccessAndReleasedWhenItsHolderLeaves
 }
 
 TEST(BoardService, BoardHistoryHoldsWhatChangedTheBoardSinceItsLastClear) {
-    Room room;
+    BoardRoom room;
     room.clients["ann"]->sendPacket(cmLockBoard);
     const TBoardDrawingBatch batch{2, {Record(2, BoardKind::MoveTo, 5), Record(2, BoardKind::Line, 9)}};
     TBoardTextMessage text;

@@ -18,7 +18,7 @@ namespace {
 using test::ReceivedPacket;
 using test::Seen;
 
-server::ServerConfig config() {
+server::ServerConfig chatClassConfig() {
     return test::ClassroomConfig({{"mod", 1, 1000}, {"ann", 2}, {"ben", 3}, {"cy", 4}}, {100, 200});
 }
 
@@ -63,7 +63,7 @@ struct ChatRoom : test::SimulatedRoom {
 };
 
 TEST(ChatService, PublicGoesToTheWholeRoomAndPrivateToTheAddresseeAndBack) {
-    test::ServerThread server(config());
+    test::ServerThread server(chatClassConfig());
     ChatRoom room(server.port());
     for (const char* name : {"mod", "ann", "ben", "cy"})
         room.signIn(name);
@@ -90,7 +90,7 @@ TEST(ChatService, PublicGoesToTheWholeRoomAndPrivateToTheAddresseeAndBack) {
 }
 
 TEST(ChatService, TheLevelIsAnsweredChangedByModeratorsAloneAnnouncedAndEnforced) {
-    test::ServerThread server(config());
+    test::ServerThread server(chatClassConfig());
     ChatRoom room(server.port());
     for (const char* name : {"mod", "ann", "ben", "cy"})
         room.signIn(name);
@@ -152,7 +152,7 @@ TEST(ChatService, TheLevelIsAnsweredChangedByModeratorsAloneAnnouncedAndEnforced
 }
 
 TEST(ChatService, AModeratorClearsEverybodysNotesInTheRoomAndAParticipantIsRefused) {
-    test::ServerThread server(config());
+    test::ServerThread server(chatClassConfig());
     ChatRoom room(server.port());
     for (const char* name : {"mod", "ann", "cy"})
         room.signIn(name);
@@ -175,7 +175,7 @@ TEST(ChatService, AModeratorClearsEverybodysNotesInTheRoomAndAParticipantIsRefus
 }
 
 TEST(SignInService, AnEditedProfileAppliesAtTheNextSignInButNeverItsIdentityOrRights) {
-    test::ServerThread server(config());
+    test::ServerThread server(chatClassConfig());
     test::SimulatedClient ann;
     TAccountRecord edited = ann.connectAndSignIn(server.port(), "ann", "annpw");
     edited.SetFullName("Ann Newname");

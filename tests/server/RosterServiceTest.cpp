@@ -26,7 +26,7 @@ using test::ReceivedPacket;
 using test::Seen;
 using test::SimulatedClient;
 
-server::ServerConfig config() {
+server::ServerConfig rosterClassConfig() {
     server::ServerConfig c = test::ClassroomConfig(
         {{"mod", 1, 1000, "MOD"}, {"ann", 2, 0, "ANN"}, {"ben", 3, 0, "BEN"}}, {100, 200});
     c.rooms[100].video = true;
@@ -46,7 +46,7 @@ public:
 };
 
 TEST(RosterService, ANewcomerIsAnnouncedToTheRoomAndListedWithEverybodysStates) {
-    test::ServerThread server(config());
+    test::ServerThread server(rosterClassConfig());
     Room room(server.port());
     room.signIn("mod");
     room.signIn("ann").sendPacket(cmTimeZone, TTimeZoneReport{-120}.encode());
@@ -91,7 +91,7 @@ TEST(RosterService, ANewcomerIsAnnouncedToTheRoomAndListedWithEverybodysStates) 
 }
 
 TEST(RosterService, OnlineStatusReachesTheRestOfTheRoomAndStaysInTheList) {
-    test::ServerThread server(config());
+    test::ServerThread server(rosterClassConfig());
     Room room(server.port());
     for (const char* name : {"mod", "ann", "ben"})
         room.signIn(name);
@@ -121,7 +121,7 @@ TEST(RosterService, OnlineStatusReachesTheRestOfTheRoomAndStaysInTheList) {
 }
 
 TEST(RosterService, AClosedOrReplacedConnectionLeavesItsRoom) {
-    test::ServerThread server(config());
+    test::ServerThread server(rosterClassConfig());
     Room room(server.port());
     for (const char* name : {"mod", "ann", "ben"}) {
         room.signIn(name);
@@ -174,7 +174,7 @@ TEST(RosterService, ModeratorRightsFromEitherRoleShowInTheRecordAndTheStartingSt
 }
 
 TEST(RosterService, ARequesterInNoRoomHearsOfNobody) {
-    test::ServerThread server(config());
+    test::ServerThread server(rosterClassConfig());
     Room room(server.port());
     room.signIn("ann");
     EXPECT_TRUE(room.participants("ann").participants.empty());

@@ -72,7 +72,7 @@ server::Services servicesWithRelay(IServiceHost& host) {
     return services;
 }
 
-server::ServerConfig config() {
+server::ServerConfig hostClassConfig() {
     server::ServerConfig c =
         test::ClassroomConfig({{"mod", 1, 1000}, {"ann", 2}, {"ben", 3}, {"cat", 4}}, {100, 200, 300});
     c.rooms[200].isPrivate = true;
@@ -170,7 +170,7 @@ void expectReceivers(Clients& clients, const std::string& sender, Route route, s
 }
 
 TEST(ServiceHost, SendsToTheRequesterAUserARoomOrTheRestOfARoom) {
-    ServerThread server(config(), servicesWithRelay);
+    ServerThread server(hostClassConfig(), servicesWithRelay);
     Clients clients(server.port(), {"mod", "ann", "ben", "cat"});
     ASSERT_EQ(clients.enter("ann", 100), 0);
     ASSERT_EQ(clients.enter("ben", 100), 0);
@@ -196,7 +196,7 @@ TEST(ServiceHost, SendsToTheRequesterAUserARoomOrTheRestOfARoom) {
 }
 
 TEST(ServiceHost, MembershipFollowsReEntryRefusalDuplicateSignInAndDisconnect) {
-    server::ServerConfig cfg = config();
+    server::ServerConfig cfg = hostClassConfig();
     cfg.rooms[100].capacity = 2;
     ServerThread server(cfg, servicesWithRelay);
     Clients clients(server.port(), {"ann", "ben", "cat"});

@@ -205,7 +205,7 @@ TEST(UploadWizard, TheSessionsEndReleasesAWorkerWaitingForAMessageBox) {
     w.converter.connects = false;
     w.window->StartUpload();
     // The worker now waits for its box; the main thread ends the session without showing it.
-    ASSERT_TRUE(pumpUntil([&] { return w.module->Export().Running(); }, 1000));
+    ASSERT_TRUE(pumpUntil([&] { return w.module->Export().Running(); }));
     QThread::msleep(50);
     w.module->EndSession();
     EXPECT_FALSE(w.module->Export().Running());

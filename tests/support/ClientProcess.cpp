@@ -36,6 +36,12 @@ bool ClientProcess::start(const QStringList& arguments) {
     return m_process.waitForStarted(10000);
 }
 
+std::string ClientProcess::log() const {
+    QFile file(home("data/Tamlock/Orvane Live/orvane-live.log"));
+    return file.open(QIODevice::ReadOnly) ? "\nthe program's log:\n" + file.readAll().toStdString()
+                                          : "\nno log at " + file.fileName().toStdString();
+}
+
 bool ClientProcess::waitForExit(int ms) {
     return m_process.state() == QProcess::NotRunning || m_process.waitForFinished(ms);
 }

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <string>
+
 namespace orv::test {
 
 class ClientProcess {
@@ -16,6 +18,8 @@ public:
 
     QString home(const QString& relative) const { return m_home.filePath(relative); }
     QString settingsFile() const { return home("config/Tamlock/Orvane Live.ini"); }
+    // The program's own diagnostics so far, to show with a failure.
+    std::string log() const;
     bool start(const QStringList& arguments);
     QProcess& process() { return m_process; }
     bool waitForExit(int ms);

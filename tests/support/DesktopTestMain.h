@@ -1,7 +1,7 @@
 #pragma once
 // The main of a test program that runs on a desktop of its own (Xvfb with openbox): the application joins the
-// desktop when it came up, as an X11 session, and `desktop` points at it; otherwise it stays null and the
-// tests say so.
+// desktop when it came up, as an X11 session, and `desktop` points at it; otherwise it stays null, the tests
+// fail on it, and why the desktop did not come up is printed first.
 
 #include "support/VirtualDesktop.h"
 

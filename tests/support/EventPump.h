@@ -1,5 +1,6 @@
 #pragma once
-// Runs the main thread's event loop until a condition holds or a generous limit passes.
+// Runs the main thread's event loop until a condition holds or a limit passes that only a hang reaches (a
+// loaded machine running the sanitizers included).
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -9,7 +10,7 @@
 
 namespace orv::test {
 
-inline bool pumpUntil(const std::function<bool()>& condition, int limitMs = 10000) {
+inline bool pumpUntil(const std::function<bool()>& condition, int limitMs = 60000) {
     QElapsedTimer timer;
     timer.start();
     while (!condition()) {

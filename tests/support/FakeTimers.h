@@ -43,8 +43,8 @@ public:
 
 private:
     struct Timer final : ITimer {
-        Timer(FakeTimers& owner, TTimerMode mode, std::function<void()> timeout)
-            : owner(owner), mode(mode), timeout(std::move(timeout)) {}
+        Timer(FakeTimers& timers, TTimerMode timerMode, std::function<void()> onTimeout)
+            : owner(timers), mode(timerMode), timeout(std::move(onTimeout)) {}
         ~Timer() override { std::erase(owner.m_timers, this); }
         void Start(std::uint32_t ms) override {
             interval = ms;

@@ -14,11 +14,14 @@
 
 namespace orv::test {
 
-bool PulseServer::Start(QString& why) {
+bool PulseServer::Start(ToolCheck& check) {
     if (!HaveTool("pulseaudio") || !HaveTool("pactl")) {
-        why = "pulseaudio and pactl are not installed (scripts/install-deps.sh installs them)";
+        check = {ToolOutcome::Missing,
+                 "pulseaudio and pactl are not installed (scripts/install-deps.sh installs them)"};
         return false;
     }
+    check.outcome = ToolOutcome::Failed; // from here on, anything that stops the server is a fault
+    QString& why = check.why;
     const QString runtime = m_dir.filePath("run");
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -45,8 +48,10 @@ bool PulseServer::Start(QString& why) {
     QElapsedTimer timer;
     timer.start();
     QString output;
+    // The server answers once it has loaded its modules; the limit only stops a hung server from hanging
+    // the test, so it is generous for a loaded machine.
     while (!Pactl({"info"}, output, why)) {
-        if (timer.elapsed() > 10000 || m_process.state() != QProcess::Running) {
+        if (timer.elapsed() > 120000 || m_process.state() != QProcess::Running) {
             why = "pulseaudio did not come up: " + why +
                   QString::fromLocal8Bit(m_process.readAllStandardError());
             Stop();
@@ -60,6 +65,7 @@ bool PulseServer::Start(QString& why) {
         return false;
     }
     qputenv("PULSE_SERVER", m_server.toLocal8Bit());
+    check = {};
     return true;
 }
 
@@ -79,7 +85,7 @@ bool PulseServer::Pactl(const QStringList& args, QString& output, QString& why) 
     pactl.setProcessChannelMode(QProcess::MergedChannels);
     pactl.start("pactl", QStringList{"-s", m_server} + args);
     const bool ok =
-        pactl.waitForFinished(5000) && pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
+        pactl.waitForFinished(30000) && pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
     output = QString::fromLocal8Bit(pactl.readAll());
     if (!ok)
         why = "pactl " + args.join(' ') + ": " + output;

@@ -3,6 +3,8 @@
 // ("nullsink") whose monitor is remapped to an input ("loopmic"), both the defaults, so what is played
 // comes back as captured sound. Start points this program's sound connections at it (PULSE_SERVER).
 
+#include "support/SpeechFixture.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -17,8 +19,8 @@ public:
     PulseServer(const PulseServer&) = delete;
     PulseServer& operator=(const PulseServer&) = delete;
 
-    // False, with the reason in `why`, when the server cannot be started.
-    bool Start(QString& why);
+    // False, with the problem in `check`, when pulseaudio is not installed or does not come up.
+    bool Start(ToolCheck& check);
     void Stop();
     // Runs pactl against the server; its output in `output`.
     bool Pactl(const QStringList& args, QString& output, QString& why);

@@ -2,6 +2,7 @@
 
 #include "platform/TcpClient.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
 
@@ -12,13 +13,17 @@ bool StartServerProcess(QProcess& server, const QString& program, const QString&
     server.start(program, {config, "--quiet"});
     if (!server.waitForStarted(5000))
         return false;
-    for (int attempt = 0; attempt <= 100; ++attempt) {
+    // Until it listens or ends; the limit only keeps a hung server from hanging the caller.
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 120000) {
         try {
             TcpClient probe;
             probe.connectTo("127.0.0.1", port, 1000);
             return true;
         } catch (const EChannelError&) {
-            QThread::msleep(50);
+            if (server.waitForFinished(50))
+                return false;
         }
     }
     return false;

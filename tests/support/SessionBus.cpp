@@ -12,8 +12,9 @@ PrivateSessionBus::PrivateSessionBus() {
     QByteArray line;
     QElapsedTimer timer;
     timer.start();
-    while (!line.contains('\n') && timer.elapsed() < 10000 && m_daemon.state() == QProcess::Running) {
-        m_daemon.waitForReadyRead(200);
+    // Until it names its address or ends; the limit only keeps a hung daemon from hanging the test.
+    while (!line.contains('\n') && timer.elapsed() < 120000 && m_daemon.state() == QProcess::Running) {
+        m_daemon.waitForReadyRead(1000);
         line += m_daemon.readAllStandardOutput();
     }
     m_address = QString::fromUtf8(line.trimmed());

@@ -1,5 +1,6 @@
 #include "support/SocksProxies.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
 #include <QThread>
@@ -58,12 +59,14 @@ bool ProxyProcess::startAndWait(const QString& program, const QStringList& argum
     m_process.start(path, arguments);
     if (!m_process.waitForStarted(5000))
         return false;
-    for (int i = 0; i < 200; ++i) {
+    // Until it listens or ends; the limit only keeps a hung proxy from hanging the test.
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 120000) {
         if (accepting(m_port))
             return true;
-        if (m_process.state() == QProcess::NotRunning)
+        if (m_process.waitForFinished(25))
             return false;
-        QThread::msleep(25);
     }
     return false;
 }

@@ -16,9 +16,11 @@ bool HaveTool(const QString& program) {
     return !QStandardPaths::findExecutable(program).isEmpty();
 }
 
-bool RunTool(const QString& program, const QStringList& args, QString& why, int timeoutMs) {
+bool RunTool(const QString& program, const QStringList& args, ToolCheck& check, int timeoutMs) {
+    if (!check.ran())
+        return false;
     if (!HaveTool(program)) {
-        why = program + " is not installed (scripts/install-deps.sh installs it)";
+        check = {ToolOutcome::Missing, program + " is not installed (scripts/install-deps.sh installs it)"};
         return false;
     }
     QProcess process;
@@ -26,12 +28,20 @@ bool RunTool(const QString& program, const QStringList& args, QString& why, int 
     process.start(program, args);
     if (!process.waitForFinished(timeoutMs) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
-        why = program + " " + args.join(' ') + " failed: " + QString::fromLocal8Bit(process.readAll());
+        check = {ToolOutcome::Failed,
+                 program + " " + args.join(' ') + " failed: " + QString::fromLocal8Bit(process.readAll())};
         process.kill();
         process.waitForFinished();
         return false;
     }
     return true;
+}
+
+bool RunTool(const QString& program, const QStringList& args, QString& why, int timeoutMs) {
+    ToolCheck check;
+    const bool ran = RunTool(program, args, check, timeoutMs);
+    why = check.why;
+    return ran;
 }
 
 QByteArray ReadAll(const QString& path) {
@@ -57,6 +67,13 @@ bool WritePcm(const QString& path, const std::vector<std::int16_t>& samples) {
 }
 
 std::vector<std::int16_t> Speech(int sampleRate, QString& why) {
+    ToolCheck check;
+    auto speech = Speech(sampleRate, check);
+    why = check.why;
+    return speech;
+}
+
+std::vector<std::int16_t> Speech(int sampleRate, ToolCheck& check) {
     static std::mutex mutex;
     static std::map<int, std::vector<std::int16_t>> made;
     const std::lock_guard lock(mutex);
@@ -68,11 +85,11 @@ std::vector<std::int16_t> Speech(int sampleRate, QString& why) {
     const QString raw = dir.filePath("speech.raw");
     const QString text = "Voice starts here. The quick brown fox jumps over the lazy dog. Every participant "
                          "hears the teacher clearly, and nobody hears an echo of their own voice.";
-    if (!RunTool("espeak-ng", {"-w", wav, text}, why) ||
+    if (!RunTool("espeak-ng", {"-w", wav, text}, check) ||
         !RunTool("sox",
                  {wav, "-r", QString::number(sampleRate), "-c", "1", "-b", "16", "-e", "signed-integer", "-t",
                   "raw", raw, "gain", "-n", "-6"},
-                 why))
+                 check))
         return {};
     return made[sampleRate] = ReadPcm(raw);
 }

@@ -10,13 +10,24 @@
 
 namespace orv::test {
 
-// Signed 16-bit mono PCM at `sampleRate`, about seven seconds; empty, with the reason in `why`, when
-// espeak-ng or sox cannot run.
+// What became of the tools a test ran: a tool that is not installed is a gap in the machine; one that ran and
+// failed is a fault. The first problem is kept.
+enum class ToolOutcome { Ran, Missing, Failed };
+struct ToolCheck {
+    ToolOutcome outcome = ToolOutcome::Ran;
+    QString why;
+    bool ran() const { return outcome == ToolOutcome::Ran; }
+};
+
+// Signed 16-bit mono PCM at `sampleRate`, about seven seconds; empty, with the problem in `check`, when
+// espeak-ng or sox is missing or fails.
+std::vector<std::int16_t> Speech(int sampleRate, ToolCheck& check);
 std::vector<std::int16_t> Speech(int sampleRate, QString& why);
 
-// Runs a program to its end; false, with what went wrong in `why`, when it cannot start, fails or takes
-// longer than `timeoutMs`.
-bool RunTool(const QString& program, const QStringList& args, QString& why, int timeoutMs = 60000);
+// Runs a program to its end; false, with what went wrong in `check`, when it is not installed, fails or
+// takes longer than `timeoutMs`.
+bool RunTool(const QString& program, const QStringList& args, ToolCheck& check, int timeoutMs = 120000);
+bool RunTool(const QString& program, const QStringList& args, QString& why, int timeoutMs = 120000);
 bool HaveTool(const QString& program);
 
 std::vector<std::int16_t> ReadPcm(const QString& path);

@@ -3,7 +3,7 @@
 // component from inside its own delivery.
 #include "support/FakeAudio.h"
 #include "support/FakeClock.h"
-#include "support/SpeechFixture.h"
+#include "support/Prerequisites.h"
 #include "voice/ACMIn.h"
 #include "voice/AudioErrors.h"
 #include "voice/CodecCatalogue.h"
@@ -40,13 +40,12 @@ struct CaptureFixture : ::testing::Test {
     }
     ~CaptureFixture() override { QCoreApplication::processEvents(); }
 
-    // Speech at the format's rate as what the microphone hears; false when it cannot be made.
-    bool Hear(const CodecFormat& format) {
-        QString why;
-        audio.signal = Speech(int(format.samplesPerSec), why);
-        if (audio.signal.empty())
-            std::fprintf(stderr, "skipped: %s\n", qPrintable(why));
-        return !audio.signal.empty();
+    // Speech at the format's rate as what the microphone hears; the problem in `tools` when it cannot be
+    // made.
+    ToolCheck Hear(const CodecFormat& format) {
+        ToolCheck tools;
+        audio.signal = Speech(int(format.samplesPerSec), tools);
+        return tools;
     }
 };
 
@@ -66,8 +65,7 @@ TEST_F(CaptureFixture, EachBufferHoldsWholeBlocksAtTheCodecsRate) {
     for (const int index : {0, 3, 4, 7}) {
         SCOPED_TRACE(index);
         const CodecFormat format = *MakeCodecFormat(std::uint8_t(index));
-        if (!Hear(format))
-            GTEST_SKIP();
+        ORV_ASSERT_TOOLS_RAN(Hear(format));
         deliveries.clear();
         // As the voice connection sizes it: half a second's worth of bytes, two buffers.
         capture.SetBufferSize(int(format.avgBytesPerSec / 2));
@@ -211,8 +209,7 @@ TEST_F(CaptureFixture, AHandlerMayCloseAndReopenFromInsideItsDelivery) {
 }
 
 TEST_F(CaptureFixture, PcmIsCapturedFromTheChosenDeviceAsItIs) {
-    if (!Hear(Pcm8k()))
-        GTEST_SKIP();
+    ORV_ASSERT_TOOLS_RAN(Hear(Pcm8k()));
     capture.SetBufferSize(1601); // 800 samples: whole samples only
     capture.Open(Pcm8k(), "usb-mic");
     audio.Run(clock, 1000, 10);
@@ -225,8 +222,7 @@ TEST_F(CaptureFixture, PcmIsCapturedFromTheChosenDeviceAsItIs) {
 }
 
 TEST_F(CaptureFixture, TheCapturedSignalIsCleanedOfTheLoudspeakersEchoBeforeCompression) {
-    if (!Hear(Pcm8k()))
-        GTEST_SKIP();
+    ORV_ASSERT_TOOLS_RAN(Hear(Pcm8k()));
     // The microphone hears the loudspeakers at half strength 4 ms later; the loudspeakers play each piece
     // just before the microphone takes it in.
     const std::vector<std::int16_t> speech = audio.signal;

@@ -2,7 +2,7 @@
 // sizes, its codec compresses speech into blocks of exactly those sizes and back, and a missing codec makes
 // the row unavailable.
 #include "voice/CodecCatalogue.h"
-#include "support/SpeechFixture.h"
+#include "support/Prerequisites.h"
 #include "voice/GsmCodec.h"
 
 #include <gtest/gtest.h>
@@ -146,10 +146,9 @@ TEST(CodecCatalogue, EveryRowCompressesSpeechIntoWholeBlocksAndBack) {
     for (int index = 0; index < kCodecCount; ++index) {
         SCOPED_TRACE(index);
         const CodecFormat format = *MakeCodecFormat(std::uint8_t(index));
-        QString why;
-        const std::vector<std::int16_t> speech = Speech(int(format.samplesPerSec), why);
-        if (speech.empty())
-            GTEST_SKIP() << why.toStdString();
+        ToolCheck tools;
+        const std::vector<std::int16_t> speech = Speech(int(format.samplesPerSec), tools);
+        ORV_ASSERT_TOOLS_RAN(tools);
         const auto encoder = CodecRegistry::Installed().NewEncoder(format);
         const auto decoder = CodecRegistry::Installed().NewDecoder(format);
         const auto n = std::size_t(encoder->SamplesPerBlock());

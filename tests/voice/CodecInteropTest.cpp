@@ -1,8 +1,8 @@
 // Our codecs against independent tools on the same speech: GSM blocks equal the data of sox's GSM WAV file
 // and FFmpeg's own gsm_ms decoder decodes them as we do; Speex blocks equal speexenc's packets, and
-// speexdec decodes them (wrapped in Ogg) as we do. Tests skip when a tool is not installed.
+// speexdec decodes them (wrapped in Ogg) as we do.
 #include "support/OggSpeex.h"
-#include "support/SpeechFixture.h"
+#include "support/Prerequisites.h"
 #include "voice/CodecCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -23,9 +23,9 @@ struct Compressed {
     std::vector<std::int16_t> decoded;
 };
 
-Compressed Compress(int index, QString& why) {
+Compressed Compress(int index, ToolCheck& tools) {
     Compressed c{*MakeCodecFormat(std::uint8_t(index)), {}, {}, {}};
-    c.speech = Speech(int(c.format.samplesPerSec), why);
+    c.speech = Speech(int(c.format.samplesPerSec), tools);
     const auto encoder = CodecRegistry::Installed().NewEncoder(c.format);
     const auto decoder = CodecRegistry::Installed().NewDecoder(c.format);
     const auto n = std::size_t(encoder->SamplesPerBlock());
@@ -77,17 +77,16 @@ std::uint16_t ExtraValue(const CodecFormat& f, int position) {
 } // namespace
 
 TEST(CodecInterop, GsmBlocksEqualTheDataOfSoxsGsmWav) {
-    QString why;
-    const Compressed ours = Compress(0, why);
-    if (ours.speech.empty())
-        GTEST_SKIP() << why.toStdString();
+    ToolCheck tools;
+    const Compressed ours = Compress(0, tools);
+    ORV_ASSERT_TOOLS_RAN(tools);
     QTemporaryDir dir;
     WritePcm(dir.filePath("speech.raw"), ours.speech);
-    if (!RunTool("sox",
-                 {"-t", "raw", "-r", "8000", "-e", "signed-integer", "-b", "16", "-c", "1",
-                  dir.filePath("speech.raw"), "-e", "gsm-full-rate", dir.filePath("sox.wav")},
-                 why))
-        GTEST_SKIP() << why.toStdString();
+    RunTool("sox",
+            {"-t", "raw", "-r", "8000", "-e", "signed-integer", "-b", "16", "-c", "1",
+             dir.filePath("speech.raw"), "-e", "gsm-full-rate", dir.filePath("sox.wav")},
+            tools);
+    ORV_ASSERT_TOOLS_RAN(tools);
     const QByteArray wav = ReadAll(dir.filePath("sox.wav"));
 
     EXPECT_EQ(WavChunk(wav, "fmt ").toHex(), ours.format.encode().toHex()) << "the same format header";
@@ -98,20 +97,19 @@ TEST(CodecInterop, GsmBlocksEqualTheDataOfSoxsGsmWav) {
 }
 
 TEST(CodecInterop, FfmpegsGsmDecoderDecodesOurBlocksAsWeDo) {
-    QString why;
-    const Compressed ours = Compress(0, why);
-    if (ours.speech.empty())
-        GTEST_SKIP() << why.toStdString();
+    ToolCheck tools;
+    const Compressed ours = Compress(0, tools);
+    ORV_ASSERT_TOOLS_RAN(tools);
     QByteArray data;
     for (const QByteArray& block : ours.blocks)
         data += block;
     QTemporaryDir dir;
     WriteAll(dir.filePath("ours.wav"), Wav(ours.format, data));
-    if (!RunTool("ffmpeg",
-                 {"-v", "error", "-y", "-c:a", "gsm_ms", "-i", dir.filePath("ours.wav"), "-f", "s16le",
-                  "-c:a", "pcm_s16le", dir.filePath("ffmpeg.raw")},
-                 why))
-        GTEST_SKIP() << why.toStdString();
+    RunTool("ffmpeg",
+            {"-v", "error", "-y", "-c:a", "gsm_ms", "-i", dir.filePath("ours.wav"), "-f", "s16le", "-c:a",
+             "pcm_s16le", dir.filePath("ffmpeg.raw")},
+            tools);
+    ORV_ASSERT_TOOLS_RAN(tools);
     const std::vector<std::int16_t> theirs = ReadPcm(dir.filePath("ffmpeg.raw"));
     ASSERT_EQ(theirs.size(), ours.decoded.size());
     EXPECT_TRUE(theirs == ours.decoded);
@@ -120,21 +118,20 @@ TEST(CodecInterop, FfmpegsGsmDecoderDecodesOurBlocksAsWeDo) {
 TEST(CodecInterop, SpeexBlocksEqualSpeexencPacketsAndSpeexdecDecodesThemAsWeDo) {
     for (int index = 1; index < kCodecCount; ++index) {
         SCOPED_TRACE(index);
-        QString why;
-        const Compressed ours = Compress(index, why);
-        if (ours.speech.empty())
-            GTEST_SKIP() << why.toStdString();
+        ToolCheck tools;
+        const Compressed ours = Compress(index, tools);
+        ORV_ASSERT_TOOLS_RAN(tools);
         const int band = ExtraValue(ours.format, 1);
         const int quality = ExtraValue(ours.format, 2);
         const int frames = ExtraValue(ours.format, 3);
         QTemporaryDir dir;
         WritePcm(dir.filePath("speech.raw"), ours.speech);
-        if (!RunTool("speexenc",
-                     {QStringList{"-n", "-w", "-u"}[band], "--quality", QString::number(quality), "--nframes",
-                      QString::number(frames), "--rate", QString::number(ours.format.samplesPerSec), "--le",
-                      "--16bit", dir.filePath("speech.raw"), dir.filePath("speexenc.spx")},
-                     why))
-            GTEST_SKIP() << why.toStdString();
+        RunTool("speexenc",
+                {QStringList{"-n", "-w", "-u"}[band], "--quality", QString::number(quality), "--nframes",
+                 QString::number(frames), "--rate", QString::number(ours.format.samplesPerSec), "--le",
+                 "--16bit", dir.filePath("speech.raw"), dir.filePath("speexenc.spx")},
+                tools);
+        ORV_ASSERT_TOOLS_RAN(tools);
 
         // speexenc's packets after its two header packets: every whole one is our block.
         const std::vector<QByteArray> packets = ReadOggPackets(ReadAll(dir.filePath("speexenc.spx")));
@@ -144,8 +141,8 @@ TEST(CodecInterop, SpeexBlocksEqualSpeexencPacketsAndSpeexdecDecodesThemAsWeDo) 
 
         // Our blocks in an Ogg stream of our own: speexdec decodes them to what our decoder gives.
         WriteAll(dir.filePath("ours.spx"), WriteOggSpeex(ours.blocks, band, frames));
-        if (!RunTool("speexdec", {dir.filePath("ours.spx"), dir.filePath("speexdec.raw")}, why))
-            GTEST_SKIP() << why.toStdString();
+        RunTool("speexdec", {dir.filePath("ours.spx"), dir.filePath("speexdec.raw")}, tools);
+        ORV_ASSERT_TOOLS_RAN(tools);
         const std::vector<std::int16_t> theirs = ReadPcm(dir.filePath("speexdec.raw"));
         ASSERT_FALSE(theirs.empty());
         ASSERT_LE(theirs.size(), ours.decoded.size());

@@ -5,6 +5,7 @@
 #include "platform/SystemMixer.h"
 #include "platform/TonePlayer.h"
 #include "support/EventPump.h"
+#include "support/Prerequisites.h"
 #include "support/PulseServer.h"
 #include "voice/ACMIn.h"
 #include "voice/AudioDeviceList.h"
@@ -50,7 +51,7 @@ class PulseIntegration : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         server = new PulseServer;
-        if (!server->Start(why)) {
+        if (!server->Start(tools)) {
             delete server;
             server = nullptr;
         }
@@ -59,13 +60,10 @@ protected:
         delete server;
         server = nullptr;
     }
-    void SetUp() override {
-        if (!server)
-            GTEST_SKIP() << why.toStdString();
-    }
+    void SetUp() override { ORV_ASSERT_TOOLS_RAN(tools); }
 
     static inline PulseServer* server = nullptr;
-    static inline QString why;
+    static inline ToolCheck tools;
 };
 
 TEST_F(PulseIntegration, TheListsShowTheServersDevicesEachLineOpeningItsOwn) {
