@@ -1,6 +1,8 @@
 // Replay of a recorded board history, 10 000 mixed drawing records, against bare QPainter drawing the same
 // primitives on an image of the same size, in the same run. The replay must come out the same twice, draw
 // every record and cover about the pixels the painter covers; otherwise the run fails.
+#include "BenchRatio.h"
+
 #include "board/BoardColor.h"
 #include "board/LineDDA.h"
 #include "board/MarkImages.h"
@@ -252,5 +254,8 @@ int main() {
                     coverage * 100, agreement * 100);
         return 1;
     }
+    bench::PrintRatio(
+        "board_replay", replayBest / paintBest,
+        "replay time of 10 000 drawing records / bare QPainter drawing the same; lower is better");
     return 0;
 }

@@ -5,6 +5,8 @@
 // server's peak memory. Every copy is checked against the source; a wrong copy, a failed transfer or a
 // client whose memory grows with the file makes it exit with 1. Files live in /dev/shm where it exists.
 // Usage: bench_transfers [MiB, default 256]
+#include "BenchRatio.h"
+
 #include "platform/MainThreadHandover.h"
 #include "resources/FileDownloadThread.h"
 #include "resources/FileUploadThread.h"
@@ -238,5 +240,11 @@ int main(int argc, char** argv) {
         std::printf("FAILED: the client's memory grew with the file\n");
         return 1;
     }
+    bench::PrintRatio("transfer_upload", best[0] / best[1],
+                      "upload MiB/s through the transfer thread and the server / a plain TCP copy; higher is "
+                      "better");
+    bench::PrintRatio("transfer_download", best[2] / best[3],
+                      "download MiB/s through the server and the transfer thread / a plain TCP copy; higher "
+                      "is better");
     return 0;
 }

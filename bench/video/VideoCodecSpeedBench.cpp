@@ -1,7 +1,11 @@
 // Encode and decode time per frame of the broadcast compressor (WMV2, what a stored default turns into) at
 // 160 x 120 and 640 x 480, against ffmpeg -benchmark with the same codec and settings on the same frames in
 // the same run. The frames are the test-pattern source's with a little sensor-like noise, so the encoder has
-// work on every frame. ffmpeg's start-up is taken out by timing a one-frame run too.
+// work on every frame. ffmpeg's start-up is taken out by timing a one-frame run too. Every decoded picture
+// is compared with its source frame: one below its size's PSNR floor fails the run.
+// Usage: bench_video_codec [REPEATS]   (default 10)
+#include "BenchRatio.h"
+
 #include "video/VideoCapture.h"
 #include "video/VideoCoDec.h"
 
@@ -12,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cmath>
 #include <condition_variable>
 #include <cstdio>
 #include <ctime>
@@ -22,10 +27,18 @@ using namespace orv;
 namespace {
 
 constexpr int kFrames = 150;
-constexpr int kRepeats =
-    10; // the frames this many times over, so that a run is long against the clock's step
-constexpr int kCoded = kFrames * kRepeats;
+// The frames this many times over, so that a run is long against the clock's step.
+int repeats = 10;
+int coded = kFrames * repeats;
 constexpr int kRuns = 3;
+// The lowest PSNR a decoded picture may have, by size. At this data rate the worst picture comes to 20.6 dB
+// at 160 x 120 and 27.5 dB at 640 x 480 (the noise alone caps it near 35); a blank picture comes to 6 dB,
+// the frame five on to 12-15 and 18-20 dB.
+struct Size {
+    int width, height;
+    double psnrFloorDb;
+};
+constexpr Size kSizes[] = {{160, 120, 18}, {640, 480, 24}};
 constexpr int kFps = 15;
 constexpr int kKeyRate = 7;                    // VideoKFR's default
 constexpr std::int32_t kBytesPerSecond = 7168; // VideoBPS's default
@@ -74,9 +87,23 @@ QByteArray TopDown(const std::vector<QByteArray>& frames, int width, int height)
     return all;
 }
 
+// Peak signal-to-noise ratio of a decoded picture against its source, both bottom-up rows padded alike.
+double PsnrDb(QByteArrayView picture, QByteArrayView source, int width, int height) {
+    const qsizetype row = qsizetype(TBitmapInfoHeader::RowBytes(width));
+    double squares = 0;
+    for (qsizetype y = 0; y < height; ++y)
+        for (qsizetype x = 0; x < width * 3; ++x) {
+            const int d = int(std::uint8_t(picture[row * y + x])) - int(std::uint8_t(source[row * y + x]));
+            squares += d * d;
+        }
+    const double mean = squares / (double(width) * height * 3);
+    return mean == 0 ? 99 : 10 * std::log10(255.0 * 255.0 / mean);
+}
+
 struct Ours {
     double encodeMs = 1e9, decodeMs = 1e9;
     qint64 bytes = 0;
+    double worstPsnrDb = 99;
 };
 
 Ours RunOurs(const std::vector<QByteArray>& frames, int width, int height) {
@@ -93,12 +120,12 @@ Ours RunOurs(const std::vector<QByteArray>& frames, int width, int height) {
             return {};
         std::vector<std::pair<QByteArray, bool>> compressed;
         double start = ThreadCpuSeconds();
-        for (int r = 0; r < kRepeats; ++r)
+        for (int r = 0; r < repeats; ++r)
             for (const QByteArray& f : frames) {
                 const TVideoCoDec::TCompressed c = compressor.CompressFrame(QByteArrayView(f));
                 compressed.emplace_back(c.bytes.toByteArray(), c.keyFrame);
             }
-        best.encodeMs = std::min(best.encodeMs, (ThreadCpuSeconds() - start) * 1000 / kCoded);
+        best.encodeMs = std::min(best.encodeMs, (ThreadCpuSeconds() - start) * 1000 / coded);
 
         TVideoCoDec decompressor;
         TBitmapInfoHeader described = output;
@@ -107,13 +134,20 @@ Ours RunOurs(const std::vector<QByteArray>& frames, int width, int height) {
             !decompressor.DecompressBegin())
             return {};
         best.bytes = 0;
-        start = ThreadCpuSeconds();
-        for (const auto& [bytes, key] : compressed) {
-            if (decompressor.DecompressFrame(QByteArrayView(bytes), key).isEmpty())
+        double decodeSeconds = 0;
+        for (std::size_t i = 0; i < compressed.size(); ++i) {
+            const auto& [bytes, key] = compressed[i];
+            // Only the decoding is timed, not the comparison.
+            start = ThreadCpuSeconds();
+            const QByteArrayView decoded = decompressor.DecompressFrame(QByteArrayView(bytes), key);
+            decodeSeconds += ThreadCpuSeconds() - start;
+            const QByteArray& source = frames[i % frames.size()];
+            if (decoded.size() != source.size())
                 return {};
+            best.worstPsnrDb = std::min(best.worstPsnrDb, PsnrDb(decoded, source, width, height));
             best.bytes += bytes.size();
         }
-        best.decodeMs = std::min(best.decodeMs, (ThreadCpuSeconds() - start) * 1000 / kCoded);
+        best.decodeMs = std::min(best.decodeMs, decodeSeconds * 1000 / coded);
     }
     return best;
 }
@@ -144,20 +178,24 @@ double FfmpegMsPerFrame(QStringList arguments, int framesAt) {
         all = std::min(all, a);
         one = std::min(one, o);
     }
-    return std::max(0.0, all - one) * 1000 / (kCoded - 1);
+    return std::max(0.0, all - one) * 1000 / (coded - 1);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    if (argc > 1) {
+        repeats = std::max(1, std::atoi(argv[1]));
+        coded = kFrames * repeats;
+    }
     QTemporaryDir dir;
     std::printf(
         "WMV2, %d frames (%d distinct, over and over) at %d fps, key frame every %d, %d bytes/s; CPU ms "
         "per frame, best of %d\n",
-        kCoded, kFrames, kFps, kKeyRate, kBytesPerSecond, kRuns);
+        coded, kFrames, kFps, kKeyRate, kBytesPerSecond, kRuns);
     bool ok = true;
-    for (const auto& [w, h] : {std::pair{160, 120}, {640, 480}}) {
+    for (const auto& [w, h, floorDb] : kSizes) {
         const std::vector<QByteArray> frames = Frames(w, h);
         const QString raw = dir.filePath("in.raw"), avi = dir.filePath("out.avi");
         QFile file(raw);
@@ -170,7 +208,7 @@ int main(int argc, char** argv) {
         // tolerance, bilinear conversion from BGR.
         const QStringList encode = {
             "-f",   "rawvideo", "-pix_fmt",   "bgr24",        "-s",
-            size,   "-r",       "15",         "-stream_loop", QString::number(kRepeats - 1),
+            size,   "-r",       "15",         "-stream_loop", QString::number(repeats - 1),
             "-i",   raw,        "-sws_flags", "bilinear",     "-c:v",
             "wmv2", "-threads", "1",          "-g",           "7",
             "-bf",  "0",        "-b:v",       bits,           "-bt",
@@ -188,9 +226,20 @@ int main(int argc, char** argv) {
         }
         std::printf(
             "%-8s encode %.3f ms (ffmpeg %.3f, ratio %.2f); decode %.3f ms (ffmpeg %.3f, ratio %.2f); "
-            "%lld bytes/frame\n",
+            "%lld bytes/frame; worst picture %.1f dB PSNR (floor %.0f)\n",
             qPrintable(size), ours.encodeMs, ffEncode, ours.encodeMs / ffEncode, ours.decodeMs, ffDecode,
-            ours.decodeMs / ffDecode, ours.bytes / kCoded);
+            ours.decodeMs / ffDecode, ours.bytes / coded, ours.worstPsnrDb, floorDb);
+        if (ours.worstPsnrDb < floorDb) {
+            std::printf("FAILED: %s: a decoded picture is %.1f dB from its source, below %.0f dB\n",
+                        qPrintable(size), ours.worstPsnrDb, floorDb);
+            ok = false;
+            continue;
+        }
+        const QByteArray name = QString("video_codec_%1").arg(size).toUtf8();
+        bench::PrintRatio((name + "_encode").constData(), ours.encodeMs / ffEncode,
+                          "our WMV2 encode CPU ms per frame / ffmpeg's, same settings; lower is better");
+        bench::PrintRatio((name + "_decode").constData(), ours.decodeMs / ffDecode,
+                          "our WMV2 decode CPU ms per frame / ffmpeg's; lower is better");
     }
     return ok ? 0 : 1;
 }
