@@ -4,8 +4,8 @@
 #include "platform/SettingsStore.h"
 #include "polls/PollAnswers.h"
 #include "polls/PollFile.h"
-#include "session/ParticipantDirectory.h"
 #include "session/ParticipantMarks.h"
+#include "support/FakeDirectory.h"
 #include "support/FakeSession.h"
 #include "support/FakeTimers.h"
 #include "support/QtPrinters.h"
@@ -24,22 +24,6 @@ namespace {
 using test::SentPacket;
 
 constexpr std::uint16_t kOwnId = 1;
-
-class FakeDirectory final : public IParticipantDirectory {
-public:
-    std::optional<TParticipantInfo> Lookup(std::uint16_t id) const override {
-        for (const TParticipantInfo& p : people)
-            if (p.userId == id)
-                return p;
-        return std::nullopt;
-    }
-    std::vector<TParticipantInfo> InDisplayOrder() const override { return people; }
-    void add(std::uint16_t id, const QString& name) { people.push_back({id, name, name, name, 0}); }
-    void remove(std::uint16_t id) {
-        std::erase_if(people, [id](const TParticipantInfo& p) { return p.userId == id; });
-    }
-    std::vector<TParticipantInfo> people;
-};
 
 struct CountingMarks final : IParticipantMarks {
     void HideLoadMarks() override { ++hidden; }
@@ -73,7 +57,7 @@ struct PollsFixture : ::testing::Test {
     TSettingsStore store{dir.filePath("settings.ini")};
     test::FakeSession session;
     test::FakeTimers timers{session.clock};
-    FakeDirectory directory;
+    test::FakeDirectory directory;
     CountingMarks marks;
     TPolls polls{session.context, directory, marks, timers, &store};
 };
