@@ -79,6 +79,7 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     TBoardModule& boards = *board;
     boards.SetShowBoardView([&main = parts.main] { main.ShowView(vwWhiteBoard); });
     boards.SetStore(&parts.store);
+    boards.SetMarks(&marks);
     modules.push_back(std::move(board));
     modules.push_back(
         std::make_unique<TPollsModule>(parts.context, participants, marks, &parts.store, parts.timers));

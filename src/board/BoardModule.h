@@ -17,6 +17,7 @@ class QAction;
 
 namespace orv {
 
+class IParticipantMarks;
 class IResourceTransfers;
 class TSettingsStore;
 class TfrmBoard;
@@ -50,6 +51,7 @@ public:
     }
     // Where the text box's font and the drawing pen are remembered.
     void SetStore(TSettingsStore* store) { m_tools.SetStore(store); }
+    void SetMarks(IParticipantMarks* marks) { m_sharing.SetMarks(marks); }
     // How the whiteboard view is brought forward, for board switches.
     void SetShowBoardView(std::function<void()> show);
 

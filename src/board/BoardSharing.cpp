@@ -12,6 +12,7 @@
 #include "protocol/CommandCatalogue.h"
 #include "protocol/SessionMessages.h"
 #include "protocol/TransferMessages.h"
+#include "session/ParticipantMarks.h"
 #include "session/ResourceTransfers.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
@@ -105,6 +106,10 @@ void TBoardSharing::SwitchBoard(int board, bool announce) {
     const int current = m_boards.CurrentBoard();
     if (board == current)
         return;
+    // An open text box is committed, as typed, on the board it was opened on before another board shows;
+    // left open it would be drawn and sent on whichever board is current when it ends.
+    if (m_hooks.endTextBox)
+        m_hooks.endTextBox(true);
     m_boards.Board(board).SetPen(m_boards.Board(current).Pen());
     m_boards.Board(board).SetBrush(m_boards.Board(current).Brush());
     m_boards.SetCurrentBoard(board);
@@ -232,6 +237,9 @@ bool TBoardSharing::SendBoardImage(const QImage& image, const QRect& rect, int b
     message.record.SetTop(rect.top());
     message.record.SetRight(rect.left() + rect.width());
     message.record.SetBottom(rect.top() + rect.height());
+    // Who has loaded what was shown before no longer matters once a new picture is placed.
+    if (m_marks && !m_context.state.IsPlayback())
+        m_marks->HideLoadMarks();
     return connectedSend(cmBoardImage, message.encode());
 }
 

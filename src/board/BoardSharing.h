@@ -19,6 +19,7 @@
 namespace orv {
 
 class IMessageSink;
+class IParticipantMarks;
 class IResourceTransfers;
 struct TSessionContext;
 
@@ -48,6 +49,8 @@ public:
     void SetHooks(Hooks hooks) { m_hooks = std::move(hooks); }
     // Library images and slides named in a board history download through these, into `temporaryFolder`.
     void SetTransfers(IResourceTransfers* transfers, const QString& temporaryFolder);
+    // The participant list's load marks, hidden when a picture is placed for everybody.
+    void SetMarks(IParticipantMarks* marks) { m_marks = marks; }
 
     std::uint16_t BoardLockHolder() const;
     bool HoldsLock() const override;
@@ -127,6 +130,7 @@ private:
     IMessageSink& m_boardWindow;
     Hooks m_hooks;
     IResourceTransfers* m_transfers = nullptr;
+    IParticipantMarks* m_marks = nullptr;
     QString m_temporaryFolder;
     bool m_lockChecked = false;
     bool m_loadingHistory = false;

@@ -521,7 +521,23 @@ void TfrmBoard::Refresh() {
     applyCursor();
     refreshTextBox();
     m_view->Refresh();
+    scrollToPointer();
     m_refreshing = false;
+}
+
+void TfrmBoard::scrollToPointer() {
+    const TPointerView& pointer = m_sharing.Pointer();
+    if (!pointer.scrollIntoView) {
+        m_pointerScrolledTo.reset();
+        return;
+    }
+    // Once for each place it is shown at, so the user may scroll away from a pointer that stays.
+    if (m_pointerScrolledTo == pointer.position)
+        return;
+    m_pointerScrolledTo = pointer.position;
+    const QPoint centre = m_view->FromBoard(pointer.position) +
+                          QPoint(kPointerImageSize.width() / 2, kPointerImageSize.height() / 2);
+    m_scroll->ensureVisible(centre.x(), centre.y(), kPointerImageSize.width(), kPointerImageSize.height());
 }
 
 void TfrmBoard::applyCursor() {

@@ -10,9 +10,10 @@
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 
+#include <functional>
 #include <map>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -74,6 +75,7 @@ private:
     void exportAll();
     void takeCapture(CaptureKind kind);
     void refreshTextBox();
+    void scrollToPointer();
     void applyCursor();
 
     Whiteboard& m_boards;
@@ -100,6 +102,7 @@ private:
     TColorChoiceBox* m_fillColor = nullptr;
     QPointer<TTextEditControl> m_textBox;
     int m_textBoxSerial = 0;
+    std::optional<QPoint> m_pointerScrolledTo; // a received pointer is scrolled into sight once
     QPointer<TFontsForm> m_fontsForm;
     bool m_refreshing = false;
 };

@@ -37,6 +37,7 @@ public:
     void ApplySettings(const TSettings& settings) override;
     IChatLines* ChatLines() override { return &m_conversations; }
     void ResetRoom() override { m_conversations.ClearAll(); }
+    void OwnRoleChanged() override { m_state.OwnRoleChanged(); }
 
     ChatConversations& Conversations() { return m_conversations; }
     ChatState& State() { return m_state; }

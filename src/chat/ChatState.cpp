@@ -58,6 +58,13 @@ void ChatState::SetPermissionMenuVisible(bool visible) {
     emit Changed();
 }
 
+void ChatState::OwnRoleChanged() {
+    const bool moderator = m_session.IsModerator();
+    m_entryVisible = m_level != cpDenyAll || moderator;
+    m_permissionMenu = moderator;
+    emit Changed();
+}
+
 void ChatState::SetInLargeWindow(bool on) {
     m_largeWindow = on;
     emit Changed();

@@ -48,6 +48,9 @@ public:
     std::int32_t CheckedPermission() const { return m_checked; }
     bool PermissionMenuVisible() const { return m_permissionMenu; }
     void SetPermissionMenuVisible(bool visible);
+    // A promotion or demotion in the room: moderators may always type and set the level; the conversation
+    // shown stays.
+    void OwnRoleChanged();
 
     bool InLargeWindow() const { return m_largeWindow; }
     void SetInLargeWindow(bool on);

@@ -78,6 +78,7 @@ public:
     void RegisterMessages(TMessageRouter& mainWindow) override;
     void RegisterRoomEntry(TRoomEntrySteps& steps) override;
     void EndSession() override;
+    void OwnRoleChanged() override { m_recorder.UpdateVisibility(); }
     std::optional<TSettingOwner> SettingsOwner() const override { return TSettingOwner::Playback; }
     void ApplySettings(const TSettings& settings) override;
 

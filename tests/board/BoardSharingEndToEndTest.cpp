@@ -67,6 +67,11 @@ TEST(BoardSharingEndToEnd, ALateJoinerSeesTheBoardsTheModeratorMade) {
         << "the room's board is the lock holder's";
     ASSERT_TRUE(pumpUntil([&] { return alice.board.Sharing().BoardLockHolder() == 1; }))
         << "told who holds the lock on entering";
+    // The histories arrive board by board after the entry.
+    const auto same = [&](int b) {
+        return bool(test::SameImage(alice.board.Boards().Board(b).Image(), boards.Board(b).Image()));
+    };
+    pumpUntil([&] { return same(1) && same(2) && same(3) && same(4) && same(5); });
     for (int b = 1; b <= 5; ++b)
         EXPECT_TRUE(test::SameImage(alice.board.Boards().Board(b).Image(), boards.Board(b).Image())) << b;
 }

@@ -9,6 +9,7 @@
 #include "board/PictureFit.h"
 #include "board/TextEditBox.h"
 #include "protocol/BoardSharingMessages.h"
+#include "session/ParticipantMarks.h"
 #include "session/Settings.h"
 #include "support/BoardFixture.h"
 #include "support/FakeSession.h"
@@ -19,6 +20,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -227,11 +230,17 @@ QImage RedPicture(QSize size) {
 
 TEST(BoardWindow, OpeningPicturesShrinksOrExpandsAndSharesOnlyWithTheLock) {
     BoardWindow expand(2, true, true);
+    struct : IParticipantMarks {
+        void HideLoadMarks() override { ++hidden; }
+        int hidden = 0;
+    } marks;
+    expand.module.SetMarks(&marks);
     expand.dialogs.answer = false;
     ASSERT_TRUE(expand.module.Tools().OpenPicture(RedPicture({1200, 600})));
     EXPECT_EQ(expand.image().size(), QSize(1200, 768));
     const auto images = expand.sentOf(cmBoardImage);
     ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(marks.hidden, 1) << "the load marks of what was shown before go";
     // What the room decodes is what this board shows.
     PayloadReader reader(images[0].payload);
     const TBoardImageMessage message = TBoardImageMessage::decode(reader);
@@ -314,6 +323,50 @@ TEST(BoardWindow, TextBoxesOpenCommitChainAndCancel) {
     EXPECT_EQ(w.window().TextBox(), nullptr);
     EXPECT_TRUE(test::SameImage(w.image(), committed));
     EXPECT_EQ(w.sentOf(cmBoardText).size(), 1u);
+}
+
+// Someone else's board switch (a drawing, a pointer, the holder's choice) first commits the open box where
+// it was typed.
+TEST(BoardWindow, ABoardSwitchFromOutsideCommitsTheOpenTextBoxOnItsOwnBoard) {
+    BoardWindow w;
+    w.take(BoardKind::Text);
+    QTest::mouseClick(&w.view(), Qt::LeftButton, {}, w.view().FromBoard({100, 200}));
+    w.deliver();
+    const QImage blank = w.boards().Board(2).Image().copy();
+    QTest::keyClicks(w.window().TextBox()->Edit(), "Kept");
+    w.module.Sharing().SwitchBoard(3, false);
+    w.deliver();
+    EXPECT_FALSE(w.module.Tools().TextBox().IsOpen());
+    EXPECT_EQ(w.boards().CurrentBoard(), 3);
+    EXPECT_FALSE(test::SameImage(w.boards().Board(2).Image(), blank)) << "drawn on the board it was typed on";
+    const auto texts = w.sentOf(cmBoardText);
+    ASSERT_EQ(texts.size(), 1u);
+    PayloadReader reader(texts[0].payload);
+    const TBoardTextMessage sent = TBoardTextMessage::decode(reader);
+    EXPECT_EQ(sent.text, "Kept");
+    EXPECT_EQ(sent.board, 2);
+}
+
+// A pointer received outside the visible part of the board is scrolled into sight, once: the user may
+// scroll away from a pointer that stays.
+TEST(BoardWindow, AReceivedPointerOutsideTheViewIsScrolledIntoSightOnce) {
+    BoardWindow w;
+    w.window().resize(300, 250);
+    w.window().show();
+    auto* scroll = w.window().findChild<QScrollArea*>("BoardScroll");
+    ASSERT_NE(scroll, nullptr);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(scroll->horizontalScrollBar()->value(), 0);
+    w.module.Sharing().ShowPointer({900, 700}, true, pkLeft);
+    const QRect seen(scroll->widget()->mapFrom(scroll->viewport(), QPoint(0, 0)), scroll->viewport()->size());
+    EXPECT_TRUE(seen.contains(w.view().FromBoard({900, 700}))) << "the pointer is in sight";
+
+    scroll->horizontalScrollBar()->setValue(0);
+    w.module.Sharing().ShowPointer({900, 700}, true, pkLeft);
+    EXPECT_EQ(scroll->horizontalScrollBar()->value(), 0)
+        << "the same place again leaves the user's scrolling";
+    w.module.Sharing().ShowPointer({50, 40}, false, pkLeft); // the own pointer never scrolls
+    EXPECT_EQ(scroll->horizontalScrollBar()->value(), 0);
 }
 
 TEST(BoardWindow, AFullTextBoxStillTakesEditingKeysAndPicksUpTheFontSize) {

@@ -302,6 +302,22 @@ TEST_F(ChatFixture, PermissionLevelsSetTheControlsForParticipantsAndModerators) 
     EXPECT_EQ(state.CheckedPermission(), 0);
 }
 
+// A promotion or demotion while chat is denied to participants takes effect at once; the private
+// conversation shown stays.
+TEST_F(ChatFixture, APromotionOrDemotionSetsTheEntryAndThePermissionMenuAtOnce) {
+    receive(cmSetChatPermissions, TChatPermissionMessage{cpDenyAll}.encode());
+    deliverPosted();
+    router.Deliver(MainMsg::ShowChatPane, ckPrivate, 7);
+    const ChatState& state = module.State();
+    for (const bool moderator : {true, false, true}) {
+        session.state.account.SetAccountType(moderator ? 1000 : 0);
+        module.OwnRoleChanged();
+        EXPECT_EQ(state.EntryVisible(), moderator) << moderator;
+        EXPECT_EQ(state.PermissionMenuVisible(), moderator) << moderator;
+        EXPECT_EQ(state.Shown(), 7) << moderator;
+    }
+}
+
 TEST_F(ChatFixture, RoomEntryStepsAndTheRoomResetKeepAReconnectionsConversations) {
     session.state.room.SetNumber(100);
     runStep(TRoomEntryStep::ResetRoomState);

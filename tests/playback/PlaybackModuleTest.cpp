@@ -84,6 +84,20 @@ struct ModuleFixture : ::testing::Test {
     TPlaybackModule playback{parts()};
 };
 
+// The recorder's tools are a moderator's: a promotion in a room that allows recording shows them at once,
+// a demotion hides them.
+TEST_F(ModuleFixture, TheRecorderToolsFollowAPromotionOrDemotion) {
+    session.state.launchMode = TLaunchMode::Join;
+    session.state.inRoom = true;
+    session.state.room.SetRecorderFlag(true);
+    for (const bool moderator : {true, false}) {
+        session.state.account.SetAccountType(moderator ? 1000 : 0);
+        playback.OwnRoleChanged();
+        EXPECT_EQ(playback.Recorder().Visible(), moderator);
+        EXPECT_EQ(playback.Recorder().StartAction().isVisible(), moderator);
+    }
+}
+
 TEST_F(ModuleFixture, PlaysALocalFileThroughTheHandlersAndRoutesBoardResourcesToTheBoards) {
     test::writeFile(
         path,
