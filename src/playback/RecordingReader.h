@@ -46,13 +46,17 @@ public:
     std::optional<TRecordedSessionHeader> ReadHeader(std::int64_t available);
 
 private:
-    bool readAt(std::int64_t offset, char* out, std::int64_t size);
+    // Bytes [offset, offset + size) through a window of the file, filled only from below `available`.
+    bool readAt(std::int64_t offset, char* out, std::int64_t size, std::int64_t available);
+    bool readFully(char* out, std::int64_t size);
 
     QFile m_file;
     std::int64_t m_dataStart;
     std::int64_t m_position;
     TPacketHeader m_header;
     QByteArray m_packet;
+    QByteArray m_window;
+    std::int64_t m_windowStart = 0;
 };
 
 // The room's codec index from a recording's first packet: the room entry reply's room record (after a
