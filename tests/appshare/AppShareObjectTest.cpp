@@ -119,8 +119,10 @@ TEST(AppShareObject, ColoursAreReducedBeforeComparing) {
         {pfFourBit, qRgb(190, 190, 190), qRgb(192, 192, 192)},
         {pfEightBit, qRgb(255, 255, 255), qRgb(255, 255, 255)},
         {pfEightBit, qRgb(0, 0, 0), qRgb(0, 0, 0)},
+        {pfEightBit, qRgb(100, 200, 50), qRgb(109, 219, 0)}, // three bits, three, two
         {pfSixteenBit, qRgb(255, 255, 255), qRgb(255, 255, 255)},
         {pfSixteenBit, qRgb(9, 9, 9), qRgb(8, 8, 8)},
+        {pfSixteenBit, qRgb(100, 200, 50), qRgb(99, 202, 49)}, // five bits, six, five
         {pfThirtyTwoBit, qRgb(9, 9, 9), qRgb(9, 9, 9)},
     };
     for (const Case& c : cases) {
