@@ -26,6 +26,7 @@ public:
     std::optional<TQueuedFrame> Take();
     void Clear();
     std::size_t Count() const;
+    bool Full() const { return Count() >= m_capacity; }
 
 private:
     mutable std::mutex m_mutex;

@@ -12,6 +12,7 @@ extern "C" {
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace orv {
 namespace {
@@ -421,6 +422,7 @@ TVideoCoDec::TCompressed TVideoCoDec::compressOnce(QByteArrayView bits) {
     const int srcStride[1] = {int(-row)};
     sws_scale(m_av->scale, src, srcStride, 0, m_input.Height(), f->data, f->linesize);
     f->pts = m_frameNumber++;
+    f->pict_type = std::exchange(m_forceKeyFrame, false) ? AV_PICTURE_TYPE_I : AV_PICTURE_TYPE_NONE;
     int rc = avcodec_send_frame(m_av->context, f);
     if (rc >= 0)
         rc = avcodec_receive_packet(m_av->context, m_av->packet);

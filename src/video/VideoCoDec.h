@@ -73,6 +73,8 @@ public:
 
     // `bits` holds one picture of the input format.
     TCompressed CompressFrame(QByteArrayView bits);
+    // The next frame compressed is a key frame, whatever the key frame rate.
+    void ForceKeyFrame() { m_forceKeyFrame = true; }
     // The picture, valid until the next call; empty on failure.
     QByteArrayView DecompressFrame(QByteArrayView data, bool keyFrame);
     // Decompresses into `bitmap`, sized to the output format; false leaves it as it was.
@@ -104,6 +106,7 @@ private:
     bool m_dataRateControl = false;
     bool m_compressing = false;
     bool m_decompressing = false;
+    bool m_forceKeyFrame = false;
     int m_quality = 0;
     int m_keyRate = 0;
     std::int32_t m_dataRate = 0;

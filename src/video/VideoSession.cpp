@@ -94,6 +94,7 @@ void TVideoSession::StartBroadcast() {
     }
 
     m_queue = std::make_unique<TeVideoBuffer>(std::size_t(2 * m_framesPerSecond));
+    m_gate = TFrameGate(m_framesPerSecond);
     TVideoJoin join = m_parts.join;
     join.mode = TVideoJoin::Broadcaster;
     m_parts.endpoint.bytesPerSecond = o.bytesPerSecond;
@@ -124,10 +125,15 @@ void TVideoSession::StartBroadcast() {
 }
 
 void TVideoSession::onCaptured(QByteArrayView bits) {
-    // The capture driver's thread: only the codec, the queue and the preview are touched here.
-    const TVideoCoDec::TCompressed compressed = m_codec.CompressFrame(bits);
-    if (!compressed.bytes.isEmpty())
-        m_queue->Add({compressed.keyFrame, compressed.bytes.toByteArray(), 0});
+    // The capture driver's thread: only the gate, the codec, the queue and the preview are touched here.
+    if (m_gate.Admit(m_parts.clock.tickCount(), m_queue->Full())) {
+        if (m_gate.TakeKeyFrameNeed())
+            m_codec.ForceKeyFrame();
+        const TVideoCoDec::TCompressed compressed = m_codec.CompressFrame(bits);
+        if (!compressed.bytes.isEmpty() &&
+            !m_queue->Add({compressed.keyFrame, compressed.bytes.toByteArray(), 0}))
+            m_gate.Lost();
+    }
     {
         std::lock_guard lock(m_previewMutex);
         m_previewBits = bits.toByteArray();

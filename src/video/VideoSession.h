@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageRouter.h"
 #include "platform/Timer.h"
+#include "video/FrameGate.h"
 #include "video/VideoBuffer.h"
 #include "video/VideoCapture.h"
 #include "video/VideoCoDec.h"
@@ -123,6 +124,7 @@ private:
     std::unique_ptr<IVideoCapture> m_capture;
     TVideoCoDec m_codec;
     std::unique_ptr<TeVideoBuffer> m_queue;
+    TFrameGate m_gate;
     std::unique_ptr<TVideoThread> m_connection;
     std::uint32_t m_requestInterval = 0;
     int m_framesPerSecond = 0;

@@ -61,6 +61,29 @@ TEST(VideoCoDec, EveryCompressorRoundTripsOneFramePerFrameWithKeyFramesAtTheSetR
     }
 }
 
+// After a lost frame the broadcast asks for a key frame at once, whatever the key frame rate.
+TEST(VideoCoDec, AForcedKeyFrameComesNextAndOnlyOnce) {
+    for (const std::uint32_t code : CompressorCodes()) {
+        if (code == FourCC("MJPG"))
+            continue; // every frame of it is a key frame
+        SCOPED_TRACE(FourCCText(code).toStdString());
+        TVideoCoDec compressor;
+        TBitmapInfoHeader input = TBitmapInfoHeader::Rgb24(160, 120);
+        TBitmapInfoHeader output = input;
+        output.SetCompression(code);
+        ASSERT_TRUE(compressor.InitCompressor(input, output, 1000, 100));
+        ASSERT_TRUE(compressor.CompressBegin());
+        std::vector<bool> keys;
+        for (int n = 0; n < 5; ++n) {
+            if (n == 2)
+                compressor.ForceKeyFrame();
+            const QByteArray source = movingPicture(160, 120, n);
+            keys.push_back(compressor.CompressFrame(QByteArrayView(source)).keyFrame);
+        }
+        EXPECT_EQ(keys, (std::vector<bool>{true, false, true, false, false}));
+    }
+}
+
 TEST(VideoCoDec, DataRateTargetBudgetAndBeforeBegin) {
     TVideoCoDec codec;
     TBitmapInfoHeader input = TBitmapInfoHeader::Rgb24(160, 120);
