@@ -628,6 +628,10 @@ Please try again.</source>
         <source>Video stopped!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This participant&apos;s camera uses a format this program cannot show.</source>
+        <translation>A câmara deste participante usa um formato que este programa não consegue mostrar.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmProfile</name>

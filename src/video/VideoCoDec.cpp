@@ -21,11 +21,14 @@ struct TCodecEntry {
     std::uint32_t code;
     AVCodecID id;
     bool dataRateControl; // the size of its frames follows a bit rate
+    bool decodable = true;
 };
 
 // The codes a broadcast may name, and the libavcodec codec behind each.
 constexpr std::array kCodecs{
-    TCodecEntry{FourCC("WMV3"), AV_CODEC_ID_WMV3, true},
+    // libavcodec decodes WMV3 only with the codec's sequence header, which a stream description never
+    // carries: such a stream cannot be shown, and nothing here compresses it.
+    TCodecEntry{FourCC("WMV3"), AV_CODEC_ID_WMV3, true, false},
     TCodecEntry{FourCC("WMV2"), AV_CODEC_ID_WMV2, true},
     TCodecEntry{FourCC("WMV1"), AV_CODEC_ID_WMV1, true},
     TCodecEntry{FourCC("MP42"), AV_CODEC_ID_MSMPEG4V2, true},
@@ -57,6 +60,8 @@ const TCodecEntry* findCodec(std::uint32_t code) {
 }
 
 const AVCodec* findAv(const TCodecEntry& e, TCodecRole role) {
+    if (role == TCodecRole::Decompress && !e.decodable)
+        return nullptr;
     return role == TCodecRole::Compress ? avcodec_find_encoder(e.id) : avcodec_find_decoder(e.id);
 }
 

@@ -211,12 +211,14 @@ void TVideoSession::onStreamState(std::intptr_t result) {
 bool TVideoSession::setUpDecompressor(const TVideoStreamDescription& description) {
     TBitmapInfoHeader input = description.Header();
     const std::uint32_t code = input.Compression();
+    if (FourCCText(code).toLower() == "wmv3") {
+        // No setting here could change that: the viewer is told plainly.
+        fail(tr("This participant's camera uses a format this program cannot show."));
+        return false;
+    }
     if (!IsCodecInstalled(code, TCodecRole::Decompress)) {
-        const QString status = FourCCText(code).toLower() == "wmv3"
-                                   ? tr("The Windows Media Video 9 \r\ncodec is not installed.")
-                                   : tr("The ") + FourCCText(code) + "\r\n" + tr("codec is not installed.");
         m_parts.openSettings();
-        fail(status);
+        fail(tr("The ") + FourCCText(code) + "\r\n" + tr("codec is not installed."));
         return false;
     }
     // A frame rate of 0 would divide the request interval by zero: such a stream is refused.

@@ -112,7 +112,9 @@ TEST(VideoCoDec, DataRateTargetBudgetAndBeforeBegin) {
 }
 
 TEST(VideoCoDec, InstalledCodesTextsAndRefusedFormats) {
-    EXPECT_TRUE(IsCodecInstalled(FourCC("wmv3"), TCodecRole::Decompress));
+    EXPECT_FALSE(IsCodecInstalled(FourCC("wmv3"), TCodecRole::Decompress))
+        << "no sequence header to open with";
+    EXPECT_TRUE(IsCodecInstalled(FourCC("wmv2"), TCodecRole::Decompress));
     EXPECT_FALSE(IsCodecInstalled(kWMV3, TCodecRole::Compress));
     EXPECT_EQ(BroadcastCompressor(kWMV3), kWMV2);
     EXPECT_EQ(BroadcastCompressor(FourCC("XVID")), FourCC("XVID"));

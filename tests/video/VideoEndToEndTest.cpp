@@ -107,10 +107,10 @@ struct RawStream {
     std::unique_ptr<TVideoThread> thread;
 };
 
-TVideoStreamDescription description(std::int32_t width, std::uint16_t fps) {
+TVideoStreamDescription description(std::int32_t width, std::uint16_t fps, std::uint32_t code = kWMV2) {
     TVideoStreamDescription d;
     TBitmapInfoHeader h = TBitmapInfoHeader::Rgb24(width, 120);
-    h.SetCompression(kWMV2);
+    h.SetCompression(code);
     d.SetHeader(h);
     d.SetFramesPerSecond(fps);
     d.SetKeyFrameRate(4);
@@ -172,6 +172,8 @@ TEST_F(VideoEndToEnd, AHostileStreamDescriptionIsRefused) {
     } cases[] = {
         {"frame rate 0", description(160, 0), "Video failed.\r\nReason:Invalid video parameters."},
         {"width beyond bounds", description(100000, 3), "Video failed.\r\nReason:Invalid image size."},
+        {"WMV3, which cannot be decoded without its sequence header", description(160, 3, kWMV3),
+         "This participant's camera uses a format this program cannot show."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -191,6 +193,7 @@ TEST_F(VideoEndToEnd, AHostileStreamDescriptionIsRefused) {
         ASSERT_TRUE(pumpUntil([&] { return !alice.notices.empty(); }));
         alice.notices.clear();
     }
+    EXPECT_EQ(alice.settingsOpened, 0) << "no setting of the viewer's would change any of these";
 }
 
 TEST_F(VideoEndToEnd, AViewerThatFellBehindResumesAtAKeyFrame) {
