@@ -8,6 +8,8 @@
 #include <QDateTime>
 #include <QFile>
 
+#include <chrono>
+
 namespace orv {
 namespace {
 
@@ -98,14 +100,21 @@ void TSessionReaderThread::Execute() {
         return;
     }
     const QByteArray request = BuildPacket(cmReadRecording, 0, 0);
+    const QByteArray heartbeat = BuildPacket(cmHeartbeat, 0, 0);
     while (!m_stop && m_connection.isConnected()) {
+        bool paused = false;
         {
             std::unique_lock lock(m_pauseMutex);
-            m_pauseChanged.wait(lock, [this] { return !m_paused || m_stop; });
+            paused = !m_pauseChanged.wait_for(lock, std::chrono::milliseconds(m_keepAliveMs),
+                                              [this] { return !m_paused || m_stop; });
             if (m_stop)
                 break;
         }
         try {
+            if (paused) { // still paused after a while: a sign of life, and wait on
+                send(m_connection, heartbeat);
+                continue;
+            }
             send(m_connection, request);
             const auto [header, payload] = readReply(m_connection);
             if (header.ResultCode != 0) {

@@ -45,8 +45,10 @@ public:
     // Disconnects the connection, which releases a blocked read, and waits for the thread.
     void Stop();
     std::int32_t Packets() const { return m_packets; }
-    // A paused download asks for no more packets until it is resumed or stopped.
+    // A paused download asks for no more packets until it is resumed or stopped; meanwhile it sends a
+    // heartbeat every `keepAliveMs`, since the server drops a connection that stays silent.
     void SetPaused(bool paused);
+    void SetKeepAlive(std::uint32_t keepAliveMs) { m_keepAliveMs = keepAliveMs; }
 
 private:
     void Execute();
@@ -60,6 +62,7 @@ private:
     std::mutex m_pauseMutex;
     std::condition_variable m_pauseChanged;
     bool m_paused = false;
+    std::uint32_t m_keepAliveMs = 30000;
     std::atomic<std::int32_t> m_packets{0};
     std::thread m_thread;
 };
