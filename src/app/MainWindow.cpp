@@ -372,6 +372,7 @@ void TfMain::ApplyTheme(std::int32_t theme) {
 }
 
 void TfMain::SetPlaybackLayout() {
+    m_playbackLayout = true;
     menuBar()->setVisible(false);
     for (QToolBar* bar : findChildren<QToolBar*>())
         bar->setVisible(false);
@@ -388,10 +389,11 @@ void TfMain::SetFullScreen(bool on) {
         m_fullScreen->setChecked(on); // comes back here through toggled
         return;
     }
+    const bool bars = !on && !m_playbackLayout;
     m_sideColumn->setVisible(!on);
-    menuBar()->setVisible(!on);
-    statusBar()->setVisible(!on);
-    m_splitter->handle(1)->setVisible(!on);
+    menuBar()->setVisible(bars);
+    statusBar()->setVisible(bars);
+    m_splitter->handle(1)->setVisible(bars);
     m_fullScreen->setText(on ? tr("Normal View") : tr("Full Screen"));
     m_leaveFullScreen->setEnabled(on);
 

@@ -155,6 +155,7 @@ private:
     std::int32_t m_currentView = 0;
     int m_navigationStyle = 0;
     bool m_inRoom = false;
+    bool m_playbackLayout = false; // a replay shows no menus, tool bars or status bar, full screen or not
     bool m_forceClose = false;
     std::int32_t m_clockRoom = 0;
     QString m_clockRoomName;

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QSlider>
 #include <QStyle>
@@ -26,6 +27,18 @@ QToolButton* button(QWidget* parent, const QString& text, QStyle::StandardPixmap
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     return b;
 }
+
+// A click on the position bar puts the slider where it was clicked, as a drag there would, instead of
+// paging towards it: its release then seeks to that place.
+class ClickToPlaceStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* answer) const override {
+        if (hint == SH_Slider_AbsoluteSetButtons)
+            return Qt::LeftButton;
+        return QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+};
 
 } // namespace
 
@@ -47,6 +60,9 @@ TfrmPlayer::TfrmPlayer(TPlayerStatus& status, QWidget* parent)
     m_position = new QSlider(Qt::Horizontal, this);
     m_position->setToolTip(tr("Move the slider to a new position."));
     m_position->setAccessibleName(tr("Position"));
+    auto* clickToPlace = new ClickToPlaceStyle;
+    clickToPlace->setParent(m_position);
+    m_position->setStyle(clickToPlace);
     m_percent = new QLabel(tr("0%"), this);
     m_elapsed = new QLabel("0:00:00", this);
     m_state = new QLabel(this);

@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -241,6 +242,13 @@ TEST_F(MainWindowFixture, ViewsThemesMetersAndFullScreen) {
     window.SetFullScreen(false);
     EXPECT_EQ(fullScreen->text(), "Full Screen");
     EXPECT_TRUE(window.menuBar()->isVisible());
+
+    // A replay leaves full screen for its own layout, never for the live window's bars.
+    window.SetPlaybackLayout();
+    window.SetFullScreen(true);
+    window.SetFullScreen(false);
+    EXPECT_FALSE(window.menuBar()->isVisible());
+    EXPECT_FALSE(window.statusBar()->isVisible());
 }
 
 TEST(RoomListWindow, RowsAccessTextsAndChoices) {
