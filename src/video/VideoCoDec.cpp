@@ -96,6 +96,9 @@ AVCodecContext* newEncoder(const AVCodec* codec, int width, int height, int fps,
     if (dataRate > 0 && codec->id != AV_CODEC_ID_MJPEG) {
         c->bit_rate = std::int64_t(dataRate) * 8;
         c->bit_rate_tolerance = int(std::min<std::int64_t>(c->bit_rate, INT32_MAX));
+        // The connection's throttle lets no more through: a peak over the rate only makes frames late.
+        c->rc_max_rate = c->bit_rate;
+        c->rc_buffer_size = int(std::min<std::int64_t>(c->bit_rate, INT32_MAX));
     } else {
         // Quality 0..10000 to a quantiser from 31 (worst) to 2 (best).
         const int q = std::clamp(31 - quality * 29 / 10000, 2, 31);

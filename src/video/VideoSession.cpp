@@ -2,7 +2,9 @@
 
 #include "platform/AppMessage.h"
 #include "platform/AppMessageIds.h"
+#include "protocol/PacketHeader.h"
 #include "protocol/ResultCodes.h"
+#include "protocol/VideoMessages.h"
 
 #include <QEvent>
 
@@ -84,8 +86,13 @@ void TVideoSession::StartBroadcast() {
     TBitmapInfoHeader output = input;
     output.SetCompression(compressor);
     m_codec.EndSequence();
+    // The connection's throttle counts each frame's packet header and record too: the pictures get the rest.
+    const std::int32_t wirePerSecond =
+        m_framesPerSecond * std::int32_t(TPacketHeader::kSize + TVideoFrameRecord::kSize);
+    const std::int32_t pictureRate =
+        o.bytesPerSecond > 0 ? std::max(o.bytesPerSecond / 2, o.bytesPerSecond - wirePerSecond) : 0;
     const bool ready = m_codec.InitCompressor(input, output, kQuality, o.keyFrameRate) &&
-                       (m_codec.SetFramesInfo(o.bytesPerSecond, 1000000 / m_framesPerSecond, 1), true) &&
+                       (m_codec.SetFramesInfo(pictureRate, 1000000 / m_framesPerSecond, 1), true) &&
                        m_codec.CompressBegin();
     m_view->ShowStatus(ready ? m_codec.Description() : CodecErrorText(m_codec.LastError()));
     if (!ready) {
