@@ -29,16 +29,6 @@ TParticipantRecord makeParticipantRecord(const TAccountRecord& account, std::int
     return r;
 }
 
-TParticipantStatusRecord initialStates(const TAccountRecord& account, const RoomConfig* room) {
-    const bool moderator = account.IsModerator();
-    TParticipantStatusRecord s;
-    s.SetUserId(account.UserId());
-    s.SetMicrophoneStatus(moderator ? msGranted : msForbidden);
-    s.SetCameraStatus(moderator && room && room->video ? csGranted : csNone);
-    s.SetBoardAllowed(moderator);
-    return s;
-}
-
 RosterService::RosterService(IServiceHost& host) : m_host(host) {
     host.registerMembershipHandler([this](ClientConnection& member, std::int32_t room, MemberChange change) {
         onMembership(member, room, change);
@@ -59,26 +49,18 @@ RosterService::RosterService(IServiceHost& host) : m_host(host) {
                          });
 }
 
-TParticipantStatusRecord* RosterService::statesOf(const ClientConnection& member) {
-    const auto it = m_participants.find(&member);
-    return it == m_participants.end() ? nullptr : &it->second.states;
-}
-
 void RosterService::onMembership(ClientConnection& member, std::int32_t room, MemberChange change) {
     if (change == MemberChange::Left) {
-        m_participants.erase(&member);
         m_host.sendToRoom(room, member, {cmParticipantLeft, {}});
         return;
     }
-    m_participants[&member] = {usOnline, initialStates(member.account(), m_host.config().findRoom(room))};
     m_host.sendToOthersInRoom(member, {cmParticipantJoined, TParticipantJoined{recordOf(member)}.encode()});
 }
 
 TParticipantRecord RosterService::recordOf(const ClientConnection& member) const {
     const auto bias = m_timeZoneBias.find(member.account().UserId());
-    const auto participant = m_participants.find(&member);
     return makeParticipantRecord(member.account(), bias == m_timeZoneBias.end() ? 0 : bias->second,
-                                 participant == m_participants.end() ? usOnline : participant->second.status);
+                                 m_host.rights().onlineStatus(member));
 }
 
 void RosterService::answerParticipantList(ClientConnection& requester) {
@@ -92,17 +74,15 @@ void RosterService::answerParticipantList(ClientConnection& requester) {
 void RosterService::answerStates(ClientConnection& requester) {
     TParticipantStatesReply reply;
     if (const auto room = m_host.members().roomOf(requester))
-        for (const ClientConnection* member : m_host.members().in(*room))
-            if (const auto it = m_participants.find(member); it != m_participants.end())
-                reply.states.push_back(it->second.states);
+        reply.states = m_host.rights().states(*room);
     m_host.reply(requester, {cmParticipantStates, reply.encode()});
 }
 
 void RosterService::onOnlineStatus(ClientConnection& sender, TUserOnlineStatus status) {
-    const auto it = m_participants.find(&sender);
-    if (it == m_participants.end() || !IsKnown(status))
+    const auto room = m_host.members().roomOf(sender);
+    if (!room || !IsKnown(status))
         return; // in no room, or a status nobody could show
-    it->second.status = status;
+    m_host.rights().setOnlineStatus(*room, sender.account().UserId(), status);
     m_host.sendToOthersInRoom(sender, {cmOnlineStatus, TOnlineStatusMessage{status}.encode()});
 }
 
