@@ -6,10 +6,32 @@
 #include "ServiceHost.h"
 #include "protocol/RosterMessages.h"
 #include "protocol/SessionMessages.h"
+#include "protocol/Stamp.h"
+
+#include <QDate>
+#include <QDateTime>
 
 #include <algorithm>
+#include <cmath>
 
 namespace orv::server {
+namespace {
+
+// Whole years from the birth date an account record holds to today; 0 when it holds none.
+std::int32_t AgeFromBirth(double birthStamp) {
+    if (!std::isfinite(birthStamp) || birthStamp <= 0)
+        return 0;
+    const QDate born = localFromStamp(birthStamp).date();
+    const QDate today = QDate::currentDate();
+    if (!born.isValid() || born > today)
+        return 0;
+    std::int32_t years = today.year() - born.year();
+    if (today.month() < born.month() || (today.month() == born.month() && today.day() < born.day()))
+        --years;
+    return years;
+}
+
+} // namespace
 
 TParticipantRecord makeParticipantRecord(const TAccountRecord& account, std::int32_t timeZoneBias,
                                          TUserOnlineStatus status) {
@@ -24,6 +46,7 @@ TParticipantRecord makeParticipantRecord(const TAccountRecord& account, std::int
     r.SetGender(account.Gender());
     r.SetProfession(account.Profession());
     r.SetLanguages(account.Languages());
+    r.SetAge(AgeFromBirth(account.BirthDate()));
     r.SetTimeBias(timeZoneBias);
     r.SetOnlineStatus(status);
     return r;
