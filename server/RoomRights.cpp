@@ -6,6 +6,8 @@
 
 #include "protocol/ModerationMessages.h"
 
+#include <utility>
+
 namespace orv::server {
 
 TParticipantStatusRecord initialStates(const TAccountRecord& account, const RoomConfig* room) {
@@ -57,7 +59,7 @@ void RoomRights::left(const ClientConnection& member, std::int32_t room) {
         setLockHolder(room, 0);
 }
 
-RoomRights::Member* RoomRights::find(std::int32_t room, std::uint16_t user) {
+const RoomRights::Member* RoomRights::find(std::int32_t room, std::uint16_t user) const {
     const auto r = m_rooms.find(room);
     if (r == m_rooms.end())
         return nullptr;
@@ -65,9 +67,13 @@ RoomRights::Member* RoomRights::find(std::int32_t room, std::uint16_t user) {
     return m == r->second.members.end() ? nullptr : &m->second;
 }
 
+RoomRights::Member* RoomRights::find(std::int32_t room, std::uint16_t user) {
+    return const_cast<Member*>(std::as_const(*this).find(room, user));
+}
+
 const RoomRights::Member* RoomRights::find(const ClientConnection& member) const {
     const auto room = m_members.roomOf(member);
-    return room ? const_cast<RoomRights*>(this)->find(*room, member.account().UserId()) : nullptr;
+    return room ? find(*room, member.account().UserId()) : nullptr;
 }
 
 bool RoomRights::isModerator(const ClientConnection& member) const {

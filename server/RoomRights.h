@@ -87,6 +87,7 @@ private:
         std::uint16_t lockHolder = 0;
     };
 
+    const Member* find(std::int32_t room, std::uint16_t user) const;
     Member* find(std::int32_t room, std::uint16_t user);
     const Member* find(const ClientConnection& member) const;
     // The camera and microphone pictures a member's rights and activity give.
