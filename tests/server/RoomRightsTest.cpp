@@ -212,6 +212,26 @@ TEST(RoomRights, AWithdrawnMicrophoneEndsItsHoldersTurnToSpeak) {
     EXPECT_EQ(room.states("ben", kAnn)->MicrophoneStatus(), msForbidden);
 }
 
+TEST(RoomRights, ADemotedModeratorLosesTheFloorTheLockAndTheBoards) {
+    test::ServerThread server(RightsConfig());
+    RightsRoom room(server);
+    room.moderate(cmSetAccountType, kAnn);
+    room.send("ann", {cmLockBoard, {}});
+    room.send("ann", {cmTakeMicrophone, {}});
+    room.settle();
+    room["mod"].sendPacket(cmSetAccountType, TAccountTypeMessage{kAnn, 0}.encode());
+    EXPECT_EQ(
+        room.seen("ben"),
+        (std::vector<Seen>{{cmSetAccountType, kMod}, {cmReleaseMicrophone, kAnn}, {cmUnlockBoard, kAnn}}));
+    room.send("ann", kDrawing);
+    room.send("ann", {cmClearMotions, {}});
+    EXPECT_EQ(room.received("ann").back().header.ResultCode, ResultCode::NoPermission);
+    EXPECT_TRUE(room.seen("ben").empty());
+    const auto ann = room.states("ben", kAnn);
+    EXPECT_EQ(ann->MicrophoneStatus(), msForbidden);
+    EXPECT_FALSE(ann->BoardAllowed());
+}
+
 TEST(RoomRights, GrantsAndStatusesComeBackForTheNextSignInUntilTheRoomEmpties) {
     test::ServerThread server(RightsConfig());
     RightsRoom room(server);
