@@ -38,8 +38,7 @@ void RoomRights::entered(ClientConnection& member, std::int32_t room) {
         account.SetRoomRole(*m.userType);
     }
     m.moderator = account.IsModerator();
-    // Whatever the member was doing ended with its connection; what it was granted stays.
-    m.online = usOnline;
+    // Speaking and broadcasting ended with the connection; grants, motions and the online status stay.
     m.speaking = false;
     m.broadcasting = false;
     refresh(room, m);

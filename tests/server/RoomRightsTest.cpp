@@ -239,6 +239,7 @@ TEST(RoomRights, GrantsAndStatusesComeBackForTheNextSignInUntilTheRoomEmpties) {
     room.moderate(cmGiveMicrophone, kAnn);
     room.moderate(cmSetAccountType, kBen); // promoted
     room["ann"].sendPacket(cmSignal, TSignalMessage{Motion::Hand}.encode());
+    room["ann"].sendPacket(cmOnlineStatus, TOnlineStatusMessage{usAway}.encode());
     room["mod"].sendPacket(cmLockBoard);
     room.settle();
 
@@ -263,6 +264,10 @@ TEST(RoomRights, GrantsAndStatusesComeBackForTheNextSignInUntilTheRoomEmpties) {
     EXPECT_EQ(ann->MicrophoneStatus(), msGranted);
     EXPECT_TRUE(ann->BoardAllowed());
     EXPECT_EQ(ann->Motions(), Motion::Hand);
+    const ReceivedPacket list = room.ask("ben", cmParticipantList);
+    PayloadReader listReader(list.payload);
+    EXPECT_EQ(TParticipantListReply::decode(listReader).participants.at(1).OnlineStatus(), usAway)
+        << "still stepped out";
     room.send("ann", kDrawing);
     EXPECT_TRUE(room.received("ann").empty()) << "no refusal";
     room["ben"].sendPacket(cmClearMotions);
