@@ -1,6 +1,11 @@
 // Arbitrary bytes from a signed-in client through the whole server: the framer, the dispatch and every
 // registered service, over a real loopback connection, so that every service added later is fuzzed too.
+// A moderator stays in the room and gives one participant the microphone and the boards before each input,
+// so the input runs as that participant, as one without rights or as a moderator: every rights check sees
+// both of its answers.
+#include "protocol/BoardSharingMessages.h"
 #include "protocol/CommandCatalogue.h"
+#include "protocol/ModerationMessages.h"
 #include "protocol/PacketHeader.h"
 #include "protocol/RoomMessages.h"
 #include "protocol/SignInMessages.h"
@@ -18,10 +23,12 @@ namespace {
 using namespace orv;
 
 server::SessionServer* g_server = nullptr;
+QTcpSocket* g_lead = nullptr; // the moderator who stays
 
 server::ServerConfig config() {
     server::ServerConfig c;
-    for (const auto& [name, id, type] : {std::tuple{"ann", 2, 0}, std::tuple{"mod", 1, 1000}}) {
+    for (const auto& [name, id, type] : {std::tuple{"ann", 2, 0}, std::tuple{"mod", 1, 1000},
+                                         std::tuple{"ben", 3, 0}, std::tuple{"lead", 4, 1000}}) {
         server::AccountConfig a;
         a.userName = name;
         a.password = QString(name) + "pw";
@@ -36,7 +43,8 @@ server::ServerConfig config() {
     return c;
 }
 
-// Runs the event loop until nothing has arrived for a few rounds, or the connection is gone.
+// Runs the event loop until nothing has arrived for a few rounds, or the connection is gone. What reaches
+// the moderator who stays is read too, so that its queue never fills.
 void settle(QTcpSocket& socket) {
     QElapsedTimer timer;
     timer.start();
@@ -44,7 +52,31 @@ void settle(QTcpSocket& socket) {
     while (quiet < 3 && timer.elapsed() < 200 && socket.state() == QAbstractSocket::ConnectedState) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         quiet = socket.readAll().isEmpty() ? quiet + 1 : 0;
+        if (g_lead)
+            g_lead->readAll();
     }
+}
+
+// A connection signed in as `name` that has asked to enter room 100.
+void connectMember(QTcpSocket& socket, const char* name) {
+    socket.connectToHost(QHostAddress::LocalHost, g_server->port());
+    for (int i = 0; i < 200 && socket.state() != QAbstractSocket::ConnectedState; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    TSignInRecord signIn;
+    signIn.SetUserName(name);
+    signIn.SetPassword(QString(name) + "pw");
+    socket.write(ClientVersionRecord().toByteArray() + signIn.toByteArray());
+    socket.write(BuildPacket(cmEnterRoom, 0, 100, TEnterRoomRequest{100}.encode()));
+}
+
+// The moderator who stays, back if an input removed it, gives ann the microphone and the boards again.
+void grantAnn() {
+    if (g_lead->state() != QAbstractSocket::ConnectedState) {
+        g_lead->abort();
+        connectMember(*g_lead, "lead");
+    }
+    g_lead->write(BuildPacket(cmGiveMicrophone, 4, 100, TMicrophoneRightMessage{2}.encode()));
+    g_lead->write(BuildPacket(cmGiveBoard, 4, 100, TBoardAccessMessage{2}.encode()));
 }
 
 } // namespace
@@ -55,20 +87,17 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     g_server = new server::SessionServer(config());
     g_server->setQuiet(true);
     g_server->listen(QHostAddress::LocalHost, 0);
+    g_lead = new QTcpSocket;
+    connectMember(*g_lead, "lead");
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, g_server->port());
-    for (int i = 0; i < 200 && socket.state() != QAbstractSocket::ConnectedState; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    grantAnn();
     // Signed in and in a room, as a client that then sends the input.
-    TSignInRecord signIn;
-    signIn.SetUserName(size % 2 ? "mod" : "ann");
-    signIn.SetPassword(size % 2 ? "modpw" : "annpw");
-    socket.write(ClientVersionRecord().toByteArray() + signIn.toByteArray());
-    socket.write(BuildPacket(cmEnterRoom, 0, 100, TEnterRoomRequest{100}.encode()));
+    QTcpSocket socket;
+    const char* const names[] = {"ann", "mod", "ben"};
+    connectMember(socket, names[size % 3]);
     socket.write(reinterpret_cast<const char*>(data), qint64(size));
     settle(socket);
     socket.abort();

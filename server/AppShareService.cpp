@@ -2,6 +2,7 @@
 
 #include "ClientConnection.h"
 #include "RoomMembers.h"
+#include "RoomRights.h"
 #include "ServerConfig.h"
 
 namespace orv::server {
@@ -89,12 +90,15 @@ void AppShareService::start(ClientConnection& c, const TIncomingPacket& p) {
         m_host.reply(c, {cmStartSharing, {}, ResultCode::SharingRunning});
         return;
     }
-    const RoomConfig* config = m_host.config().findRoom(*room);
     auto reader = p.payload();
     TSharingRecord record;
     record.readFrom(reader);
-    if (!c.account().IsModerator() || !config || !config->sharing || !record.GeometryValid() ||
-        (record.Mode() != smDesktop && record.Mode() != smWindow)) {
+    if (!m_host.rights().mayShare(c)) {
+        m_host.log(QString("%1 may not share in room %2").arg(c.who()).arg(*room));
+        m_host.reply(c, {cmStartSharing, {}, ResultCode::NoPermission});
+        return;
+    }
+    if (!record.GeometryValid() || (record.Mode() != smDesktop && record.Mode() != smWindow)) {
         m_host.reply(c, {cmStartSharing, {}, ResultCode::SharingFailed});
         return;
     }

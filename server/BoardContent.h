@@ -13,7 +13,7 @@ class ClientConnection;
 class IBoardContent {
 public:
     virtual ~IBoardContent() = default;
-    // A public board of the member's room, and the member a moderator or the lock holder.
+    // A public board of the member's room, and the member the lock holder.
     virtual bool mayShowOnBoard(const ClientConnection& member, std::int32_t board) = 0;
     // Kept in the board's history after what it holds; false when the history is full.
     virtual bool keep(std::int32_t room, std::int32_t board, BoardHistoryEntry entry) = 0;

@@ -3,10 +3,12 @@
 #include "ClientConnection.h"
 #include "ResourceStore.h"
 #include "RoomMembers.h"
+#include "RoomRights.h"
 #include "ServiceHost.h"
 
 #include "protocol/BoardSharingMessages.h"
 #include "protocol/Constants.h"
+#include "protocol/SessionMessages.h"
 
 #include <QFile>
 
@@ -27,10 +29,6 @@ bool IsSharedBatch(const TBoardDrawingBatch& batch) {
 
 std::uint16_t UserOf(const ClientConnection& client) {
     return client.account().UserId();
-}
-
-bool IsModerator(const ClientConnection& client) {
-    return client.account().IsModerator();
 }
 
 } // namespace
@@ -66,22 +64,26 @@ BoardService::BoardService(IServiceHost& host) : m_host(host) {
     host.registerHandler(
         {cmShowSlide, cmShowLibraryImage}, IServiceHost::kAnySize,
         [this](ClientConnection& from, const TIncomingPacket& packet) { showPicture(from, packet); });
+    host.registerHandler(
+        {cmSetView}, int(TViewMessage::kSize),
+        [this](ClientConnection& from, const TIncomingPacket& packet) { setView(from, packet); });
+    host.registerHandler({cmCurrentView}, int(TViewMessage::kSize),
+                         [this](ClientConnection& from, const TIncomingPacket&) {
+                             if (const RoomBoards* room = roomOf(from))
+                                 m_host.reply(from, {cmCurrentView, TViewMessage{room->view}.encode()});
+                         });
     host.registerMembershipHandler([this](ClientConnection& member, std::int32_t room, MemberChange change) {
         if (change == MemberChange::Left)
             left(member, room);
-        else
-            entered(member, room);
     });
 }
 
 std::uint16_t BoardService::lockHolder(std::int32_t room) const {
-    const auto found = m_rooms.find(room);
-    return found == m_rooms.end() ? 0 : found->second.lockHolder;
+    return m_host.rights().lockHolder(room);
 }
 
 bool BoardService::mayShowOnBoard(const ClientConnection& member, std::int32_t board) {
-    const RoomBoards* room = roomOf(member);
-    return room && IsPublicBoard(board) && (room->lockHolder == UserOf(member) || IsModerator(member));
+    return IsPublicBoard(board) && m_host.rights().holdsLock(member);
 }
 
 bool BoardService::keep(std::int32_t room, std::int32_t board, BoardHistoryEntry entry) {
@@ -93,13 +95,15 @@ BoardService::RoomBoards* BoardService::roomOf(const ClientConnection& client) {
     return room ? &m_rooms[*room] : nullptr;
 }
 
-bool BoardService::hasAccess(const ClientConnection& client, const RoomBoards& room) const {
-    return IsModerator(client) || room.access.contains(UserOf(client));
+bool BoardService::allowed(const ClientConnection& from, bool right, std::uint16_t command) {
+    if (!right)
+        m_host.log(QString("%1 may not send command %2").arg(from.who()).arg(command));
+    return right;
 }
 
 void BoardService::relay(ClientConnection& from, const TBoardDrawingBatch& batch) {
     const auto room = m_host.members().roomOf(from);
-    if (!room)
+    if (!room || !allowed(from, m_host.rights().mayUseBoards(from), cmBoardDrawing))
         return;
     if (!IsSharedBatch(batch)) {
         m_host.log(QString("%1 drawing batch for board %2 not shared").arg(from.who()).arg(batch.board));
@@ -114,25 +118,28 @@ void BoardService::lock(ClientConnection& from) {
     RoomBoards* room = roomOf(from);
     if (!room)
         return;
+    RoomRights& rights = m_host.rights();
+    const std::int32_t number = *m_host.members().roomOf(from);
     const std::uint16_t user = UserOf(from);
+    const std::uint16_t holder = rights.lockHolder(number);
     // A moderator may take the lock from a participant; nobody else takes it from its holder.
-    const bool free = room->lockHolder == 0 || room->lockHolder == user || IsModerator(from);
-    if (!hasAccess(from, *room) || !free) {
-        m_host.reply(from, {cmLockBoard, {}, ResultCode::NotPermitted});
+    const bool free = holder == 0 || holder == user || rights.isModerator(from);
+    if (!allowed(from, rights.mayUseBoards(from) && free, cmLockBoard)) {
+        m_host.reply(from, {cmLockBoard, {}, ResultCode::BoardDenied});
         return;
     }
-    room->lockHolder = user;
-    m_host.sendToRoom(*m_host.members().roomOf(from), from, {cmLockBoard, {}});
+    rights.setLockHolder(number, user);
+    m_host.sendToRoom(number, from, {cmLockBoard, {}});
 }
 
 void BoardService::unlock(ClientConnection& from) {
-    RoomBoards* room = roomOf(from);
-    if (room && room->lockHolder == UserOf(from))
-        release(*m_host.members().roomOf(from), from);
+    const auto room = m_host.members().roomOf(from);
+    if (room && m_host.rights().lockHolder(*room) == UserOf(from))
+        release(*room, from);
 }
 
 void BoardService::release(std::int32_t room, const ClientConnection& holder) {
-    m_rooms[room].lockHolder = 0;
+    m_host.rights().setLockHolder(room, 0);
     m_host.sendToRoom(room, holder, {cmUnlockBoard, {}});
 }
 
@@ -142,19 +149,15 @@ void BoardService::access(ClientConnection& from, const TIncomingPacket& packet)
         return;
     auto reader = packet.payload();
     const std::uint16_t user = TBoardAccessMessage::decode(reader).userId;
-    if (!IsModerator(from)) {
-        m_host.log(QString("%1 may not change board access").arg(from.who()));
+    if (!allowed(from, m_host.rights().isModerator(from), packet.header.Command)) {
         m_host.reply(from, {packet.header.Command, {}, ResultCode::NoPermission});
         return;
     }
     const std::int32_t number = *m_host.members().roomOf(from);
     const bool granted = packet.header.Command == cmGiveBoard;
-    if (granted)
-        room->access.insert(user);
-    else
-        room->access.erase(user);
+    m_host.rights().setBoardAccess(number, user, granted);
     m_host.sendToRoom(number, from, {packet.header.Command, TBoardAccessMessage{user}.encode()});
-    if (!granted && room->lockHolder == user)
+    if (!granted && m_host.rights().lockHolder(number) == user)
         release(number, from);
 }
 
@@ -189,14 +192,15 @@ void BoardService::share(ClientConnection& from, const TIncomingPacket& packet) 
     case cmClearBoard:
         board = TBoardIndexMessage::decode(reader).board;
         payload = TBoardIndexMessage{board}.encode();
-        if (room->lockHolder != UserOf(from) && !IsModerator(from)) {
-            m_host.log(QString("%1 may not clear board %2 without the lock").arg(from.who()).arg(board));
-            return;
-        }
         break;
     default:
         return;
     }
+    // The pointer and text need public-board access; a clear and a picture the lock too.
+    const RoomRights& rights = m_host.rights();
+    const bool placing = command == cmClearBoard || command == cmBoardImage;
+    if (!allowed(from, placing ? rights.holdsLock(from) : rights.mayUseBoards(from), command))
+        return;
     if (!IsPublicBoard(board)) {
         m_host.log(QString("%1 code %2 for board %3 not shared").arg(from.who()).arg(command).arg(board));
         return;
@@ -217,7 +221,7 @@ void BoardService::showBoard(ClientConnection& from, const TIncomingPacket& pack
         return;
     auto reader = packet.payload();
     const std::int32_t board = TBoardIndexMessage::decode(reader).board;
-    if (packet.header.Command == cmShowBoardHolder && room->lockHolder == UserOf(from) &&
+    if (packet.header.Command == cmShowBoardHolder && m_host.rights().holdsLock(from) &&
         IsPublicBoard(board)) {
         room->board = board;
         m_host.sendToRoom(*m_host.members().roomOf(from), from,
@@ -237,9 +241,12 @@ void BoardService::showPicture(ClientConnection& from, const TIncomingPacket& pa
     const std::uint16_t command = packet.header.Command;
     auto reader = packet.payload();
     TBoardPictureMessage message = TBoardPictureMessage::decodeRequest(reader);
-    if (!IsBoardIndex(message.board) ||
-        (IsPublicBoard(message.board) && room->lockHolder != UserOf(from) && !IsModerator(from))) {
-        m_host.reply(from, {command, {}, ResultCode::NotPermitted});
+    if (!IsBoardIndex(message.board)) {
+        m_host.reply(from, {command, {}, ResultCode::InvalidParameter});
+        return;
+    }
+    if (!allowed(from, !IsPublicBoard(message.board) || mayShowOnBoard(from, message.board), command)) {
+        m_host.reply(from, {command, {}, ResultCode::BoardDenied});
         return;
     }
     const auto found =
@@ -262,25 +269,24 @@ void BoardService::showPicture(ClientConnection& from, const TIncomingPacket& pa
     m_history.restart(number, message.board, {command, UserOf(from), payload});
 }
 
-// Who holds the lock is told to a participant who enters, as it would have been told when it was granted.
-void BoardService::entered(ClientConnection& member, std::int32_t room) {
-    const std::uint16_t holder = lockHolder(room);
-    if (holder == 0)
+void BoardService::setView(ClientConnection& from, const TIncomingPacket& packet) {
+    RoomBoards* room = roomOf(from);
+    if (!room)
         return;
-    for (ClientConnection* other : m_host.members().in(room))
-        if (UserOf(*other) == holder && other != &member) {
-            m_host.sendToUser(UserOf(member), *other, {cmLockBoard, {}});
-            return;
-        }
+    auto reader = packet.payload();
+    const std::int32_t view = TViewMessage::decode(reader).view;
+    // A view no client can show is passed over, as clients do.
+    if (!allowed(from, m_host.rights().mayLead(from), cmSetView) || view < 0 || view > 2)
+        return;
+    room->view = view;
+    m_host.sendToOthersInRoom(from, {cmSetView, TViewMessage{view}.encode()});
 }
 
 void BoardService::left(ClientConnection& member, std::int32_t room) {
-    const auto found = m_rooms.find(room);
-    if (found == m_rooms.end())
-        return;
-    found->second.access.erase(UserOf(member));
-    if (found->second.lockHolder == UserOf(member))
+    if (m_host.rights().lockHolder(room) == UserOf(member))
         release(room, member);
+    if (m_host.members().count(room) == 0)
+        m_rooms.erase(room);
 }
 
 } // namespace orv::server

@@ -3,6 +3,9 @@
 // and the history of their public board, which joining participants load; the board lock is a token per
 // room, granted to one participant with public-board access at a time and released when the holder gives it
 // back, loses access or leaves; moderators grant and take access; the lock holder's board is the room's.
+// Drawing, text and the pointer need public-board access, clearing and placing pictures the lock, as the
+// room's rights say; what the sender may not do reaches nobody. The room's main view (118) is switched by
+// a moderator or the lock holder and told to those who ask (119).
 
 #include "BoardContent.h"
 #include "BoardHistory.h"
@@ -12,7 +15,6 @@
 
 #include <cstdint>
 #include <map>
-#include <set>
 
 namespace orv {
 struct TIncomingPacket;
@@ -36,13 +38,13 @@ public:
 
 private:
     struct RoomBoards {
-        std::uint16_t lockHolder = 0;
         std::int32_t board = 0; // the lock holder's last board; 0 until one is announced
-        std::set<std::uint16_t> access;
+        std::int32_t view = 0;  // the main view everybody was last switched to
     };
 
     RoomBoards* roomOf(const ClientConnection& client);
-    bool hasAccess(const ClientConnection& client, const RoomBoards& room) const;
+    // Logs and refuses what the sender may not do.
+    bool allowed(const ClientConnection& from, bool right, std::uint16_t command);
     void relay(ClientConnection& from, const TBoardDrawingBatch& batch);
     void lock(ClientConnection& from);
     void unlock(ClientConnection& from);
@@ -52,7 +54,7 @@ private:
     void share(ClientConnection& from, const TIncomingPacket& packet);
     void showBoard(ClientConnection& from, const TIncomingPacket& packet);
     void showPicture(ClientConnection& from, const TIncomingPacket& packet);
-    void entered(ClientConnection& member, std::int32_t room);
+    void setView(ClientConnection& from, const TIncomingPacket& packet);
     void left(ClientConnection& member, std::int32_t room);
 
     IServiceHost& m_host;

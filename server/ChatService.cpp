@@ -2,6 +2,7 @@
 
 #include "ClientConnection.h"
 #include "RoomMembers.h"
+#include "RoomRights.h"
 #include "ServiceHost.h"
 
 namespace orv::server {
@@ -30,7 +31,7 @@ std::int32_t ChatService::levelOf(std::int32_t room) const {
 }
 
 bool ChatService::mayChat(const ClientConnection& sender, std::int32_t room, TChatKind kind) const {
-    if (sender.account().IsModerator())
+    if (m_host.rights().isModerator(sender))
         return true;
     switch (levelOf(room)) {
     case cpDenyAll:
@@ -91,7 +92,7 @@ void ChatService::clearNotes(ClientConnection& sender) {
     const auto room = m_host.members().roomOf(sender);
     if (!room)
         return;
-    if (!sender.account().IsModerator()) {
+    if (!m_host.rights().isModerator(sender)) {
         m_host.reply(sender, {cmClearNotes, {}, ResultCode::NoPermission});
         return;
     }
@@ -110,7 +111,7 @@ void ChatService::setLevel(ClientConnection& sender, std::int32_t level) {
     if (!room)
         return;
     const QByteArray current = TChatPermissionMessage{levelOf(*room)}.encode();
-    if (!sender.account().IsModerator()) {
+    if (!m_host.rights().isModerator(sender)) {
         m_host.reply(sender, {cmSetChatPermissions, current, ResultCode::NoPermission});
         return;
     }

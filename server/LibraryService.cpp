@@ -4,6 +4,7 @@
 #include "ClientConnection.h"
 #include "ResourceStore.h"
 #include "RoomMembers.h"
+#include "RoomRights.h"
 #include "ServiceHost.h"
 
 #include "protocol/LibraryMessages.h"
@@ -40,7 +41,7 @@ void LibraryService::erase(ClientConnection& requester, const TIncomingPacket& p
     const auto kind = DeleteKindOf(command);
     if (!room || !kind)
         return;
-    if (!requester.account().CanManageLibrary()) {
+    if (!m_host.rights().mayManageLibrary(requester)) {
         m_host.log(QString("%1: delete refused, no library rights").arg(requester.who()));
         m_host.reply(requester, {command, {}, ResultCode::NoPermission});
         return;
@@ -64,14 +65,20 @@ void LibraryService::push(ClientConnection& sender, const TIncomingPacket& packe
     const TResourcePushMessage message = TResourcePushMessage::decode(reader);
     const QByteArray payload = message.encode();
     if (command == cmPushDocument) {
+        // A document goes to the room from a moderator or the lock holder.
+        if (!m_host.rights().mayLead(sender)) {
+            m_host.log(QString("%1: document push refused").arg(sender.who()));
+            m_host.reply(sender, {command, {}, ResultCode::NoPermission});
+            return;
+        }
         m_host.sendToOthersInRoom(sender, {command, payload});
         return;
     }
-    // A library image or a slide goes on a public board for everybody: as the lock holder or a moderator.
+    // A library image or a slide goes on a public board for everybody: from the lock holder.
     if (!m_boards.mayShowOnBoard(sender, message.board)) {
         m_host.log(
             QString("%1: code %2 for board %3 refused").arg(sender.who()).arg(command).arg(message.board));
-        m_host.reply(sender, {command, {}, ResultCode::NotPermitted});
+        m_host.reply(sender, {command, {}, ResultCode::BoardDenied});
         return;
     }
     m_host.sendToOthersInRoom(sender, {command, payload});

@@ -3,35 +3,35 @@
 #include "ModeratorRoom.h"
 
 #include "ClientConnection.h"
-#include "ParticipantStates.h"
 #include "RoomMembers.h"
+#include "RoomRights.h"
 #include "ServiceHost.h"
+#include "VoiceFloor.h"
 
 #include "protocol/ModerationMessages.h"
 
 namespace orv::server {
 namespace {
 
-// A microphone or camera request toggles the sender's request as every client shows it.
-void toggleRequest(TParticipantStatusRecord& states, std::uint8_t type) {
-    if (type == RequestType::Microphone) {
-        const TMicrophoneStatus mic = states.MicrophoneStatus();
-        if (mic == msNone || mic == msForbidden)
-            states.SetMicrophoneStatus(msRequesting);
-        else if (mic == msRequesting)
-            states.SetMicrophoneStatus(msNone);
-    } else if (type == RequestType::Camera) {
-        if (states.CameraStatus() == csNone)
-            states.SetCameraStatus(csRequesting);
-        else if (states.CameraStatus() == csRequesting)
-            states.SetCameraStatus(csNone);
+// The text of the request menu's items, which the client sends empty.
+QString RequestText(std::uint8_t type) {
+    switch (type) {
+    case RequestType::Speak:
+        return QStringLiteral("I want to speak...");
+    case RequestType::UseBoard:
+        return QStringLiteral("I want to use the board...");
+    case RequestType::Repeat:
+        return QStringLiteral("Can you repeat this again ?");
+    case RequestType::AnotherThing:
+        return QStringLiteral("Another thing...");
+    default:
+        return {};
     }
 }
 
 } // namespace
 
-ModerationService::ModerationService(IServiceHost& host, IParticipantStates& states)
-    : m_host(host), m_states(states) {
+ModerationService::ModerationService(IServiceHost& host) : m_host(host) {
     host.registerHandler({cmGiveMicrophone, cmBanMicrophone}, int(TMicrophoneRightMessage::kSize),
                          [this](ClientConnection& c, const TIncomingPacket& p) { setMicrophone(c, p); });
     host.registerHandler({cmRemoveParticipant}, int(TRemovalMessage::kSize),
@@ -60,9 +60,18 @@ void ModerationService::setMicrophone(ClientConnection& from, const TIncomingPac
     ClientConnection* member = room ? memberOf(*room, user) : nullptr;
     if (!member)
         return;
-    if (TParticipantStatusRecord* states = m_states.statesOf(*member))
-        states->SetMicrophoneStatus(packet.header.Command == cmGiveMicrophone ? msGranted : msForbidden);
+    const bool granted = packet.header.Command == cmGiveMicrophone;
+    m_host.rights().setMicrophone(*room, user, granted);
     m_host.sendToRoom(*room, from, {packet.header.Command, TMicrophoneRightMessage{user}.encode()});
+    if (!granted)
+        endSpeaking(*room, *member);
+}
+
+void ModerationService::endSpeaking(std::int32_t room, ClientConnection& member) {
+    if (!m_host.voiceFloor().release(room, member.account().UserId()))
+        return;
+    m_host.rights().setSpeaking(room, member.account().UserId(), false);
+    m_host.sendToRoom(room, member, {cmReleaseMicrophone, {}});
 }
 
 void ModerationService::remove(ClientConnection& from, const TIncomingPacket& packet) {
@@ -90,10 +99,16 @@ void ModerationService::setAccountType(ClientConnection& from, const TIncomingPa
     // Both roles: either one at 1000 or more makes a moderator.
     member->account().SetAccountType(message.userType);
     member->account().SetRoomRole(message.userType);
-    if (TParticipantStatusRecord* states = m_states.statesOf(*member);
-        states && states->MicrophoneStatus() != msSpeaking)
-        states->SetMicrophoneStatus(message.userType > 0 ? msGranted : msForbidden);
+    m_host.rights().setUserType(*room, member->account().UserId(), message.userType);
     m_host.sendToRoom(*room, from, {cmSetAccountType, message.encode()});
+    if (m_host.rights().mayTalk(*member))
+        return;
+    // A demoted member keeps neither the microphone nor the board lock.
+    endSpeaking(*room, *member);
+    if (m_host.rights().lockHolder(*room) == member->account().UserId()) {
+        m_host.rights().setLockHolder(*room, 0);
+        m_host.sendToRoom(*room, *member, {cmUnlockBoard, {}});
+    }
 }
 
 void ModerationService::relaySignal(ClientConnection& from, const TIncomingPacket& packet) {
@@ -102,8 +117,7 @@ void ModerationService::relaySignal(ClientConnection& from, const TIncomingPacke
     const std::optional<std::int32_t> room = m_host.members().roomOf(from);
     if (!room)
         return;
-    if (TParticipantStatusRecord* states = m_states.statesOf(from))
-        states->SetMotions(message.value);
+    m_host.rights().setMotions(*room, from.account().UserId(), message.value);
     m_host.sendToRoom(*room, from, {cmSignal, message.encode()});
 }
 
@@ -112,26 +126,23 @@ void ModerationService::relayRequest(ClientConnection& from, const TIncomingPack
     TRequestRecord record = TRequestRecord::decode(reader);
     // Receivers act on the sender named in the record: it names the sender, whatever the client wrote.
     record.SetFrom(from.account().UserId());
+    if (record.Text().isEmpty())
+        record.SetText(RequestText(record.Type()));
     const std::optional<std::int32_t> room = m_host.members().roomOf(from);
     if (!room)
         return;
-    if (TParticipantStatusRecord* states = m_states.statesOf(from))
-        toggleRequest(*states, record.Type());
-    m_host.sendToRoom(*room, from, {cmRequest, record.toByteArray()});
+    m_host.rights().toggleRequest(*room, from.account().UserId(), record.Type());
+    const QByteArray payload = record.toByteArray();
+    for (const ClientConnection* member : m_host.members().in(*room))
+        if (member != &from && m_host.rights().isModerator(*member))
+            m_host.sendToUser(member->account().UserId(), from, {cmRequest, payload});
 }
 
 void ModerationService::clearMotions(ClientConnection& from) {
     const std::optional<std::int32_t> room = ModeratorRoom(m_host, from, cmClearMotions);
     if (!room)
         return;
-    for (const ClientConnection* member : m_host.members().in(*room))
-        if (TParticipantStatusRecord* states = m_states.statesOf(*member)) {
-            states->SetMotions(Motion::None);
-            if (states->MicrophoneStatus() == msRequesting)
-                states->SetMicrophoneStatus(msNone);
-            if (states->CameraStatus() == csRequesting)
-                states->SetCameraStatus(csNone);
-        }
+    m_host.rights().clearMotions(*room);
     m_host.sendToRoom(*room, from, {cmClearMotions, {}});
 }
 

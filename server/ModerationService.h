@@ -1,8 +1,9 @@
 #pragma once
 // Moderation in the rooms: moderators give and take microphones, remove participants and change account
 // types, and clear everybody's motions and requests; anyone else asking is refused (NoPermission). Every
-// member's signals and requests go to the whole room, the sender included; the status list follows them. A
-// removed participant is told who removed them and why, then disconnected.
+// member's signals go to the whole room, the sender included; requests go to the room's moderators, with
+// the text of the menu item that sent them. The room's rights follow them all. A withdrawn microphone ends
+// its holder's turn to speak. A removed participant is told who removed them and why, then disconnected.
 
 #include "Service.h"
 
@@ -14,17 +15,13 @@
 namespace orv::server {
 
 class ClientConnection;
-class IParticipantStates;
 class IServiceHost;
 
 class ModerationService final : public Service {
 public:
-    // `states` are the ones the status list reports, which follow what takes effect here.
-    ModerationService(IServiceHost& host, IParticipantStates& states);
+    explicit ModerationService(IServiceHost& host);
 
 private:
-    // The room of a moderator asking for `command`; none, with the refusal told, for anyone else or outside
-    // a room.
     ClientConnection* memberOf(std::int32_t room, std::uint16_t userId) const;
 
     void setMicrophone(ClientConnection& from, const TIncomingPacket& packet);
@@ -34,8 +31,10 @@ private:
     void relayRequest(ClientConnection& from, const TIncomingPacket& packet);
     void clearMotions(ClientConnection& from);
 
+    // Ends the speaking of a member who may no longer talk, told to the room as if it had stopped.
+    void endSpeaking(std::int32_t room, ClientConnection& member);
+
     IServiceHost& m_host;
-    IParticipantStates& m_states;
 };
 
 } // namespace orv::server

@@ -2,6 +2,7 @@
 
 #include "ClientConnection.h"
 #include "RoomMembers.h"
+#include "RoomRights.h"
 #include "ServiceHost.h"
 
 #include "protocol/ResultCodes.h"
@@ -12,7 +13,7 @@ std::optional<std::int32_t> ModeratorRoom(IServiceHost& host, ClientConnection& 
     const std::optional<std::int32_t> room = host.members().roomOf(from);
     if (!room)
         return std::nullopt;
-    if (!from.account().IsModerator()) {
+    if (!host.rights().isModerator(from)) {
         host.log(QString("%1 may not send command %2").arg(from.who()).arg(command));
         host.reply(from, {command, {}, ResultCode::NoPermission});
         return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "ClientConnection.h"
 #include "RoomMembers.h"
+#include "RoomRights.h"
 #include "ServiceHost.h"
 
 #include "protocol/PollMessages.h"
@@ -31,7 +32,7 @@ PollService::PollService(IServiceHost& host) : m_host(host) {
 void PollService::relayPoll(ClientConnection& sender, TPollRecord record) {
     if (!m_host.members().roomOf(sender))
         return;
-    if (!sender.account().IsModerator()) {
+    if (!m_host.rights().isModerator(sender)) {
         m_host.log(QString("%1: poll refused, not a moderator").arg(sender.who()));
         return;
     }

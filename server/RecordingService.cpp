@@ -3,6 +3,7 @@
 #include "ClientConnection.h"
 #include "ResourceStore.h"
 #include "RoomMembers.h"
+#include "RoomRights.h"
 #include "RoomService.h"
 #include "RosterService.h"
 #include "ServerConfig.h"
@@ -49,9 +50,8 @@ std::uint16_t RecordingService::refusal(const ClientConnection& client) const {
     const auto room = m_host.members().roomOf(client);
     if (!room)
         return ResultCode::InvalidRoom;
-    const RoomConfig* config = m_host.config().findRoom(*room);
-    if (!client.account().IsModerator() || !config || !config->recorder)
-        return ResultCode::NotPermitted;
+    if (!m_host.rights().mayRecord(client))
+        return ResultCode::NoPermission;
     return ResultCode::Success;
 }
 
@@ -96,8 +96,8 @@ void RecordingService::writeOpening(Recorder& recorder, ClientConnection& starte
     TParticipantStatesReply states;
     for (const ClientConnection* member : m_host.members().in(room)) {
         list.participants.push_back(makeParticipantRecord(member->account(), 0, usOnline));
-        states.states.push_back(initialStates(member->account(), config));
     }
+    states.states = m_host.rights().states(room);
     recorder.writer.append(BuildPacket(cmParticipantList, starter.account().UserId(), roomId, list.encode()));
     recorder.writer.append(
         BuildPacket(cmParticipantStates, starter.account().UserId(), roomId, states.encode()));

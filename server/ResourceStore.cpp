@@ -48,6 +48,14 @@ QString safeExtension(const QString& name) {
     return ext.isEmpty() ? ext : "." + ext;
 }
 
+// What peers are told a file is called: the last part of whatever path the uploader sent, in either
+// system's separators.
+QString ResourceBaseName(const QString& name) {
+    const qsizetype cut = std::max(name.lastIndexOf('/'), name.lastIndexOf('\\'));
+    const QString base = name.mid(cut + 1).trimmed();
+    return base == "." || base == ".." ? QString() : base;
+}
+
 bool sameName(const TResourceRecord& a, const TResourceRecord& b) {
     return a.FileName().compare(b.FileName(), Qt::CaseInsensitive) == 0;
 }
@@ -102,7 +110,8 @@ ResourceStore::Folder ResourceStore::load(const QString& path, ResourceList list
             continue;
         s.beginGroup(group);
         Entry e;
-        const QString name = text(s, "name");
+        const QString name =
+            list == ResourceList::WebLinks ? text(s, "name") : ResourceBaseName(text(s, "name"));
         if (list != ResourceList::WebLinks) {
             // Only a file of this folder, whatever the index says.
             e.file = QFileInfo(s.contains("file") ? text(s, "file") : name).fileName();
@@ -189,7 +198,12 @@ std::optional<ResourceStore::Found> ResourceStore::find(std::int32_t room, TTran
     return found;
 }
 
-std::uint16_t ResourceStore::admit(std::int32_t room, TTransferKind kind, const TResourceRecord& record) {
+std::uint16_t ResourceStore::admit(std::int32_t room, TTransferKind kind, TResourceRecord record) {
+    if (kind != tkWebLink) {
+        record.SetFileName(ResourceBaseName(record.FileName()));
+        if (record.FileName().isEmpty())
+            return ResultCode::InvalidParameter;
+    }
     const bool replaces = kind == tkPicture || kind == tkPresentation || kind == tkSlide;
     if (!replaces && match(folder(room, ListOf(kind)), kind, record))
         return ResultCode::FileExists;
@@ -217,6 +231,8 @@ std::uint16_t ResourceStore::keep(std::int32_t room, TTransferKind kind, TResour
     if (kind == tkPicture) {
         record.SetFileName(QString::number(uploader.UserId()) + ".jpg");
         record.SetFileExt(".jpg");
+    } else if (kind != tkWebLink) {
+        record.SetFileName(ResourceBaseName(record.FileName()));
     }
     const std::uint16_t admitted = admit(room, kind, record);
     if (admitted != ResultCode::Success)

@@ -42,8 +42,10 @@ public:
     std::optional<Found> find(std::int32_t room, TTransferKind kind, const TResourceRecord& request);
 
     // Whether an upload may go ahead: FileExists when a document, library image or web link of that name is
-    // already there. Pictures, slides and presentations replace the one they match.
-    std::uint16_t admit(std::int32_t room, TTransferKind kind, const TResourceRecord& record);
+    // already there. Pictures, slides and presentations replace the one they match. Files are known by
+    // their base name: a path an uploader sends is cut to its last part, and one without a name is
+    // InvalidParameter.
+    std::uint16_t admit(std::int32_t room, TTransferKind kind, TResourceRecord record);
     // A place for an upload's content in the folder that will keep it; null when that cannot be made.
     std::unique_ptr<QTemporaryFile> createContent(std::int32_t room, TTransferKind kind);
     // Keeps a complete upload: `content` holds its file (none for a web link). The record keeps the

@@ -2,6 +2,7 @@
 
 #include "ClientConnection.h"
 #include "RoomMembers.h"
+#include "RoomRights.h"
 #include "ServiceHost.h"
 #include "VoiceFloor.h"
 #include "protocol/ResultCodes.h"
@@ -94,6 +95,8 @@ void RoomService::answerEnterRoom(ClientConnection& client, std::int32_t number)
         reply.room.SetAudioCodec(*codec);
     if (const auto microphones = voice.microphones(room->number))
         reply.room.SetMicrophoneCount(*microphones);
+    // The client resets its room state on this reply and takes the lock holder from it.
+    reply.room.SetBoardHolder(m_host.rights().lockHolder(room->number));
     reply.account = client.account();
     m_host.reply(client, {cmEnterRoom, reply.encode()});
 }

@@ -6,10 +6,32 @@
 #include "ServiceHost.h"
 #include "protocol/RosterMessages.h"
 #include "protocol/SessionMessages.h"
+#include "protocol/Stamp.h"
+
+#include <QDate>
+#include <QDateTime>
 
 #include <algorithm>
+#include <cmath>
 
 namespace orv::server {
+namespace {
+
+// Whole years from the birth date an account record holds to today; 0 when it holds none.
+std::int32_t AgeFromBirth(double birthStamp) {
+    if (!std::isfinite(birthStamp) || birthStamp <= 0)
+        return 0;
+    const QDate born = localFromStamp(birthStamp).date();
+    const QDate today = QDate::currentDate();
+    if (!born.isValid() || born > today)
+        return 0;
+    std::int32_t years = today.year() - born.year();
+    if (today.month() < born.month() || (today.month() == born.month() && today.day() < born.day()))
+        --years;
+    return years;
+}
+
+} // namespace
 
 TParticipantRecord makeParticipantRecord(const TAccountRecord& account, std::int32_t timeZoneBias,
                                          TUserOnlineStatus status) {
@@ -24,19 +46,10 @@ TParticipantRecord makeParticipantRecord(const TAccountRecord& account, std::int
     r.SetGender(account.Gender());
     r.SetProfession(account.Profession());
     r.SetLanguages(account.Languages());
+    r.SetAge(AgeFromBirth(account.BirthDate()));
     r.SetTimeBias(timeZoneBias);
     r.SetOnlineStatus(status);
     return r;
-}
-
-TParticipantStatusRecord initialStates(const TAccountRecord& account, const RoomConfig* room) {
-    const bool moderator = account.IsModerator();
-    TParticipantStatusRecord s;
-    s.SetUserId(account.UserId());
-    s.SetMicrophoneStatus(moderator ? msGranted : msForbidden);
-    s.SetCameraStatus(moderator && room && room->video ? csGranted : csNone);
-    s.SetBoardAllowed(moderator);
-    return s;
 }
 
 RosterService::RosterService(IServiceHost& host) : m_host(host) {
@@ -59,26 +72,18 @@ RosterService::RosterService(IServiceHost& host) : m_host(host) {
                          });
 }
 
-TParticipantStatusRecord* RosterService::statesOf(const ClientConnection& member) {
-    const auto it = m_participants.find(&member);
-    return it == m_participants.end() ? nullptr : &it->second.states;
-}
-
 void RosterService::onMembership(ClientConnection& member, std::int32_t room, MemberChange change) {
     if (change == MemberChange::Left) {
-        m_participants.erase(&member);
         m_host.sendToRoom(room, member, {cmParticipantLeft, {}});
         return;
     }
-    m_participants[&member] = {usOnline, initialStates(member.account(), m_host.config().findRoom(room))};
     m_host.sendToOthersInRoom(member, {cmParticipantJoined, TParticipantJoined{recordOf(member)}.encode()});
 }
 
 TParticipantRecord RosterService::recordOf(const ClientConnection& member) const {
     const auto bias = m_timeZoneBias.find(member.account().UserId());
-    const auto participant = m_participants.find(&member);
     return makeParticipantRecord(member.account(), bias == m_timeZoneBias.end() ? 0 : bias->second,
-                                 participant == m_participants.end() ? usOnline : participant->second.status);
+                                 m_host.rights().onlineStatus(member));
 }
 
 void RosterService::answerParticipantList(ClientConnection& requester) {
@@ -92,17 +97,15 @@ void RosterService::answerParticipantList(ClientConnection& requester) {
 void RosterService::answerStates(ClientConnection& requester) {
     TParticipantStatesReply reply;
     if (const auto room = m_host.members().roomOf(requester))
-        for (const ClientConnection* member : m_host.members().in(*room))
-            if (const auto it = m_participants.find(member); it != m_participants.end())
-                reply.states.push_back(it->second.states);
+        reply.states = m_host.rights().states(*room);
     m_host.reply(requester, {cmParticipantStates, reply.encode()});
 }
 
 void RosterService::onOnlineStatus(ClientConnection& sender, TUserOnlineStatus status) {
-    const auto it = m_participants.find(&sender);
-    if (it == m_participants.end() || !IsKnown(status))
+    const auto room = m_host.members().roomOf(sender);
+    if (!room || !IsKnown(status))
         return; // in no room, or a status nobody could show
-    it->second.status = status;
+    m_host.rights().setOnlineStatus(*room, sender.account().UserId(), status);
     m_host.sendToOthersInRoom(sender, {cmOnlineStatus, TOnlineStatusMessage{status}.encode()});
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 // The participants of each room: the participant list, joins and departures told to the rest of the room,
-// online status relayed, and each participant's states kept and answered.
+// online status relayed, and the room's states answered as the room's rights keep them.
 
 #include "protocol/RosterRecords.h"
 #include "protocol/SignInRecords.h"
 
-#include "ParticipantStates.h"
+#include "RoomRights.h"
 #include "Service.h"
 
 #include <map>
@@ -22,22 +22,11 @@ struct RoomConfig;
 // role show as a moderator's user type.
 TParticipantRecord makeParticipantRecord(const TAccountRecord& account, std::int32_t timeZoneBias,
                                          TUserOnlineStatus status);
-// The states a participant enters a room with: moderators hold the microphone and the public boards, and
-// the camera where the room allows video; everybody else holds none of them.
-TParticipantStatusRecord initialStates(const TAccountRecord& account, const RoomConfig* room);
-
-class RosterService final : public Service, public IParticipantStates {
+class RosterService final : public Service {
 public:
     explicit RosterService(IServiceHost& host);
 
-    TParticipantStatusRecord* statesOf(const ClientConnection& member) override;
-
 private:
-    struct Participant {
-        TUserOnlineStatus status = usOnline;
-        TParticipantStatusRecord states;
-    };
-
     void onMembership(ClientConnection& member, std::int32_t room, MemberChange change);
     void answerParticipantList(ClientConnection& requester);
     void answerStates(ClientConnection& requester);
@@ -45,8 +34,6 @@ private:
     TParticipantRecord recordOf(const ClientConnection& member) const;
 
     IServiceHost& m_host;
-    // Room members only: a member's entry goes when it leaves its room.
-    std::unordered_map<const ClientConnection*, Participant> m_participants;
     // Reported once per sign-in, before any room is entered; by user, so the set stays as small as the
     // accounts.
     std::map<std::uint16_t, std::int32_t> m_timeZoneBias;

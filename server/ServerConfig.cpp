@@ -1,5 +1,7 @@
 #include "ServerConfig.h"
 
+#include <QDate>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -32,6 +34,12 @@ std::uint16_t readPort(QSettings& s, const char* key, std::uint16_t fallback) {
     return std::uint16_t(value);
 }
 
+// Free text: the INI format reads a value with commas ("English, Portuguese") as a list, given back whole.
+QString readText(QSettings& s, const char* key, const QString& fallback = {}) {
+    const QVariant value = s.value(key, fallback);
+    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(", ") : value.toString();
+}
+
 bool readBool(QSettings& s, const char* key, bool fallback = false) {
     const QVariant v = s.value(key);
     return v.isValid() ? v.toBool() : fallback;
@@ -45,18 +53,23 @@ AccountConfig readAccount(QSettings& s, const QString& key) {
     if (id <= 0 || id > 65535)
         throw std::runtime_error(where.toStdString() + ": user_id must be 1 to 65535");
     a.userId = std::uint16_t(id);
-    a.userName = s.value("user_name", key).toString();
-    a.password = s.value("password").toString();
-    a.firstName = s.value("first_name").toString();
-    a.lastName = s.value("last_name").toString();
-    a.email = s.value("email").toString();
-    a.postalAddress = s.value("postal_address").toString();
-    a.city = s.value("city").toString();
-    a.postalCode = s.value("postal_code").toString();
-    a.telephone = s.value("telephone").toString();
-    a.gender = s.value("gender").toString();
-    a.profession = s.value("profession").toString();
-    a.languages = s.value("languages").toString();
+    a.userName = readText(s, "user_name", key);
+    a.password = readText(s, "password");
+    a.firstName = readText(s, "first_name");
+    a.lastName = readText(s, "last_name");
+    a.email = readText(s, "email");
+    a.postalAddress = readText(s, "postal_address");
+    a.city = readText(s, "city");
+    a.postalCode = readText(s, "postal_code");
+    a.telephone = readText(s, "telephone");
+    a.gender = readText(s, "gender");
+    a.profession = readText(s, "profession");
+    a.languages = readText(s, "languages");
+    if (s.contains("birth_date")) {
+        a.birthDate = QDate::fromString(readText(s, "birth_date"), Qt::ISODate);
+        if (!a.birthDate.isValid())
+            throw std::runtime_error(where.toStdString() + ": birth_date must be yyyy-MM-dd");
+    }
     a.accountType = readInt(s, "account_type", 0, where);
     a.resourceRole = readInt(s, "resource_role", 0, where);
     a.roomRole = readInt(s, "room_role", 0, where);
@@ -72,7 +85,7 @@ RoomConfig readRoom(QSettings& s, const QString& key) {
     r.number = key.toInt(&ok);
     if (!ok)
         throw std::runtime_error(where.toStdString() + ": the room number must be a number");
-    r.name = s.value("name", where).toString();
+    r.name = readText(s, "name", where);
     r.isPrivate = readBool(s, "private");
     r.state = readInt(s, "state", 1, where);
     r.codec = readInt(s, "codec", 0, where);

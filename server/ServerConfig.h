@@ -3,6 +3,7 @@
 
 #include "protocol/Constants.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,7 @@ struct AccountConfig {
     QString gender;
     QString profession;
     QString languages;
+    QDate birthDate; // none when not given
     std::int32_t accountType = 0;
     std::int32_t resourceRole = 0;
     std::int32_t roomRole = 0;

@@ -18,6 +18,7 @@ namespace orv::server {
 class ClientConnection;
 class ResourceStore;
 class RoomMembers;
+class RoomRights;
 class VoiceFloor;
 struct ServerConfig;
 
@@ -68,6 +69,8 @@ public:
     virtual ResourceStore& resources() = 0;
     // Who holds a microphone in each room; the voice port relays only them.
     virtual VoiceFloor& voiceFloor() = 0;
+    // Who may do what in each room, and the room's state as the status list reports it.
+    virtual RoomRights& rights() = 0;
 
     // Makes the connection the user's one session; an older connection of the same user is told and closed.
     virtual void signIn(ClientConnection& client, const TAccountRecord& account) = 0;

@@ -21,9 +21,7 @@ Services createServices(IServiceHost& host) {
     Services services;
     services.push_back(std::make_unique<SignInService>(host));
     services.push_back(std::make_unique<RoomService>(host));
-    auto roster = std::make_unique<RosterService>(host);
-    IParticipantStates& states = *roster;
-    services.push_back(std::move(roster));
+    services.push_back(std::make_unique<RosterService>(host));
     auto board = std::make_unique<BoardService>(host);
     IBoardContent& boardContent = *board;
     services.push_back(std::move(board));
@@ -34,7 +32,7 @@ Services createServices(IServiceHost& host) {
     services.push_back(std::move(recording));
     services.push_back(std::make_unique<VideoService>(host));
     services.push_back(std::make_unique<AppShareService>(host));
-    services.push_back(std::make_unique<ModerationService>(host, states));
+    services.push_back(std::make_unique<ModerationService>(host));
     services.push_back(std::make_unique<LibraryService>(host, boardContent));
     services.push_back(std::make_unique<WebTourService>(host));
     return services;

@@ -186,6 +186,7 @@ void SessionServer::enterRoom(ClientConnection& client, std::int32_t room) {
     leaveRoom(client); // while its record still names the room it leaves
     client.setRoom(room);
     m_members.enter(client, room);
+    m_rights.entered(client, room);
     tellMembership(client, room, MemberChange::Entered);
 }
 
@@ -195,6 +196,7 @@ void SessionServer::leaveRoom(ClientConnection& client) {
         return;
     m_members.leave(client);
     tellMembership(client, *room, MemberChange::Left);
+    m_rights.left(client, *room);
 }
 
 void SessionServer::tellMembership(ClientConnection& client, std::int32_t room, MemberChange change) {

@@ -8,6 +8,7 @@
 #include "RequestTable.h"
 #include "ResourceStore.h"
 #include "RoomMembers.h"
+#include "RoomRights.h"
 #include "ServerConfig.h"
 #include "ServiceHost.h"
 #include "ServiceList.h"
@@ -68,6 +69,7 @@ public:
     void log(const QString& line) const override;
     ResourceStore& resources() override { return *m_store; }
     VoiceFloor& voiceFloor() override { return m_floor; }
+    RoomRights& rights() override { return m_rights; }
     void signIn(ClientConnection& client, const TAccountRecord& account) override;
     void enterRoom(ClientConnection& client, std::int32_t room) override;
     const RoomMembers& members() const override { return m_members; }
@@ -102,6 +104,7 @@ private:
     std::vector<ClientConnection*> m_connections;
     std::map<std::uint16_t, ClientConnection*> m_byUser;
     RoomMembers m_members;
+    RoomRights m_rights{m_config, m_members};
     bool m_quiet = false;
     bool m_verbose = false;
     std::unique_ptr<QTemporaryDir> m_privateStore; // when no store is configured

@@ -5,6 +5,7 @@
 #include "protocol/ResultCodes.h"
 #include "protocol/SessionMessages.h"
 #include "protocol/SignInMessages.h"
+#include "protocol/Stamp.h"
 
 #include <QFileInfo>
 
@@ -37,6 +38,8 @@ TAccountRecord makeAccountRecord(const AccountConfig& a) {
     r.SetPassword(a.password);
     r.SetProfession(a.profession);
     r.SetLanguages(a.languages);
+    if (a.birthDate.isValid())
+        r.SetBirthDate(stampFromLocal(QDateTime(a.birthDate, QTime(0, 0))));
     r.SetResourceRole(a.resourceRole);
     r.SetRoomRole(a.roomRole);
     r.SetUserName(a.userName);

@@ -2,6 +2,7 @@
 
 #include "ClientConnection.h"
 #include "RoomMembers.h"
+#include "RoomRights.h"
 #include "ServerConfig.h"
 
 namespace orv::server {
@@ -46,8 +47,7 @@ std::uint16_t VideoService::admit(const TVideoJoin& join) const {
         account.UserName().compare(join.signOn.UserName(), Qt::CaseInsensitive) != 0)
         return ResultCode::NotPermitted;
     if (join.mode == TVideoJoin::Broadcaster) {
-        const RoomConfig* config = m_host.config().findRoom(*room);
-        if (!account.IsModerator() || !config || !config->video)
+        if (!m_host.rights().mayBroadcastVideo(member))
             return kVideoNotAllowed;
     }
     return ResultCode::Success;
@@ -58,8 +58,10 @@ void VideoService::broadcastChanged(std::uint16_t user, bool started) {
     if (it == m_members.end())
         return;
     const auto room = m_host.members().roomOf(*it->second);
-    if (room)
+    if (room) {
+        m_host.rights().setBroadcasting(*room, user, started);
         m_host.sendToRoom(*room, *it->second, {started ? cmVideoStarted : cmVideoStopped, {}});
+    }
     m_host.log(QString("user %1 %2 broadcasting video").arg(user).arg(started ? "started" : "stopped"));
 }
 

@@ -4,6 +4,7 @@
 
 #include "ClientConnection.h"
 #include "RoomMembers.h"
+#include "RoomRights.h"
 #include "ServerConfig.h"
 #include "VoiceFloor.h"
 
@@ -27,8 +28,10 @@ VoiceService::VoiceService(IServiceHost& host, const IRoomRecording& recording)
         {cmRemoteAudio}, int(TRemoteAudioRecord::kSize),
         [this](ClientConnection& from, const TIncomingPacket& p) { relayRemoteAudio(from, p); });
     host.registerMembershipHandler([this](ClientConnection& member, std::int32_t room, MemberChange change) {
-        if (change == MemberChange::Left && m_host.voiceFloor().release(room, member.account().UserId()))
+        if (change == MemberChange::Left && m_host.voiceFloor().release(room, member.account().UserId())) {
+            m_host.rights().setSpeaking(room, member.account().UserId(), false);
             m_host.sendToRoom(room, member, {cmReleaseMicrophone, {}});
+        }
     });
 }
 
@@ -76,7 +79,7 @@ void VoiceService::relayRemoteAudio(ClientConnection& from, const TIncomingPacke
     const std::uint16_t sender = from.account().UserId();
     // A moderator's request goes to its subject, the subject's answer to the moderator; both in one room.
     std::uint16_t to = 0;
-    if (record.Requester() == sender && from.account().IsModerator())
+    if (record.Requester() == sender && m_host.rights().isModerator(from))
         to = record.Subject();
     else if (record.Subject() == sender)
         to = record.Requester();
@@ -93,17 +96,26 @@ void VoiceService::take(ClientConnection& from) {
     const auto room = m_host.members().roomOf(from);
     if (!room)
         return;
-    if (m_host.voiceFloor().take(*room, from.account().UserId(), microphones(*room)))
+    const std::uint16_t user = from.account().UserId();
+    if (!m_host.rights().mayTalk(from)) {
+        m_host.log(QString("%1 may not take a microphone").arg(from.who()));
+        m_host.reply(from, {cmTakeMicrophone, {}, ResultCode::MicrophoneDenied});
+        return;
+    }
+    if (m_host.voiceFloor().take(*room, user, microphones(*room))) {
+        m_host.rights().setSpeaking(*room, user, true);
         m_host.sendToRoom(*room, from, {cmTakeMicrophone, {}});
-    else
+    } else {
         m_host.reply(from, {cmTakeMicrophone, {}, ResultCode::NoFreeMicrophone});
+    }
 }
 
 void VoiceService::release(ClientConnection& from) {
     const auto room = m_host.members().roomOf(from);
-    if (room && m_host.voiceFloor().release(*room, from.account().UserId()))
+    if (room && m_host.voiceFloor().release(*room, from.account().UserId())) {
+        m_host.rights().setSpeaking(*room, from.account().UserId(), false);
         m_host.sendToRoom(*room, from, {cmReleaseMicrophone, {}});
-    else
+    } else
         m_host.reply(from, {cmReleaseMicrophone, {}}); // not talking: only the asker hears of it
 }
 

@@ -3,6 +3,7 @@
 #include "ClientConnection.h"
 #include "ResourceStore.h"
 #include "RoomMembers.h"
+#include "RoomRights.h"
 #include "ServiceHost.h"
 
 #include "protocol/WebTourMessages.h"
@@ -60,7 +61,7 @@ void WebTourService::add(ClientConnection& from, const QByteArray& payload) {
     TResourceRecord record;
     record.readFrom(reader);
     std::uint16_t code = ResultCode::Success;
-    if (!from.account().CanManageLibrary())
+    if (!m_host.rights().mayManageLibrary(from))
         code = ResultCode::NoPermission;
     else if (record.FileName().trimmed().isEmpty())
         code = ResultCode::InvalidParameter;
@@ -83,7 +84,7 @@ void WebTourService::remove(ClientConnection& from, const QByteArray& payload) {
     TResourceRecord record;
     record.readFrom(reader);
     std::uint16_t code = ResultCode::Success;
-    if (!from.account().CanManageLibrary())
+    if (!m_host.rights().mayManageLibrary(from))
         code = ResultCode::NoPermission;
     else if (!m_host.resources().remove(*room, ResourceList::WebLinks, record.ResourceId()))
         code = ResultCode::FileNotFound;
@@ -94,7 +95,7 @@ void WebTourService::push(ClientConnection& from, const QByteArray& payload) {
     const auto room = m_host.members().roomOf(from);
     if (!room)
         return;
-    if (!from.account().IsModerator()) {
+    if (!m_host.rights().isModerator(from)) {
         m_host.log(QString("%1: tour page refused, not a moderator").arg(from.who()));
         return;
     }

@@ -108,9 +108,12 @@ void TBoardModule::RegisterMessages(TMessageRouter& mainWindow) {
 }
 
 void TBoardModule::RegisterRoomEntry(TRoomEntrySteps& steps) {
-    // Moderators may draw on the public boards from the start; others are given it by a moderator.
-    steps.Add(TRoomEntryStep::Rights,
-              [this] { m_sharing.SetPublicBoardAccess(m_context.state.IsModerator()); });
+    // Moderators may draw on the public boards from the start; others are given it by a moderator. Who holds
+    // the lock comes with the room record, after the room reset cleared it.
+    steps.Add(TRoomEntryStep::Rights, [this] {
+        m_sharing.SetPublicBoardAccess(m_context.state.IsModerator());
+        m_context.state.boardHolder = m_context.state.room.BoardHolder();
+    });
     steps.Add(TRoomEntryStep::Boards, [this] { m_sharing.RequestBoards(1, 4); });
     steps.Add(TRoomEntryStep::LastBoard, [this] { m_sharing.RequestBoardHistory(5); });
     steps.Add(TRoomEntryStep::CurrentBoard, [this] { m_sharing.ReportCurrentBoard(); });

@@ -73,7 +73,8 @@ TExportResult TPresentationExport::Run(const TExportOrder& order, IPresentationC
 
         TPresentationDescriptor descriptor;
         descriptor.name = converter.Name();
-        descriptor.fileName = order.presentation;
+        descriptor.fileName =
+            QFileInfo(order.presentation).fileName(); // the server's peers see no local path
         descriptor.slidesCount = result.slideCount;
         for (int n = 1; n <= result.slideCount; ++n) {
             if (stop) {

@@ -1,11 +1,15 @@
 // Board sharing through our session server: a moderator locks the board, draws, places text and an image on
 // board 2 and clears board 3; a participant who joins afterwards loads the histories and sees the same
-// boards.
+// boards. A participant without rights whose client forges board packets changes nobody's boards.
 #include "board/BoardJpeg.h"
 #include "board/BoardModule.h"
+#include "protocol/BoardMessages.h"
+#include "protocol/BoardSharingMessages.h"
+#include "protocol/RoomMessages.h"
 #include "support/BoardFixture.h"
 #include "support/LiveClient.h"
 #include "support/ServerThread.h"
+#include "support/SimulatedClient.h"
 #include "support/TestAccounts.h"
 
 #include "ServerConfig.h"
@@ -21,7 +25,7 @@ namespace {
 using test::pumpUntil;
 
 server::ServerConfig Classroom() {
-    server::ServerConfig c = test::ClassroomConfig({{"teacher", 1, 1000}, {"alice", 2}});
+    server::ServerConfig c = test::ClassroomConfig({{"teacher", 1, 1000}, {"alice", 2}, {"ben", 3}});
     c.rooms[100].name = "Physics 101";
     return c;
 }
@@ -74,6 +78,73 @@ TEST(BoardSharingEndToEnd, ALateJoinerSeesTheBoardsTheModeratorMade) {
     pumpUntil([&] { return same(1) && same(2) && same(3) && same(4) && same(5); });
     for (int b = 1; b <= 5; ++b)
         EXPECT_TRUE(test::SameImage(alice.board.Boards().Board(b).Image(), boards.Board(b).Image())) << b;
+}
+
+TEST(BoardSharingEndToEnd, AParticipantsForgedBoardPacketsReachNobody) {
+    test::ServerThread server(Classroom());
+    QTemporaryDir homes[2];
+    BoardClient teacher(homes[0].path());
+    teacher.enter(server.port(), "teacher", test::PasswordOf("teacher"), 100);
+    BoardClient alice(homes[1].path());
+    alice.enter(server.port(), "alice", test::PasswordOf("alice"), 100);
+    ASSERT_TRUE(pumpUntil([&] { return teacher.board.Sharing().PublicBoardAccess(); }));
+    const QImage blank = alice.board.Boards().Board(1).Image();
+
+    // Ben's client ignores that nobody gave him the boards.
+    test::SimulatedClient ben;
+    ben.connectAndSignIn(server.port(), "ben", test::PasswordOf("ben"));
+    ben.sendPacket(cmEnterRoom, TEnterRoomRequest{100}.encode());
+    ASSERT_EQ(ben.readPacket().header.ResultCode, 0);
+    TBBItem rectangle;
+    rectangle.SetBoard(1);
+    rectangle.SetKind(BoardKind::Rectangle);
+    rectangle.SetX1(10);
+    rectangle.SetY1(10);
+    rectangle.SetX2(300);
+    rectangle.SetY2(200);
+    rectangle.SetPenWidth(5);
+    TBoardTextMessage text;
+    text.board = 1;
+    text.record.SetBoard(1);
+    text.record.SetLeft(20);
+    text.record.SetTop(20);
+    text.record.SetRight(300);
+    text.record.SetBottom(100);
+    text.record.SetFontName("DejaVu Sans");
+    text.record.SetFontSize(20);
+    text.text = "forged";
+    QImage picture(60, 40, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    TBoardImageMessage image;
+    image.board = 1;
+    image.record.SetBoard(1);
+    image.record.SetRight(60);
+    image.record.SetBottom(40);
+    image.jpeg = EncodeBoardJpeg(picture);
+    ben.sendPacket(cmLockBoard);
+    ben.sendPacket(cmBoardDrawing, TBoardDrawingBatch{1, {rectangle}}.encode());
+    ben.sendPacket(cmBoardText, text.encode());
+    ben.sendPacket(cmBoardImage, image.encode());
+    ben.sendPacket(cmPointer, TPointerMessage{40, 40, 3, pkRight}.encode());
+    ben.sendPacket(cmClearBoard, TBoardIndexMessage{2}.encode());
+    ben.sendPacket(cmRoomList);
+    while (ben.readPacket().header.Command != cmRoomList) {
+    }
+
+    // The teacher's own drawing on board 2 comes after whatever the server passed on of Ben's.
+    teacher.board.Sharing().SwitchBoard(2, true);
+    teacher.board.Boards().SetDrawTool(BoardKind::Line);
+    teacher.board.Gesture().BoardMouseDown(Qt::LeftButton, 20, 30);
+    teacher.board.Gesture().BoardMouseUp(Qt::LeftButton, 400, 300);
+    ASSERT_TRUE(pumpUntil([&] {
+        return test::SameImage(alice.board.Boards().Board(2).Image(),
+                               teacher.board.Boards().Board(2).Image());
+    }));
+    for (BoardClient* client : {&teacher, &alice}) {
+        EXPECT_TRUE(test::SameImage(client->board.Boards().Board(1).Image(), blank));
+        EXPECT_EQ(client->board.Sharing().BoardLockHolder(), 0);
+    }
+    EXPECT_NE(alice.board.Boards().Board(2).Image(), blank) << "the teacher's line is there";
 }
 
 } // namespace

@@ -1,11 +1,16 @@
 // Two clients in one room of our session server, each with its real sign-in chain, session link, dispatcher
-// and roster: they see each other join, step out and leave.
+// and roster: they see each other join, step out and leave, and a participant's icons stay right through
+// joins, departures and a reconnection.
 #include "platform/AppMessageIds.h"
+#include "protocol/BoardSharingMessages.h"
+#include "protocol/ModerationMessages.h"
+#include "protocol/RoomMessages.h"
 #include "roster/Roster.h"
 #include "roster/RosterHandlers.h"
 #include "support/LiveClient.h"
 #include "support/QtPrinters.h"
 #include "support/ServerThread.h"
+#include "support/SimulatedClient.h"
 #include "support/TestAccounts.h"
 
 #include "ServerConfig.h"
@@ -20,8 +25,9 @@ namespace {
 using test::pumpUntil;
 
 server::ServerConfig classroom() {
-    server::ServerConfig c =
-        test::ClassroomConfig({{"teacher", 1, 1000, "Tess", "Marlowe"}, {"alice", 2, 0, "Alice", "Byrne"}});
+    server::ServerConfig c = test::ClassroomConfig({{"teacher", 1, 1000, "Tess", "Marlowe"},
+                                                    {"alice", 2, 0, "Alice", "Byrne"},
+                                                    {"bob", 3, 0, "Bob", "Okafor"}});
     c.rooms[100].name = "Physics 101";
     return c;
 }
@@ -90,6 +96,45 @@ TEST(RosterEndToEnd, TwoClientsSeeEachOtherJoinStepOutAndLeave) {
     EXPECT_EQ(teacher.names(), QStringList{"Tess Marlowe"});
     EXPECT_EQ(teacher.notices.lines.last(), "« Alice Byrne left the session");
     EXPECT_EQ(teacher.panes.participantHeader, " Participants [1]");
+}
+
+TEST(RosterEndToEnd, AParticipantsIconsStayRightThroughJoinsLeavesAndReconnections) {
+    test::ServerThread server(classroom());
+    QTemporaryDir aliceDir, bobDir, againDir;
+    // The teacher's own client is a raw one: it gives Alice the microphone and the boards, and speaks.
+    test::SimulatedClient teacher;
+    teacher.connectAndSignIn(server.port(), "teacher", test::PasswordOf("teacher"));
+    teacher.sendPacket(cmEnterRoom, TEnterRoomRequest{100}.encode());
+    ASSERT_EQ(teacher.readPacket().header.ResultCode, 0);
+    auto alice = std::make_unique<Client>(aliceDir.path());
+    alice->enter(server.port(), "alice", 100);
+    while (teacher.readPacket().header.Command != cmParticipantJoined) {
+    }
+    teacher.sendPacket(cmGiveMicrophone, TMicrophoneRightMessage{2}.encode());
+    teacher.sendPacket(cmGiveBoard, TBoardAccessMessage{2}.encode());
+    teacher.sendPacket(cmTakeMicrophone);
+    teacher.sendPacket(cmRoomList);
+    while (teacher.readPacket().header.Command != cmRoomList) {
+    }
+
+    const auto iconsRight = [](const Client& c) {
+        const TUserNode* a = c.roster.FindEntry(2);
+        const TUserNode* t = c.roster.FindEntry(1);
+        return a && t && a->MicrophoneStatus() == msGranted && a->BoardAllowed() &&
+               t->MicrophoneStatus() == msSpeaking;
+    };
+    Client bob(bobDir.path());
+    bob.enter(server.port(), "bob", 100);
+    ASSERT_TRUE(pumpUntil([&] { return iconsRight(bob); })) << "a late joiner sees grants and the speaker";
+    ASSERT_TRUE(pumpUntil([&] { return iconsRight(*alice); })) << "Bob's join refreshed them, unchanged";
+
+    alice.reset(); // her connection drops; her client signs in again
+    ASSERT_TRUE(pumpUntil([&] { return bob.roster.FindEntry(2) == nullptr; }));
+    Client again(againDir.path());
+    again.enter(server.port(), "alice", 100);
+    ASSERT_TRUE(pumpUntil([&] { return again.state.OwnMicAllowed && again.state.OwnBoardAllowed; }))
+        << "what she was given comes back";
+    ASSERT_TRUE(pumpUntil([&] { return iconsRight(bob) && iconsRight(again); }));
 }
 
 } // namespace

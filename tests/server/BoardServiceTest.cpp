@@ -87,6 +87,8 @@ TEST(BoardService, RelaysABatchToTheRestOfTheRoomAndKeepsItForItsBoard) {
     const TBoardDrawingBatch first{2, {Record(2, BoardKind::MoveTo, 5), Record(2, BoardKind::Line, 9)}};
     const TBoardDrawingBatch second{2, {Record(2, BoardKind::MoveTo, 1), Record(2, BoardKind::Oval, 2)}};
     const TBoardDrawingBatch other{4, {Record(4, BoardKind::MoveTo, 1), Record(4, BoardKind::Fill, 2)}};
+    room.clients["ann"]->sendPacket(cmGiveBoard, TBoardAccessMessage{3}.encode()); // ben may draw
+    Received(*room.clients["ann"], {});
     room.clients["ann"]->sendPacket(cmBoardDrawing, first.encode());
     room.clients["ben"]->sendPacket(cmBoardDrawing, second.encode() + QByteArray(7, 'x')); // a partial record
     room.clients["ann"]->sendPacket(cmBoardDrawing, other.encode());
@@ -141,7 +143,7 @@ TEST(BoardService, TheLockIsGrantedToOneWithAccessAndReleasedWhenItsHolderLeaves
     room.clients["ben"]->sendPacket(cmLockBoard);
     auto ben = Received(*room.clients["ben"], lockCodes);
     ASSERT_EQ(ben.size(), 1u);
-    EXPECT_EQ(ben[0].header.ResultCode, ResultCode::NotPermitted) << "no access yet";
+    EXPECT_EQ(ben[0].header.ResultCode, ResultCode::BoardDenied) << "no access yet";
 
     room.clients["cat"]->sendPacket(cmGiveBoard, TBoardAccessMessage{3}.encode()); // not a moderator: refused
     auto cat = Received(*room.clients["cat"], lockCodes);
@@ -163,7 +165,7 @@ TEST(BoardService, TheLockIsGrantedToOneWithAccessAndReleasedWhenItsHolderLeaves
     EXPECT_EQ(cat[1].header.Command, cmLockBoard);
     EXPECT_EQ(cat[1].header.UserId, 3);
     EXPECT_EQ(cat[1].header.ResultCode, 0);
-    EXPECT_EQ(cat[2].header.ResultCode, ResultCode::NotPermitted);
+    EXPECT_EQ(cat[2].header.ResultCode, ResultCode::BoardDenied);
     std::uint16_t holder = 0;
     room.server.call([&](server::SessionServer&) { holder = room.board->lockHolder(100); });
     EXPECT_EQ(holder, 3);
@@ -211,7 +213,7 @@ TEST(BoardService, BoardHistoryHoldsWhatChangedTheBoardSinceItsLastClear) {
     const auto empty = Received(*room.clients["cat"], {cmLoadBoard, cmShowLibraryImage});
     ASSERT_EQ(empty.size(), 2u);
     EXPECT_TRUE(empty[0].payload.isEmpty());
-    EXPECT_EQ(empty[1].header.ResultCode, ResultCode::NotPermitted) << "without the lock";
+    EXPECT_EQ(empty[1].header.ResultCode, ResultCode::BoardDenied) << "without the lock";
 }
 
 } // namespace

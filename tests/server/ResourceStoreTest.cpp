@@ -180,7 +180,34 @@ TEST(ResourceStore, FilesStayInsideTheirFolderWhateverTheNamesSay) {
     index.close();
     ResourceStore reread(dir.path());
     EXPECT_EQ(ContentOf(reread, 100, tkDocument, Record("secret.txt")), "<none>");
-    EXPECT_EQ(Names(reread.list(100, ResourceList::Documents)), QStringList{"../../escape.sh"});
+    EXPECT_EQ(Names(reread.list(100, ResourceList::Documents)), QStringList{"escape.sh"})
+        << "peers are told the base name only";
+}
+
+TEST(ResourceStore, ListsNameFilesByTheirBaseNameWhateverPathTheUploaderSent) {
+    QTemporaryDir dir;
+    ResourceStore store(dir.path());
+    const struct Case {
+        TTransferKind kind;
+        QString sent, listed;
+        std::uint16_t result;
+    } cases[] = {
+        {tkDocument, "../../x", "x", ResultCode::Success},
+        {tkDocument, "/tmp/upload/x.txt", "x.txt", ResultCode::Success},
+        {tkDocument, "a\\b", "b", ResultCode::Success},
+        {tkDocument, "C:\\Users\\ana\\x.txt", {}, ResultCode::FileExists}, // the same name as above
+        {tkDocument, "dir/", {}, ResultCode::InvalidParameter},
+        {tkDocument, "..", {}, ResultCode::InvalidParameter},
+        {tkLibraryImage, "shots/cell.jpg", "cell.jpg", ResultCode::Success},
+        {tkWebLink, "http://example.org/a/b", "http://example.org/a/b", ResultCode::Success},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Keep(store, 100, c.kind, Record(c.sent), c.kind == tkWebLink ? QByteArray() : "x"),
+                  c.result)
+            << c.sent.toStdString();
+    EXPECT_EQ(Names(store.list(100, ResourceList::Documents)), (QStringList{"x", "x.txt", "b"}));
+    EXPECT_EQ(Names(store.list(100, ResourceList::Images)), QStringList{"cell.jpg"});
+    EXPECT_EQ(Names(store.list(100, ResourceList::WebLinks)), QStringList{"http://example.org/a/b"});
 }
 
 TEST(ResourceStore, AHandWrittenIndexDescribesFilesLaidInTheFolder) {

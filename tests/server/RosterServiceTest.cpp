@@ -13,6 +13,8 @@
 #include "RosterService.h"
 #include "ServerConfig.h"
 
+#include <QDate>
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -171,6 +173,27 @@ TEST(RosterService, ModeratorRightsFromEitherRoleShowInTheRecordAndTheStartingSt
         EXPECT_EQ(states.CameraStatus(), c.camera) << c.accountType << " " << c.roomRole;
         EXPECT_EQ(states.BoardAllowed(), c.board) << c.accountType << " " << c.roomRole;
     }
+}
+
+TEST(RosterService, TheRecordCarriesTheAccountsLanguagesAndItsAgeFromTheBirthDate) {
+    server::ServerConfig config = rosterClassConfig();
+    const QDate today = QDate::currentDate();
+    config.accounts[1].languages = "English, Portuguese";
+    config.accounts[1].birthDate = today.addYears(-30).addDays(1); // 30 tomorrow
+    config.accounts[2].birthDate = today.addYears(-30);            // 30 today
+    test::ServerThread server(config);
+    Room room(server.port());
+    for (const char* name : {"mod", "ann", "ben"}) {
+        room.signIn(name);
+        room.enter(name, 100);
+    }
+    room.received("mod"); // the joins
+    const TParticipantListReply list = room.participants("mod");
+    ASSERT_EQ(list.participants.size(), 3u);
+    EXPECT_EQ(list.participants[0].Age(), 0) << "no birth date";
+    EXPECT_EQ(list.participants[1].Age(), 29);
+    EXPECT_EQ(list.participants[1].Languages(), "English, Portuguese");
+    EXPECT_EQ(list.participants[2].Age(), 30);
 }
 
 TEST(RosterService, ARequesterInNoRoomHearsOfNobody) {

@@ -318,6 +318,11 @@ TEST(ServerConfig, ReadsTheDemoFile) {
     }
     EXPECT_TRUE(anyPrivate);
     EXPECT_TRUE(states.count(0) && states.count(1) && states.count(3)) << "open, disabled and expired rooms";
+    for (const char* name : {"teacher", "alice", "bob", "carol"}) {
+        const server::AccountConfig* a = config.findAccount(name);
+        EXPECT_TRUE(a->birthDate.isValid()) << name;
+        EXPECT_TRUE(a->languages.startsWith("English, ")) << name << ": a list with its commas, whole";
+    }
 }
 
 TEST(ServerConfig, RefusesFilesItCannotUse) {
@@ -328,6 +333,7 @@ TEST(ServerConfig, RefusesFilesItCannotUse) {
         "[room.abc]\nname=x\n",                             // not a room number
         "[room.1]\nmicrophones=9\n",                        // out of range
         "[server]\nport=99999\n",                           // not a port
+        "[account.a]\nuser_id=1\nbirth_date=12/04/1979\n",  // not yyyy-MM-dd
     };
     for (const char* text : cases)
         EXPECT_THROW(server::loadServerConfig(writeFile(dir, "bad.ini", text)), std::runtime_error) << text;

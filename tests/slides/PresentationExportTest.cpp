@@ -57,7 +57,7 @@ TEST(PresentationExport, TwelveSlidesThenTheDescriptorAllUnderOneKey) {
     EXPECT_EQ(descriptor.kind, tkPresentation);
     EXPECT_EQ(descriptor.itemCount, 12);
     EXPECT_EQ(descriptor.description, "Pres_7_123456");
-    QByteArray expected = "[Presentation]\r\nName=Forces.pptx\r\nFileName=/home/ana/Talks/Forces.pptx\r\n"
+    QByteArray expected = "[Presentation]\r\nName=Forces.pptx\r\nFileName=Forces.pptx\r\n"
                           "SlidesCount=12\r\n\r\n[Slides]\r\n";
     for (int n = 1; n <= 12; ++n)
         expected += QByteArray::number(n) + "=Slide_" + QByteArray::number(n) + ".JPG\r\n";

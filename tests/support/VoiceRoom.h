@@ -1,9 +1,11 @@
 #pragma once
 // A room on a test server with voice: teacher, alice and bob signed in on control connections of their own
-// and in room 100, whose microphone count the test chooses.
+// and in room 100, whose microphone count the test chooses. The teacher moderates and has given alice and
+// bob a microphone each.
 
 #include "ServerConfig.h"
 #include "protocol/CommandCatalogue.h"
+#include "protocol/ModerationMessages.h"
 #include "protocol/RoomMessages.h"
 #include "support/ServerThread.h"
 #include "support/SimulatedClient.h"
@@ -17,7 +19,7 @@ struct VoiceRoom {
     static constexpr std::uint16_t kTeacher = 1, kAlice = 2, kBob = 3;
     static constexpr std::int32_t kRoom = 100;
 
-    // With `recordings`, the teacher is a moderator of a room that may be recorded into that store.
+    // With `recordings`, the room may be recorded into that store.
     static server::ServerConfig config(int microphones, const QString& recordings = {}) {
         server::ServerConfig c;
         for (const auto& [name, id] : {std::pair{"teacher", kTeacher}, {"alice", kAlice}, {"bob", kBob}}) {
@@ -26,7 +28,7 @@ struct VoiceRoom {
             a.password = "pw";
             a.userId = id;
             a.firstName = name;
-            if (!recordings.isEmpty() && id == kTeacher)
+            if (id == kTeacher)
                 a.accountType = 1000;
             c.accounts.push_back(a);
         }
@@ -49,6 +51,11 @@ struct VoiceRoom {
             client->readPacket();
             control[id] = std::move(client);
         }
+        for (const std::uint16_t id : {kAlice, kBob})
+            control[kTeacher]->sendPacket(cmGiveMicrophone, TMicrophoneRightMessage{id}.encode());
+        // Everybody has heard both grants once the teacher has.
+        for (int heard = 0; heard < 2;)
+            heard += control[kTeacher]->readPacket().header.Command == cmGiveMicrophone ? 1 : 0;
     }
 
     ServerThread server;

@@ -2,9 +2,12 @@
 // participant watches it; a hostile stream description is refused by the viewer; a viewer that fell behind
 // resumes at a key frame.
 #include "link/Dispatcher.h"
+#include "protocol/RoomMessages.h"
+#include "protocol/RosterMessages.h"
 #include "session/ParticipantDirectory.h"
 #include "support/LiveClient.h"
 #include "support/ServerThread.h"
+#include "support/SimulatedClient.h"
 #include "video/VideoModule.h"
 
 #include "ServerConfig.h"
@@ -20,7 +23,7 @@ using test::pumpUntil;
 
 server::ServerConfig classroom() {
     server::ServerConfig c;
-    for (const auto& [name, id, type] : {std::tuple{"teacher", 1, 1000}, {"alice", 2, 0}}) {
+    for (const auto& [name, id, type] : {std::tuple{"teacher", 1, 1000}, {"alice", 2, 0}, {"bob", 3, 0}}) {
         server::AccountConfig a;
         a.userName = name;
         a.password = name;
@@ -131,7 +134,24 @@ protected:
     }
 };
 
+// The teacher's camera as the server's status list reports it to a participant who asks.
+TCameraStatus TeachersCamera(test::SimulatedClient& asker) {
+    asker.sendPacket(cmParticipantStates);
+    const test::ReceivedPacket reply = asker.readPacket();
+    PayloadReader reader(reply.payload);
+    for (const TParticipantStatusRecord& s : TParticipantStatesReply::decode(reader).states)
+        if (s.UserId() == 1)
+            return s.CameraStatus();
+    return TCameraStatus(0xFF);
+}
+
 TEST_F(VideoEndToEnd, ABroadcastIsWatchedByAnotherClientUntilItStops) {
+    test::SimulatedClient bob;
+    bob.connectAndSignIn(server.port(), "bob", "bob");
+    bob.sendPacket(cmEnterRoom, TEnterRoomRequest{100}.encode());
+    ASSERT_EQ(bob.readPacket().header.ResultCode, 0);
+    EXPECT_EQ(TeachersCamera(bob), csGranted);
+
     alice.video.StartVideoSession();
     EXPECT_TRUE(alice.video.Windows().empty()) << "no camera right, no broadcast";
 
@@ -143,6 +163,9 @@ TEST_F(VideoEndToEnd, ABroadcastIsWatchedByAnotherClientUntilItStops) {
     EXPECT_EQ(teacher.video.Windows().size(), 1u) << "a second start while broadcasting does nothing";
     ASSERT_TRUE(pumpUntil([&] { return !alice.notices.empty(); }));
     EXPECT_EQ(alice.notices.front(), std::make_pair(std::uint16_t(cmVideoStarted), std::uint16_t(1)));
+    while (bob.readPacket().header.Command != cmVideoStarted) {
+    }
+    EXPECT_EQ(TeachersCamera(bob), csBroadcast) << "a late joiner's status list shows the live camera";
 
     alice.video.ViewWebCam(1);
     alice.video.ViewWebCam(1);
@@ -162,6 +185,9 @@ TEST_F(VideoEndToEnd, ABroadcastIsWatchedByAnotherClientUntilItStops) {
     EXPECT_TRUE(viewer.CloseTimerRunning());
     ASSERT_TRUE(pumpUntil([&] { return alice.notices.size() == 2; }));
     EXPECT_EQ(alice.notices.back().first, cmVideoStopped);
+    while (bob.readPacket().header.Command != cmVideoStopped) {
+    }
+    EXPECT_EQ(TeachersCamera(bob), csGranted);
 }
 
 TEST_F(VideoEndToEnd, AHostileStreamDescriptionIsRefused) {
