@@ -82,8 +82,11 @@ std::uint16_t BoardService::lockHolder(std::int32_t room) const {
     return m_host.rights().lockHolder(room);
 }
 
+// Slides and library images: the lock holder, or a moderator, whose library and slide windows show them
+// without asking for the lock first.
 bool BoardService::mayShowOnBoard(const ClientConnection& member, std::int32_t board) {
-    return IsPublicBoard(board) && m_host.rights().holdsLock(member);
+    const RoomRights& rights = m_host.rights();
+    return IsPublicBoard(board) && (rights.holdsLock(member) || rights.isModerator(member));
 }
 
 bool BoardService::keep(std::int32_t room, std::int32_t board, BoardHistoryEntry entry) {

@@ -74,7 +74,7 @@ void LibraryService::push(ClientConnection& sender, const TIncomingPacket& packe
         m_host.sendToOthersInRoom(sender, {command, payload});
         return;
     }
-    // A library image or a slide goes on a public board for everybody: from the lock holder.
+    // A library image or a slide goes on a public board for everybody: from the lock holder or a moderator.
     if (!m_boards.mayShowOnBoard(sender, message.board)) {
         m_host.log(
             QString("%1: code %2 for board %3 refused").arg(sender.who()).arg(command).arg(message.board));

@@ -108,20 +108,24 @@ TEST_F(Library, DeletingNeedsTheLibraryRight) {
 TEST_F(Library, PresentsReachTheRestOfTheRoomAndImagesStayWithTheirBoard) {
     const TResourceRecord document = list("ben", cmDocumentList).at(0);
     const TResourceRecord image = list("ben", cmImageList).at(0);
-    room["ben"].sendPacket(cmPushDocument, TResourcePushMessage{0, document}.encode());
-    EXPECT_TRUE(received("ben", cmPushDocument).empty()) << "not back to the presenter";
-    const auto ann = received("ann", cmPushDocument);
-    ASSERT_EQ(ann.size(), 1u);
-    EXPECT_EQ(ann[0].header.UserId, 3);
-    EXPECT_EQ(ann[0].payload, (TResourcePushMessage{0, document}.encode()));
+    // A document for everybody: from a moderator or the lock holder, as the library window asks.
+    EXPECT_EQ(ask("ben", cmPushDocument, TResourcePushMessage{0, document}.encode()).header.ResultCode,
+              ResultCode::NoPermission);
+    EXPECT_TRUE(received("cal", cmPushDocument).empty()) << "a refused push reaches nobody";
+    room["ann"].sendPacket(cmPushDocument, TResourcePushMessage{0, document}.encode());
+    EXPECT_TRUE(received("ann", cmPushDocument).empty()) << "not back to the presenter";
+    const auto ben = received("ben", cmPushDocument);
+    ASSERT_EQ(ben.size(), 1u);
+    EXPECT_EQ(ben[0].header.UserId, 2);
+    EXPECT_EQ(ben[0].payload, (TResourcePushMessage{0, document}.encode()));
     EXPECT_EQ(received("cal", cmPushDocument).size(), 1u);
     EXPECT_TRUE(received("dan", cmPushDocument).empty());
 
     // A library image for a public board: from the lock holder or a moderator only.
     EXPECT_EQ(ask("ben", cmPushImage, TResourcePushMessage{2, image}.encode()).header.ResultCode,
-              ResultCode::NotPermitted);
+              ResultCode::BoardDenied);
     EXPECT_EQ(ask("ann", cmPushImage, TResourcePushMessage{0, image}.encode()).header.ResultCode,
-              ResultCode::NotPermitted)
+              ResultCode::BoardDenied)
         << "never the private board";
     room["ann"].sendPacket(cmPushImage, TResourcePushMessage{2, image}.encode());
     EXPECT_TRUE(received("ann", cmPushImage).empty());
