@@ -12,7 +12,7 @@
 namespace orv::server {
 namespace {
 // Little is kept in the socket object's own buffer: the rest is read straight from the socket.
-constexpr qint64 kBulkBulkReadBuffer = 64 * 1024;
+constexpr qint64 kBulkReadBuffer = 64 * 1024;
 constexpr qsizetype kReadBlock = 256 * 1024;
 constexpr int kBlocksPerTurn = 16;
 
@@ -26,7 +26,7 @@ const char* kindName(TTransferKind kind) {
 BulkConnection::BulkConnection(QTcpSocket* socket, BulkTransferServer& server)
     : QObject(&server), m_socket(socket), m_server(server) {
     socket->setParent(this);
-    socket->setReadBufferSize(kBulkBulkReadBuffer);
+    socket->setReadBufferSize(kBulkReadBuffer);
     m_peer = QString("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
     m_stall.setSingleShot(true);
     m_stall.setInterval(server.stallTimeoutMs());

@@ -68,10 +68,8 @@ void ModerationService::setMicrophone(ClientConnection& from, const TIncomingPac
 }
 
 void ModerationService::endSpeaking(std::int32_t room, ClientConnection& member) {
-    if (!m_host.voiceFloor().release(room, member.account().UserId()))
-        return;
-    m_host.rights().setSpeaking(room, member.account().UserId(), false);
-    m_host.sendToRoom(room, member, {cmReleaseMicrophone, {}});
+    if (m_host.voiceFloor().release(room, member.account().UserId()))
+        m_host.sendToRoom(room, member, {cmReleaseMicrophone, {}});
 }
 
 void ModerationService::remove(ClientConnection& from, const TIncomingPacket& packet) {

@@ -3,6 +3,7 @@
 #include "ClientConnection.h"
 #include "RoomMembers.h"
 #include "ServerConfig.h"
+#include "VoiceFloor.h"
 
 #include "protocol/ModerationMessages.h"
 
@@ -20,8 +21,8 @@ TParticipantStatusRecord initialStates(const TAccountRecord& account, const Room
     return s;
 }
 
-RoomRights::RoomRights(const ServerConfig& config, const RoomMembers& members)
-    : m_config(config), m_members(members) {}
+RoomRights::RoomRights(const ServerConfig& config, const RoomMembers& members, const VoiceFloor& floor)
+    : m_config(config), m_members(members), m_floor(floor) {}
 
 void RoomRights::entered(ClientConnection& member, std::int32_t room) {
     TAccountRecord& account = member.account();
@@ -38,10 +39,9 @@ void RoomRights::entered(ClientConnection& member, std::int32_t room) {
         account.SetRoomRole(*m.userType);
     }
     m.moderator = account.IsModerator();
-    // Speaking and broadcasting ended with the connection; grants, motions and the online status stay.
-    m.speaking = false;
+    // Broadcasting ended with the connection; grants, motions and the online status stay.
     m.broadcasting = false;
-    refresh(room, m);
+    refreshCamera(room, m);
 }
 
 void RoomRights::left(const ClientConnection& member, std::int32_t room) {
@@ -50,9 +50,8 @@ void RoomRights::left(const ClientConnection& member, std::int32_t room) {
         return;
     }
     if (Member* m = find(room, member.account().UserId())) {
-        m->speaking = false;
         m->broadcasting = false;
-        refresh(room, *m);
+        refreshCamera(room, *m);
     }
     if (lockHolder(room) == member.account().UserId())
         setLockHolder(room, 0);
@@ -123,14 +122,12 @@ bool RoomRights::mayLead(const ClientConnection& member) const {
 std::vector<TParticipantStatusRecord> RoomRights::states(std::int32_t room) const {
     std::vector<TParticipantStatusRecord> out;
     for (const ClientConnection* member : m_members.in(room))
-        if (const Member* m = find(*member))
+        if (const Member* m = find(*member)) {
             out.push_back(m->states);
+            if (m_floor.holds(room, member->account().UserId()))
+                out.back().SetMicrophoneStatus(msSpeaking);
+        }
     return out;
-}
-
-const TParticipantStatusRecord* RoomRights::statesOf(const ClientConnection& member) const {
-    const Member* m = find(member);
-    return m ? &m->states : nullptr;
 }
 
 TUserOnlineStatus RoomRights::onlineStatus(const ClientConnection& member) const {
@@ -143,14 +140,8 @@ std::uint16_t RoomRights::lockHolder(std::int32_t room) const {
     return r == m_rooms.end() ? 0 : r->second.lockHolder;
 }
 
-// The microphone shows speaking over the grant, and a pending request until it is answered; the camera
-// shows a broadcast over the right to one.
-void RoomRights::refresh(std::int32_t room, Member& m) {
-    const TMicrophoneStatus mic = m.states.MicrophoneStatus();
-    if (m.speaking)
-        m.states.SetMicrophoneStatus(msSpeaking);
-    else if (mic == msSpeaking)
-        m.states.SetMicrophoneStatus(m.microphone ? msGranted : msForbidden);
+// The camera shows a broadcast over the right to one.
+void RoomRights::refreshCamera(std::int32_t room, Member& m) {
     const RoomConfig* config = m_config.findRoom(room);
     if (m.broadcasting)
         m.states.SetCameraStatus(csBroadcast);
@@ -161,8 +152,7 @@ void RoomRights::refresh(std::int32_t room, Member& m) {
 void RoomRights::setMicrophone(std::int32_t room, std::uint16_t user, bool granted) {
     if (Member* m = find(room, user)) {
         m->microphone = granted;
-        if (!m->speaking)
-            m->states.SetMicrophoneStatus(granted ? msGranted : msForbidden);
+        m->states.SetMicrophoneStatus(granted ? msGranted : msForbidden);
     }
 }
 
@@ -171,17 +161,10 @@ void RoomRights::setBoardAccess(std::int32_t room, std::uint16_t user, bool gran
         m->states.SetBoardAllowed(granted);
 }
 
-void RoomRights::setSpeaking(std::int32_t room, std::uint16_t user, bool speaking) {
-    if (Member* m = find(room, user)) {
-        m->speaking = speaking;
-        refresh(room, *m);
-    }
-}
-
 void RoomRights::setBroadcasting(std::int32_t room, std::uint16_t user, bool broadcasting) {
     if (Member* m = find(room, user)) {
         m->broadcasting = broadcasting;
-        refresh(room, *m);
+        refreshCamera(room, *m);
     }
 }
 
@@ -236,8 +219,7 @@ void RoomRights::setUserType(std::int32_t room, std::uint16_t user, std::int32_t
     m->moderator = moderator;
     m->microphone = moderator;
     m->states.SetBoardAllowed(moderator);
-    if (!m->speaking)
-        m->states.SetMicrophoneStatus(type > 0 ? msGranted : msForbidden);
+    m->states.SetMicrophoneStatus(type > 0 ? msGranted : msForbidden);
     const RoomConfig* config = m_config.findRoom(room);
     if (!m->broadcasting)
         m->states.SetCameraStatus(moderator && config && config->video ? csGranted : csNone);

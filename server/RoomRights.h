@@ -1,6 +1,7 @@
 #pragma once
 // The rooms' truth, the one place that decides who may do what: each member's microphone, camera, board
-// access, motions, online status and speaking, the board lock holder, and the moderators. Kept by user and
+// access, motions and online status, the board lock holder, and the moderators; who speaks is the voice
+// floor's, read from it. Kept by user and
 // room, so a member whose connection drops and who signs in again finds what it was granted, until a
 // moderator withdraws it or the room empties. Every service asks here and changes it as its packets take
 // effect; the status list reports it.
@@ -17,6 +18,7 @@ namespace orv::server {
 
 class ClientConnection;
 class RoomMembers;
+class VoiceFloor;
 struct RoomConfig;
 struct ServerConfig;
 
@@ -26,7 +28,7 @@ TParticipantStatusRecord initialStates(const TAccountRecord& account, const Room
 
 class RoomRights {
 public:
-    RoomRights(const ServerConfig& config, const RoomMembers& members);
+    RoomRights(const ServerConfig& config, const RoomMembers& members, const VoiceFloor& floor);
 
     // Called by the host when a member has entered a room (before the services hear of it) and once the
     // services have heard it left. A kept user type comes back onto the member's account.
@@ -49,17 +51,15 @@ public:
     // The web tour's pages and everybody's view: a moderator or the lock holder.
     bool mayLead(const ClientConnection& member) const;
 
-    // The room's state as the status list reports it: one record per member, in the members' order.
+    // The room's state as the status list reports it: one record per member, in the members' order, the
+    // microphone of whoever holds the floor showing speaking.
     std::vector<TParticipantStatusRecord> states(std::int32_t room) const;
-    // None for a connection in no room.
-    const TParticipantStatusRecord* statesOf(const ClientConnection& member) const;
     TUserOnlineStatus onlineStatus(const ClientConnection& member) const;
     std::uint16_t lockHolder(std::int32_t room) const;
 
     // Changes, each for a user of a room that has members. Unknown users and rooms are passed over.
     void setMicrophone(std::int32_t room, std::uint16_t user, bool granted);
     void setBoardAccess(std::int32_t room, std::uint16_t user, bool granted);
-    void setSpeaking(std::int32_t room, std::uint16_t user, bool speaking);
     void setBroadcasting(std::int32_t room, std::uint16_t user, bool broadcasting);
     void setMotions(std::int32_t room, std::uint16_t user, std::int32_t motions);
     void setOnlineStatus(std::int32_t room, std::uint16_t user, TUserOnlineStatus status);
@@ -74,11 +74,10 @@ public:
 
 private:
     struct Member {
-        TParticipantStatusRecord states;
+        TParticipantStatusRecord states; // the microphone as granted or requested; speaking is overlaid
         bool moderator = false;
-        bool microphone = false; // granted, whatever the status shows meanwhile
+        bool microphone = false; // granted, whatever a pending request shows meanwhile
         bool broadcasting = false;
-        bool speaking = false;
         TUserOnlineStatus online = usOnline;
         std::optional<std::int32_t> userType; // a moderator's change
     };
@@ -90,11 +89,12 @@ private:
     const Member* find(std::int32_t room, std::uint16_t user) const;
     Member* find(std::int32_t room, std::uint16_t user);
     const Member* find(const ClientConnection& member) const;
-    // The camera and microphone pictures a member's rights and activity give.
-    void refresh(std::int32_t room, Member& m);
+    // The camera picture a member's right and broadcast give.
+    void refreshCamera(std::int32_t room, Member& m);
 
     const ServerConfig& m_config;
     const RoomMembers& m_members;
+    const VoiceFloor& m_floor;
     std::map<std::int32_t, Room> m_rooms;
 };
 

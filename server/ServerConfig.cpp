@@ -1,7 +1,6 @@
 #include "ServerConfig.h"
 
 #include <QDate>
-
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>

@@ -104,13 +104,13 @@ private:
     std::vector<ClientConnection*> m_connections;
     std::map<std::uint16_t, ClientConnection*> m_byUser;
     RoomMembers m_members;
-    RoomRights m_rights{m_config, m_members};
+    VoiceFloor m_floor;
+    RoomRights m_rights{m_config, m_members, m_floor};
     bool m_quiet = false;
     bool m_verbose = false;
     std::unique_ptr<QTemporaryDir> m_privateStore; // when no store is configured
     std::unique_ptr<ResourceStore> m_store;
     std::unique_ptr<BulkTransferServer> m_bulk;
-    VoiceFloor m_floor;
     std::unique_ptr<VoiceRelayServer> m_voice;
     Services m_services; // last: they go first, while what they registered with still exists
 };

@@ -28,10 +28,8 @@ VoiceService::VoiceService(IServiceHost& host, const IRoomRecording& recording)
         {cmRemoteAudio}, int(TRemoteAudioRecord::kSize),
         [this](ClientConnection& from, const TIncomingPacket& p) { relayRemoteAudio(from, p); });
     host.registerMembershipHandler([this](ClientConnection& member, std::int32_t room, MemberChange change) {
-        if (change == MemberChange::Left && m_host.voiceFloor().release(room, member.account().UserId())) {
-            m_host.rights().setSpeaking(room, member.account().UserId(), false);
+        if (change == MemberChange::Left && m_host.voiceFloor().release(room, member.account().UserId()))
             m_host.sendToRoom(room, member, {cmReleaseMicrophone, {}});
-        }
     });
 }
 
@@ -102,20 +100,17 @@ void VoiceService::take(ClientConnection& from) {
         m_host.reply(from, {cmTakeMicrophone, {}, ResultCode::MicrophoneDenied});
         return;
     }
-    if (m_host.voiceFloor().take(*room, user, microphones(*room))) {
-        m_host.rights().setSpeaking(*room, user, true);
+    if (m_host.voiceFloor().take(*room, user, microphones(*room)))
         m_host.sendToRoom(*room, from, {cmTakeMicrophone, {}});
-    } else {
+    else
         m_host.reply(from, {cmTakeMicrophone, {}, ResultCode::NoFreeMicrophone});
-    }
 }
 
 void VoiceService::release(ClientConnection& from) {
     const auto room = m_host.members().roomOf(from);
-    if (room && m_host.voiceFloor().release(*room, from.account().UserId())) {
-        m_host.rights().setSpeaking(*room, from.account().UserId(), false);
+    if (room && m_host.voiceFloor().release(*room, from.account().UserId()))
         m_host.sendToRoom(*room, from, {cmReleaseMicrophone, {}});
-    } else
+    else
         m_host.reply(from, {cmReleaseMicrophone, {}}); // not talking: only the asker hears of it
 }
 
