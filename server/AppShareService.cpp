@@ -67,6 +67,25 @@ AppShareService::AppShareService(IServiceHost& host) : m_host(host) {
         else if (it->second.controller == member.account().UserId())
             it->second.controller = 0;
     });
+    host.registerRoomStateHandler([this](const ClientConnection&, std::int32_t room,
+                                         std::vector<RoomStatePacket>& state) { addState(room, state); });
+}
+
+// A running share as a newcomer gets it: the session, every current tile, the pointer.
+void AppShareService::addState(std::int32_t room, std::vector<RoomStatePacket>& state) const {
+    const auto it = m_sessions.find(room);
+    if (it == m_sessions.end())
+        return;
+    const Session& session = it->second;
+    const std::uint16_t host = session.host->account().UserId();
+    state.push_back({host, {cmStartSharing, session.record.toByteArray()}});
+    QByteArray tiles;
+    for (const auto& [index, tile] : session.tiles)
+        AppendScreenTile(tiles, tile.record, tile.png);
+    if (!tiles.isEmpty())
+        state.push_back({host, {cmScreenImage, tiles}});
+    if (!session.pointer.isEmpty())
+        state.push_back({host, {cmRefreshScreen, session.pointer}});
 }
 
 AppShareService::Session* AppShareService::sessionOf(const ClientConnection& member) {

@@ -11,6 +11,7 @@
 #include "protocol/AppShareMessages.h"
 
 #include <map>
+#include <vector>
 
 namespace orv::server {
 
@@ -27,6 +28,7 @@ private:
         std::uint16_t controller = 0;              // the viewer in control, 0 for none
     };
 
+    void addState(std::int32_t room, std::vector<RoomStatePacket>& state) const;
     Session* sessionOf(const ClientConnection& member);
     Session* hostedBy(const ClientConnection& host);
     void start(ClientConnection& host, const TIncomingPacket& p);

@@ -76,6 +76,23 @@ BoardService::BoardService(IServiceHost& host) : m_host(host) {
         if (change == MemberChange::Left)
             left(member, room);
     });
+    host.registerRoomStateHandler([this](const ClientConnection&, std::int32_t room,
+                                         std::vector<RoomStatePacket>& state) { addState(room, state); });
+}
+
+// What a newcomer loads and asks: each public board's history, the lock holder's board, the main view.
+void BoardService::addState(std::int32_t room, std::vector<RoomStatePacket>& state) const {
+    for (std::int32_t board = 0; board < kBoardCount; ++board)
+        if (IsPublicBoard(board) && !m_history.entries(room, board).empty())
+            state.push_back({0, {cmLoadBoard, m_history.serve(room, board)}});
+    const auto it = m_rooms.find(room);
+    if (it == m_rooms.end())
+        return;
+    const std::uint16_t holder = m_host.rights().lockHolder(room);
+    if (holder != 0 && it->second.board != 0)
+        state.push_back({holder, {cmShowBoardHolder, TBoardIndexMessage{it->second.board}.encode()}});
+    if (it->second.view != 0)
+        state.push_back({0, {cmCurrentView, TViewMessage{it->second.view}.encode()}});
 }
 
 std::uint16_t BoardService::lockHolder(std::int32_t room) const {

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <map>
+#include <vector>
 
 namespace orv {
 struct TIncomingPacket;
@@ -25,6 +26,7 @@ namespace orv::server {
 class ClientConnection;
 class IServiceHost;
 enum class MemberChange;
+struct RoomStatePacket;
 
 class BoardService final : public Service, public IBoardContent {
 public:
@@ -43,6 +45,7 @@ private:
     };
 
     RoomBoards* roomOf(const ClientConnection& client);
+    void addState(std::int32_t room, std::vector<RoomStatePacket>& state) const;
     // Logs and refuses what the sender may not do.
     bool allowed(const ClientConnection& from, bool right, std::uint16_t command);
     void relay(ClientConnection& from, const TBoardDrawingBatch& batch);

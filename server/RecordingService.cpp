@@ -4,12 +4,9 @@
 #include "ResourceStore.h"
 #include "RoomMembers.h"
 #include "RoomRights.h"
-#include "RoomService.h"
-#include "RosterService.h"
 #include "ServerConfig.h"
 #include "ServiceHost.h"
 #include "protocol/RoomMessages.h"
-#include "protocol/RosterMessages.h"
 #include "protocol/Stamp.h"
 
 #include <QDir>
@@ -85,22 +82,12 @@ void RecordingService::onStart(ClientConnection& client) {
 }
 
 void RecordingService::writeOpening(Recorder& recorder, ClientConnection& starter, std::int32_t room) {
-    const RoomConfig* config = m_host.config().findRoom(room);
-    TRoomEntryReply entry;
-    entry.ports.SetVoicePort(m_host.config().voicePort);
-    entry.room = makeRoomRecord(*config);
-    entry.account = starter.account();
-    const auto roomId = std::uint16_t(room);
-    recorder.writer.append(BuildPacket(cmEnterRoom, starter.account().UserId(), roomId, entry.encode()));
-    TParticipantListReply list;
-    TParticipantStatesReply states;
-    for (const ClientConnection* member : m_host.members().in(room)) {
-        list.participants.push_back(makeParticipantRecord(member->account(), 0, usOnline));
+    const std::uint16_t viewer = starter.account().UserId();
+    for (const RoomStatePacket& state : m_host.roomState(starter, room)) {
+        const OutgoingPacket& p = state.packet;
+        recorder.writer.append(BuildPacket(p.command, state.from != 0 ? state.from : viewer,
+                                           std::uint16_t(room), p.payload, p.resultCode));
     }
-    states.states = m_host.rights().states(room);
-    recorder.writer.append(BuildPacket(cmParticipantList, starter.account().UserId(), roomId, list.encode()));
-    recorder.writer.append(
-        BuildPacket(cmParticipantStates, starter.account().UserId(), roomId, states.encode()));
 }
 
 void RecordingService::onStop(ClientConnection& client) {

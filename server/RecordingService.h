@@ -38,7 +38,8 @@ private:
     void onPause(ClientConnection& client);
     // Why the client may not control its room's recorder, or 0.
     std::uint16_t refusal(const ClientConnection& client) const;
-    // The room as a recording starts: the room entry reply and who is there.
+    // The room as a recording starts, as the starter would be sent it on entering now: the replay starts
+    // from the room's state, not from empty boards and a bare participant list.
     void writeOpening(Recorder& recorder, ClientConnection& starter, std::int32_t room);
     void onTraffic(std::int32_t room, const QByteArray& packet);
     void onMembership(std::int32_t room);

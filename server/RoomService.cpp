@@ -42,6 +42,12 @@ RoomService::RoomService(IServiceHost& host) : m_host(host) {
                              auto payload = p.payload();
                              answerEnterRoom(c, TEnterRoomRequest::decode(payload).room);
                          });
+    // A room's state opens with the reply that resets it.
+    host.registerRoomStateHandler(
+        [this](const ClientConnection& viewer, std::int32_t number, std::vector<RoomStatePacket>& state) {
+            if (const RoomConfig* room = m_host.config().findRoom(number))
+                state.push_back({0, {cmEnterRoom, entryReply(*room, viewer.account()).encode()}});
+        });
 }
 
 void RoomService::answerRoomList(ClientConnection& client) {
@@ -75,6 +81,23 @@ std::uint16_t RoomService::admission(const ClientConnection& client, const RoomC
     return ResultCode::Success;
 }
 
+TRoomEntryReply RoomService::entryReply(const RoomConfig& room, const TAccountRecord& account) const {
+    TRoomEntryReply reply;
+    reply.ports.SetVoicePort(m_host.config().voicePort);
+    reply.ports.SetBulkPort(m_host.config().bulkPort);
+    reply.room = makeRoomRecord(room);
+    // Moderators may have changed the room's voice settings since the server started.
+    const VoiceFloor& voice = m_host.voiceFloor();
+    if (const auto codec = voice.codec(room.number))
+        reply.room.SetAudioCodec(*codec);
+    if (const auto microphones = voice.microphones(room.number))
+        reply.room.SetMicrophoneCount(*microphones);
+    // The client resets its room state on this reply and takes the lock holder from it.
+    reply.room.SetBoardHolder(m_host.rights().lockHolder(room.number));
+    reply.account = account;
+    return reply;
+}
+
 void RoomService::answerEnterRoom(ClientConnection& client, std::int32_t number) {
     const RoomConfig* room = m_host.config().findRoom(number);
     const std::uint16_t code = admission(client, room);
@@ -85,19 +108,7 @@ void RoomService::answerEnterRoom(ClientConnection& client, std::int32_t number)
     }
     m_host.enterRoom(client, number);
     m_host.log(QString("%1 entered room %2 \"%3\"").arg(client.who()).arg(number).arg(room->name));
-    TRoomEntryReply reply;
-    reply.ports.SetVoicePort(m_host.config().voicePort);
-    reply.ports.SetBulkPort(m_host.config().bulkPort);
-    reply.room = makeRoomRecord(*room);
-    // Moderators may have changed the room's voice settings since the server started.
-    const VoiceFloor& voice = m_host.voiceFloor();
-    if (const auto codec = voice.codec(room->number))
-        reply.room.SetAudioCodec(*codec);
-    if (const auto microphones = voice.microphones(room->number))
-        reply.room.SetMicrophoneCount(*microphones);
-    // The client resets its room state on this reply and takes the lock holder from it.
-    reply.room.SetBoardHolder(m_host.rights().lockHolder(room->number));
-    reply.account = client.account();
+    const TRoomEntryReply reply = entryReply(*room, client.account());
     m_host.reply(client, {cmEnterRoom, reply.encode()});
 }
 

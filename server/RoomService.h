@@ -1,6 +1,7 @@
 #pragma once
-// The room list and room entry.
+// The room list and room entry; a room's state starts with the entry reply.
 
+#include "protocol/RoomMessages.h"
 #include "protocol/RoomRecords.h"
 
 #include "ServerConfig.h"
@@ -23,6 +24,8 @@ private:
     std::uint16_t admission(const ClientConnection& client, const RoomConfig* room) const;
     void answerRoomList(ClientConnection& client);
     void answerEnterRoom(ClientConnection& client, std::int32_t number);
+    // The reply that puts `account` into the room as the room is now.
+    TRoomEntryReply entryReply(const RoomConfig& room, const TAccountRecord& account) const;
 
     IServiceHost& m_host;
 };

@@ -60,6 +60,12 @@ RosterService::RosterService(IServiceHost& host) : m_host(host) {
                          [this](ClientConnection& c, const TIncomingPacket&) { answerParticipantList(c); });
     host.registerHandler({cmParticipantStates}, 0,
                          [this](ClientConnection& c, const TIncomingPacket&) { answerStates(c); });
+    host.registerRoomStateHandler(
+        [this](const ClientConnection&, std::int32_t room, std::vector<RoomStatePacket>& state) {
+            state.push_back({0, {cmParticipantList, participants(room).encode()}});
+            state.push_back(
+                {0, {cmParticipantStates, TParticipantStatesReply{m_host.rights().states(room)}.encode()}});
+        });
     host.registerHandler({cmOnlineStatus}, TOnlineStatusMessage::kSize,
                          [this](ClientConnection& c, const TIncomingPacket& p) {
                              auto payload = p.payload();
@@ -86,12 +92,17 @@ TParticipantRecord RosterService::recordOf(const ClientConnection& member) const
                                  m_host.rights().onlineStatus(member));
 }
 
-void RosterService::answerParticipantList(ClientConnection& requester) {
+TParticipantListReply RosterService::participants(std::int32_t room) const {
     TParticipantListReply reply;
-    if (const auto room = m_host.members().roomOf(requester))
-        for (const ClientConnection* member : m_host.members().in(*room))
-            reply.participants.push_back(recordOf(*member));
-    m_host.reply(requester, {cmParticipantList, reply.encode()});
+    for (const ClientConnection* member : m_host.members().in(room))
+        reply.participants.push_back(recordOf(*member));
+    return reply;
+}
+
+void RosterService::answerParticipantList(ClientConnection& requester) {
+    const auto room = m_host.members().roomOf(requester);
+    m_host.reply(requester,
+                 {cmParticipantList, room ? participants(*room).encode() : TParticipantListReply{}.encode()});
 }
 
 void RosterService::answerStates(ClientConnection& requester) {

@@ -2,6 +2,7 @@
 // The participants of each room: the participant list, joins and departures told to the rest of the room,
 // online status relayed, and the room's states answered as the room's rights keep them.
 
+#include "protocol/RosterMessages.h"
 #include "protocol/RosterRecords.h"
 #include "protocol/SignInRecords.h"
 
@@ -28,6 +29,7 @@ public:
 
 private:
     void onMembership(ClientConnection& member, std::int32_t room, MemberChange change);
+    TParticipantListReply participants(std::int32_t room) const;
     void answerParticipantList(ClientConnection& requester);
     void answerStates(ClientConnection& requester);
     void onOnlineStatus(ClientConnection& sender, TUserOnlineStatus status);

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 namespace orv::server {
 
@@ -29,6 +30,13 @@ struct OutgoingPacket {
     std::uint16_t resultCode = ResultCode::Success;
 };
 
+// One packet of a room's state as someone entering now would be sent it: `from` is the participant the
+// packet comes from, 0 for a reply to the one entering.
+struct RoomStatePacket {
+    std::uint16_t from = 0;
+    OutgoingPacket packet;
+};
+
 // A change of room membership, told to the services once it has happened.
 enum class MemberChange { Entered, Left };
 
@@ -42,6 +50,9 @@ public:
         std::function<void(ClientConnection& member, std::int32_t room, MemberChange change)>;
     // A whole packet (header and payload) as it went to a room's members.
     using RoomTrafficHandler = std::function<void(std::int32_t room, const QByteArray& packet)>;
+    // Adds what the service would tell `viewer` on entering `room` now, in the order it would arrive.
+    using RoomStateHandler = std::function<void(const ClientConnection& viewer, std::int32_t room,
+                                                std::vector<RoomStatePacket>& state)>;
 
     static constexpr int kAnySize = -1;
 
@@ -62,6 +73,11 @@ public:
     // Told of every packet sent to a room, or to all in a room but its sender (not of replies and packets to
     // one user).
     virtual void registerRoomTrafficHandler(RoomTrafficHandler handler) = 0;
+    // Asked, in the order services registered, when a room's state is wanted whole (a recording's start).
+    virtual void registerRoomStateHandler(RoomStateHandler handler) = 0;
+    // The room as `viewer` would be brought up to date on entering it now: what every service registered.
+    virtual std::vector<RoomStatePacket> roomState(const ClientConnection& viewer,
+                                                   std::int32_t room) const = 0;
 
     virtual const ServerConfig& config() const = 0;
     virtual void log(const QString& line) const = 0;

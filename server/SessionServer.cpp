@@ -118,6 +118,18 @@ void SessionServer::registerRoomTrafficHandler(RoomTrafficHandler handler) {
     m_trafficHandlers.push_back(std::move(handler));
 }
 
+void SessionServer::registerRoomStateHandler(RoomStateHandler handler) {
+    m_stateHandlers.push_back(std::move(handler));
+}
+
+std::vector<RoomStatePacket> SessionServer::roomState(const ClientConnection& viewer,
+                                                      std::int32_t room) const {
+    std::vector<RoomStatePacket> state;
+    for (const RoomStateHandler& handler : m_stateHandlers)
+        handler(viewer, room, state);
+    return state;
+}
+
 void SessionServer::voiceRelayed(std::int32_t room, const QByteArray& packet) {
     for (const RoomTrafficHandler& handler : m_trafficHandlers)
         handler(room, packet);

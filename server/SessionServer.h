@@ -64,6 +64,8 @@ public:
     void registerSignInHandler(SignInHandler handler) override;
     void registerMembershipHandler(MembershipHandler handler) override;
     void registerRoomTrafficHandler(RoomTrafficHandler handler) override;
+    void registerRoomStateHandler(RoomStateHandler handler) override;
+    std::vector<RoomStatePacket> roomState(const ClientConnection& viewer, std::int32_t room) const override;
     void voiceRelayed(std::int32_t room, const QByteArray& packet) override;
     const ServerConfig& config() const override { return m_config; }
     void log(const QString& line) const override;
@@ -101,6 +103,7 @@ private:
     SignInHandler m_signInHandler;
     std::vector<MembershipHandler> m_membershipHandlers;
     std::vector<RoomTrafficHandler> m_trafficHandlers;
+    std::vector<RoomStateHandler> m_stateHandlers;
     std::vector<ClientConnection*> m_connections;
     std::map<std::uint16_t, ClientConnection*> m_byUser;
     RoomMembers m_members;

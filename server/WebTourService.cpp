@@ -36,13 +36,19 @@ WebTourService::WebTourService(IServiceHost& host) : m_host(host) {
     // The tour ends with the room's last participant.
     host.registerMembershipHandler([this](ClientConnection&, std::int32_t room, MemberChange change) {
         if (change == MemberChange::Left && m_host.members().count(room) == 0)
-            m_tourAddress.erase(room);
+            m_tourPage.erase(room);
     });
+    host.registerRoomStateHandler(
+        [this](const ClientConnection&, std::int32_t room, std::vector<RoomStatePacket>& state) {
+            const auto found = m_tourPage.find(room);
+            if (found != m_tourPage.end())
+                state.push_back({found->second.from, {cmPushWebLink, found->second.push}});
+        });
 }
 
 QString WebTourService::tourAddress(std::int32_t room) const {
-    const auto found = m_tourAddress.find(room);
-    return found == m_tourAddress.end() ? QString() : found->second;
+    const auto found = m_tourPage.find(room);
+    return found == m_tourPage.end() ? QString() : found->second.address;
 }
 
 void WebTourService::list(ClientConnection& from) {
@@ -101,15 +107,16 @@ void WebTourService::push(ClientConnection& from, const QByteArray& payload) {
     }
     PayloadReader reader(payload);
     const TWebLinkPush page = TWebLinkPush::decode(reader);
-    m_tourAddress[*room] = page.record.FileName();
-    m_host.sendToOthersInRoom(from, {cmPushWebLink, page.encode()});
+    const QByteArray push = page.encode();
+    m_tourPage[*room] = {from.account().UserId(), page.record.FileName(), push};
+    m_host.sendToOthersInRoom(from, {cmPushWebLink, push});
 }
 
 void WebTourService::leave(ClientConnection& from) {
     const auto room = m_host.members().roomOf(from);
     if (!room)
         return;
-    m_tourAddress.erase(*room);
+    m_tourPage.erase(*room);
     m_host.sendToOthersInRoom(from, {cmLeaveWebTour, {}});
 }
 

@@ -6,6 +6,7 @@
 
 #include "Service.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -30,8 +31,15 @@ private:
     void push(ClientConnection& from, const QByteArray& payload);
     void leave(ClientConnection& from);
 
+    // The page a room's tour is on, as its moderator pushed it.
+    struct TourPage {
+        std::uint16_t from = 0;
+        QString address;
+        QByteArray push;
+    };
+
     IServiceHost& m_host;
-    std::map<std::int32_t, QString> m_tourAddress;
+    std::map<std::int32_t, TourPage> m_tourPage;
 };
 
 } // namespace orv::server
