@@ -357,10 +357,14 @@ void TBoardSharing::onUnlock() {
 }
 
 void TBoardSharing::onAccess(const TIncomingPacket& packet) {
+    if (packet.header.ResultCode != 0)
+        return; // a refused grant changed nobody's right
     auto reader = packet.payload();
     const std::uint16_t user = TBoardAccessMessage::decode(reader).userId;
+    const bool granted = packet.header.Command == cmGiveBoard;
+    // The participant's entry shows the right at once, as the status list would on the next refresh.
+    m_context.mainWindow.post(MainMsg::BoardRight, granted ? 0 : 1, user);
     if (user == m_context.state.account.UserId()) {
-        const bool granted = packet.header.Command == cmGiveBoard;
         SetPublicBoardAccess(granted);
         if (granted)
             m_boardWindow.post(BoardMsg::AccessGranted, 0, 0);

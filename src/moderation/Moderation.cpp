@@ -89,6 +89,10 @@ void TModeration::RegisterMessages(TMessageRouter& mainWindow) {
     mainWindow.Register(MainMsg::MicrophoneRight, [this](std::intptr_t taken, std::intptr_t user) {
         ApplyMicrophoneRight(taken != 0, std::uint16_t(user));
     });
+    mainWindow.Register(MainMsg::BoardRight, [this](std::intptr_t taken, std::intptr_t user) {
+        if (TUserNode* entry = m_roster.FindEntry(std::uint16_t(user)))
+            entry->SetBoardAllowed(taken == 0);
+    });
     mainWindow.Register(MainMsg::AccountTypeChanged, [this](std::intptr_t user, std::intptr_t type) {
         ApplyAccountType(std::uint16_t(user), std::int32_t(type));
     });

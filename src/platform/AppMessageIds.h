@@ -38,6 +38,7 @@ constexpr int PlaybackLayout = 50;       // 0, 0
 constexpr int PushToTalkKey = 51;        // virtual key, key flags
 constexpr int ChatPermissions = 53;      // permission level, 0
 constexpr int Unused54 = 54;             // does nothing
+constexpr int BoardRight = 55;           // 1 taken / 0 given, participant
 } // namespace MainMsg
 
 // Values carried by MainMsg::LinkState.

@@ -1,6 +1,7 @@
 // A session recorded by our server: two clients talk and the moderator draws while recording, then the
 // recording is fetched from the server and from a web server and replayed through a fresh roster, chat and
 // boards, which must show what the live clients showed.
+#include "ReplayFixtures.h"
 #include "board/BoardJpeg.h"
 #include "board/BoardModule.h"
 #include "chat/ChatModule.h"
@@ -32,6 +33,9 @@
 namespace orv {
 namespace {
 
+using test::ChatClient;
+using test::ProgramReplay;
+
 using test::pumpUntil;
 
 server::ServerConfig classroom(const QString& store) {
@@ -44,17 +48,6 @@ server::ServerConfig classroom(const QString& store) {
     room.codec = 2;
     return c;
 }
-
-struct ChatClient : test::LiveClient {
-    explicit ChatClient(const QString& folder) : LiveClient(folder) {
-        add(roster);
-        add(chat);
-        add(board);
-    }
-    TRosterModule roster{context};
-    TChatModule chat{context, roster.Directory(), nullptr};
-    TBoardModule board{context};
-};
 
 // A roster and a chat fed by a player, as in playback.
 struct Replay {
@@ -102,54 +95,6 @@ struct Replay {
     TRosterModule roster{session.context};
     TChatModule chat{session.context, roster.Directory(), nullptr};
     std::int32_t codec = -1;
-};
-
-// The program's way into a file: the playback module on a session wired as the program wires it, the
-// sign-in handlers included.
-struct ProgramReplay {
-    struct Window final : IPlayerWindow {
-        void SetCallbacks(TPlayerCallbacks) override {}
-        void ShowAtCorner(bool) override {}
-        void Refresh(std::int64_t) override {}
-        void ShowVolume(int, bool) override {}
-        void SetPlaying(bool) override {}
-    };
-    ProgramReplay() {
-        client.state.launchMode = TLaunchMode::LocalFile;
-        client.add(roster);
-        client.add(chat);
-        client.add(board);
-        client.add(playback);
-    }
-    TPlaybackModuleParts parts() {
-        TPlaybackShell shell;
-        shell.playbackLayout = [this] { ++layouts; };
-        shell.resetRoom = [this] {
-            roster.ResetRoom();
-            chat.ResetRoom();
-            board.ResetRoom();
-        };
-        shell.recordedResource = [this](const TIncomingPacket& p) {
-            board.Sharing().ReceiveRecordedResource(p);
-        };
-        shell.showBoard = [this](int b) { board.Sharing().SwitchBoard(b, false); };
-        TPlaybackModuleParts p{client.context, client.connection, home.path(),
-                               [](TPlayerStatus&) { return std::make_unique<Window>(); }, std::move(shell)};
-        p.fileStartDelayMs = 0;
-        return p;
-    }
-    QString log() {
-        const QTextDocument* doc = chat.Conversations().FindConversation(0);
-        return doc ? doc->toPlainText() : QString();
-    }
-
-    QTemporaryDir home;
-    test::LiveClient client{home.path()};
-    TRosterModule roster{client.context};
-    TChatModule chat{client.context, roster.Directory(), nullptr};
-    TBoardModule board{client.context};
-    int layouts = 0;
-    TPlaybackModule playback{parts()};
 };
 
 std::uint16_t freePort() {
