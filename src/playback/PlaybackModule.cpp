@@ -1,5 +1,7 @@
 #include "playback/PlaybackModule.h"
 
+#include "playback/RecordingDuration.h"
+
 #include "link/Dispatcher.h"
 #include "link/SessionState.h"
 #include "platform/AppMessageIds.h"
@@ -235,6 +237,7 @@ void TPlaybackModule::PlayFromServer(const QString& sessionName) {
 
 void TPlaybackModule::showWindow(bool top) {
     m_status.SetPacketCount(m_header.PacketCount());
+    m_status.SetTotalMs(std::nullopt);
     if (!m_window && m_parts.newWindow) {
         m_window = m_parts.newWindow(m_status);
         m_window->SetCallbacks({[this] { Play(); }, [this] { PauseOrResume(); }, [this] { StopAndExit(); },
@@ -373,6 +376,9 @@ void TPlaybackModule::setStatus(TPlayerStatusText status) {
 void TPlaybackModule::refresh() {
     if (m_player)
         m_elapsedMs = m_player->ElapsedMs(); // kept once the player is gone: the time it reached
+    // Measured once, when the whole recording is there.
+    if (!m_status.TotalMs() && m_available.Complete() && !m_file.isEmpty())
+        m_status.SetTotalMs(RecordingDurationMs(m_file, m_hasHeader, m_available.Bytes()));
     if (m_window)
         m_window->Refresh(m_elapsedMs);
 }

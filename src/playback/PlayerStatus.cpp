@@ -68,4 +68,10 @@ QString TPlayerStatus::ElapsedText(std::int64_t ms) {
         .arg(seconds % 60, 2, 10, QChar('0'));
 }
 
+QString TPlayerStatus::TimeText(std::int64_t elapsedMs) const {
+    if (!m_totalMs)
+        return ElapsedText(elapsedMs);
+    return tr("%1 / %2").arg(ElapsedText(elapsedMs), ElapsedText(*m_totalMs));
+}
+
 } // namespace orv

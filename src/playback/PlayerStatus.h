@@ -1,12 +1,13 @@
 #pragma once
 // What the player window shows, kept from the progress reports of the download and the player: the caption
 // with the download's state, the download gauge, the play position and its percentage, the elapsed time and
-// the status text. The window only draws it.
+// the status text, and the recording's length once it is known. The window only draws it.
 
 #include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 namespace orv {
 
@@ -45,9 +46,15 @@ public:
 
     // Milliseconds of recording as "h:mm:ss".
     static QString ElapsedText(std::int64_t ms);
+    // The recording's length, once the whole of it is there to measure.
+    void SetTotalMs(std::optional<std::int64_t> ms) { m_totalMs = ms; }
+    std::optional<std::int64_t> TotalMs() const { return m_totalMs; }
+    // The elapsed time, and the length where it is known: "0:01:05 / 0:12:30".
+    QString TimeText(std::int64_t elapsedMs) const;
 
 private:
     std::int32_t m_packetCount = 0;
+    std::optional<std::int64_t> m_totalMs;
     std::int32_t m_index = 0;
     std::int32_t m_sliderIndex = 0;
     int m_downloadPercent = 0;

@@ -65,6 +65,7 @@ TfrmPlayer::TfrmPlayer(TPlayerStatus& status, QWidget* parent)
     m_position->setStyle(clickToPlace);
     m_percent = new QLabel(tr("0%"), this);
     m_elapsed = new QLabel("0:00:00", this);
+    m_elapsed->setAccessibleName(tr("Elapsed and total time"));
     m_state = new QLabel(this);
     m_state->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_volume = new QSlider(Qt::Horizontal, this);
@@ -120,7 +121,7 @@ void TfrmPlayer::Refresh(std::int64_t elapsedMs) {
     if (!m_position->isSliderDown())
         m_position->setValue(m_status.SliderIndex());
     m_percent->setText(m_status.PercentText());
-    m_elapsed->setText(TPlayerStatus::ElapsedText(elapsedMs));
+    m_elapsed->setText(m_status.TimeText(elapsedMs));
     m_state->setText(m_status.StatusText());
     const char* colour = "black";
     if (m_status.Status() == TPlayerStatusText::Playing)

@@ -113,6 +113,7 @@ TEST_F(ModuleFixture, PlaysALocalFileThroughTheHandlersAndRoutesBoardResourcesTo
     ASSERT_TRUE(window);
     EXPECT_EQ(window->shownAtTop, false) << "a file's player sits at the bottom-right";
     EXPECT_EQ(playback.Status().PercentText(), "100.00%");
+    EXPECT_EQ(playback.Status().TotalMs(), 5000) << "from the first packet's stamp to the last";
     EXPECT_TRUE(quits.empty());
     EXPECT_TRUE(session.sender.sent.empty());
     EXPECT_EQ(session.progress.shown.back(), "5 Starting communication services...");
