@@ -31,7 +31,7 @@ server::ServerConfig config() {
                                          std::tuple{"ben", 3, 0}, std::tuple{"lead", 4, 1000}}) {
         server::AccountConfig a;
         a.userName = name;
-        a.password = QString(name) + "pw";
+        a.setPassword(QString(name) + "pw", server::HashCost::Minimal);
         a.userId = std::uint16_t(id);
         a.accountType = type;
         c.accounts.push_back(a);

@@ -18,6 +18,8 @@ packages=(
     python3
     # desktop notifications: the tests run a session bus of their own; saved chats read back
     dbus-daemon unrtf
+    # the server's accounts: a SQLite database, passwords kept as Argon2id hashes
+    libqt6sql6-sqlite libsodium-dev
     # SOCKS connections
     libcurl4-openssl-dev
     # remembered passwords in the desktop keyring, and the private keyring its tests start

@@ -60,8 +60,10 @@ if [ ! -f "$demo/recordings/1.orvane" ]; then
 fi
 cp -r "$demo/recordings" "$demo/store/recordings"
 
-build/server/orvane-session-server server/demo.ini --port "$port" --bulk-port "$((port + 2))" --voice-port "$((port + 1))" \
-    --video-port "$((port + 3))" \
+# Accounts and rooms live in a database, as on a school's server; the demo's own are put back each time
+# (build/server/orvane-admin --database build/demo/accounts.sqlite adds more while the demo runs).
+build/server/orvane-session-server server/demo.ini --database "$demo/accounts.sqlite" --import server/demo.ini \
+    --port "$port" --bulk-port "$((port + 2))" --voice-port "$((port + 1))" --video-port "$((port + 3))" \
     --store "$demo/store" 2>"$log" &
 server=$!
 others_pid=""

@@ -19,7 +19,8 @@ constexpr qint64 kControlReadBuffer = 256 * 1024;
 ClientConnection::ClientConnection(QTcpSocket* socket, SessionServer& server)
     : QObject(&server), m_socket(socket), m_server(server) {
     socket->setParent(this);
-    m_peer = QString("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
+    m_address = socket->peerAddress().toString();
+    m_peer = QString("%1:%2").arg(m_address).arg(socket->peerPort());
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     socket->setReadBufferSize(kControlReadBuffer);
     m_age.start();

@@ -57,7 +57,8 @@ public:
     std::int32_t room() const { return m_account.Room(); }
     void setRoom(std::int32_t room) { m_account.SetRoom(room); }
     QString peer() const { return m_peer; }
-    QString who() const; // peer, and the user name once signed in
+    QString address() const { return m_address; } // the peer's, without its port
+    QString who() const;                          // peer, and the user name once signed in
 
 signals:
     void closed(ClientConnection* connection);
@@ -83,6 +84,7 @@ private:
     QPointer<QTcpSocket> m_socket;
     SessionServer& m_server;
     QString m_peer;
+    QString m_address;
     InputFramer m_framer{*this};
     std::deque<Outgoing> m_output;
     qint64 m_queuedBytes = 0;

@@ -83,10 +83,16 @@ void RecordingService::onStart(ClientConnection& client) {
 
 void RecordingService::writeOpening(Recorder& recorder, ClientConnection& starter, std::int32_t room) {
     const std::uint16_t viewer = starter.account().UserId();
+    // One stamp for all of it: the replay shows the room as it was at the start, in one step.
+    const double start = stampFromLocal(QDateTime::currentDateTime());
     for (const RoomStatePacket& state : m_host.roomState(starter, room)) {
         const OutgoingPacket& p = state.packet;
-        recorder.writer.append(BuildPacket(p.command, state.from != 0 ? state.from : viewer,
-                                           std::uint16_t(room), p.payload, p.resultCode));
+        TPacketHeader header;
+        FillHeader(p.command, state.from != 0 ? state.from : viewer, std::uint16_t(room), header);
+        header.Stamp = start;
+        header.ResultCode = p.resultCode;
+        header.DataSize = std::int32_t(p.payload.size());
+        recorder.writer.append(PacketToStream(header, p.payload.constData(), std::size_t(p.payload.size())));
     }
 }
 

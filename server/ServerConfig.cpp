@@ -44,7 +44,7 @@ bool readBool(QSettings& s, const char* key, bool fallback = false) {
     return v.isValid() ? v.toBool() : fallback;
 }
 
-AccountConfig readAccount(QSettings& s, const QString& key) {
+AccountConfig readAccount(QSettings& s, const QString& key, HashCost cost) {
     AccountConfig a;
     a.key = key;
     const QString where = "account." + key;
@@ -53,7 +53,7 @@ AccountConfig readAccount(QSettings& s, const QString& key) {
         throw std::runtime_error(where.toStdString() + ": user_id must be 1 to 65535");
     a.userId = std::uint16_t(id);
     a.userName = readText(s, "user_name", key);
-    a.password = readText(s, "password");
+    a.setPassword(readText(s, "password"), cost);
     a.firstName = readText(s, "first_name");
     a.lastName = readText(s, "last_name");
     a.email = readText(s, "email");
@@ -98,6 +98,11 @@ RoomConfig readRoom(QSettings& s, const QString& key) {
     r.welcomeUrl = s.value("welcome_url").toString();
     r.members = s.value("members").toStringList();
     r.capacity = readInt(s, "capacity", 0, where);
+    if (s.contains("expires")) {
+        r.expires = QDate::fromString(readText(s, "expires"), Qt::ISODate);
+        if (!r.expires.isValid())
+            throw std::runtime_error(where.toStdString() + ": expires must be yyyy-MM-dd");
+    }
     return r;
 }
 
@@ -115,7 +120,7 @@ const RoomConfig* ServerConfig::findRoom(std::int32_t number) const {
     return it == rooms.end() ? nullptr : &it->second;
 }
 
-ServerConfig loadServerConfig(const QString& path) {
+ServerConfig loadServerConfig(const QString& path, HashCost cost) {
     if (!QFileInfo(path).isReadable())
         throw std::runtime_error("cannot read " + path.toStdString());
     QSettings s(path, QSettings::IniFormat);
@@ -154,7 +159,7 @@ ServerConfig loadServerConfig(const QString& path) {
     for (const QString& group : s.childGroups()) {
         s.beginGroup(group);
         if (group.startsWith("account.")) {
-            c.accounts.push_back(readAccount(s, group.mid(8)));
+            c.accounts.push_back(readAccount(s, group.mid(8), cost));
             if (!ids.insert(c.accounts.back().userId).second)
                 throw std::runtime_error(group.toStdString() + ": user_id is used twice");
         } else if (group.startsWith("room.")) {

@@ -1,6 +1,8 @@
 #pragma once
-// The session server's accounts, rooms and options, read from one INI file (see demo.ini for the format).
+// The session server's accounts, rooms and options, read from one INI file (see demo.ini for the format),
+// or its options from the file and its accounts and rooms from the account database.
 
+#include "PasswordHash.h"
 #include "protocol/Constants.h"
 
 #include <QDate>
@@ -18,7 +20,7 @@ struct AccountConfig {
     QString key; // the section name after "account."
     std::uint16_t userId = 0;
     QString userName;
-    QString password;
+    QString passwordHash; // Argon2id, never the password itself
     QString firstName;
     QString lastName;
     QString email;
@@ -35,6 +37,10 @@ struct AccountConfig {
     std::int32_t roomRole = 0;
     bool blocked = false;
     bool expired = false;
+
+    void setPassword(const QString& password, HashCost cost = HashCost::Interactive) {
+        passwordHash = HashPassword(password, cost);
+    }
 };
 
 struct RoomConfig {
@@ -51,6 +57,7 @@ struct RoomConfig {
     QString welcomeUrl;
     QStringList members; // user names allowed into a private room
     int capacity = 0;    // 0: no limit
+    QDate expires;       // none: never
 };
 
 struct UpdateOffer {
@@ -85,8 +92,8 @@ struct ServerConfig {
     const RoomConfig* findRoom(std::int32_t number) const;
 };
 
-// Reads the file; relative file paths in it are taken from the file's folder. Throws std::runtime_error
-// with a readable reason when the file cannot be used.
-ServerConfig loadServerConfig(const QString& path);
+// Reads the file; relative file paths in it are taken from the file's folder; the accounts' passwords are
+// hashed as they are read. Throws std::runtime_error with a readable reason when the file cannot be used.
+ServerConfig loadServerConfig(const QString& path, HashCost cost = HashCost::Interactive);
 
 } // namespace orv::server

@@ -18,8 +18,12 @@
 namespace orv::server {
 
 Services createServices(IServiceHost& host) {
+    return createServicesWithClock(host, {});
+}
+
+Services createServicesWithClock(IServiceHost& host, std::function<std::int64_t()> clock) {
     Services services;
-    services.push_back(std::make_unique<SignInService>(host));
+    services.push_back(std::make_unique<SignInService>(host, std::move(clock)));
     services.push_back(std::make_unique<RoomService>(host));
     services.push_back(std::make_unique<RosterService>(host));
     auto board = std::make_unique<BoardService>(host);

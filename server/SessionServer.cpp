@@ -98,6 +98,29 @@ void SessionServer::registerHandler(std::initializer_list<TCommandCode> codes, i
     m_requests.add(codes, payloadSize, handler);
 }
 
+void SessionServer::useAccountDatabase(std::unique_ptr<AccountDatabase> database) {
+    m_accounts = std::move(database);
+    reloadAccounts();
+    // Cheap: the database's change counter, read once a second.
+    connect(&m_accountsWatch, &QTimer::timeout, this, [this] {
+        if (m_accounts->changeCount() != m_accountsVersion)
+            reloadAccounts();
+    });
+    m_accountsWatch.start(1000);
+}
+
+void SessionServer::reloadAccounts() {
+    try {
+        m_accountsVersion = m_accounts->changeCount();
+        m_accounts->loadInto(m_config);
+        log(QString("accounts and rooms read: %1 users, %2 rooms")
+                .arg(m_config.accounts.size())
+                .arg(m_config.rooms.size()));
+    } catch (const EDatabaseError& e) {
+        log(QString("accounts and rooms kept as they were: %1").arg(e.what()));
+    }
+}
+
 void SessionServer::registerVersionHandler(VersionHandler handler) {
     if (m_versionHandler)
         throw std::logic_error("the version check is answered twice");

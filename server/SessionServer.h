@@ -3,6 +3,7 @@
 // framed requests it registered for. Keeps who is signed in and who is in which room. Event-driven on one
 // thread.
 
+#include "AccountDatabase.h"
 #include "BulkTransferServer.h"
 #include "ClientConnection.h"
 #include "RequestTable.h"
@@ -53,6 +54,8 @@ public:
     std::size_t connectionCount() const { return m_connections.size(); }
     std::size_t signedInCount() const { return m_byUser.size(); }
     std::size_t inRoomCount(std::int32_t room) const { return m_members.count(room); }
+    // From now on the accounts and rooms are the database's, read again whenever another program changes it.
+    void useAccountDatabase(std::unique_ptr<AccountDatabase> database);
     void setQuiet(bool quiet) { m_quiet = quiet; }
     // Logs every request too, not only connections, sign-ins and room changes.
     void setVerbose(bool verbose) { m_verbose = verbose; }
@@ -93,6 +96,7 @@ private:
     // Takes the client out of its room, if it is in one, and tells the services.
     void leaveRoom(ClientConnection& client);
     void tellMembership(ClientConnection& client, std::int32_t room, MemberChange change);
+    void reloadAccounts();
 
     ServerConfig m_config;
     QTcpServer m_listener;
@@ -113,6 +117,9 @@ private:
     bool m_verbose = false;
     std::unique_ptr<QTemporaryDir> m_privateStore; // when no store is configured
     std::unique_ptr<ResourceStore> m_store;
+    std::unique_ptr<AccountDatabase> m_accounts;
+    std::int64_t m_accountsVersion = -1;
+    QTimer m_accountsWatch;
     std::unique_ptr<BulkTransferServer> m_bulk;
     std::unique_ptr<VoiceRelayServer> m_voice;
     Services m_services; // last: they go first, while what they registered with still exists

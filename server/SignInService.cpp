@@ -1,13 +1,18 @@
 #include "SignInService.h"
 
 #include "ClientConnection.h"
+#include "PasswordHash.h"
 #include "ServiceHost.h"
 #include "protocol/ResultCodes.h"
 #include "protocol/SessionMessages.h"
 #include "protocol/SignInMessages.h"
 #include "protocol/Stamp.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QTimer>
+
+#include <memory>
 
 namespace orv::server {
 namespace {
@@ -22,7 +27,7 @@ qint64 readableSize(const QString& path, qint64 limit) {
 }
 } // namespace
 
-TAccountRecord makeAccountRecord(const AccountConfig& a) {
+TAccountRecord makeAccountRecord(const AccountConfig& a, const QString& password) {
     TAccountRecord r;
     r.SetUserId(a.userId);
     r.SetRoom(0);
@@ -35,7 +40,7 @@ TAccountRecord makeAccountRecord(const AccountConfig& a) {
     r.SetTelephone(a.telephone);
     r.SetAccountType(a.accountType);
     r.SetGender(a.gender);
-    r.SetPassword(a.password);
+    r.SetPassword(password);
     r.SetProfession(a.profession);
     r.SetLanguages(a.languages);
     if (a.birthDate.isValid())
@@ -60,7 +65,14 @@ void applyProfile(TAccountRecord& r, const TAccountRecord& edited) {
     r.SetLanguages(edited.Languages());
 }
 
-SignInService::SignInService(IServiceHost& host) : m_host(host) {
+SignInService::SignInService(IServiceHost& host, std::function<std::int64_t()> clock)
+    : m_host(host), m_clock(std::move(clock)) {
+    if (!m_clock)
+        m_clock = [timer = std::make_shared<QElapsedTimer>()] {
+            if (!timer->isValid())
+                timer->start();
+            return timer->elapsed();
+        };
     host.registerHandler({cmUpdateProfile}, TProfileUpdate::kSize,
                          [this](ClientConnection& c, const TIncomingPacket& p) {
                              auto payload = p.payload();
@@ -92,25 +104,48 @@ void SignInService::answerVersion(ClientConnection& client, const TVersionRecord
 }
 
 void SignInService::answerSignIn(ClientConnection& client, const TSignInRecord& signIn) {
-    const AccountConfig* account = m_host.config().findAccount(signIn.UserName());
-    std::uint16_t code = ResultCode::Success;
-    if (!account || account->password != signIn.Password())
-        code = ResultCode::WrongCredentials;
-    else if (account->blocked)
-        code = ResultCode::Blocked;
-    else if (account->expired)
-        code = ResultCode::AccountExpired;
-    if (code != ResultCode::Success) {
-        client.send(EncodeBareReply(code));
-        client.closeAfterFlush(
-            QString("sign-in as \"%1\" refused with code %2").arg(signIn.UserName()).arg(code));
+    const QString name = signIn.UserName();
+    const std::int64_t now = m_clock();
+    if (const std::int64_t wait = m_throttle.waitBeforeTrying(name, client.address(), now); wait > 0) {
+        m_host.log(QString("%1: sign-in as \"%2\" too soon after failures, refused unchecked")
+                       .arg(client.peer(), name));
+        refuse(client, name, ResultCode::WrongCredentials, wait);
         return;
     }
-    TAccountRecord record = makeAccountRecord(*account);
+    const AccountConfig* account = m_host.config().findAccount(name);
+    if (!account || !PasswordMatches(account->passwordHash, signIn.Password())) {
+        const std::int64_t delay = m_throttle.failed(name, client.address(), now);
+        if (delay > 0)
+            m_host.log(QString("%1: repeated failed sign-ins, as \"%2\" the last; answered in %3 ms")
+                           .arg(client.peer(), name)
+                           .arg(delay));
+        refuse(client, name, ResultCode::WrongCredentials, delay);
+        return;
+    }
+    m_throttle.succeeded(name);
+    if (account->blocked || account->expired) {
+        refuse(client, name, account->blocked ? ResultCode::Blocked : ResultCode::AccountExpired, 0);
+        return;
+    }
+    TAccountRecord record = makeAccountRecord(*account, signIn.Password());
     if (const auto edited = m_profiles.find(record.UserId()); edited != m_profiles.end())
         applyProfile(record, edited->second);
     m_host.signIn(client, record);
     client.send(EncodeSignInReply(ResultCode::Success, client.account()));
+}
+
+void SignInService::refuse(ClientConnection& client, const QString& userName, std::uint16_t code,
+                           std::int64_t delayMs) {
+    const auto answer = [&client, userName, code] {
+        client.send(EncodeBareReply(code));
+        client.closeAfterFlush(QString("sign-in as \"%1\" refused with code %2").arg(userName).arg(code));
+    };
+    if (delayMs <= 0) {
+        answer();
+        return;
+    }
+    // The connection stays open, silent, until then; a client that gives up closes it and the timer with it.
+    QTimer::singleShot(std::chrono::milliseconds(delayMs), &client, answer);
 }
 
 void SignInService::keepProfile(ClientConnection& client, const TAccountRecord& edited) {

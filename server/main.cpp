@@ -1,13 +1,16 @@
 // orvane-session-server: the session server for local use and for the end-to-end tests.
+#include "AccountDatabase.h"
 #include "ServerConfig.h"
 #include "SessionServer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QSocketNotifier>
 
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -47,7 +50,13 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription("Orvane Live session server");
     parser.addHelpOption();
-    parser.addPositionalArgument("config", "accounts, rooms and options (INI file)");
+    parser.addPositionalArgument("config", "options, accounts and rooms (INI file)");
+    QCommandLineOption databaseOption(
+        "database",
+        "take accounts and rooms from this SQLite file; a new one is filled from the configuration file",
+        "file");
+    QCommandLineOption importOption("import", "add the accounts and rooms of this INI file to the database",
+                                    "file");
     QCommandLineOption portOption("port", "control port (overrides the file)", "port");
     QCommandLineOption bulkPortOption("bulk-port", "file transfer port (overrides the file)", "port");
     QCommandLineOption voicePortOption("voice-port", "voice port (overrides the file)", "port");
@@ -57,15 +66,30 @@ int main(int argc, char** argv) {
     QCommandLineOption probeOption("probe-interval-ms", "send a probe to every client this often", "ms");
     QCommandLineOption quietOption("quiet", "no log lines");
     QCommandLineOption verboseOption("verbose", "a log line for every request as well");
-    parser.addOptions({portOption, bulkPortOption, voicePortOption, videoPortOption, storeOption,
-                       listenOption, probeOption, quietOption, verboseOption});
+    parser.addOptions({databaseOption, importOption, portOption, bulkPortOption, voicePortOption,
+                       videoPortOption, storeOption, listenOption, probeOption, quietOption, verboseOption});
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
 
     orv::server::ServerConfig config;
+    std::unique_ptr<orv::server::AccountDatabase> database;
     try {
-        config = orv::server::loadServerConfig(parser.positionalArguments().first());
+        using orv::server::HashCost;
+        if (parser.isSet(databaseOption))
+            database = std::make_unique<orv::server::AccountDatabase>(parser.value(databaseOption));
+        else if (parser.isSet(importOption))
+            throw std::runtime_error("--import needs --database");
+        // The file's accounts are only worth a costly hash when they go into a new database or stay in
+        // memory.
+        const bool fillDatabase = database && database->isEmpty();
+        config = orv::server::loadServerConfig(parser.positionalArguments().first(),
+                                               !database || fillDatabase ? HashCost::Interactive
+                                                                         : HashCost::Minimal);
+        if (fillDatabase)
+            database->import(config);
+        if (parser.isSet(importOption))
+            database->import(orv::server::loadServerConfig(parser.value(importOption)));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "orvane-session-server: %s\n", e.what());
         return 2;
@@ -101,6 +125,16 @@ int main(int argc, char** argv) {
     orv::server::SessionServer server(config);
     server.setQuiet(parser.isSet(quietOption));
     server.setVerbose(parser.isSet(verboseOption));
+    if (database) {
+        try {
+            // Where the recordings are, for the admin tool.
+            database->setSetting("store", QDir(server.resources().root()).absolutePath());
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "orvane-session-server: %s\n", e.what());
+            return 2;
+        }
+        server.useAccountDatabase(std::move(database));
+    }
     const QHostAddress address(parser.value(listenOption));
     if (!server.listen(address, config.port) || !server.listenBulk(address, config.bulkPort))
         return 1;

@@ -39,7 +39,7 @@ server::ServerConfig Classroom() {
     for (const auto& [name, id, type] : {std::tuple{"teacher", kTeacher, 1000}, {"alice", kAlice, 0}}) {
         server::AccountConfig a;
         a.userName = name;
-        a.password = name;
+        a.setPassword(name, server::HashCost::Minimal);
         a.userId = id;
         a.firstName = name;
         a.accountType = type;

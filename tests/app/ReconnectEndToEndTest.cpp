@@ -27,7 +27,7 @@ server::ServerConfig classroom() {
     server::ServerConfig c;
     server::AccountConfig teacher;
     teacher.userName = "teacher";
-    teacher.password = "teach";
+    teacher.setPassword("teach", server::HashCost::Minimal);
     teacher.userId = 1;
     teacher.firstName = "Tess";
     teacher.accountType = 1000;

@@ -23,7 +23,7 @@ TEST(ClientEndToEnd, JoinLinkEntersTheRoom) {
     server::AccountConfig teacher;
     teacher.userId = 1;
     teacher.userName = "teacher";
-    teacher.password = "teach";
+    teacher.setPassword("teach", server::HashCost::Minimal);
     teacher.firstName = "Tess";
     teacher.accountType = 1000;
     config.accounts.push_back(teacher);

@@ -26,7 +26,7 @@ server::ServerConfig demoConfig() {
     server::AccountConfig teacher;
     teacher.userId = 1;
     teacher.userName = "teacher";
-    teacher.password = "teach";
+    teacher.setPassword("teach", server::HashCost::Minimal);
     teacher.firstName = "Tess";
     teacher.lastName = "Marlowe";
     teacher.accountType = 1000;

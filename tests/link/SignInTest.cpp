@@ -40,7 +40,7 @@ server::ServerConfig serverConfig() {
     server::AccountConfig mod;
     mod.userId = 7;
     mod.userName = "teacher";
-    mod.password = "teach";
+    mod.setPassword("teach", server::HashCost::Minimal);
     mod.firstName = "Tess";
     mod.lastName = "Marlowe";
     mod.accountType = 1000;

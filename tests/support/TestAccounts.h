@@ -24,7 +24,7 @@ inline server::AccountConfig Account(const TestPerson& p) {
     server::AccountConfig a;
     a.key = p.name;
     a.userName = p.name;
-    a.password = PasswordOf(p.name);
+    a.setPassword(PasswordOf(p.name), server::HashCost::Minimal);
     a.userId = p.id;
     a.firstName = p.firstName.isEmpty() ? p.name : p.firstName;
     a.lastName = p.lastName;

@@ -25,7 +25,7 @@ struct VoiceRoom {
         for (const auto& [name, id] : {std::pair{"teacher", kTeacher}, {"alice", kAlice}, {"bob", kBob}}) {
             server::AccountConfig a;
             a.userName = name;
-            a.password = "pw";
+            a.setPassword("pw", server::HashCost::Minimal);
             a.userId = id;
             a.firstName = name;
             if (id == kTeacher)

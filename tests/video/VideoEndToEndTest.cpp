@@ -26,7 +26,7 @@ server::ServerConfig classroom() {
     for (const auto& [name, id, type] : {std::tuple{"teacher", 1, 1000}, {"alice", 2, 0}, {"bob", 3, 0}}) {
         server::AccountConfig a;
         a.userName = name;
-        a.password = name;
+        a.setPassword(name, server::HashCost::Minimal);
         a.userId = std::uint16_t(id);
         a.firstName = name;
         a.accountType = type;
