@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake ninja-build g++ clang libclang-rt-14-dev lld pkg-config
+    cmake ninja-build g++ clang libclang-rt-14-dev lld pkg-config clang-format git
     # Qt
     qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins qt6-multimedia-dev qt6-webengine-dev libgl-dev
     libqt6svg6 fonts-dejavu-core tzdata

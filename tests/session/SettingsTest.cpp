@@ -29,7 +29,8 @@ TEST_F(SettingsFixture, EmptyStoreGivesEveryDefaultAndCreatesTheRecordingsFolder
     expected.ConnectionSpeedIsDefault = true;
     EXPECT_EQ(s, expected);
     EXPECT_TRUE(s.DesktopNotifications && s.AutoReconnect) << "what users of meeting programs expect";
-    EXPECT_TRUE(s.EchoCancellation && s.NoiseSuppression) << "the captured voice is cleaned unless turned off";
+    EXPECT_TRUE(s.EchoCancellation && s.NoiseSuppression)
+        << "the captured voice is cleaned unless turned off";
     EXPECT_TRUE(QFileInfo(expected.RecSessionsFolder).isDir());
     EXPECT_EQ(store.ReadText("", "RecSessionsFolder"), expected.RecSessionsFolder);
 }
