@@ -89,8 +89,10 @@ void TVideoSession::StartBroadcast() {
     // The connection's throttle counts each frame's packet header and record too: the pictures get the rest.
     const std::int32_t wirePerSecond =
         m_framesPerSecond * std::int32_t(TPacketHeader::kSize + TVideoFrameRecord::kSize);
+    // Rate control only keeps the average: a tenth is kept back so that its peaks (key frames) drain before
+    // the next frames are due instead of holding them past their time.
     const std::int32_t pictureRate =
-        o.bytesPerSecond > 0 ? std::max(o.bytesPerSecond / 2, o.bytesPerSecond - wirePerSecond) : 0;
+        o.bytesPerSecond > 0 ? std::max(o.bytesPerSecond / 2, (o.bytesPerSecond - wirePerSecond) * 9 / 10) : 0;
     const bool ready = m_codec.InitCompressor(input, output, kQuality, o.keyFrameRate) &&
                        (m_codec.SetFramesInfo(pictureRate, 1000000 / m_framesPerSecond, 1), true) &&
                        m_codec.CompressBegin();
