@@ -9,6 +9,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/audio_fifo.h>
 #include <libavutil/channel_layout.h>
+#include <libavutil/log.h>
 #include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 #include <libswscale/swscale.h>
@@ -180,6 +181,9 @@ bool TVideoFileWriter::Open(const QString& path, const TVideoFileFormat& format)
         return fail(mp4 ? tr("This system has no AAC encoder for MP4 files. Export to a .webm file instead.")
                         : tr("This system has no Opus encoder."));
 
+    // The encoders report their settings and statistics at the information level: not for the terminal.
+    if (av_log_get_level() == AV_LOG_INFO)
+        av_log_set_level(AV_LOG_ERROR);
     m_path = path;
     m_partPath = path + ".part";
     m_streams = std::make_unique<Streams>();
