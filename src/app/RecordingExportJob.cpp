@@ -43,17 +43,18 @@ bool TRecordingExportJob::Start() {
         stage.Clock(),  [&stage](const TPacketHeader& h, QByteArrayView s) { stage.Deliver(h, s); },
         &stage.Voice(), {},
         nullptr,        m_request.framesPerSecond};
-    if (m_request.encode) {
+    if (m_request.work != TExportWork::Replay)
         parts.render = [&stage] { return stage.Render(); };
+    if (m_request.work == TExportWork::Video)
         parts.writer = &m_writer;
-    }
     m_export = std::make_unique<TRecordingExport>(std::move(parts), m_request.recording);
     if (!m_export->Open()) {
         m_error = m_export->Error();
         return false;
     }
-    if (m_request.encode && !m_writer.Open(m_request.output, {m_request.size, m_request.framesPerSecond,
-                                                              stage.Voice().SampleRate()})) {
+    if (m_request.work == TExportWork::Video &&
+        !m_writer.Open(m_request.output,
+                       {m_request.size, m_request.framesPerSecond, stage.Voice().SampleRate()})) {
         m_error = m_writer.Error();
         return false;
     }

@@ -15,12 +15,16 @@
 
 namespace orv {
 
+// How much of an export runs: all of it, or (to measure it against) the replay with its pictures, or the
+// replay alone.
+enum class TExportWork { Video, Pictures, Replay };
+
 struct TVideoExportRequest {
     QString recording;
     QString output;
     QSize size{1280, 720};
     int framesPerSecond = 25;
-    bool encode = true; // false: the recording is only replayed into the room, nothing is pictured or written
+    TExportWork work = TExportWork::Video;
 };
 
 // "WxH" with both sides even and from 16 to 7680; nothing otherwise.

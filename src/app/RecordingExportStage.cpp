@@ -11,6 +11,8 @@
 #include "roster/RosterModule.h"
 #include "session/Settings.h"
 
+#include <QEvent>
+
 namespace orv {
 namespace {
 
@@ -36,6 +38,20 @@ public:
 class TExportSender final : public ISessionSender {
 public:
     bool Send(std::uint16_t, const QByteArray&) override { return false; }
+};
+
+// Notes when a window asks to be painted again.
+class TRepaintWatch final : public QObject {
+public:
+    explicit TRepaintWatch(bool& asked) : m_asked(asked) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::UpdateRequest || event->type() == QEvent::UpdateLater)
+            m_asked = true;
+        return false;
+    }
+
+private:
+    bool& m_asked;
 };
 
 } // namespace
@@ -81,9 +97,12 @@ TRecordingExportStage::TRecordingExportStage(QSize size)
     }
     m_main.ShowView(vwWhiteBoard);
     m_main.ShowOffscreenReplay(size);
+    m_repaintWatch = std::make_unique<TRepaintWatch>(m_repaintAsked);
+    m_main.installEventFilter(m_repaintWatch.get());
 }
 
 TRecordingExportStage::~TRecordingExportStage() {
+    m_main.removeEventFilter(m_repaintWatch.get());
     m_mainSink.detach();
     for (const auto& module : m_modules)
         module->EndSession();
@@ -102,7 +121,12 @@ void TRecordingExportStage::Deliver(const TPacketHeader& header, QByteArrayView 
 }
 
 QImage TRecordingExportStage::Render() {
-    return m_main.grab().toImage();
+    // Most pictures of a lesson are the one before: the window is painted only when it asked to be.
+    if (m_repaintAsked || m_picture.isNull()) {
+        m_repaintAsked = false;
+        m_picture = m_main.grab().toImage();
+    }
+    return m_picture;
 }
 
 } // namespace orv

@@ -34,7 +34,7 @@ public:
     IRecordedVoiceTrack& Voice() { return m_voice; }
     // One replayed packet into the handlers, routed as the player routes it.
     void Deliver(const TPacketHeader& header, QByteArrayView stream);
-    // The main window as it looks now.
+    // The main window as it looks now; painted again only when something in it asked to be.
     QImage Render();
     const TfMain& MainWindow() const { return m_main; }
 
@@ -54,6 +54,9 @@ private:
     TRoomEntrySteps m_roomEntrySteps;
     std::vector<std::unique_ptr<ISessionModule>> m_modules;
     TBoardModule* m_board = nullptr;
+    std::unique_ptr<QObject> m_repaintWatch;
+    bool m_repaintAsked = true;
+    QImage m_picture;
 };
 
 } // namespace orv

@@ -81,9 +81,10 @@ void TRecordingExport::deliverUntil(std::int64_t ms) {
 }
 
 bool TRecordingExport::makeFrame() {
-    if (!m_parts.writer || !m_parts.render)
+    const QImage picture = m_parts.render ? m_parts.render() : QImage();
+    if (!m_parts.writer)
         return true;
-    if (!m_parts.writer->AddFrame(m_parts.render()))
+    if (!m_parts.writer->AddFrame(picture))
         return false;
     if (m_parts.voice)
         return m_parts.writer->AddAudio(m_parts.voice->TakeUntil(m_clock.NowMs()));

@@ -27,7 +27,7 @@ struct TRecordingExportParts {
     IRecordedVoiceTrack* voice = nullptr; // none: voice frames are dropped
     // The room as it looks now; empty: no pictures are made (a replay alone).
     std::function<QImage()> render;
-    TVideoFileWriter* writer = nullptr; // none: nothing is encoded
+    TVideoFileWriter* writer = nullptr; // none: nothing is encoded (needs `render`)
     int framesPerSecond = 25;
 };
 
