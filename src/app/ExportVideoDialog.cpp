@@ -154,13 +154,13 @@ void TfrmExportVideo::StartExport() {
         return;
     }
     setExporting(true);
-    showStatus(tr("Exporting with %1…").arg(m_job->Encoders()), false);
+    showStatus(tr("Exporting (%1)…").arg(m_job->Encoders()), false);
 }
 
 void TfrmExportVideo::showProgress(double fraction) {
     m_progress->setValue(int(fraction * 1000));
     if (m_job)
-        showStatus(tr("Exporting with %1: %2 of %3")
+        showStatus(tr("Exporting (%1): %2 of %3")
                        .arg(m_job->Encoders(), ExportTimeText(m_job->PositionMs()),
                             ExportTimeText(m_job->DurationMs())),
                    false);

@@ -150,7 +150,23 @@ TVideoFileWriter::~TVideoFileWriter() {
 QString TVideoFileWriter::Encoders() const {
     if (!m_streams || !m_streams->video || !m_streams->audio)
         return {};
-    return QString("%1 + %2").arg(m_streams->video->codec->name, m_streams->audio->codec->name);
+    const auto name = [](AVCodecID id) {
+        switch (id) {
+        case AV_CODEC_ID_VP9:
+            return QString("VP9");
+        case AV_CODEC_ID_VP8:
+            return QString("VP8");
+        case AV_CODEC_ID_H264:
+            return QString("H.264");
+        case AV_CODEC_ID_OPUS:
+            return QString("Opus");
+        case AV_CODEC_ID_AAC:
+            return QString("AAC");
+        default:
+            return QString(avcodec_get_name(id));
+        }
+    };
+    return tr("%1 video, %2 sound").arg(name(m_streams->video->codec_id), name(m_streams->audio->codec_id));
 }
 
 bool TVideoFileWriter::fail(const QString& text) {

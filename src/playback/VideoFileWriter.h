@@ -43,7 +43,7 @@ public:
     void Abandon();
 
     QString Error() const { return m_error; }
-    // The encoders chosen, e.g. "libvpx-vp9 + libopus".
+    // The formats chosen, e.g. "VP9 video, Opus sound".
     QString Encoders() const;
 
 private:
