@@ -175,8 +175,8 @@ TEST_P(VideoExport, LastsAsTheRecordingShowsItsDrawingAndCarriesItsVoice) {
 INSTANTIATE_TEST_SUITE_P(Containers, VideoExport,
                          ::testing::Values(Exported{"session.webm", "vp9", "opus"},
                                            Exported{"session.mp4", "h264", "aac"}),
-                         [](const auto& info) {
-                             return std::string(QFileInfo(info.param.file).suffix().toStdString());
+                         [](const auto& instance) {
+                             return std::string(QFileInfo(instance.param.file).suffix().toStdString());
                          });
 
 TEST(VideoExportDialog, CancelStopsTheExportAndLeavesNoFile) {
