@@ -82,13 +82,12 @@ void TRecordingExport::deliverUntil(std::int64_t ms) {
 
 bool TRecordingExport::makeFrame() {
     const QImage picture = m_parts.render ? m_parts.render() : QImage();
+    // The sound is taken even when nothing is written, so that it never piles up.
+    const std::vector<std::int16_t> sound =
+        m_parts.voice ? m_parts.voice->TakeUntil(m_clock.NowMs()) : std::vector<std::int16_t>();
     if (!m_parts.writer)
         return true;
-    if (!m_parts.writer->AddFrame(picture))
-        return false;
-    if (m_parts.voice)
-        return m_parts.writer->AddAudio(m_parts.voice->TakeUntil(m_clock.NowMs()));
-    return true;
+    return m_parts.writer->AddFrame(picture) && m_parts.writer->AddAudio(sound);
 }
 
 TRecordingExport::TStep TRecordingExport::failed(const QString& text) {
