@@ -15,10 +15,6 @@ void PrintLine(const QString& text, bool end) {
     std::fflush(stderr);
 }
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("orv::VideoExportCommand", text);
-}
-
 } // namespace
 
 int RunVideoExport(const TVideoExportRequest& request) {
@@ -37,7 +33,8 @@ int RunVideoExport(const TVideoExportRequest& request) {
             return;
         shownPercent = int(fraction * 100);
         const double seconds = std::max<double>(0.001, double(wall.elapsed()) / 1000);
-        PrintLine(Tr("Exporting (%1): %2% %3 of %4, %5x real time ")
+        PrintLine(QCoreApplication::translate("orv::VideoExportCommand",
+                                              "Exporting (%1): %2% %3 of %4, %5x real time ")
                       .arg(encoders)
                       .arg(int(fraction * 100), 3)
                       .arg(ExportTimeText(job.PositionMs()), ExportTimeText(job.DurationMs()))
@@ -51,11 +48,17 @@ int RunVideoExport(const TVideoExportRequest& request) {
             shownPercent = -1;
             report(1.0);
             std::fprintf(stderr, "\n");
-            PrintLine(Tr("Written: %1").arg(QDir::toNativeSeparators(request.output)), true);
+            PrintLine(QCoreApplication::translate("orv::VideoExportCommand", "Written: %1")
+                          .arg(QDir::toNativeSeparators(request.output)),
+                      true);
             rc = 0;
         } else {
             std::fprintf(stderr, "\n");
-            PrintLine(error.isEmpty() ? Tr("The export was stopped; no file was written.") : error, true);
+            PrintLine(error.isEmpty()
+                          ? QCoreApplication::translate("orv::VideoExportCommand",
+                                                        "The export was stopped; no file was written.")
+                          : error,
+                      true);
         }
         QCoreApplication::exit(rc);
     });
