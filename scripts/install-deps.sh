@@ -30,6 +30,8 @@ packages=(
     espeak-ng sox ffmpeg speex libogg-dev pulseaudio pulseaudio-utils
     # video: codecs by fourcc, picture conversion
     libavcodec-dev libavutil-dev libswscale-dev
+    # recordings exported as video files: the containers, and the sound brought to the encoder's rate
+    libavformat-dev libswresample-dev
     # board screen captures (X11), and the board export tests reading PDF pages back
     libx11-dev poppler-utils
     # presentations turned into slides: LibreOffice converts to PDF, poppler draws the pages

@@ -81,6 +81,9 @@ void TfMain::buildMenus() {
     const QString themes[] = {tr("Standard"), tr("Silver"), tr("Blue"), tr("Olive")};
     for (int i = 0; i < 4; ++i)
         connect(theme->addAction(themes[i]), &QAction::triggered, this, [this, i] { emit themeChosen(i); });
+    QAction* exportVideo = file->addAction(tr("Export Recording as Video…"));
+    exportVideo->setObjectName("exportVideo");
+    connect(exportVideo, &QAction::triggered, this, &TfMain::exportVideoRequested);
     m_fileMenuEnd = file->addSeparator();
     connect(file->addAction(tr("Exit Current Session")), &QAction::triggered, this, &QWidget::close);
 
@@ -372,6 +375,18 @@ void TfMain::ApplyTheme(std::int32_t theme) {
 }
 
 void TfMain::SetPlaybackLayout() {
+    hideSessionBars();
+    showFullScreen();
+}
+
+void TfMain::ShowOffscreenReplay(QSize size) {
+    hideSessionBars();
+    setAttribute(Qt::WA_DontShowOnScreen);
+    resize(size);
+    show();
+}
+
+void TfMain::hideSessionBars() {
     m_playbackLayout = true;
     menuBar()->setVisible(false);
     for (QToolBar* bar : findChildren<QToolBar*>())
@@ -381,7 +396,6 @@ void TfMain::SetPlaybackLayout() {
     ShowNavigationPage(TNavigationPage::TextChat);
     for (const TNavigationPage page : {TNavigationPage::PowerPoint, TNavigationPage::Notes})
         m_navigation->setItemEnabled(int(page), false);
-    showFullScreen();
 }
 
 void TfMain::SetFullScreen(bool on) {

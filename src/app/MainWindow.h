@@ -69,6 +69,9 @@ public:
     void SetFullScreen(bool on);
     // Playback: no menu, tool bars, status bar or splitter; the Text Chat page alone; the whole screen.
     void SetPlaybackLayout();
+    // The playback layout at `size`, laid out and painted but never on the screen: a recording exported to
+    // a video file is pictured from it.
+    void ShowOffscreenReplay(QSize size);
     void ShowUplink(std::int64_t bytes, std::int32_t overflowSize);
     QString UplinkText() const;
     // The room panel counts the minutes since `start`, once a minute.
@@ -104,6 +107,8 @@ signals:
     void themeChosen(std::int32_t theme);
     void viewSelected(std::int32_t view);
     void aboutRequested();
+    // File menu: a recorded session made into a video file.
+    void exportVideoRequested();
     void helpRequested();
     // The "Reconnect" button or the File menu's "Reset Connection".
     void reconnectRequested();
@@ -120,6 +125,8 @@ private:
     void buildMenus();
     void buildCentre();
     void buildStatusBar();
+    // No menu, tool bars, status bar or splitter; the Text Chat page alone.
+    void hideSessionBars();
     void updateSessionClock();
     void nameNavigationPages();
 

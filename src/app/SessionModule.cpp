@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/DesktopRegistration.h"
+#include "app/ExportVideoDialog.h"
 #include "app/MainViews.h"
 #include "app/MainWindow.h"
 #include "app/SignInModule.h"
@@ -109,6 +110,10 @@ void TDM::connectMainWindow() {
         m_settings.ColorTheme = theme;
         m_store.WriteInteger("", "ColorTheme", theme);
         m_store.Flush();
+    });
+    connect(&m_main, &TfMain::exportVideoRequested, this, [this] {
+        TfrmExportVideo window(m_launch.mode == TLaunchMode::LocalFile ? m_launch.rest : QString(), &m_main);
+        window.exec();
     });
     connect(&m_main, &TfMain::aboutRequested, this, [this] { TfrmAbout(&m_main).exec(); });
     connect(&m_main, &TfMain::helpRequested, this, [this] { m_shell.OpenAddress(SupportAddress()); });

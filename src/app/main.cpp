@@ -5,6 +5,7 @@
 #include "app/ProgramLog.h"
 #include "app/SessionModule.h"
 #include "app/Translations.h"
+#include "app/VideoExportCommand.h"
 #include "platform/QuitOnSignals.h"
 #include "protocol/Constants.h"
 
@@ -14,9 +15,26 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <cstdio>
+
 #include <unistd.h>
 
+namespace {
+
+// An export draws its pictures off the screen: without a display it needs none.
+void DrawOffscreenForExport(int argc, char** argv) {
+    bool exporting = false;
+    for (int i = 1; i < argc; ++i)
+        exporting = exporting || QByteArray(argv[i]).startsWith("--export-video");
+    if (exporting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    DrawOffscreenForExport(argc, argv);
     // The embedded browser's sandbox cannot run as root; everywhere else it stays on.
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
@@ -46,7 +64,16 @@ int main(int argc, char** argv) {
     QCommandLineOption verboseOption(
         "verbose",
         QCoreApplication::translate("main", "diagnostics on the terminal as well as in the log file"));
-    parser.addOptions({serverOption, settingsOption, verboseOption});
+    QCommandLineOption exportOption(
+        "export-video",
+        QCoreApplication::translate("main",
+                                    "make a recorded session into a video file (.webm, or .mp4), given "
+                                    "after the options"),
+        "recording");
+    QCommandLineOption sizeOption(
+        "size", QCoreApplication::translate("main", "the exported video's size (default 1280x720)"), "WxH",
+        "1280x720");
+    parser.addOptions({serverOption, settingsOption, verboseOption, exportOption, sizeOption});
     parser.process(app);
     const bool verbose = parser.isSet(verboseOption);
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -54,6 +81,23 @@ int main(int argc, char** argv) {
     orv::QuietEmbeddedBrowser(verbose);
     if (parser.isSet(settingsOption))
         qputenv("ORVANE_SETTINGS_FILE", parser.value(settingsOption).toLocal8Bit());
+
+    if (parser.isSet(exportOption)) {
+        orv::TVideoExportRequest request;
+        request.recording = parser.value(exportOption);
+        request.output = parser.positionalArguments().value(0);
+        const std::optional<QSize> size = orv::ParseVideoSize(parser.value(sizeOption));
+        if (request.output.isEmpty() || !size) {
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QCoreApplication::translate(
+                             "main", "usage: orvane-live --export-video RECORDING OUT.webm [--size WxH] "
+                                     "(even numbers from 16 to 7680)")));
+            return 2;
+        }
+        request.size = *size;
+        orv::QuitOnSignals(app);
+        return orv::RunVideoExport(request);
+    }
 
     orv::TStartOptions options;
     options.launchArgument = parser.positionalArguments().value(0);

@@ -8,8 +8,8 @@
 #include "platform/Dialogs.h"
 #include "platform/HttpDownload.h"
 #include "platform/Progress.h"
+#include "playback/RecordedPacketRoute.h"
 #include "protocol/CommandCatalogue.h"
-#include "protocol/LibraryMessages.h"
 #include "protocol/ResultCodes.h"
 #include "session/RecordedVoice.h"
 #include "session/Settings.h"
@@ -90,32 +90,8 @@ bool TPlaybackModule::event(QEvent* event) {
 }
 
 void TPlaybackModule::Deliver(const TPacketHeader& header, QByteArrayView stream) {
-    const TIncomingPacket packet{header, stream};
-    try {
-        switch (header.Command) {
-        case cmDownloadDocument:
-        case cmDownloadImage:
-        case cmDownloadPicture:
-        case cmDownloadPresentation:
-            if (m_parts.shell.recordedResource)
-                m_parts.shell.recordedResource(packet);
-            return;
-        case cmPushDocument:
-        case cmPushImage:
-        case cmPushPresentation: {
-            auto reader = packet.payload();
-            const TResourcePushMessage pushed = TResourcePushMessage::decode(reader);
-            if (header.Command != cmPushDocument && m_parts.shell.showBoard)
-                m_parts.shell.showBoard(pushed.board);
-            return;
-        }
-        default:
-            if (m_dispatcher)
-                m_dispatcher->DispatchPacket(header, stream);
-        }
-    } catch (const std::exception& e) {
-        qWarning() << "replayed packet" << header.Command << "skipped:" << e.what();
-    }
+    RouteRecordedPacket({m_dispatcher, m_parts.shell.recordedResource, m_parts.shell.showBoard}, header,
+                        stream);
 }
 
 void TPlaybackModule::waitMs(int ms) {

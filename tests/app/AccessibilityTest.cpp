@@ -1,6 +1,7 @@
 // Every control a keyboard user can reach in the program's windows has a name a screen reader can say: its
 // own text, a label that names it, or an accessible name.
 #include "app/AboutBox.h"
+#include "app/ExportVideoDialog.h"
 #include "app/MainWindow.h"
 #include "app/ProgressWindow.h"
 #include "app/RoomListWindow.h"
@@ -257,6 +258,7 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
         {"font settings", [&] { return std::make_unique<TFontsForm>(board.Tools(), nullptr); }},
         {"kick reason", [] { return std::make_unique<TKickReasonDialog>(); }},
         {"player", [&] { return std::make_unique<TfrmPlayer>(playerStatus); }},
+        {"video export", [&] { return std::make_unique<TfrmExportVideo>(dir.filePath("session.orvane")); }},
         {"presentation upload", [&] { return slides.NewWizard(); }},
         {"slide controls", [&] { return std::make_unique<TSlideControlsPane>(slides.Navigation()); }},
         {"participant list",
