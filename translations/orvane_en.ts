@@ -305,61 +305,6 @@ another user with your ID has just logged in</source>
     </message>
 </context>
 <context>
-    <name>TChatPane</name>
-    <message>
-        <source>Hello</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bye</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>LOL</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Great</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Thank You</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Can you repeat, please</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Just a second</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Small</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Large</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Allow all chat messages (Both private and public)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Allow only public messages (Private ones are blocked)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deny all chat messages</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>TNotesPane</name>
     <message>
         <source>Post a note</source>
@@ -427,23 +372,6 @@ another user with your ID has just logged in</source>
     </message>
     <message>
         <source>The note was not sent: there is no connection to the server.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TPresentationExport</name>
-    <message>
-        <source>Unable to prepare temporary presentation folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to connect to LibreOffice.<byte value="xd"/>
-Please make sure you have LibreOffice installed on your computer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to open the presentation file.<byte value="xd"/>
-Please make sure the file is not corrupted or locked.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1577,6 +1505,58 @@ Press Yes to shrink the image or No to expand the whitebaord.</source>
         <source>Rich Text Format (*.rtf)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Hello</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bye</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thank You</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can you repeat, please</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Just a second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow all chat messages (Both private and public)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow only public messages (Private ones are blocked)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deny all chat messages</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TConnectionSettingsPage</name>
@@ -2116,6 +2096,14 @@ This recorded session may no longer be available.</source>
         <source>Orvane Live Player - Stopping...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane Live Player</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TPollResults</name>
@@ -2178,6 +2166,23 @@ Press OK to continue or Cancel.</source>
     </message>
     <message>
         <source>Create a New Online Poll</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TPresentationExport</name>
+    <message>
+        <source>Unable to prepare temporary presentation folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect to LibreOffice.<byte value="xd"/>
+Please make sure you have LibreOffice installed on your computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open the presentation file.<byte value="xd"/>
+Please make sure the file is not corrupted or locked.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3998,6 +4003,10 @@ Please make sure you have LibreOffice installed on your computer.</source>
         <source>Progress</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Elapsed and total time</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TfrmPollresults</name>
@@ -4531,13 +4540,6 @@ Orvane will now reconnect your audio.</source>
     <name>orv::UploadSource</name>
     <message>
         <source>The file &quot;%1&quot; is too large to be sent: only files smaller than 2 GB can be uploaded.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>std</name>
-    <message>
-        <source>Orvane Live Player</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
