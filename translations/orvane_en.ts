@@ -895,6 +895,13 @@ Please try again.</source>
     </message>
 </context>
 <context>
+    <name>orv::DelayMeter</name>
+    <message>
+        <source>%1 sec.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::DesktopDownloadActions</name>
     <message>
         <source>&quot;%1&quot; is a program or a launcher, not a document, so it was not opened. It was saved as:<byte value="xd"/>
@@ -3071,6 +3078,10 @@ Orvane Live does not allow pop-up windows in a guided web tour for security reas
     </message>
     <message>
         <source>&amp;Resources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Room: Not selected</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -901,6 +901,13 @@ Vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>
+    <name>orv::DelayMeter</name>
+    <message>
+        <source>%1 sec.</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
     <name>orv::DesktopDownloadActions</name>
     <message>
         <source>&quot;%1&quot; is a program or a launcher, not a document, so it was not opened. It was saved as:<byte value="xd"/>
@@ -3128,6 +3135,10 @@ Por seguridad, Orvane Live no permite ventanas emergentes en un recorrido web gu
         <source>&amp;Resources</source>
         <translation>&amp;Recursos</translation>
     </message>
+    <message>
+        <source> Room: Not selected</source>
+        <translation> Sala: no seleccionada</translation>
+    </message>
 </context>
 <context>
     <name>orv::TfrmAbout</name>
@@ -3148,7 +3159,7 @@ Por seguridad, Orvane Live no permite ventanas emergentes en un recorrido web gu
     </message>
     <message>
         <source>You can share your entire desktop by selecting the &quot;Share Desktop&quot; option or you can share an individual window or an application by selecting the &quot;Share Window&quot; option. Please make your selection below and press the Start button.</source>
-        <translation>Puede compartir todo su escritorio con la opción &quot;Compartir escritorio&quot; o compartir una ventana o una aplicación con la opción &quot;Compartir ventana&quot;. Elija una opción a continuación y haga clic en Iniciar uso compartido.</translation>
+        <translation>Puede compartir todo su escritorio con la opción &quot;Compartir todo el escritorio&quot; o compartir una ventana o una aplicación con la opción &quot;Compartir una sola ventana / aplicación&quot;. Elija una opción a continuación y haga clic en Iniciar uso compartido.</translation>
     </message>
     <message>
         <source>Share Entire Desktop</source>

@@ -901,6 +901,13 @@ Tente novamente.</translation>
     </message>
 </context>
 <context>
+    <name>orv::DelayMeter</name>
+    <message>
+        <source>%1 sec.</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
     <name>orv::DesktopDownloadActions</name>
     <message>
         <source>&quot;%1&quot; is a program or a launcher, not a document, so it was not opened. It was saved as:<byte value="xd"/>
@@ -3128,6 +3135,10 @@ Por segurança, o Orvane Live não permite janelas pop-up em uma navegação gui
         <source>&amp;Resources</source>
         <translation>&amp;Recursos</translation>
     </message>
+    <message>
+        <source> Room: Not selected</source>
+        <translation> Sala: não selecionada</translation>
+    </message>
 </context>
 <context>
     <name>orv::TfrmAbout</name>
@@ -3148,7 +3159,7 @@ Por segurança, o Orvane Live não permite janelas pop-up em uma navegação gui
     </message>
     <message>
         <source>You can share your entire desktop by selecting the &quot;Share Desktop&quot; option or you can share an individual window or an application by selecting the &quot;Share Window&quot; option. Please make your selection below and press the Start button.</source>
-        <translation>Você pode compartilhar toda a sua área de trabalho com a opção &quot;Compartilhar área de trabalho&quot; ou compartilhar uma janela ou um aplicativo com a opção &quot;Compartilhar janela&quot;. Faça a sua escolha abaixo e clique em Iniciar compartilhamento.</translation>
+        <translation>Você pode compartilhar toda a sua área de trabalho com a opção &quot;Compartilhar toda a área de trabalho&quot; ou compartilhar uma janela ou um aplicativo com a opção &quot;Compartilhar uma única janela / aplicativo&quot;. Faça a sua escolha abaixo e clique em Iniciar compartilhamento.</translation>
     </message>
     <message>
         <source>Share Entire Desktop</source>
