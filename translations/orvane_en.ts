@@ -305,61 +305,6 @@ another user with your ID has just logged in</source>
     </message>
 </context>
 <context>
-    <name>TChatPane</name>
-    <message>
-        <source>Hello</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bye</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>LOL</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Great</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Thank You</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Can you repeat, please</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Just a second</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Small</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Large</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Allow all chat messages (Both private and public)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Allow only public messages (Private ones are blocked)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deny all chat messages</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>TNotesPane</name>
     <message>
         <source>Post a note</source>
@@ -427,23 +372,6 @@ another user with your ID has just logged in</source>
     </message>
     <message>
         <source>The note was not sent: there is no connection to the server.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TPresentationExport</name>
-    <message>
-        <source>Unable to prepare temporary presentation folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to connect to LibreOffice.<byte value="xd"/>
-Please make sure you have LibreOffice installed on your computer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to open the presentation file.<byte value="xd"/>
-Please make sure the file is not corrupted or locked.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -800,18 +728,6 @@ Please try again.</source>
         <source>diagnostics on the terminal as well as in the log file</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>make a recorded session into a video file (.webm, or .mp4), given after the options</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the exported video&apos;s size (default 1280x720)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>usage: orvane-live --export-video RECORDING OUT.webm [--size WxH] (even numbers from 16 to 7680)</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>orv::AudioDevices</name>
@@ -975,6 +891,13 @@ Please try again.</source>
     <name>orv::CodecRegistry</name>
     <message>
         <source>Invalid Format details</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::DelayMeter</name>
+    <message>
+        <source>%1 sec.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1589,6 +1512,58 @@ Press Yes to shrink the image or No to expand the whitebaord.</source>
         <source>Rich Text Format (*.rtf)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Hello</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bye</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thank You</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can you repeat, please</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Just a second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow all chat messages (Both private and public)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow only public messages (Private ones are blocked)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deny all chat messages</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TConnectionSettingsPage</name>
@@ -2128,6 +2103,14 @@ This recorded session may no longer be available.</source>
         <source>Orvane Live Player - Stopping...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvane Live Player</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TPollResults</name>
@@ -2190,6 +2173,23 @@ Press OK to continue or Cancel.</source>
     </message>
     <message>
         <source>Create a New Online Poll</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TPresentationExport</name>
+    <message>
+        <source>Unable to prepare temporary presentation folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect to LibreOffice.<byte value="xd"/>
+Please make sure you have LibreOffice installed on your computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open the presentation file.<byte value="xd"/>
+Please make sure the file is not corrupted or locked.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2334,17 +2334,6 @@ Press OK to continue or Cancel.</source>
     </message>
     <message>
         <source>Session recorder is now stopped.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>orv::TRecordingExport</name>
-    <message>
-        <source>The file cannot be located.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to play the resource. Please try again later.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2761,73 +2750,6 @@ Do you want to open the slide on your private board?</source>
     </message>
 </context>
 <context>
-    <name>orv::TVideoFileWriter</name>
-    <message>
-        <source>%1 video, %2 sound</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose a file name ending in .webm or .mp4.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The video size must be at least 16 x 16 with even numbers.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This system has no H.264 encoder for MP4 files. Export to a .webm file instead.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This system has neither a VP9 nor a VP8 encoder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This system has no AAC encoder for MP4 files. Export to a .webm file instead.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This system has no Opus encoder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The video container cannot be prepared.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The video encoder %1 cannot start: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The audio encoder %1 cannot start: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The sound or the pictures cannot be converted.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The video cannot be encoded: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The sound cannot be encoded: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>orv::TVideoSettingsPage</name>
     <message>
         <source>Capture driver:</source>
@@ -3159,7 +3081,7 @@ Orvane Live does not allow pop-up windows in a guided web tour for security reas
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Export Recording as Video…</source>
+        <source> Room: Not selected</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3790,97 +3712,6 @@ Please select an answer entry by pressing the appropriate answer button.</source
     </message>
 </context>
 <context>
-    <name>orv::TfrmExportVideo</name>
-    <message>
-        <source>Browse…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export Recording as Video</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose the recorded session</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose the video file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Recorded session:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Video file:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Size (width x height):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export progress</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose the video file and its size, then Export.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recorded session</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recorded sessions (*.orvane *.or5)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Video file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>WebM video (*.webm);;MP4 video (*.mp4)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The size must be two even numbers from 16 to 7680, as in 1280x720.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose the video file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exporting (%1)…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exporting (%1): %2 of %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The video is ready: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The export was cancelled; no file was written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>orv::TfrmFileOffer</name>
     <message>
         <source>Orvane Live Browser</source>
@@ -4181,6 +4012,10 @@ Please make sure you have LibreOffice installed on your computer.</source>
     </message>
     <message>
         <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elapsed and total time</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4716,28 +4551,6 @@ Orvane will now reconnect your audio.</source>
     <name>orv::UploadSource</name>
     <message>
         <source>The file &quot;%1&quot; is too large to be sent: only files smaller than 2 GB can be uploaded.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>orv::VideoExportCommand</name>
-    <message>
-        <source>Exporting (%1): %2% %3 of %4, %5x real time </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Written: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The export was stopped; no file was written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>std</name>
-    <message>
-        <source>Orvane Live Player</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

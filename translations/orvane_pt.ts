@@ -5,977 +5,906 @@
     <name>Colors</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Preto</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordô</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliva</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul-marinho</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Roxo</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde-azulado</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinza</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Prata</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelho</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde-limão</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarelo</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fúcsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciano</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Branco</translation>
     </message>
     <message>
         <source>Money green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde-claro</translation>
     </message>
     <message>
         <source>Sky blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul-celeste</translation>
     </message>
     <message>
         <source>Cream</source>
-        <translation type="unfinished"></translation>
+        <translation>Creme</translation>
     </message>
     <message>
         <source>Medium gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinza médio</translation>
     </message>
 </context>
 <context>
     <name>ConnectionKeeper</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Your connection to the server was lost. Please try to reconnect using the &quot;Reset Connection&quot; button at the bottom of the window. [ErrID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua conexão com o servidor foi perdida. Tente se reconectar usando o botão &quot;Restabelecer conexão&quot; na parte inferior da janela. [ErrID:</translation>
     </message>
     <message>
         <source>Orvane Live Browser</source>
-        <translation type="unfinished">Orvane Live Browser</translation>
+        <translation>Orvane Live Browser</translation>
     </message>
     <message>
         <source>Your connection to the server was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua conexão com o servidor foi perdida.</translation>
     </message>
     <message>
         <source>You are connected to the session again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você está conectado à sessão novamente.</translation>
     </message>
     <message>
         <source>Do you want to reconnect to the session?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja se reconectar à sessão?</translation>
     </message>
     <message>
         <source>Reconnecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconectando...</translation>
     </message>
     <message numerus="yes">
         <source>Reconnecting in %n s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Reconectando em %n s</numerusform>
+            <numerusform>Reconectando em %n s</numerusform>
         </translation>
     </message>
     <message>
         <source>You were disconnected from the server because <byte value="xd"/>
 another user with your ID has just logged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Você foi desconectado do servidor porque <byte value="xd"/>
+outro usuário acabou de entrar com a sua identificação</translation>
     </message>
 </context>
 <context>
     <name>RosterHandlers</name>
     <message>
         <source> Participants [</source>
-        <translation type="unfinished"></translation>
+        <translation> Participantes [</translation>
     </message>
     <message>
         <source>» </source>
-        <translation type="unfinished"></translation>
+        <translation>» </translation>
     </message>
     <message>
         <source> joined the session</source>
-        <translation type="unfinished"></translation>
+        <translation> entrou na sessão</translation>
     </message>
     <message>
         <source>« </source>
-        <translation type="unfinished"></translation>
+        <translation>« </translation>
     </message>
     <message>
         <source> left the session</source>
-        <translation type="unfinished"></translation>
+        <translation> saiu da sessão</translation>
     </message>
     <message>
         <source>Step In</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <source>Step Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausentar-se</translation>
     </message>
     <message>
         <source>Show the participant&apos;s profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar o perfil do participante</translation>
     </message>
     <message>
         <source>View My Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver meu perfil</translation>
     </message>
     <message>
         <source>Edit My Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar meu perfil</translation>
     </message>
     <message>
         <source>Change / Upload Personal Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar / enviar foto pessoal</translation>
     </message>
 </context>
 <context>
     <name>SettingsChoices</name>
     <message>
         <source>&lt;Disabled&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Desativada&gt;</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>No Socks</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem SOCKS</translation>
     </message>
     <message>
         <source>Socks 4</source>
-        <translation type="unfinished"></translation>
+        <translation>SOCKS 4</translation>
     </message>
     <message>
         <source>Socks 4A</source>
-        <translation type="unfinished"></translation>
+        <translation>SOCKS 4A</translation>
     </message>
     <message>
         <source>Socks 5</source>
-        <translation type="unfinished"></translation>
+        <translation>SOCKS 5</translation>
     </message>
     <message>
         <source>4 bit - 16 Colors (Low quality)</source>
-        <translation type="unfinished"></translation>
+        <translation>4 bits - 16 cores (baixa qualidade)</translation>
     </message>
     <message>
         <source>8 bit - 256 Colors (Medium quality)</source>
-        <translation type="unfinished"></translation>
+        <translation>8 bits - 256 cores (qualidade média)</translation>
     </message>
     <message>
         <source>16 bit - 65535 Colors (High quality)</source>
-        <translation type="unfinished"></translation>
+        <translation>16 bits - 65535 cores (alta qualidade)</translation>
     </message>
     <message>
         <source>32 bit - Highest Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>32 bits - qualidade máxima</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenta</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Média</translation>
     </message>
     <message>
         <source>Fast (Requires a Fast Connection)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rápida (requer uma conexão rápida)</translation>
     </message>
     <message>
         <source>10 frames per second</source>
-        <translation type="unfinished"></translation>
+        <translation>10 quadros por segundo</translation>
     </message>
     <message>
         <source>15 frames per second</source>
-        <translation type="unfinished"></translation>
+        <translation>15 quadros por segundo</translation>
     </message>
     <message>
         <source>30 frames per second</source>
-        <translation type="unfinished"></translation>
+        <translation>30 quadros por segundo</translation>
     </message>
     <message>
         <source>160x120</source>
-        <translation type="unfinished"></translation>
+        <translation>160x120</translation>
     </message>
     <message>
         <source>176x144</source>
-        <translation type="unfinished"></translation>
+        <translation>176x144</translation>
     </message>
     <message>
         <source>320x240</source>
-        <translation type="unfinished"></translation>
+        <translation>320x240</translation>
     </message>
     <message>
         <source>352x288</source>
-        <translation type="unfinished"></translation>
+        <translation>352x288</translation>
     </message>
     <message>
         <source>Max %1 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. %1 s</translation>
     </message>
     <message>
         <source>%1 msecs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
 </context>
 <context>
     <name>TAppShareModule</name>
     <message>
         <source>App Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartilhar</translation>
     </message>
     <message>
         <source>Start Application/Desktop Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar o compartilhamento de aplicativos/área de trabalho</translation>
     </message>
     <message>
         <source>Give application sharing remote control</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar o controle remoto do compartilhamento de aplicativos</translation>
     </message>
     <message>
         <source>Deprive application sharing remote control</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirar o controle remoto do compartilhamento de aplicativos</translation>
     </message>
     <message>
         <source>Application sharing is not available on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>O compartilhamento de aplicativos não está disponível nesta área de trabalho.</translation>
     </message>
     <message>
         <source>Please select a window to share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione uma janela para compartilhar.</translation>
     </message>
     <message>
         <source>Image not uploaded</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TChatPane</name>
-    <message>
-        <source>Hello</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bye</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>LOL</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Great</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Thank You</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Can you repeat, please</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Just a second</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Small</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Large</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Allow all chat messages (Both private and public)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Allow only public messages (Private ones are blocked)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deny all chat messages</source>
-        <translation type="unfinished"></translation>
+        <translation>A imagem não foi enviada</translation>
     </message>
 </context>
 <context>
     <name>TNotesPane</name>
     <message>
         <source>Post a note</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicar uma nota</translation>
     </message>
     <message>
         <source>Display selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir o item selecionado</translation>
     </message>
     <message>
         <source>Mark selected as complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar o selecionado como concluído</translation>
     </message>
     <message>
         <source>Delete selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir o item selecionado</translation>
     </message>
     <message>
         <source>Save notes to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as notas em um arquivo</translation>
     </message>
     <message>
         <source>Clear all notes in list</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar todas as notas da lista</translation>
     </message>
     <message>
         <source>Actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Ações</translation>
     </message>
     <message>
         <source>What to do with the notes</source>
-        <translation type="unfinished"></translation>
+        <translation>O que fazer com as notas</translation>
     </message>
     <message>
         <source>Notes and Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas e perguntas</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Situação</translation>
     </message>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluída</translation>
     </message>
     <message>
         <source>Pending</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendente</translation>
     </message>
     <message>
         <source>Save the session notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as notas da sessão</translation>
     </message>
     <message>
         <source>Plain Text (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto simples (*.txt)</translation>
     </message>
     <message>
         <source>The note was not sent: there is no connection to the server.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TPresentationExport</name>
-    <message>
-        <source>Unable to prepare temporary presentation folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to connect to LibreOffice.<byte value="xd"/>
-Please make sure you have LibreOffice installed on your computer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to open the presentation file.<byte value="xd"/>
-Please make sure the file is not corrupted or locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>A nota não foi enviada: não há conexão com o servidor.</translation>
     </message>
 </context>
 <context>
     <name>TVideoCoDec</name>
     <message>
         <source>No error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum erro.</translation>
     </message>
     <message>
         <source>Drawing not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenho não permitido.</translation>
     </message>
     <message>
         <source>New palette.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova paleta.</translation>
     </message>
     <message>
         <source>A KeyFrame is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>É necessário um quadro-chave.</translation>
     </message>
     <message>
         <source>Stop drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar de desenhar</translation>
     </message>
     <message>
         <source>Unsupported video codec function/format</source>
-        <translation type="unfinished"></translation>
+        <translation>Função ou formato do codec de vídeo não suportado</translation>
     </message>
     <message>
         <source>Invalid video format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de vídeo inválido.</translation>
     </message>
     <message>
         <source>Not enough memory to compete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória insuficiente para concluir.</translation>
     </message>
     <message>
         <source>Internal video codec error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro interno do codec de vídeo.</translation>
     </message>
     <message>
         <source>Invalid video parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parâmetros de vídeo inválidos.</translation>
     </message>
     <message>
         <source>Invalid parameter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parâmetro inválido.</translation>
     </message>
     <message>
         <source>Invalid size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho inválido.</translation>
     </message>
     <message>
         <source>You don&apos;t have this video codec installed on your system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este codec de vídeo não está instalado no seu sistema.</translation>
     </message>
     <message>
         <source>Unable to update information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível atualizar as informações.</translation>
     </message>
     <message>
         <source>Video encoding aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>A codificação do vídeo foi interrompida.</translation>
     </message>
     <message>
         <source>Video codec produced an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>O codec de vídeo produziu um erro.</translation>
     </message>
     <message>
         <source>Invalid bit-depth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profundidade de bits inválida.</translation>
     </message>
     <message>
         <source>Invalid image size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho de imagem inválido.</translation>
     </message>
     <message>
         <source>A system compressor error occured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu um erro no compressor do sistema.</translation>
     </message>
 </context>
 <context>
     <name>TVideoModule</name>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo</translation>
     </message>
     <message>
         <source>View Participant&apos;s Web Cam</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver a webcam do participante</translation>
     </message>
     <message>
         <source>Video Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de vídeo</translation>
     </message>
     <message>
         <source>My cam</source>
-        <translation type="unfinished"></translation>
+        <translation>Minha câmera</translation>
     </message>
 </context>
 <context>
     <name>TVideoSession</name>
     <message>
         <source>Initializing video driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando o driver de vídeo.</translation>
     </message>
     <message>
         <source>Checking video format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando o formato de vídeo.</translation>
     </message>
     <message>
         <source>Your camera does not support the current video format. Please adjust the video settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua câmera não suporta o formato de vídeo atual. Ajuste as configurações de vídeo.</translation>
     </message>
     <message>
         <source>The Windows Media Video 9 <byte value="xd"/>
 codec is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O codec Windows Media Video 9 <byte value="xd"/>
+não está instalado.</translation>
     </message>
     <message>
         <source>Initializing the video compressor...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando o compressor de vídeo...</translation>
     </message>
     <message>
         <source>Video failed.<byte value="xd"/>
 Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha no vídeo.<byte value="xd"/>
+Motivo:</translation>
     </message>
     <message>
         <source>Communicating with video server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunicando com o servidor de vídeo...</translation>
     </message>
     <message>
         <source>Unable to connect to video server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível conectar ao servidor de vídeo.</translation>
     </message>
     <message>
         <source>Updating compression info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizando as informações de compressão...</translation>
     </message>
     <message>
         <source>Initializing transmission...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando a transmissão...</translation>
     </message>
     <message>
         <source>Initializing the video driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando o driver de vídeo.</translation>
     </message>
     <message>
         <source>Unable to connect to video server.<byte value="xd"/>
 Please try again in a few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível conectar ao servidor de vídeo.<byte value="xd"/>
+Tente novamente em alguns segundos.</translation>
     </message>
     <message>
         <source>Getting video information...</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtendo as informações do vídeo...</translation>
     </message>
     <message>
         <source>Video broadcast refused by the server (code %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>O servidor recusou a transmissão de vídeo (código %1).</translation>
     </message>
     <message>
         <source>Video not available.<byte value="xd"/>
 This user has not his/her webcam on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo indisponível.<byte value="xd"/>
+Este usuário não está com a webcam ligada.</translation>
     </message>
     <message>
         <source>The </source>
-        <translation type="unfinished"></translation>
+        <translation>O codec </translation>
     </message>
     <message>
         <source>codec is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>não está instalado.</translation>
     </message>
     <message>
         <source>Video codec failed. <byte value="xd"/>
 Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha no codec de vídeo. <byte value="xd"/>
+Tente novamente.</translation>
     </message>
     <message>
         <source>Video stopped!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo parado!</translation>
     </message>
     <message>
         <source>This participant&apos;s camera uses a format this program cannot show.</source>
-        <translation>A câmara deste participante usa um formato que este programa não consegue mostrar.</translation>
+        <translation>A câmera deste participante usa um formato que este programa não consegue exibir.</translation>
     </message>
 </context>
 <context>
     <name>TfrmProfile</name>
     <message>
         <source>Update Personal Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar perfil pessoal</translation>
     </message>
     <message>
         <source>Personal Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações pessoais</translation>
     </message>
     <message>
         <source>&amp;First Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome:</translation>
     </message>
     <message>
         <source>&amp;Last Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobrenome:</translation>
     </message>
     <message>
         <source>e&amp;Mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-&amp;mail:</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende&amp;reço:</translation>
     </message>
     <message>
         <source>&amp;City:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cidade:</translation>
     </message>
     <message>
         <source>&amp;Zip:</source>
-        <translation type="unfinished"></translation>
+        <translation>CE&amp;P:</translation>
     </message>
     <message>
         <source>&amp;Phone Numbers:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Telefones:</translation>
     </message>
     <message>
         <source>Company / &amp;Profession:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empresa / Pro&amp;fissão:</translation>
     </message>
     <message>
         <source>Lan&amp;guages:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idiomas:</translation>
     </message>
     <message>
         <source>&amp;Birth Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Data de nascimento:</translation>
     </message>
     <message>
         <source>G&amp;ender:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gênero:</translation>
     </message>
     <message>
         <source>Please note that fields marked with red captions are required !</source>
-        <translation type="unfinished"></translation>
+        <translation>Os campos com rótulos em vermelho são obrigatórios!</translation>
     </message>
     <message>
         <source>To save the changes press the Save button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para salvar as alterações, clique no botão Salvar.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>TfrmUserList</name>
     <message>
         <source>Double click on a user for more options</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique duas vezes em um usuário para ver mais opções</translation>
     </message>
     <message>
         <source>Attendees List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de participantes</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar</translation>
     </message>
     <message>
         <source>Sorting and expanding the entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar e expandir as entradas</translation>
     </message>
     <message>
         <source>Participant list options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções da lista de participantes</translation>
     </message>
     <message>
         <source>Moderators On Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderadores no topo</translation>
     </message>
     <message>
         <source>Sort By Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por nome</translation>
     </message>
     <message>
         <source>Sort By Hand Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por mão levantada</translation>
     </message>
     <message>
         <source>Expand All Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Expandir todas as entradas</translation>
     </message>
     <message>
         <source>Collapse All Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Recolher todas as entradas</translation>
     </message>
     <message>
         <source>you</source>
-        <translation type="unfinished"></translation>
+        <translation>você</translation>
     </message>
     <message>
         <source>Moderator</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderador</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausente</translation>
     </message>
     <message>
         <source>Audio Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Teste de áudio</translation>
     </message>
     <message>
         <source>confirmed</source>
-        <translation type="unfinished"></translation>
+        <translation>confirmado</translation>
     </message>
     <message>
         <source>hand %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mão %1</translation>
     </message>
 </context>
 <context>
     <name>VideoCapture</name>
     <message>
         <source>Test pattern (moving colour bars)</source>
-        <translation type="unfinished"></translation>
+        <translation>Padrão de teste (barras de cores em movimento)</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Orvane Live Browser</source>
-        <translation type="unfinished">Orvane Live Browser</translation>
+        <translation>Orvane Live Browser</translation>
     </message>
     <message>
         <source>a join or play link, or a recorded session file</source>
-        <translation type="unfinished"></translation>
+        <translation>um link de entrada ou de reprodução, ou um arquivo de sessão gravada</translation>
     </message>
     <message>
         <source>the session server the sign-in window offers</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor de sessões oferecido pela janela de entrada</translation>
     </message>
     <message>
         <source>the settings file to use</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo de configurações a usar</translation>
     </message>
     <message>
         <source>diagnostics on the terminal as well as in the log file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>make a recorded session into a video file (.webm, or .mp4), given after the options</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the exported video&apos;s size (default 1280x720)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>usage: orvane-live --export-video RECORDING OUT.webm [--size WxH] (even numbers from 16 to 7680)</source>
-        <translation type="unfinished"></translation>
+        <translation>diagnósticos no terminal, além do arquivo de log</translation>
     </message>
 </context>
 <context>
     <name>orv::AudioDevices</name>
     <message>
         <source>Default Playback Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo de reprodução padrão</translation>
     </message>
     <message>
         <source>Default Recording Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo de gravação padrão</translation>
     </message>
 </context>
 <context>
     <name>orv::AudioErrors</name>
     <message>
         <source> The specified resource does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation> O recurso especificado não existe.</translation>
     </message>
     <message>
         <source> The specified resource is already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation> O recurso especificado já está em uso.</translation>
     </message>
     <message>
         <source> The specified handle is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation> O identificador especificado é inválido.</translation>
     </message>
     <message>
         <source> A suitable driver is not available to provide valid format selections.</source>
-        <translation type="unfinished"></translation>
+        <translation> Não há um driver adequado para oferecer formatos válidos.</translation>
     </message>
     <message>
         <source> The system is unable to allocate resources.</source>
-        <translation type="unfinished"></translation>
+        <translation> O sistema não consegue alocar recursos.</translation>
     </message>
     <message>
         <source> At least one flag is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation> Pelo menos um sinalizador é inválido.</translation>
     </message>
     <message>
         <source> At least one parameter is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation> Pelo menos um parâmetro é inválido.</translation>
     </message>
     <message>
         <source> Unsupported audio format.</source>
-        <translation type="unfinished"></translation>
+        <translation> Formato de áudio não suportado.</translation>
     </message>
     <message>
         <source> The specified device does not support asynchronous operation.</source>
-        <translation type="unfinished"></translation>
+        <translation> O dispositivo especificado não suporta operação assíncrona.</translation>
     </message>
     <message>
         <source> The requested operation cannot be performed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Não é possível executar a operação solicitada.</translation>
     </message>
     <message>
         <source> The conversion stream is already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation> O fluxo de conversão já está em uso.</translation>
     </message>
     <message>
         <source> Cannot perform this action on a header that has not been prepared.</source>
-        <translation type="unfinished"></translation>
+        <translation> Não é possível executar esta ação em um cabeçalho que não foi preparado.</translation>
     </message>
     <message>
         <source>%1 raised an unknown error (code #%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gerou um erro desconhecido (código nº %2)</translation>
     </message>
 </context>
 <context>
     <name>orv::ChatCommands</name>
     <message>
         <source>Do you want to clear all text messages?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja apagar todas as mensagens de texto?</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar o arquivo &quot;%1&quot;. %2</translation>
     </message>
     <message>
         <source>Save public chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar o chat público</translation>
     </message>
 </context>
 <context>
     <name>orv::ChatHandlers</name>
     <message>
         <source>%1 mentioned you</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mencionou você</translation>
     </message>
     <message>
         <source>Private message from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagem privada de %1</translation>
     </message>
     <message>
         <source> (Moderator)</source>
-        <translation type="unfinished"></translation>
+        <translation> (moderador)</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconhecido</translation>
     </message>
     <message>
         <source>The system is using a default value for your connection speed. You can set your real connection speed visiting File - Connection Speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema está usando um valor padrão para a velocidade da sua conexão. Você pode informar a velocidade real em Arquivo - Velocidade da conexão.</translation>
     </message>
 </context>
 <context>
     <name>orv::ChatState</name>
     <message>
         <source>Public Messages - Disabled for users</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagens públicas - desativadas para os usuários</translation>
     </message>
     <message>
         <source>Public Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagens públicas</translation>
     </message>
     <message>
         <source>Unknown User</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuário desconhecido</translation>
     </message>
 </context>
 <context>
     <name>orv::CodecCatalogue</name>
     <message>
         <source>GSM 6.10 - 8 KHz, 8 bit, 1.6 KB/s (Orvane Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM 6.10 - 8 kHz, 8 bits, 1,6 KB/s (padrão do Orvane)</translation>
     </message>
     <message>
         <source>Speex - 8 KHz, 16 bit, 1.3 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Speex - 8 kHz, 16 bits, 1,3 KB/s</translation>
     </message>
     <message>
         <source>Speex - 16 KHz, 16 bit, 1.6 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Speex - 16 kHz, 16 bits, 1,6 KB/s</translation>
     </message>
     <message>
         <source>Speex - 16 KHz, 16 bit, 2.1 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Speex - 16 kHz, 16 bits, 2,1 KB/s</translation>
     </message>
     <message>
         <source>Speex - 16 KHz, 16 bit, 3.4 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Speex - 16 kHz, 16 bits, 3,4 KB/s</translation>
     </message>
     <message>
         <source>Speex - 32 KHz, 16 bit, 1.8 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Speex - 32 kHz, 16 bits, 1,8 KB/s</translation>
     </message>
     <message>
         <source>Speex - 32 KHz, 16 bit, 2.8 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Speex - 32 kHz, 16 bits, 2,8 KB/s</translation>
     </message>
     <message>
         <source>Speex - 32 KHz, 16 bit, 3.7 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Speex - 32 kHz, 16 bits, 3,7 KB/s</translation>
     </message>
     <message>
         <source>Unknown Compressor</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressor desconhecido</translation>
     </message>
 </context>
 <context>
     <name>orv::CodecRegistry</name>
     <message>
         <source>Invalid Format details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalhes de formato inválidos</translation>
+    </message>
+</context>
+<context>
+    <name>orv::DelayMeter</name>
+    <message>
+        <source>%1 sec.</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -983,7 +912,8 @@ Please try again.</source>
     <message>
         <source>&quot;%1&quot; is a program or a launcher, not a document, so it was not opened. It was saved as:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; é um programa ou um atalho de inicialização, não um documento, por isso não foi aberto. Ele foi salvo como:<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -1041,9 +971,9 @@ Please try again.</source>
 Please, make sure you are connected to internet and <byte value="xd"/>
 there is no firewall or proxy blocking the communication.<byte value="xd"/>
 If the problem persists ask your system administrator for further assistance</source>
-        <translation>Falha na comunicação com o servidor de voz.<byte value="xd"/>
-Verifique se você está conectado à internet e se <byte value="xd"/>
-nenhum firewall ou proxy está bloqueando a comunicação.<byte value="xd"/>
+        <translation>Falha na comunicação com o servidor de voz.<byte value="xd"/><byte value="xd"/><byte value="xd"/>
+Verifique se você está conectado à internet e se <byte value="xd"/><byte value="xd"/><byte value="xd"/>
+nenhum firewall ou proxy está bloqueando a comunicação.<byte value="xd"/><byte value="xd"/><byte value="xd"/>
 Se o problema continuar, peça ajuda ao administrador do sistema</translation>
     </message>
     <message>
@@ -1051,15 +981,15 @@ Se o problema continuar, peça ajuda ao administrador do sistema</translation>
 Please, make sure you are connected to the Internet and <byte value="xd"/>
 there is no Proxy or Firewall blocking the communication.<byte value="xd"/>
 If the problem persists ask your system administrator for further assistance.</source>
-        <translation>Não foi possível conectar ao servidor remoto.<byte value="xd"/>
-Verifique se você está conectado à internet e se <byte value="xd"/>
-nenhum proxy ou firewall está bloqueando a comunicação.<byte value="xd"/>
+        <translation>Não foi possível conectar ao servidor remoto.<byte value="xd"/><byte value="xd"/><byte value="xd"/>
+Verifique se você está conectado à internet e se <byte value="xd"/><byte value="xd"/><byte value="xd"/>
+nenhum proxy ou firewall está bloqueando a comunicação.<byte value="xd"/><byte value="xd"/><byte value="xd"/>
 Se o problema continuar, peça ajuda ao administrador do sistema.</translation>
     </message>
     <message>
         <source>Unable to activate local voice engine.<byte value="xd"/>
 Please make sure you have all audio drivers installed on your system and</source>
-        <translation>Não foi possível ativar o mecanismo de voz local.<byte value="xd"/>
+        <translation>Não foi possível ativar o mecanismo de voz local.<byte value="xd"/><byte value="xd"/><byte value="xd"/>
 Verifique se todos os drivers de áudio estão instalados no sistema e</translation>
     </message>
     <message>
@@ -1089,7 +1019,7 @@ Verifique se todos os drivers de áudio estão instalados no sistema e</translat
     <message>
         <source>Your Orvane Live version is too old. You need to update it.<byte value="xd"/>
 Please, visit our web site to get latest Orvane Live version</source>
-        <translation>Sua versão do Orvane Live é muito antiga e precisa ser atualizada.<byte value="xd"/>
+        <translation>Sua versão do Orvane Live é muito antiga e precisa ser atualizada.<byte value="xd"/><byte value="xd"/><byte value="xd"/>
 Visite nosso site para obter a versão mais recente do Orvane Live</translation>
     </message>
     <message>
@@ -1145,9 +1075,9 @@ Visite nosso site para obter a versão mais recente do Orvane Live</translation>
 This may be due to a problem in your audio device or a system audio codec is missing.<byte value="xd"/>
 Please make sure your audio devices are properly installed and you have the necessary drivers.<byte value="xd"/>
 If the problem persists contact a system administrator or write to</source>
-        <translation>Não foi possível iniciar o mecanismo de áudio!<byte value="xd"/>
-Pode haver um problema no seu dispositivo de áudio ou faltar um codec de áudio no sistema.<byte value="xd"/>
-Verifique se os dispositivos de áudio estão instalados corretamente e se você tem os drivers necessários.<byte value="xd"/>
+        <translation>Não foi possível iniciar o mecanismo de áudio!<byte value="xd"/><byte value="xd"/><byte value="xd"/>
+Pode haver um problema no seu dispositivo de áudio ou faltar um codec de áudio no sistema.<byte value="xd"/><byte value="xd"/><byte value="xd"/>
+Verifique se os dispositivos de áudio estão instalados corretamente e se você tem os drivers necessários.<byte value="xd"/><byte value="xd"/><byte value="xd"/>
 Se o problema continuar, fale com o administrador do sistema ou escreva para</translation>
     </message>
     <message>
@@ -1165,12 +1095,12 @@ Se o problema continuar, fale com o administrador do sistema ou escreva para</tr
     <message>
         <source>Orvane Recording Module is not installed. <byte value="xd"/>
 Please install a new version of Orvane Browser.</source>
-        <translation>O módulo de gravação do Orvane não está instalado. <byte value="xd"/>
+        <translation>O módulo de gravação do Orvane não está instalado. <byte value="xd"/><byte value="xd"/><byte value="xd"/>
 Instale uma nova versão do Orvane Browser.</translation>
     </message>
     <message>
         <source>Unable to start application sharing.</source>
-        <translation>Não foi possível iniciar o compartilhamento de aplicativo.</translation>
+        <translation>Não foi possível iniciar o compartilhamento de aplicativos.</translation>
     </message>
     <message>
         <source>Failed to update snapshot.</source>
@@ -1182,15 +1112,15 @@ Instale uma nova versão do Orvane Browser.</translation>
     </message>
     <message>
         <source>Application sharing is already in progress.</source>
-        <translation>O compartilhamento de aplicativo já está em andamento.</translation>
+        <translation>O compartilhamento de aplicativos já está em andamento.</translation>
     </message>
     <message>
         <source>Application Sharing is stopped.</source>
-        <translation>O compartilhamento de aplicativo está parado.</translation>
+        <translation>O compartilhamento de aplicativos está parado.</translation>
     </message>
     <message>
         <source>The Session Recorder is already stopped.</source>
-        <translation>O gravador de sessão já está parado.</translation>
+        <translation>O gravador de sessões já está parado.</translation>
     </message>
     <message>
         <source>Invalid Parameter.</source>
@@ -1253,248 +1183,249 @@ Instale uma nova versão do Orvane Browser.</translation>
     <name>orv::PollAnswers</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message>
         <source>True</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdadeiro</translation>
     </message>
     <message>
         <source>False</source>
-        <translation type="unfinished"></translation>
+        <translation>Falso</translation>
     </message>
     <message>
         <source>Not sure</source>
-        <translation type="unfinished"></translation>
+        <translation>Não tenho certeza</translation>
     </message>
     <message>
         <source>May be</source>
-        <translation type="unfinished"></translation>
+        <translation>Talvez</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Bom</translation>
     </message>
     <message>
         <source>Bad</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruim</translation>
     </message>
     <message>
         <source>Correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Certo</translation>
     </message>
     <message>
         <source>Wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>Errado</translation>
     </message>
 </context>
 <context>
     <name>orv::ResourceColumns</name>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
 </context>
 <context>
     <name>orv::SnapshotCommentDialog</name>
     <message>
         <source>Comment required</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentário obrigatório</translation>
     </message>
     <message>
         <source>Enter a short comment for current image:</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um breve comentário para a imagem atual:</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Captura</translation>
     </message>
 </context>
 <context>
     <name>orv::StatusTexts</name>
     <message>
         <source>28.8 Kbps Dial Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Discada de 28,8 kbps</translation>
     </message>
     <message>
         <source>33.6 Kbps Dial Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Discada de 33,6 kbps</translation>
     </message>
     <message>
         <source>56 Kbps Dial Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Discada de 56 kbps</translation>
     </message>
     <message>
         <source>Upld %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Envio %1%</translation>
     </message>
     <message>
         <source>%1 sec.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source> Room %1: %2 (You have been in this session for %3 min.)</source>
-        <translation type="unfinished"></translation>
+        <translation> Sala %1: %2 (você está nesta sessão há %3 min)</translation>
     </message>
     <message>
         <source>Your screen resolution is less than 1024x768. Some of the text labels and graphics may not appear correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>A resolução da sua tela é menor que 1024x768. Alguns rótulos de texto e gráficos podem não aparecer corretamente.</translation>
     </message>
     <message>
         <source>Your screen DPI setting is not 96 dots per inch. Some of the text labels and graphics may not appear correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>A configuração de DPI da sua tela não é de 96 pontos por polegada. Alguns rótulos de texto e gráficos podem não aparecer corretamente.</translation>
     </message>
 </context>
 <context>
     <name>orv::TAudioControlPane</name>
     <message>
         <source>Speakers</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto-falantes</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfone</translation>
     </message>
     <message>
         <source>Microphone Boost</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificação do microfone</translation>
     </message>
     <message>
         <source>Set Buffering</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir buffer</translation>
     </message>
     <message>
         <source>Inp. Audio Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso de entrada</translation>
     </message>
     <message>
         <source>Connect Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar áudio</translation>
     </message>
     <message>
         <source>Codec:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec:</translation>
     </message>
     <message>
         <source>Increase Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar o volume</translation>
     </message>
     <message>
         <source>Decrease Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuir o volume</translation>
     </message>
 </context>
 <context>
     <name>orv::TAudioSettingsPage</name>
     <message>
         <source>Playback device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo de reprodução:</translation>
     </message>
     <message>
         <source>Recording device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo de gravação:</translation>
     </message>
     <message>
         <source>Mute the speakers while I talk</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciar os alto-falantes enquanto eu falo</translation>
     </message>
     <message>
         <source>Audio buffer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buffer de áudio:</translation>
     </message>
     <message>
         <source>Push-to-talk key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla para falar:</translation>
     </message>
     <message>
         <source>Cancel the echo of my speakers in what I say</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar o eco dos meus alto-falantes no que eu digo</translation>
     </message>
     <message>
         <source>Suppress steady background noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Suprimir ruído de fundo constante</translation>
     </message>
 </context>
 <context>
     <name>orv::TBoardModule</name>
     <message>
         <source>Lock Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear quadro</translation>
     </message>
     <message>
         <source>Lock the whiteboard for drawing and slides</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear o quadro para desenhar e exibir slides</translation>
     </message>
 </context>
 <context>
     <name>orv::TBoardSettingsPage</name>
     <message>
         <source>&quot;%1&quot; is not installed; it is kept as chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não está instalada; a escolha foi mantida.</translation>
     </message>
     <message>
         <source>Text box font:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte da caixa de texto:</translation>
     </message>
     <message>
         <source>Text box font colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor da fonte da caixa de texto:</translation>
     </message>
     <message>
         <source>Text box font size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho da fonte da caixa de texto:</translation>
     </message>
     <message>
         <source>Grid size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho da grade:</translation>
     </message>
     <message>
         <source>Pen width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Espessura da caneta:</translation>
     </message>
     <message>
         <source>Pen colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor da caneta:</translation>
     </message>
 </context>
 <context>
     <name>orv::TBoardSharing</name>
     <message>
         <source>You do not have permission to access the whiteboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você não tem permissão para usar o quadro.</translation>
     </message>
     <message>
         <source>Your access to the white board is granted.<byte value="xd"/>
 You can use the Lock Board button to gain access over the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você recebeu acesso ao quadro.<byte value="xd"/>
+Use o botão Bloquear quadro para assumir o controle do quadro.</translation>
     </message>
     <message>
         <source>Press OK to continue or Cancel to do nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique em OK para continuar ou em Cancelar para não fazer nada.</translation>
     </message>
     <message>
         <source>This operation will clear your private board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta operação vai limpar o seu quadro particular.</translation>
     </message>
     <message>
         <source>This operation will clear the current board for all users.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta operação vai limpar o quadro atual para todos os usuários.</translation>
     </message>
     <message>
         <source>The slide/image is not available. It may has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>O slide/imagem não está disponível. Talvez tenha sido excluído.</translation>
     </message>
     <message>
         <source>Loading WhiteBoard # %1 Items %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregando o quadro nº %1, itens: %2</translation>
     </message>
     <message>
         <source>WhiteBoard # %1 Loaded... Displaying content. Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadro nº %1 carregado... Exibindo o conteúdo. Aguarde...</translation>
     </message>
 </context>
 <context>
@@ -1503,160 +1434,214 @@ You can use the Lock Board button to gain access over the board.</source>
         <source>The size of this image is larger than the white board.<byte value="xd"/>
 Do you want to shrink the image to fit on the whiteboard or expand the whiteboard up to the image size?<byte value="xd"/>
 Press Yes to shrink the image or No to expand the whitebaord.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta imagem é maior que o quadro.<byte value="xd"/>
+Deseja reduzir a imagem para caber no quadro ou ampliar o quadro até o tamanho da imagem?<byte value="xd"/>
+Clique em Sim para reduzir a imagem ou em Não para ampliar o quadro.</translation>
     </message>
     <message>
         <source>Image not uploaded</source>
-        <translation type="unfinished"></translation>
+        <translation>A imagem não foi enviada</translation>
     </message>
 </context>
 <context>
     <name>orv::TBoardView</name>
     <message>
         <source>Whiteboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadro</translation>
     </message>
 </context>
 <context>
     <name>orv::TChatLargeWindow</name>
     <message>
         <source>Text Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat de texto</translation>
     </message>
 </context>
 <context>
     <name>orv::TChatNoticeWindow</name>
     <message>
         <source>New Chat Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova mensagem de chat</translation>
     </message>
 </context>
 <context>
     <name>orv::TChatPane</name>
     <message>
         <source>Conversation: choose who your messages go to</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversa: escolha para quem vão as suas mensagens</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagem</translation>
     </message>
     <message>
         <source>Type a message</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite uma mensagem</translation>
     </message>
     <message>
         <source>Smilies and phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Emoticons e frases</translation>
     </message>
     <message>
         <source>Smilies</source>
-        <translation type="unfinished"></translation>
+        <translation>Emoticons</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Show in Large Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar em janela grande</translation>
     </message>
     <message>
         <source>Show Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar horário</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho da fonte</translation>
     </message>
     <message>
         <source>Chat Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Permissões do chat</translation>
     </message>
     <message>
         <source>Clear all text messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar todas as mensagens de texto</translation>
     </message>
     <message>
         <source>Save the text messages to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as mensagens de texto em um arquivo</translation>
     </message>
     <message>
         <source>Public messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagens públicas</translation>
     </message>
     <message>
         <source>Private messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagens privadas</translation>
     </message>
     <message>
         <source>Public Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagens públicas</translation>
     </message>
     <message>
         <source>Save public text messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as mensagens de texto públicas</translation>
     </message>
     <message>
         <source>Rich Text Format (*.rtf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rich Text Format (*.rtf)</translation>
+    </message>
+    <message>
+        <source>Hello</source>
+        <translation>Olá</translation>
+    </message>
+    <message>
+        <source>Bye</source>
+        <translation>Tchau</translation>
+    </message>
+    <message>
+        <source>LOL</source>
+        <translation>Hahaha</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <translation>Ótimo</translation>
+    </message>
+    <message>
+        <source>Thank You</source>
+        <translation>Obrigado(a)</translation>
+    </message>
+    <message>
+        <source>Can you repeat, please</source>
+        <translation>Pode repetir, por favor?</translation>
+    </message>
+    <message>
+        <source>Just a second</source>
+        <translation>Só um instante</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Pequena</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Allow all chat messages (Both private and public)</source>
+        <translation>Permitir todas as mensagens de chat (privadas e públicas)</translation>
+    </message>
+    <message>
+        <source>Allow only public messages (Private ones are blocked)</source>
+        <translation>Permitir apenas mensagens públicas (as privadas são bloqueadas)</translation>
+    </message>
+    <message>
+        <source>Deny all chat messages</source>
+        <translation>Recusar todas as mensagens de chat</translation>
     </message>
 </context>
 <context>
     <name>orv::TConnectionSettingsPage</name>
     <message>
         <source>I am behind a Proxy server</source>
-        <translation type="unfinished"></translation>
+        <translation>Estou atrás de um servidor proxy</translation>
     </message>
     <message>
         <source>Enable Proxy Authentication</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar a autenticação no proxy</translation>
     </message>
     <message>
         <source>Proxy type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de proxy:</translation>
     </message>
     <message>
         <source>Proxy host:</source>
-        <translation type="unfinished"></translation>
+        <translation>Host do proxy:</translation>
     </message>
     <message>
         <source>Proxy port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta do proxy:</translation>
     </message>
     <message>
         <source>User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de usuário:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha:</translation>
     </message>
 </context>
 <context>
     <name>orv::TDBusNotifier</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
 </context>
 <context>
     <name>orv::TFavouritePollsPage</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir todas</translation>
     </message>
     <message>
         <source>Favorite Polls (Moderators Only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enquetes favoritas (somente moderadores)</translation>
     </message>
     <message>
         <source>Do you want to delete all your favorite polls?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja excluir todas as suas enquetes favoritas?</translation>
     </message>
 </context>
 <context>
@@ -1665,127 +1650,130 @@ Press Yes to shrink the image or No to expand the whitebaord.</source>
         <source>You don&apos;t have access to do that.<byte value="xd"/>
 Must be a moderator or a user with white a board write-access. <byte value="xd"/>
 Click the lock board button and then continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você não tem permissão para fazer isso.<byte value="xd"/>
+É preciso ser moderador ou ter acesso de escrita ao quadro. <byte value="xd"/>
+Clique no botão Bloquear quadro e continue.</translation>
     </message>
     <message>
         <source>There is no selection to launch.<byte value="xd"/>
 Click and drag to select a portion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há nenhuma seleção para exibir.<byte value="xd"/>
+Clique e arraste para selecionar uma parte.</translation>
     </message>
 </context>
 <context>
     <name>orv::TFontsForm</name>
     <message>
         <source>Font Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de fonte</translation>
     </message>
     <message>
         <source>&amp;Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cor:</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fonte:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamanho:</translation>
     </message>
 </context>
 <context>
     <name>orv::TGeneralSettingsPage</name>
     <message>
         <source>Pop up the chat on new messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o chat quando chegarem novas mensagens</translation>
     </message>
     <message>
         <source>Pop up post-it messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar as notas recebidas em janelas (post-it)</translation>
     </message>
     <message>
         <source>Beep when a participant connects</source>
-        <translation type="unfinished"></translation>
+        <translation>Emitir um bipe quando um participante se conectar</translation>
     </message>
     <message>
         <source>Beep when a participant disconnects</source>
-        <translation type="unfinished"></translation>
+        <translation>Emitir um bipe quando um participante se desconectar</translation>
     </message>
     <message>
         <source>Beep on new chat messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Emitir um bipe quando chegarem novas mensagens de chat</translation>
     </message>
     <message>
         <source>Beep when a participant raises a hand or signals</source>
-        <translation type="unfinished"></translation>
+        <translation>Emitir um bipe quando um participante levantar a mão ou fizer um sinal</translation>
     </message>
     <message>
         <source>Flash the window on participant actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Piscar a janela quando os participantes agirem</translation>
     </message>
     <message>
         <source>Invitation address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço do convite:</translation>
     </message>
     <message>
         <source>Reconnect automatically after a lost connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconectar automaticamente depois de perder a conexão</translation>
     </message>
     <message>
         <source>Notify on the desktop of private messages, my name and a lost connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificar na área de trabalho sobre mensagens privadas, meu nome e perda de conexão</translation>
     </message>
 </context>
 <context>
     <name>orv::TKickReasonDialog</name>
     <message>
         <source>Kick Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo da remoção</translation>
     </message>
     <message>
         <source>Enter a reason for removing this user from the session:</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um motivo para remover este usuário da sessão:</translation>
     </message>
 </context>
 <context>
     <name>orv::TLibraryModule</name>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos</translation>
     </message>
     <message>
         <source>Shared Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos compartilhados</translation>
     </message>
     <message>
         <source>Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens</translation>
     </message>
     <message>
         <source>Image Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca de imagens</translation>
     </message>
     <message>
         <source>Shared Documents...</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos compartilhados...</translation>
     </message>
     <message>
         <source>Image Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca de imagens...</translation>
     </message>
 </context>
 <context>
     <name>orv::TMainViews</name>
     <message>
         <source>White Board View</source>
-        <translation type="unfinished"></translation>
+        <translation>Visão do quadro</translation>
     </message>
     <message>
         <source>Web Browser View</source>
-        <translation type="unfinished"></translation>
+        <translation>Visão do navegador web</translation>
     </message>
     <message>
         <source>Application Share View</source>
-        <translation type="unfinished"></translation>
+        <translation>Visão do compartilhamento de aplicativos</translation>
     </message>
 </context>
 <context>
@@ -1800,382 +1788,395 @@ Click and drag to select a portion.</source>
     <message>
         <source>This participant is currently using the microphone. <byte value="xd"/>
 Do you want to disable his/her microphone?</source>
-        <translation type="unfinished"></translation>
+        <translation>Este participante está usando o microfone no momento. <byte value="xd"/>
+Deseja desativar o microfone dele?</translation>
     </message>
     <message>
         <source> started a webcam. To watch the user&apos;s video stream click on the red camera image next to the user&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation> ligou a webcam. Para assistir ao vídeo do usuário, clique na imagem de câmera vermelha ao lado do nome dele.</translation>
     </message>
     <message>
         <source> - webcam stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation> - webcam desligada.</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>You&apos;ve just been removed from the session by %1<byte value="xd"/>
 Reason: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Você acabou de ser removido da sessão por %1<byte value="xd"/>
+Motivo: %2</translation>
     </message>
     <message>
         <source>Your session was terminated by an administrator<byte value="xd"/>
 with the following message:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sua sessão foi encerrada por um administrador<byte value="xd"/>
+com a seguinte mensagem:<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
     <name>orv::TModerationModule</name>
     <message>
         <source>Give this participant a microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar um microfone a este participante</translation>
     </message>
     <message>
         <source>Allow this participant to use the public boards</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir que este participante use os quadros públicos</translation>
     </message>
     <message>
         <source>Deprive the microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirar o microfone</translation>
     </message>
     <message>
         <source>Deprive the public boards</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirar o acesso aos quadros públicos</translation>
     </message>
     <message>
         <source>Remove the participant from the session</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover o participante da sessão</translation>
     </message>
     <message>
         <source>Promote to Moderator</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornar moderador</translation>
     </message>
     <message>
         <source>Clear Motions</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar sinais</translation>
     </message>
     <message>
         <source>Clear all motions and user requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar todos os sinais e pedidos dos usuários</translation>
     </message>
     <message>
         <source>Raise / Lower Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Levantar / abaixar a mão</translation>
     </message>
     <message>
         <source>Toggle Smile On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligar/desligar o sorriso</translation>
     </message>
     <message>
         <source>Clap Hands</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplaudir</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>Give a Positive Answer (Yes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar uma resposta positiva (Sim)</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message>
         <source>Give a Negative Answer (No)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar uma resposta negativa (Não)</translation>
     </message>
     <message>
         <source>Request a microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedir um microfone</translation>
     </message>
     <message>
         <source>Request a web camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedir uma webcam</translation>
     </message>
     <message>
         <source>I want to speak...</source>
-        <translation type="unfinished"></translation>
+        <translation>Quero falar...</translation>
     </message>
     <message>
         <source>I want to use the board...</source>
-        <translation type="unfinished"></translation>
+        <translation>Quero usar o quadro...</translation>
     </message>
     <message>
         <source>Can you repeat this again ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pode repetir isso?</translation>
     </message>
     <message>
         <source>Another thing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Outra coisa...</translation>
     </message>
     <message>
         <source>Demote to Participant</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornar participante</translation>
     </message>
 </context>
 <context>
     <name>orv::TOrvaneUserCanvas</name>
     <message>
         <source>The user is requesting a microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>O usuário está pedindo um microfone</translation>
     </message>
     <message>
         <source>The user is allowed to speak</source>
-        <translation type="unfinished"></translation>
+        <translation>O usuário tem permissão para falar</translation>
     </message>
     <message>
         <source>The user&apos;s microphone is forbidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>O microfone do usuário está proibido.</translation>
     </message>
     <message>
         <source>The user is currently speaking</source>
-        <translation type="unfinished"></translation>
+        <translation>O usuário está falando agora</translation>
     </message>
     <message>
         <source>The user is requesting to start his/her webcam</source>
-        <translation type="unfinished"></translation>
+        <translation>O usuário está pedindo para ligar a webcam</translation>
     </message>
     <message>
         <source>The user is given a webcam access</source>
-        <translation type="unfinished"></translation>
+        <translation>O usuário recebeu acesso à webcam</translation>
     </message>
     <message>
         <source>The user&apos;s webcam is forbidden</source>
-        <translation type="unfinished"></translation>
+        <translation>A webcam do usuário está proibida</translation>
     </message>
     <message>
         <source>The user is broadcasting video</source>
-        <translation type="unfinished"></translation>
+        <translation>O usuário está transmitindo vídeo</translation>
     </message>
     <message>
         <source>More Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais opções</translation>
     </message>
     <message>
         <source>Away - </source>
-        <translation type="unfinished"></translation>
+        <translation>Ausente - </translation>
     </message>
     <message>
         <source>(In Audio Test) - </source>
-        <translation type="unfinished"></translation>
+        <translation>(Em teste de áudio) - </translation>
     </message>
     <message>
         <source>Participant</source>
-        <translation type="unfinished"></translation>
+        <translation>Participante</translation>
     </message>
     <message>
         <source>Moderator</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderador</translation>
     </message>
     <message>
         <source>AWAY</source>
-        <translation type="unfinished"></translation>
+        <translation>AUSENTE</translation>
     </message>
     <message>
         <source>Audio Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Teste de áudio</translation>
     </message>
     <message>
         <source>ONLINE</source>
-        <translation type="unfinished"></translation>
+        <translation>ON-LINE</translation>
     </message>
     <message>
         <source>hand %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mão %1</translation>
     </message>
 </context>
 <context>
     <name>orv::TPersonalInfo</name>
     <message>
         <source>Age: </source>
-        <translation type="unfinished"></translation>
+        <translation>Idade: </translation>
     </message>
     <message>
         <source> yrs</source>
-        <translation type="unfinished"></translation>
+        <translation> anos</translation>
     </message>
     <message>
         <source>Moderator</source>
-        <translation type="unfinished"></translation>
+        <translation>Moderador</translation>
     </message>
     <message>
         <source>Super Moderator</source>
-        <translation type="unfinished"></translation>
+        <translation>Supermoderador</translation>
     </message>
     <message>
         <source>Participant</source>
-        <translation type="unfinished"></translation>
+        <translation>Participante</translation>
     </message>
     <message>
         <source>First Name is required !</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome é obrigatório!</translation>
     </message>
     <message>
         <source>Last Name is required !</source>
-        <translation type="unfinished"></translation>
+        <translation>O sobrenome é obrigatório!</translation>
     </message>
     <message>
         <source>eMail Address is required !</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço de e-mail é obrigatório!</translation>
     </message>
     <message>
         <source>Your profile could not be sent: there is no connection to the server. Please try again once the connection is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível enviar o seu perfil: não há conexão com o servidor. Tente novamente quando a conexão voltar.</translation>
     </message>
     <message>
         <source>Updates were sent to server. They will be applied next time you log into.</source>
-        <translation type="unfinished"></translation>
+        <translation>As alterações foram enviadas ao servidor. Elas serão aplicadas na próxima vez que você entrar.</translation>
     </message>
     <message>
         <source>The image could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler a imagem.</translation>
     </message>
     <message>
         <source>The image you have selected is too large. Your personal image must not exceed 50 KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>A imagem selecionada é grande demais. Sua foto pessoal não pode passar de 50 KB.</translation>
     </message>
     <message>
         <source>The file is not a JPEG picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não é uma imagem JPEG: %1</translation>
     </message>
 </context>
 <context>
     <name>orv::TPlaybackModule</name>
     <message>
         <source>The file cannot be located.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível localizar o arquivo.</translation>
     </message>
     <message>
         <source>Unable to play the resource. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível reproduzir o recurso. Tente novamente mais tarde.</translation>
     </message>
     <message>
         <source>Init whiteboards...</source>
-        <translation type="unfinished">Preparando os quadros...</translation>
+        <translation>Preparando os quadros...</translation>
     </message>
     <message>
         <source>Starting communication services...</source>
-        <translation type="unfinished">Iniciando os serviços de comunicação...</translation>
+        <translation>Iniciando os serviços de comunicação...</translation>
     </message>
     <message>
         <source>Playback mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de reprodução</translation>
     </message>
     <message>
         <source> Server: Local</source>
-        <translation type="unfinished"></translation>
+        <translation> Servidor: local</translation>
     </message>
     <message>
         <source> Room: Not selected</source>
-        <translation type="unfinished"> Sala: não selecionada</translation>
+        <translation> Sala: não selecionada</translation>
     </message>
     <message>
         <source>The specified URL cannot be accessed.<byte value="xd"/>
 This recorded session may no longer be available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível acessar o URL especificado.<byte value="xd"/>
+Esta sessão gravada talvez não esteja mais disponível.</translation>
     </message>
     <message>
         <source>There are no recorded sessions available at the moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há sessões gravadas disponíveis no momento.</translation>
     </message>
     <message>
         <source>Playback is temporary disabled on the server. Please try again in some time.</source>
-        <translation type="unfinished"></translation>
+        <translation>A reprodução está temporariamente desativada no servidor. Tente novamente mais tarde.</translation>
     </message>
     <message>
         <source>This feature is temporary unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este recurso está temporariamente indisponível.</translation>
     </message>
     <message>
         <source>Unable to open the recorded session. This session may be temporary unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir a sessão gravada. Esta sessão pode estar temporariamente indisponível.</translation>
     </message>
     <message>
         <source>Do you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja sair?</translation>
     </message>
 </context>
 <context>
     <name>orv::TPlaybackShell</name>
     <message>
         <source> Session Recording</source>
-        <translation type="unfinished"></translation>
+        <translation> Gravação da sessão</translation>
     </message>
 </context>
 <context>
     <name>orv::TPlayerStatus</name>
     <message>
         <source>Orvane Live Player - Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane Live Player - Download concluído</translation>
     </message>
     <message>
         <source>Orvane Live Player - Downloading %1 KB of %2 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane Live Player - Baixando %1 KB de %2 KB</translation>
     </message>
     <message>
         <source>STOPPED</source>
-        <translation type="unfinished"></translation>
+        <translation>PARADO</translation>
     </message>
     <message>
         <source>PLAYING</source>
-        <translation type="unfinished"></translation>
+        <translation>REPRODUZINDO</translation>
     </message>
     <message>
         <source>PAUSED</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSADO</translation>
     </message>
     <message>
         <source>Buffering</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregando</translation>
     </message>
     <message>
         <source>FAST MODE</source>
-        <translation type="unfinished"></translation>
+        <translation>MODO RÁPIDO</translation>
     </message>
     <message>
         <source>Orvane Live Player - Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvane Live Player - Parando...</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Orvane Live Player</source>
+        <translation>Orvane Live Player</translation>
     </message>
 </context>
 <context>
     <name>orv::TPollResults</name>
     <message>
         <source>&lt;No Answer&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Sem resposta&gt;</translation>
     </message>
     <message>
         <source>&lt;Unknown Answer %1&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Resposta desconhecida %1&gt;</translation>
     </message>
     <message>
         <source>%1 (%2% or %3 users)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2% ou %3 usuários)</translation>
     </message>
     <message>
         <source>The existing file could not be kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível guardar o arquivo existente como %1.</translation>
     </message>
 </context>
 <context>
     <name>orv::TPollToolBox</name>
     <message>
         <source>Create a New Poll</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar uma nova enquete</translation>
     </message>
     <message>
         <source>Show the latest poll results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar os resultados da última enquete...</translation>
     </message>
 </context>
 <context>
     <name>orv::TPolls</name>
     <message>
         <source>This poll could not be found. Try to create the poll again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível encontrar esta enquete. Tente criá-la novamente.</translation>
     </message>
     <message>
         <source>You are about to send the poll:<byte value="xd"/>
@@ -2183,351 +2184,365 @@ This recorded session may no longer be available.</source>
 %1<byte value="xd"/>
 <byte value="xd"/>
 Press OK to continue or Cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você vai enviar a enquete:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Clique em OK para continuar ou em Cancelar.</translation>
     </message>
 </context>
 <context>
     <name>orv::TPollsModule</name>
     <message>
         <source>Polling</source>
-        <translation type="unfinished"></translation>
+        <translation>Enquetes</translation>
     </message>
     <message>
         <source>Check Users&apos; Connectivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar a conexão dos usuários</translation>
     </message>
     <message>
         <source>Wake up Users</source>
-        <translation type="unfinished"></translation>
+        <translation>Despertar os usuários</translation>
     </message>
     <message>
         <source>Create a New Online Poll</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar uma nova enquete on-line</translation>
+    </message>
+</context>
+<context>
+    <name>orv::TPresentationExport</name>
+    <message>
+        <source>Unable to prepare temporary presentation folder.</source>
+        <translation>Não foi possível preparar a pasta temporária da apresentação.</translation>
+    </message>
+    <message>
+        <source>Unable to connect to LibreOffice.<byte value="xd"/>
+Please make sure you have LibreOffice installed on your computer.</source>
+        <translation>Não foi possível conectar ao LibreOffice.<byte value="xd"/>
+Verifique se o LibreOffice está instalado no seu computador.</translation>
+    </message>
+    <message>
+        <source>Unable to open the presentation file.<byte value="xd"/>
+Please make sure the file is not corrupted or locked.</source>
+        <translation>Não foi possível abrir o arquivo da apresentação.<byte value="xd"/>
+Verifique se o arquivo não está corrompido nem bloqueado.</translation>
     </message>
 </context>
 <context>
     <name>orv::TPresentationsPage</name>
     <message>
         <source>PowerPoint Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos do PowerPoint</translation>
     </message>
     <message>
         <source>PowerPoint Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca do PowerPoint</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Recarregar</translation>
     </message>
     <message>
         <source>Reload the PowerPoint library</source>
-        <translation type="unfinished"></translation>
+        <translation>Recarregar a biblioteca do PowerPoint</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Upload a PowerPoint presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar uma apresentação do PowerPoint</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Delete selected presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir a apresentação selecionada</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Start a PowerPoint presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar uma apresentação do PowerPoint</translation>
     </message>
     <message>
         <source>Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Apresentação</translation>
     </message>
     <message>
         <source>Slides</source>
-        <translation type="unfinished"></translation>
+        <translation>Slides</translation>
     </message>
     <message>
         <source>Uploaded by</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviado por</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data/hora</translation>
     </message>
 </context>
 <context>
     <name>orv::TPreviewPane</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualização</translation>
     </message>
 </context>
 <context>
     <name>orv::TProfileCardWindow</name>
     <message>
         <source>Upload Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar imagem</translation>
     </message>
     <message>
         <source>Participant&apos;s profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil do participante</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Local:</translation>
     </message>
     <message>
         <source>Organization / Profession:</source>
-        <translation type="unfinished"></translation>
+        <translation>Organização / profissão:</translation>
     </message>
     <message>
         <source>Languages:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idiomas:</translation>
     </message>
     <message>
         <source>Gender:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gênero:</translation>
     </message>
     <message>
         <source>eMail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail:</translation>
     </message>
     <message>
         <source>Change / Upload Personal Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar / enviar foto pessoal</translation>
     </message>
     <message>
         <source>JPEG Image File (*.jpg);;JPEG Image File (*.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de imagem JPEG (*.jpg);;Arquivo de imagem JPEG (*.jpeg)</translation>
     </message>
 </context>
 <context>
     <name>orv::TRecorderControl</name>
     <message>
         <source>Start Session Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar a gravação da sessão</translation>
     </message>
     <message>
         <source>Pause Session Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar a gravação da sessão</translation>
     </message>
     <message>
         <source>Stop Session Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar a gravação da sessão</translation>
     </message>
     <message>
         <source>Recorder Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações do gravador</translation>
     </message>
     <message>
         <source>Session recorder is now running. The session is being recorded!</source>
-        <translation type="unfinished"></translation>
+        <translation>O gravador de sessões está em execução. A sessão está sendo gravada!</translation>
     </message>
     <message>
         <source>Session recorder is not started! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O gravador de sessões não foi iniciado! %1</translation>
     </message>
     <message>
         <source>Error description is: </source>
-        <translation type="unfinished">Descrição do erro: </translation>
+        <translation>Descrição do erro: </translation>
     </message>
     <message>
         <source>Session recorder is now stopped.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>orv::TRecordingExport</name>
-    <message>
-        <source>The file cannot be located.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to play the resource. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>O gravador de sessões foi parado.</translation>
     </message>
 </context>
 <context>
     <name>orv::TRecordingSettingsPage</name>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar...</translation>
     </message>
     <message>
         <source>Recorded sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sessões gravadas</translation>
     </message>
     <message>
         <source>Recorded sessions folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta das sessões gravadas:</translation>
     </message>
     <message>
         <source>Recorder user name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de usuário do gravador:</translation>
     </message>
     <message>
         <source>Recorder password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha do gravador:</translation>
     </message>
 </context>
 <context>
     <name>orv::TRemoteAudioControl</name>
     <message>
         <source>Retrieving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtendo...</translation>
     </message>
     <message>
         <source>Unable to retrieve remote settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível obter as configurações remotas.</translation>
     </message>
     <message>
         <source>Operational</source>
-        <translation type="unfinished"></translation>
+        <translation>Funcionando</translation>
     </message>
     <message>
         <source>Non-Functional</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem funcionar</translation>
     </message>
 </context>
 <context>
     <name>orv::TResourceLibrary</name>
     <message>
         <source>You don&apos;t have permission to delete public resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Você não tem permissão para excluir recursos públicos</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this public resource</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem certeza de que deseja excluir este recurso público</translation>
     </message>
     <message>
         <source>Unable to delete resource. It may be currently in use or does not exist any more on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível excluir o recurso. Talvez ele esteja em uso ou não exista mais no servidor.</translation>
     </message>
     <message>
         <source>You can&apos;t load this resource on a public board until you lock it.<byte value="xd"/>
 Use the Lock Board button on top to ensure access over the white board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você não pode carregar este recurso em um quadro público sem bloqueá-lo.<byte value="xd"/>
+Use o botão Bloquear quadro, acima, para assumir o controle do quadro.</translation>
     </message>
 </context>
 <context>
     <name>orv::TRoomEntrySequence</name>
     <message>
         <source>Account validated...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta validada...</translation>
     </message>
     <message>
         <source> Room %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation> Sala %1: %2</translation>
     </message>
     <message>
         <source>Loading whiteboards... Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregando os quadros... Aguarde...</translation>
     </message>
     <message>
         <source>Getting participants...</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtendo os participantes...</translation>
     </message>
     <message>
         <source>Getting Virtual Room Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtendo as informações da sala virtual...</translation>
     </message>
     <message>
         <source>Starting audio services...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando os serviços de áudio...</translation>
     </message>
 </context>
 <context>
     <name>orv::TScreenAreaWindow</name>
     <message>
         <source>Capture Screen Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturar área da tela</translation>
     </message>
     <message>
         <source>Drag a rectangle to capture; Escape cancels</source>
-        <translation type="unfinished"></translation>
+        <translation>Arraste um retângulo para capturar; Esc cancela</translation>
     </message>
 </context>
 <context>
     <name>orv::TSessionNotes</name>
     <message>
         <source>Send a private note to this participant</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar uma nota particular a este participante</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Send a session note to everybody</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar uma nota da sessão a todos</translation>
     </message>
     <message>
         <source>Session Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota da sessão</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconhecido</translation>
     </message>
     <message>
         <source>Are you sure you want to remove this item from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem certeza de que deseja remover este item da lista?</translation>
     </message>
     <message>
         <source>Are you sure you want to clear all the items?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem certeza de que deseja apagar todos os itens?</translation>
     </message>
     <message>
         <source>Are you sure you want to clear your local list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem certeza de que deseja limpar a sua lista local?</translation>
     </message>
     <message>
         <source>All Attendees in the room</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os participantes da sala</translation>
     </message>
     <message>
         <source>The notes could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar as notas em %1:
+%2</translation>
     </message>
     <message>
         <source>the older copy %1 could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível remover a cópia anterior %1</translation>
     </message>
     <message>
         <source>the existing file could not be kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível guardar o arquivo existente como %1</translation>
     </message>
 </context>
 <context>
     <name>orv::TSharePicture</name>
     <message>
         <source>Shared screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tela compartilhada</translation>
     </message>
 </context>
 <context>
     <name>orv::TSharingSettingsPage</name>
     <message>
         <source>Refresh rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de atualização:</translation>
     </message>
     <message>
         <source>Colours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cores:</translation>
     </message>
 </context>
 <context>
@@ -2536,7 +2551,9 @@ Use the Lock Board button on top to ensure access over the white board.</source>
         <source>This address could not be opened here. You can open it in your web browser:<byte value="xd"/>
 <byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir este endereço aqui. Você pode abri-lo no seu navegador:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
@@ -2582,7 +2599,7 @@ O Orvane Live Browser será fechado. Entre novamente mais tarde.</translation>
         <source>Download complete!<byte value="xd"/>
 Press the OK button to continue. Follow the instructions to install the new version!</source>
         <translation>Download concluído!<byte value="xd"/>
-Clique em OK para continuar. Siga as instruções para instalar a nova versão!</translation>
+Clique no botão OK para continuar. Siga as instruções para instalar a nova versão!</translation>
     </message>
     <message>
         <source>Checking for updates...</source>
@@ -2599,8 +2616,8 @@ On slow internet connections it may take several minutes.<byte value="xd"/>
 Press the OK button to continue.</source>
         <translation>Uma nova versão do Orvane Live Browser está disponível. <byte value="xd"/>
 Sua versão do Orvane Live Browser será substituída pela nova.<byte value="xd"/>
-Em conexões lentas isso pode levar vários minutos.<byte value="xd"/>
-Clique em OK para continuar.</translation>
+Em conexões lentas, isso pode levar vários minutos.<byte value="xd"/>
+Clique no botão OK para continuar.</translation>
     </message>
     <message>
         <source>Getting version updates. Please wait...</source>
@@ -2618,7 +2635,7 @@ Clique em OK para continuar.</translation>
         <source><byte value="xd"/>
 To configure the Proxy settings press the Yes button. To try again later press the No button.</source>
         <translation><byte value="xd"/>
-Para configurar o proxy, clique em Sim. Para tentar mais tarde, clique em Não.</translation>
+Para configurar o proxy, clique no botão Sim. Para tentar novamente mais tarde, clique no botão Não.</translation>
     </message>
     <message>
         <source>Orvane Live will now close. The setting will take effect the next time you try to sign in.</source>
@@ -2664,7 +2681,7 @@ Para configurar o proxy, clique em Sim. Para tentar mais tarde, clique em Não.<
         <source>Unable to load the virtual rooms. There are no virtual rooms available at the moment.<byte value="xd"/>
 Please contact your host organization for details on how to sign in.</source>
         <translation>Não foi possível carregar as salas virtuais. Não há salas virtuais disponíveis no momento.<byte value="xd"/>
-Entre em contato com sua organização para saber como entrar.</translation>
+Entre em contato com a organização anfitriã para saber como entrar.</translation>
     </message>
     <message>
         <source>Virtual rooms loaded.</source>
@@ -2695,8 +2712,8 @@ Entre em contato com sua organização para saber como entrar.</translation>
 Please contact your server administrator for support.<byte value="xd"/>
 You could also try to download Orvane Live Browser from Orvane&apos;s official web site</source>
         <translation>Não foi possível baixar a nova versão do servidor. <byte value="xd"/>
-Entre em contato com o administrador do servidor.<byte value="xd"/>
-Você também pode baixar o Orvane Live Browser no site oficial da Orvane</translation>
+Entre em contato com o administrador do servidor para obter suporte.<byte value="xd"/>
+Você também pode baixar o Orvane Live Browser do site oficial da Orvane</translation>
     </message>
     <message>
         <source> Server %1:%2 %3</source>
@@ -2707,31 +2724,31 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     <name>orv::TSlideControlsPane</name>
     <message>
         <source>Move to the first slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir para o primeiro slide</translation>
     </message>
     <message>
         <source>Move back to the previous slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar para o slide anterior</translation>
     </message>
     <message>
         <source>Jump to a slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir para um slide</translation>
     </message>
     <message>
         <source>Slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Slide</translation>
     </message>
     <message>
         <source>Move to the next slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir para o próximo slide</translation>
     </message>
     <message>
         <source>Move to the last slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir para o último slide</translation>
     </message>
     <message>
         <source>Reload the current slide</source>
-        <translation type="unfinished"></translation>
+        <translation>Recarregar o slide atual</translation>
     </message>
 </context>
 <context>
@@ -2739,626 +2756,566 @@ Você também pode baixar o Orvane Live Browser no site oficial da Orvane</trans
     <message>
         <source>You can&apos;t load this resource on a public board until you lock it.<byte value="xd"/>
 Use the Lock Board button on top to ensure access over the white board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você não pode carregar este recurso em um quadro público sem bloqueá-lo.<byte value="xd"/>
+Use o botão Bloquear quadro, acima, para assumir o controle do quadro.</translation>
     </message>
     <message>
         <source>You must be a session moderator to launch a PPT slide on a public board.<byte value="xd"/>
 You can still open the slide but on your personal private board.<byte value="xd"/>
 Do you want to open the slide on your private board?</source>
-        <translation type="unfinished"></translation>
+        <translation>Você precisa ser moderador da sessão para exibir um slide do PowerPoint em um quadro público.<byte value="xd"/>
+Você ainda pode abrir o slide, mas no seu quadro particular.<byte value="xd"/>
+Deseja abrir o slide no seu quadro particular?</translation>
     </message>
 </context>
 <context>
     <name>orv::TSlidesModule</name>
     <message>
         <source>Upload a Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar uma apresentação</translation>
     </message>
 </context>
 <context>
     <name>orv::TTalkProtocol</name>
     <message>
         <source>No more free microphones. Please wait for a microphone and try later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há mais microfones livres. Aguarde um microfone e tente mais tarde.</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Áudio</translation>
     </message>
     <message>
         <source>No more free microphones. Please wait for a microphone and try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há mais microfones livres. Aguarde um microfone e tente novamente mais tarde.</translation>
     </message>
     <message>
         <source>You are a moderator and you can add more microphones in this session by visiting File -&gt; Settings -&gt; Audio Compression.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você é moderador e pode adicionar mais microfones nesta sessão em Arquivo -&gt; Configurações -&gt; Compressão de áudio.</translation>
     </message>
 </context>
 <context>
     <name>orv::TTextEditControl</name>
     <message>
         <source>Text on the board</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>orv::TVideoFileWriter</name>
-    <message>
-        <source>%1 video, %2 sound</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose a file name ending in .webm or .mp4.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The video size must be at least 16 x 16 with even numbers.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This system has no H.264 encoder for MP4 files. Export to a .webm file instead.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This system has neither a VP9 nor a VP8 encoder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This system has no AAC encoder for MP4 files. Export to a .webm file instead.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This system has no Opus encoder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The video container cannot be prepared.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The video encoder %1 cannot start: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The audio encoder %1 cannot start: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The sound or the pictures cannot be converted.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The video cannot be encoded: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The sound cannot be encoded: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto no quadro</translation>
     </message>
 </context>
 <context>
     <name>orv::TVideoSettingsPage</name>
     <message>
         <source>Capture driver:</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver de captura:</translation>
     </message>
     <message>
         <source>Frame rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de quadros:</translation>
     </message>
     <message>
         <source>Picture size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho da imagem:</translation>
     </message>
     <message>
         <source>Key frame every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadro-chave a cada:</translation>
     </message>
     <message>
         <source>Bytes per second:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes por segundo:</translation>
     </message>
 </context>
 <context>
     <name>orv::TVoiceModule</name>
     <message>
         <source>Speak</source>
-        <translation type="unfinished"></translation>
+        <translation>Falar</translation>
     </message>
     <message>
         <source>Speak (F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Falar (F3)</translation>
     </message>
     <message>
         <source>Audio error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de áudio %1</translation>
     </message>
     <message>
         <source>Error description is: </source>
-        <translation type="unfinished">Descrição do erro: </translation>
+        <translation>Descrição do erro: </translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>The audio connection was re-established.</source>
-        <translation type="unfinished"></translation>
+        <translation>A conexão de áudio foi restabelecida.</translation>
     </message>
     <message>
         <source>Orvane is unable to restore your audio. Do you want to try to reconnect to the session?</source>
-        <translation type="unfinished"></translation>
+        <translation>O Orvane não conseguiu restaurar o seu áudio. Deseja tentar se reconectar à sessão?</translation>
     </message>
     <message>
         <source>Orvane is unable to restore your audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Orvane não conseguiu restaurar o seu áudio.</translation>
     </message>
     <message>
         <source>Your connection to the server was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua conexão com o servidor foi perdida.</translation>
     </message>
     <message>
         <source>This may be because you have temporarily lost your Internet connection. </source>
-        <translation type="unfinished"></translation>
+        <translation>Talvez você tenha perdido temporariamente a conexão com a Internet. </translation>
     </message>
     <message>
         <source>Do you want to try to reconnect to the session?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja tentar se reconectar à sessão?</translation>
     </message>
     <message>
         <source>This may be because you have temporaryly lost your Internet connection. </source>
-        <translation type="unfinished"></translation>
+        <translation>Talvez você tenha perdido temporariamente a conexão com a Internet. </translation>
     </message>
     <message>
         <source>Please wait for a few seconds and try again. </source>
-        <translation type="unfinished"></translation>
+        <translation>Aguarde alguns segundos e tente novamente. </translation>
     </message>
     <message>
         <source>Boosting your microphone may cause increasing of background noises and echoing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificar o microfone pode aumentar o ruído de fundo e o eco.</translation>
     </message>
     <message>
         <source>Adjusted your microphone boost level.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nível de amplificação do seu microfone foi ajustado.</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Áudio</translation>
     </message>
     <message>
         <source>The moderator forced an audio setting change. Orvane will now try to reestablish your audio connection. </source>
-        <translation type="unfinished"></translation>
+        <translation>O moderador forçou uma mudança nas configurações de áudio. O Orvane vai tentar restabelecer a sua conexão de áudio. </translation>
     </message>
     <message>
         <source>Audio Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistente de configuração de áudio</translation>
     </message>
     <message>
         <source>Audio Wiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistente de áudio</translation>
     </message>
     <message>
         <source>Remote Audio Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle remoto de áudio</translation>
     </message>
     <message>
         <source>Run the Audio Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Executar o Assistente de configuração de áudio</translation>
     </message>
     <message>
         <source>Orvane will now run the Audio Wizard. <byte value="xd"/>
 This Wizard will help you to adjust your volume settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Orvane vai executar o Assistente de áudio. <byte value="xd"/>
+Este assistente ajudará você a ajustar o volume.</translation>
     </message>
     <message>
         <source>Unable to launch the Audio Setup Wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o Assistente de configuração de áudio.</translation>
     </message>
     <message>
         <source>Orvane can&apos;t update the audio compressor while a recording is in progress.<byte value="xd"/>
 Please stop the recorder and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Orvane não pode trocar o compressor de áudio enquanto uma gravação está em andamento.<byte value="xd"/>
+Pare o gravador e tente novamente.</translation>
     </message>
     <message>
         <source>The server did not change the audio compressor.</source>
-        <translation type="unfinished"></translation>
+        <translation>O servidor não trocou o compressor de áudio.</translation>
     </message>
 </context>
 <context>
     <name>orv::TVoiceSettingsPage</name>
     <message>
         <source>Participants who may speak at once:</source>
-        <translation type="unfinished"></translation>
+        <translation>Participantes que podem falar ao mesmo tempo:</translation>
     </message>
     <message>
         <source>Audio compressor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressor de áudio:</translation>
     </message>
 </context>
 <context>
     <name>orv::TWebLinks</name>
     <message>
         <source>You don&apos;t have permission to delete public resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você não tem permissão para excluir recursos públicos.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this public resource</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem certeza de que deseja excluir este recurso público</translation>
     </message>
     <message>
         <source>Error occured while uploading resource! Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu um erro ao enviar o recurso! Tente novamente.</translation>
     </message>
     <message>
         <source>Unable to delete resource. It may be currently in use or does not exist any more on the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível excluir o recurso. Talvez ele esteja em uso ou não exista mais no servidor.</translation>
     </message>
 </context>
 <context>
     <name>orv::TWebTour</name>
     <message>
         <source>You are trying to post data to the website. Orvane allows posting data to websites but students&apos; browsers may not be synchronized after that!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você está tentando enviar dados ao site. O Orvane permite enviar dados a sites, mas os navegadores dos alunos podem deixar de estar sincronizados depois disso!</translation>
     </message>
     <message>
         <source>This web site tried to open a popup window.<byte value="xd"/>
 Orvane Live does not allow pop-up windows in a guided web tour for security reasons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este site tentou abrir uma janela pop-up.<byte value="xd"/>
+Por segurança, o Orvane Live não permite janelas pop-up em uma navegação guiada pela Web.</translation>
     </message>
 </context>
 <context>
     <name>orv::TWebTourModule</name>
     <message>
         <source>Web Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Links da Web</translation>
     </message>
     <message>
         <source>File Viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizador de arquivos</translation>
     </message>
     <message>
         <source>Share any file or resource on the whiteboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartilhar qualquer arquivo ou recurso no quadro</translation>
     </message>
 </context>
 <context>
     <name>orv::TfMain</name>
     <message>
         <source>Orvane Live Browser</source>
-        <translation type="unfinished">Orvane Live Browser</translation>
+        <translation>Orvane Live Browser</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>Connection Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade da conexão</translation>
     </message>
     <message>
         <source>Change Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudar o tema</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Padrão</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Prata</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliva</translation>
     </message>
     <message>
         <source>Exit Current Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair da sessão atual</translation>
     </message>
     <message>
         <source>&amp;Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Á&amp;udio</translation>
     </message>
     <message>
         <source>Audio Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de áudio</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juda</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>Help and Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda e suporte</translation>
     </message>
     <message>
         <source>Main</source>
-        <translation type="unfinished"></translation>
+        <translation>Principal</translation>
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tela cheia</translation>
     </message>
     <message>
         <source>White Board View</source>
-        <translation type="unfinished"></translation>
+        <translation>Visão do quadro</translation>
     </message>
     <message>
         <source>Synchronized Web Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegador web sincronizado</translation>
     </message>
     <message>
         <source>Application Sharing View</source>
-        <translation type="unfinished"></translation>
+        <translation>Visão do compartilhamento de aplicativos</translation>
     </message>
     <message>
         <source>Main view: choose the view everybody sees</source>
-        <translation type="unfinished"></translation>
+        <translation>Visão principal: escolha a visão que todos veem</translation>
     </message>
     <message>
         <source>Participant List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de participantes</translation>
     </message>
     <message>
         <source>Text Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat de texto</translation>
     </message>
     <message>
         <source>PowerPoint Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca do PowerPoint</translation>
     </message>
     <message>
         <source>Notes and Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas e perguntas</translation>
     </message>
     <message>
         <source>Reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconectar</translation>
     </message>
     <message>
         <source>Hands Up:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mãos levantadas:</translation>
     </message>
     <message>
         <source>YES:</source>
-        <translation type="unfinished"></translation>
+        <translation>SIM:</translation>
     </message>
     <message>
         <source>NO:</source>
-        <translation type="unfinished"></translation>
+        <translation>NÃO:</translation>
     </message>
     <message>
         <source>Normal View</source>
-        <translation type="unfinished"></translation>
+        <translation>Visão normal</translation>
     </message>
     <message>
         <source>Do you want to exit current live session?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja sair da sessão ao vivo atual?</translation>
     </message>
     <message>
         <source>Reset Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Restabelecer conexão</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Stop reconnecting automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar de reconectar automaticamente</translation>
     </message>
     <message>
         <source>A&amp;ctions</source>
-        <translation type="unfinished"></translation>
+        <translation>Açõe&amp;s</translation>
     </message>
     <message>
         <source>&amp;Resources</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recursos</translation>
     </message>
     <message>
-        <source>Export Recording as Video…</source>
-        <translation type="unfinished"></translation>
+        <source> Room: Not selected</source>
+        <translation> Sala: não selecionada</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmAbout</name>
     <message>
         <source>About Orvane Live</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Orvane Live</translation>
     </message>
     <message>
         <source>Version %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1/%2</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmAppShareToolsWindow</name>
     <message>
         <source>Application Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartilhamento de aplicativos</translation>
     </message>
     <message>
         <source>You can share your entire desktop by selecting the &quot;Share Desktop&quot; option or you can share an individual window or an application by selecting the &quot;Share Window&quot; option. Please make your selection below and press the Start button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você pode compartilhar toda a sua área de trabalho com a opção &quot;Compartilhar toda a área de trabalho&quot; ou compartilhar uma janela ou um aplicativo com a opção &quot;Compartilhar uma única janela / aplicativo&quot;. Faça a sua escolha abaixo e clique em Iniciar compartilhamento.</translation>
     </message>
     <message>
         <source>Share Entire Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartilhar toda a área de trabalho</translation>
     </message>
     <message>
         <source>Share a Single Window / Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartilhar uma única janela / aplicativo</translation>
     </message>
     <message>
         <source>Application / Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicativo / janela</translation>
     </message>
     <message>
         <source>Start Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar compartilhamento</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>Stop Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar compartilhamento</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções</translation>
     </message>
     <message>
         <source>Take a Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Fazer uma captura</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmAppShareViewWindow</name>
     <message>
         <source>Application Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartilhamento de aplicativos</translation>
     </message>
     <message>
         <source>Scaling Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de escala</translation>
     </message>
     <message>
         <source>Show In Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar no tamanho original</translation>
     </message>
     <message>
         <source>Fit In My Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar à minha janela</translation>
     </message>
     <message>
         <source>Hide This Toolbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar esta caixa de ferramentas</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmAudioWizard</name>
     <message>
         <source>Audio Setup Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistente de configuração de áudio</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>The Wizard could not find any playback device attached to your system. If you have a sound card please make sure it is properly installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O assistente não encontrou nenhum dispositivo de reprodução no seu sistema. Se você tem uma placa de som, verifique se ela está instalada corretamente.</translation>
     </message>
     <message>
         <source>Choose the device that plays the sound and press &quot;Play&quot;: you should hear a voice. Adjust the speakers&apos; level until it sounds comfortable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o dispositivo que reproduz o som e clique em &quot;Reproduzir&quot;: você deve ouvir uma voz. Ajuste o nível dos alto-falantes até o som ficar confortável.</translation>
     </message>
     <message>
         <source>Speakers Level Not Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível dos alto-falantes indisponível</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzir</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Audio is playing at the moment...</source>
-        <translation type="unfinished"></translation>
+        <translation>O áudio está sendo reproduzido...</translation>
     </message>
     <message>
         <source>Playback device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo de reprodução:</translation>
     </message>
     <message>
         <source>Speakers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto-falantes:</translation>
     </message>
     <message>
         <source>Advanced Playback Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles avançados de reprodução</translation>
     </message>
     <message>
         <source>The wizard could not detect any audio input device attached.</source>
-        <translation type="unfinished"></translation>
+        <translation>O assistente não detectou nenhum dispositivo de entrada de áudio.</translation>
     </message>
     <message>
         <source>Choose your microphone, press &quot;Start&quot; and speak: you hear yourself as the others in the room would. Adjust the microphone&apos;s level until your voice sounds clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o seu microfone, clique em &quot;Iniciar&quot; e fale: você se ouve como os outros na sala ouviriam. Ajuste o nível do microfone até a sua voz soar clara.</translation>
     </message>
     <message>
         <source>Microphone Level Not Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível do microfone indisponível</translation>
     </message>
     <message>
         <source>Microphone Boost</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificação do microfone</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Recording device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo de gravação:</translation>
     </message>
     <message>
         <source>Microphone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfone:</translation>
     </message>
     <message>
         <source>Microphone Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Teste do microfone</translation>
     </message>
     <message>
         <source>Audio Playback Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Teste de reprodução de áudio</translation>
     </message>
     <message>
         <source>&lt;&lt; Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; Voltar</translation>
     </message>
     <message>
         <source>Microphone Boost is ON. It is recommended that you turn this setting OFF.</source>
-        <translation type="unfinished"></translation>
+        <translation>A amplificação do microfone está LIGADA. Recomendamos DESLIGAR esta configuração.</translation>
     </message>
     <message>
         <source>Your microphone is currently in &quot;boost&quot; mode. This may cause voice echo and increasing of backgound noise.We recommend that you turn the Microphone Boost off.<byte value="xd"/>
 Do you want to turn the microphone boost off?</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu microfone está no modo de &quot;amplificação&quot;. Isso pode causar eco na voz e aumentar o ruído de fundo. Recomendamos desligar a amplificação do microfone.<byte value="xd"/>
+Deseja desligar a amplificação do microfone?</translation>
     </message>
     <message>
         <source>Boosting your microphone will increase the microphone input level.<byte value="xd"/>
@@ -3366,914 +3323,836 @@ On most system however this causes feedback (echo) and increases the level of ba
 We recommend that you boost your microphone only in case you can&apos;t adjust its volume with the volume slider.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to boost the microphone?</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificar o microfone aumenta o nível de entrada do microfone.<byte value="xd"/>
+Na maioria dos sistemas, porém, isso causa microfonia (eco) e aumenta o nível do ruído de fundo.<byte value="xd"/>
+Recomendamos amplificar o microfone somente se você não conseguir ajustar o volume com o controle deslizante.<byte value="xd"/>
+<byte value="xd"/>
+Deseja amplificar o microfone?</translation>
     </message>
     <message>
         <source>The audio sample cannot be played with the selected playback device!<byte value="xd"/>
 Please check if this is the playback device that you want to use and all its drivers are properly installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível reproduzir a amostra de áudio com o dispositivo de reprodução selecionado!<byte value="xd"/>
+Verifique se este é o dispositivo de reprodução que você deseja usar e se todos os drivers dele estão instalados corretamente.</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmBoard</name>
     <message>
         <source>Nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma</translation>
     </message>
     <message>
         <source>Draw a Straight Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenhar uma linha reta</translation>
     </message>
     <message>
         <source>Draw a Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenhar um retângulo</translation>
     </message>
     <message>
         <source>Draw a Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenhar um círculo</translation>
     </message>
     <message>
         <source>Draw an oval</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenhar uma elipse</translation>
     </message>
     <message>
         <source>Handwriting Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramenta de escrita à mão</translation>
     </message>
     <message>
         <source>Highlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca-texto</translation>
     </message>
     <message>
         <source>Text Rectangle Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramenta de caixa de texto</translation>
     </message>
     <message>
         <source>Single quandrant coordinate system</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema de coordenadas de um quadrante</translation>
     </message>
     <message>
         <source>4 quandrant coordinate system</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema de coordenadas de quatro quadrantes</translation>
     </message>
     <message>
         <source>Fill area tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramenta de preenchimento</translation>
     </message>
     <message>
         <source>Freehand Eraser Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Borracha à mão livre</translation>
     </message>
     <message>
         <source>Rectangular Area Eraser Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Borracha de área retangular</translation>
     </message>
     <message>
         <source>Green Check Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Visto verde</translation>
     </message>
     <message>
         <source>Red Check Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Visto vermelho</translation>
     </message>
     <message>
         <source>Smily Face</source>
-        <translation type="unfinished"></translation>
+        <translation>Carinha sorridente</translation>
     </message>
     <message>
         <source>Blue Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrela azul</translation>
     </message>
     <message>
         <source>Red X</source>
-        <translation type="unfinished"></translation>
+        <translation>X vermelho</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparente</translation>
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Sólido</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Forward diagonal</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagonal para a frente</translation>
     </message>
     <message>
         <source>Backward diagonal</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagonal para trás</translation>
     </message>
     <message>
         <source>Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadriculado</translation>
     </message>
     <message>
         <source>Diagonal cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagonal cruzada</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadro</translation>
     </message>
     <message>
         <source>Whiteboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadro</translation>
     </message>
     <message>
         <source>Clear Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar o quadro</translation>
     </message>
     <message>
         <source>Public Board %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadro público %1</translation>
     </message>
     <message>
         <source>Private Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadro particular</translation>
     </message>
     <message>
         <source>Save current image to local disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar a imagem atual no disco local</translation>
     </message>
     <message>
         <source>Bitmaps (*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmaps (*.bmp)</translation>
     </message>
     <message>
         <source>The board could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o quadro em %1.</translation>
     </message>
     <message>
         <source>Upload current image to server</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar a imagem atual ao servidor</translation>
     </message>
     <message>
         <source>Open a picture from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir uma imagem de um arquivo</translation>
     </message>
     <message>
         <source>Export Board…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar quadro…</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens PNG (*.png)</translation>
     </message>
     <message>
         <source>Export All Boards…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar todos os quadros…</translation>
     </message>
     <message>
         <source>Select public / private board</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar quadro público / particular</translation>
     </message>
     <message>
         <source>Capture Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturar a área de trabalho</translation>
     </message>
     <message>
         <source>Capture Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturar uma janela</translation>
     </message>
     <message>
         <source>Capture Screen Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturar área da tela</translation>
     </message>
     <message>
         <source>Hide Orvane Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar a janela do Orvane</translation>
     </message>
     <message>
         <source>Screen Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Captura de tela</translation>
     </message>
     <message>
         <source>Take a screen shot and paste it on the white board</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturar a tela e colá-la no quadro</translation>
     </message>
     <message>
         <source>Turn an invisible grid on/off for precise drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligar/desligar uma grade invisível para desenhar com precisão</translation>
     </message>
     <message>
         <source>Right click on a public board to show the pointer</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique com o botão direito em um quadro público para mostrar o ponteiro</translation>
     </message>
     <message>
         <source>Left pointer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponteiro esquerdo</translation>
     </message>
     <message>
         <source>Right pointer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponteiro direito</translation>
     </message>
     <message>
         <source>Mark Tool. Select a mark tool and click on the whiteboard to place a mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramenta de marcas. Selecione uma marca e clique no quadro para colocá-la.</translation>
     </message>
     <message>
         <source>Mark Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramenta de marcas</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno</translation>
     </message>
     <message>
         <source>Line and pen width</source>
-        <translation type="unfinished"></translation>
+        <translation>Espessura da linha e da caneta</translation>
     </message>
     <message>
         <source>Line and pen color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor da linha e da caneta</translation>
     </message>
     <message>
         <source> Filling</source>
-        <translation type="unfinished"></translation>
+        <translation> Preenchimento</translation>
     </message>
     <message>
         <source>Fill style for rectangles and circles</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo de preenchimento de retângulos e círculos</translation>
     </message>
     <message>
         <source>Fill color for rectangles and circles</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor de preenchimento de retângulos e círculos</translation>
     </message>
     <message>
         <source>Snap to %1px</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a %1 px</translation>
     </message>
     <message>
         <source>Pictures (*.bmp *.jpg *.jpeg *.png *.gif *.ico *.svg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens (*.bmp *.jpg *.jpeg *.png *.gif *.ico *.svg);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>Comment required</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentário obrigatório</translation>
     </message>
     <message>
         <source>Enter a short comment for current image:</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um breve comentário para a imagem atual:</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>No board has anything on it to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum quadro tem conteúdo para exportar.</translation>
     </message>
     <message>
         <source>Screen capture is not available on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>A captura de tela não está disponível nesta área de trabalho.</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmBrowser</name>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Recarregar</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Em branco</translation>
     </message>
     <message>
         <source>Resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Recursos</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Endereço:</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço</translation>
     </message>
     <message>
         <source>Add this URL to the Web Links Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar este URL à biblioteca de links da Web</translation>
     </message>
     <message>
         <source>Web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página da Web</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmDocumentOffer</name>
     <message>
         <source>Orvane Live Browser</source>
-        <translation type="unfinished">Orvane Live Browser</translation>
+        <translation>Orvane Live Browser</translation>
     </message>
     <message>
         <source> requests you to open the following file:</source>
-        <translation type="unfinished"></translation>
+        <translation> pede que você abra o seguinte arquivo:</translation>
     </message>
     <message>
         <source>Do you want to download and open this document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja baixar e abrir este documento?</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmDocuments</name>
     <message>
         <source>Shared Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos compartilhados</translation>
     </message>
     <message>
         <source>Documents Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca de documentos</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Upload a file to the library</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar um arquivo para a biblioteca</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixar</translation>
     </message>
     <message>
         <source>Download selected item and save it on the local disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixar o item selecionado e salvá-lo no disco local</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Delete the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir o item selecionado</translation>
     </message>
     <message>
         <source>Launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir para todos</translation>
     </message>
     <message>
         <source>Launch the selected item on participants&apos; computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o item selecionado nos computadores dos participantes</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Recarregar</translation>
     </message>
     <message>
         <source>Reload the documents library</source>
-        <translation type="unfinished"></translation>
+        <translation>Recarregar a biblioteca de documentos</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do arquivo</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho</translation>
     </message>
     <message>
         <source>Uploaded by</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviado por</translation>
     </message>
     <message>
         <source>Upload Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data/hora do envio</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentário</translation>
     </message>
     <message>
         <source>Enter a short comment for this file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um breve comentário para este arquivo:</translation>
     </message>
     <message>
         <source>Select a target folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione uma pasta de destino</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmExam</name>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Reply to the following</source>
-        <translation type="unfinished"></translation>
+        <translation>Responda ao seguinte</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Please reply to the following</source>
-        <translation type="unfinished"></translation>
+        <translation>Por favor, responda ao seguinte</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pergunta</translation>
     </message>
     <message>
         <source>Please, mark your answer and press the Send button</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque a sua resposta e clique no botão Enviar</translation>
     </message>
     <message>
         <source>Time to close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo para fechar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>No answer selected. <byte value="xd"/>
 Please select an answer entry by pressing the appropriate answer button.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>orv::TfrmExportVideo</name>
-    <message>
-        <source>Browse…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
-    </message>
-    <message>
-        <source>Export Recording as Video</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose the recorded session</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose the video file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Recorded session:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Video file:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Size (width x height):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export progress</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose the video file and its size, then Export.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recorded session</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recorded sessions (*.orvane *.or5)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Video file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>WebM video (*.webm);;MP4 video (*.mp4)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The size must be two even numbers from 16 to 7680, as in 1280x720.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose the video file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exporting (%1)…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exporting (%1): %2 of %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The video is ready: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The export was cancelled; no file was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma resposta selecionada. <byte value="xd"/>
+Selecione uma resposta clicando no botão correspondente.</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmFileOffer</name>
     <message>
         <source>Orvane Live Browser</source>
-        <translation type="unfinished">Orvane Live Browser</translation>
+        <translation>Orvane Live Browser</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmFileViewer</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizar</translation>
     </message>
     <message>
         <source>Place Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar em tamanho original</translation>
     </message>
     <message>
         <source>Place Selection Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar só a seleção</translation>
     </message>
     <message>
         <source>Back To File</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar ao arquivo</translation>
     </message>
     <message>
         <source>Place On Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar no quadro</translation>
     </message>
     <message>
         <source>File Viewer - (Beta)</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizador de arquivos - (Beta)</translation>
     </message>
     <message>
         <source>File content</source>
-        <translation type="unfinished"></translation>
+        <translation>Conteúdo do arquivo</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo:</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Preview Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de visualização</translation>
     </message>
     <message>
         <source>Click Open to select a file. Adjust the content to display then click Preview.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique em Abrir para selecionar um arquivo. Ajuste o conteúdo a exibir e clique em Visualizar.</translation>
     </message>
     <message>
         <source>Click and drag to select a portion or choose &quot;Original Size&quot; for the entire image. Click Place On Board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique e arraste para selecionar uma parte ou escolha &quot;Tamanho original&quot; para a imagem inteira. Clique em Colocar no quadro.</translation>
     </message>
     <message>
         <source>Select a File To Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um arquivo para abrir</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmImages</name>
     <message>
         <source>Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens</translation>
     </message>
     <message>
         <source>Image Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca de imagens</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar</translation>
     </message>
     <message>
         <source>Reload the image library</source>
-        <translation type="unfinished"></translation>
+        <translation>Recarregar a biblioteca de imagens</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Delete the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir o item selecionado</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregar</translation>
     </message>
     <message>
         <source>Open selected image</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir a imagem selecionada</translation>
     </message>
     <message>
         <source>Item name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do item</translation>
     </message>
     <message>
         <source>Stored By</source>
-        <translation type="unfinished"></translation>
+        <translation>Armazenado por</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data/hora</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmNewPoll</name>
     <message>
         <source>Add to my favourite polls</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar às minhas enquetes favoritas</translation>
     </message>
     <message>
         <source>Polling</source>
-        <translation type="unfinished"></translation>
+        <translation>Enquete</translation>
     </message>
     <message>
         <source> A New Poll</source>
-        <translation type="unfinished"></translation>
+        <translation> Uma nova enquete</translation>
     </message>
     <message>
         <source>From File:</source>
-        <translation type="unfinished"></translation>
+        <translation>De um arquivo:</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Open a poll file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir um arquivo de enquete</translation>
     </message>
     <message>
         <source>Question:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pergunta:</translation>
     </message>
     <message>
         <source>%1 chars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caracteres</translation>
     </message>
     <message>
         <source>Mark the valid entries:</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque as respostas válidas:</translation>
     </message>
     <message>
         <source>Save To File</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar em arquivo</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Unable to create poll file <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar o arquivo da enquete <byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Orvane Exam Files (*.exm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de prova do Orvane (*.exm)</translation>
     </message>
     <message>
         <source>Save the poll</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar a enquete</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmPPTExport</name>
     <message>
         <source>PowerPoint Upload Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistente de envio do PowerPoint</translation>
     </message>
     <message>
         <source>Select a PowerPoint presentation file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um arquivo de apresentação do PowerPoint:</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar arquivo</translation>
     </message>
     <message>
         <source>Set Slide Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir o tamanho dos slides</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>pixels</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura:</translation>
     </message>
     <message>
         <source>Presentation Info: </source>
-        <translation type="unfinished"></translation>
+        <translation>Informações da apresentação: </translation>
     </message>
     <message>
         <source>Number Of Slides:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de slides:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Situação:</translation>
     </message>
     <message>
         <source>LibreOffice is not installed on this computer, so presentations cannot be converted into slides. Install LibreOffice Impress (the package libreoffice-impress) and open this window again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O LibreOffice não está instalado neste computador, por isso as apresentações não podem ser convertidas em slides. Instale o LibreOffice Impress (o pacote libreoffice-impress) e abra esta janela novamente.</translation>
     </message>
     <message>
         <source>Export progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso da exportação</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>PowerPoint Files (ppt) (*.ppt);;PowerPoint 2007 Files (pptx) (*.pptx);;OpenDocument Presentations (odp) (*.odp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos do PowerPoint (ppt) (*.ppt);;Arquivos do PowerPoint 2007 (pptx) (*.pptx);;Apresentações OpenDocument (odp) (*.odp)</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished">Conectando...</translation>
+        <translation>Conectando...</translation>
     </message>
     <message>
         <source>Openning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrindo...</translation>
     </message>
     <message>
         <source>Exporting Slide </source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando o slide </translation>
     </message>
     <message>
         <source>The presentation was exported to the server, but %1 of its %2 slides could not be exported and are missing from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A apresentação foi exportada para o servidor, mas %1 dos seus %2 slides não puderam ser exportados e estão faltando.</translation>
     </message>
     <message>
         <source>Presentation successfully exported to server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apresentação exportada para o servidor com sucesso.</translation>
     </message>
     <message>
         <source>Presentation not exported.<byte value="xd"/>
 Please make sure you have LibreOffice installed on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>A apresentação não foi exportada.<byte value="xd"/>
+Verifique se o LibreOffice está instalado no seu computador.</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmPlayer</name>
     <message>
         <source>Start Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar a reprodução</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <source>Stop and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar e sair</translation>
     </message>
     <message>
         <source>Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tela cheia</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixado</translation>
     </message>
     <message>
         <source>Move the slider to a new position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mova o controle deslizante para uma nova posição.</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posição</translation>
     </message>
     <message>
         <source>0%</source>
-        <translation type="unfinished"></translation>
+        <translation>0%</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Elapsed and total time</source>
+        <translation>Tempo decorrido e total</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmPollresults</name>
     <message>
         <source>Poll Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados da enquete</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Respostas</translation>
     </message>
     <message>
         <source>Participant</source>
-        <translation type="unfinished"></translation>
+        <translation>Participante</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta</translation>
     </message>
     <message>
         <source>Total number of answers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número total de respostas:</translation>
     </message>
     <message>
         <source>Total number of participants:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número total de participantes:</translation>
     </message>
     <message>
         <source>Answer bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Barras das respostas</translation>
     </message>
     <message>
         <source>Save to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar em arquivo</translation>
     </message>
     <message>
         <source>The poll results could not be saved to %1:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar os resultados da enquete em %1:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>Save Polling Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar os resultados da enquete</translation>
     </message>
     <message>
         <source>Rich Text Format (*.rtf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rich Text Format (*.rtf)</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmPostIt</name>
     <message>
         <source>Do not popup any more in this session</source>
-        <translation type="unfinished"></translation>
+        <translation>Não abrir mais nesta sessão</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora:</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>[Close]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Fechar]</translation>
     </message>
 </context>
 <context>
@@ -4287,95 +4166,96 @@ Please make sure you have LibreOffice installed on your computer.</source>
     <name>orv::TfrmRemoteAudio</name>
     <message>
         <source>Remote Volume Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle remoto de volume</translation>
     </message>
     <message>
         <source>Remote Audio Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle remoto de áudio</translation>
     </message>
     <message>
         <source>Retrieving Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtendo as configurações...</translation>
     </message>
     <message>
         <source>Microphone Boost</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificação do microfone</translation>
     </message>
     <message>
         <source>Some of the volume controls are not available. This is because the remote user&apos;s device driver does not support them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alguns controles de volume não estão disponíveis porque o driver do dispositivo do usuário remoto não tem suporte a eles.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Participant:</source>
-        <translation type="unfinished"></translation>
+        <translation>Participante:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Situação:</translation>
     </message>
     <message>
         <source>Speakers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto-falantes:</translation>
     </message>
     <message>
         <source>Microphone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfone:</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmRequest</name>
     <message>
         <source>Session Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagem da sessão</translation>
     </message>
     <message>
         <source>Send a Session Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar uma nota da sessão</translation>
     </message>
     <message>
         <source>Send To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar para:</translation>
     </message>
     <message>
         <source>&lt;custom&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;personalizada&gt;</translation>
     </message>
     <message>
         <source>May I ask a question</source>
-        <translation type="unfinished"></translation>
+        <translation>Posso fazer uma pergunta?</translation>
     </message>
     <message>
         <source>I would like to answer the question</source>
-        <translation type="unfinished"></translation>
+        <translation>Gostaria de responder à pergunta</translation>
     </message>
     <message>
         <source>Would you please repeat this</source>
-        <translation type="unfinished"></translation>
+        <translation>Pode repetir, por favor?</translation>
     </message>
     <message>
         <source>&amp;Predefined:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Predefinida:</translation>
     </message>
     <message>
         <source>&amp;Your Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sua nota:</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Nothing to send. <byte value="xd"/>
 Please type your note and press Send. To close without sending press Cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada para enviar. <byte value="xd"/>
+Digite a sua nota e clique em Enviar. Para fechar sem enviar, clique em Cancelar.</translation>
     </message>
 </context>
 <context>
@@ -4442,79 +4322,80 @@ Please type your note and press Send. To close without sending press Cancel.</so
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrição</translation>
     </message>
     <message>
         <source>To watch a recorded session select one from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Para assistir a uma sessão gravada, selecione-a na lista</translation>
     </message>
     <message>
         <source>Recorded sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sessões gravadas</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmSettings</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexão</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Geral</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Áudio</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo</translation>
     </message>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravação</translation>
     </message>
     <message>
         <source>Whiteboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadro</translation>
     </message>
     <message>
         <source>Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartilhamento</translation>
     </message>
     <message>
         <source>This setting takes effect once its part of Orvane Live Browser is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta configuração terá efeito quando a parte correspondente do Orvane Live Browser estiver disponível.</translation>
     </message>
     <message>
         <source>The modifications you made require re-establishing your audio connection.<byte value="xd"/>
 Orvane will now reconnect your audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>As alterações que você fez exigem restabelecer a sua conexão de áudio.<byte value="xd"/>
+O Orvane vai reconectar o seu áudio.</translation>
     </message>
     <message>
         <source>Favorite Polls</source>
-        <translation type="unfinished"></translation>
+        <translation>Enquetes favoritas</translation>
     </message>
 </context>
 <context>
@@ -4580,186 +4461,164 @@ Orvane will now reconnect your audio.</source>
     <name>orv::TfrmVideo</name>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo</translation>
     </message>
     <message>
         <source>Participant</source>
-        <translation type="unfinished"></translation>
+        <translation>Participante</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Situação</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualização</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem</translation>
     </message>
     <message>
         <source>Buffering....</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregando...</translation>
     </message>
     <message>
         <source>Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho original</translation>
     </message>
     <message>
         <source>Very Small (80 x 60)</source>
-        <translation type="unfinished"></translation>
+        <translation>Muito pequeno (80 x 60)</translation>
     </message>
     <message>
         <source>Small Size (160 x 120)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pequeno (160 x 120)</translation>
     </message>
     <message>
         <source>Middle Size (320 x 240)</source>
-        <translation type="unfinished"></translation>
+        <translation>Médio (320 x 240)</translation>
     </message>
     <message>
         <source>Large Size (640 x 480)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande (640 x 480)</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmWebLinks</name>
     <message>
         <source>Web Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Links da Web</translation>
     </message>
     <message>
         <source>Reload Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Recarregar links</translation>
     </message>
     <message>
         <source>Reload the web library</source>
-        <translation type="unfinished"></translation>
+        <translation>Recarregar a biblioteca da Web</translation>
     </message>
     <message>
         <source>Upload Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar link</translation>
     </message>
     <message>
         <source>Upload a web link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar um link da Web.</translation>
     </message>
     <message>
         <source>Delete Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir link</translation>
     </message>
     <message>
         <source>Delete selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir o item selecionado</translation>
     </message>
     <message>
         <source>Open Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir link</translation>
     </message>
     <message>
         <source>Navigate to the selected web link</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegar até o link da Web selecionado</translation>
     </message>
     <message>
         <source>Web Resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Recursos da Web</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descrição:</translation>
     </message>
     <message>
         <source>&amp;URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;URL:</translation>
     </message>
     <message>
         <source>To upload a new web link type in the url and a short description and click the Upload button on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para enviar um novo link da Web, digite o URL e uma breve descrição e clique no botão Enviar link, acima.</translation>
     </message>
     <message>
         <source>To launch a web resource doubleclick on the appropriate item in the grid below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para abrir um recurso da Web, clique duas vezes no item correspondente na grade abaixo.</translation>
     </message>
     <message>
         <source>Web Link Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do link</translation>
     </message>
     <message>
         <source>Uploaded By</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviado por</translation>
     </message>
     <message>
         <source>Upload Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data/hora do envio</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Web links</source>
-        <translation type="unfinished"></translation>
+        <translation>Links da Web</translation>
     </message>
 </context>
 <context>
     <name>orv::TfrmWelcome</name>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bem-vindo</translation>
     </message>
     <message>
         <source>This welcome window is provided by your service provider.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta janela de boas-vindas é oferecida pelo seu provedor de serviço.</translation>
     </message>
     <message>
         <source>Close this welcome window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar esta janela de boas-vindas</translation>
     </message>
     <message>
         <source>Welcome page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de boas-vindas</translation>
     </message>
 </context>
 <context>
     <name>orv::UploadSource</name>
     <message>
         <source>The file &quot;%1&quot; is too large to be sent: only files smaller than 2 GB can be uploaded.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>orv::VideoExportCommand</name>
-    <message>
-        <source>Exporting (%1): %2% %3 of %4, %5x real time </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Written: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The export was stopped; no file was written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>std</name>
-    <message>
-        <source>Orvane Live Player</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo &quot;%1&quot; é grande demais para ser enviado: só é possível enviar arquivos menores que 2 GB.</translation>
     </message>
 </context>
 </TS>

@@ -186,7 +186,7 @@ void TfMain::buildCentre() {
 
 void TfMain::buildStatusBar() {
     m_serverPanel = new QLabel;
-    m_roomPanel = new QLabel(" Room: Not selected");
+    m_roomPanel = new QLabel(tr(" Room: Not selected"));
     m_reconnect = new QPushButton(tr("Reconnect"));
     m_reconnect->setObjectName("reconnectButton");
     m_reconnect->hide();

@@ -33,26 +33,29 @@
 namespace orv {
 namespace {
 
-const char* const kPhrases[] = {
-    QT_TRANSLATE_NOOP("TChatPane", "Hello"),        QT_TRANSLATE_NOOP("TChatPane", "Bye"),
-    QT_TRANSLATE_NOOP("TChatPane", "LOL"),          QT_TRANSLATE_NOOP("TChatPane", "Great"),
-    QT_TRANSLATE_NOOP("TChatPane", "Thank You"),    QT_TRANSLATE_NOOP("TChatPane", "Can you repeat, please"),
-    QT_TRANSLATE_NOOP("TChatPane", "Just a second")};
+const char* const kPhrases[] = {QT_TRANSLATE_NOOP("orv::TChatPane", "Hello"),
+                                QT_TRANSLATE_NOOP("orv::TChatPane", "Bye"),
+                                QT_TRANSLATE_NOOP("orv::TChatPane", "LOL"),
+                                QT_TRANSLATE_NOOP("orv::TChatPane", "Great"),
+                                QT_TRANSLATE_NOOP("orv::TChatPane", "Thank You"),
+                                QT_TRANSLATE_NOOP("orv::TChatPane", "Can you repeat, please"),
+                                QT_TRANSLATE_NOOP("orv::TChatPane", "Just a second")};
 
 const struct {
     const char* text;
     int points;
-} kFontSizes[] = {{QT_TRANSLATE_NOOP("TChatPane", "Small"), 7},
-                  {QT_TRANSLATE_NOOP("TChatPane", "Normal"), 8},
-                  {QT_TRANSLATE_NOOP("TChatPane", "Large"), 10}};
+} kFontSizes[] = {{QT_TRANSLATE_NOOP("orv::TChatPane", "Small"), 7},
+                  {QT_TRANSLATE_NOOP("orv::TChatPane", "Normal"), 8},
+                  {QT_TRANSLATE_NOOP("orv::TChatPane", "Large"), 10}};
 
 const struct {
     const char* text;
     int level;
 } kPermissions[] = {
-    {QT_TRANSLATE_NOOP("TChatPane", "Allow all chat messages (Both private and public)"), cpAllowAll},
-    {QT_TRANSLATE_NOOP("TChatPane", "Allow only public messages (Private ones are blocked)"), cpPublicOnly},
-    {QT_TRANSLATE_NOOP("TChatPane", "Deny all chat messages"), cpDenyAll}};
+    {QT_TRANSLATE_NOOP("orv::TChatPane", "Allow all chat messages (Both private and public)"), cpAllowAll},
+    {QT_TRANSLATE_NOOP("orv::TChatPane", "Allow only public messages (Private ones are blocked)"),
+     cpPublicOnly},
+    {QT_TRANSLATE_NOOP("orv::TChatPane", "Deny all chat messages"), cpDenyAll}};
 
 const QString kHeaderStyle = QStringLiteral(
     "QPushButton { text-align: left; background: #31507f; color: %1; border: none; padding: 3px 6px;"

@@ -4,6 +4,9 @@
 
 namespace orv {
 
+// Set here rather than in the class body, where the catalogue tool would file the text under the wrong class.
+TPlayerStatus::TPlayerStatus() : m_caption(tr("Orvane Live Player")) {}
+
 void TPlayerStatus::Downloaded(std::int64_t total, std::int64_t done) {
     if (total == done) {
         m_caption = tr("Orvane Live Player - Downloaded");

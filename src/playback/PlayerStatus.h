@@ -17,6 +17,8 @@ class TPlayerStatus {
     Q_DECLARE_TR_FUNCTIONS(orv::TPlayerStatus)
 
 public:
+    TPlayerStatus();
+
     void SetPacketCount(std::int32_t count) { m_packetCount = std::max(0, count); }
     std::int32_t PacketCount() const { return m_packetCount; }
 
@@ -58,7 +60,7 @@ private:
     std::int32_t m_index = 0;
     std::int32_t m_sliderIndex = 0;
     int m_downloadPercent = 0;
-    QString m_caption = tr("Orvane Live Player");
+    QString m_caption;
     TPlayerStatusText m_status = TPlayerStatusText::Stopped;
 };
 

@@ -18,7 +18,7 @@ class IResourceTransfers;
 
 // The stages the wizard shows (the wParam is the slide count, a slide's number or, at the end, how many
 // slides failed).
-enum TExportStage : int {
+enum TExportStage {
     esEnded = 0, // the worker ended; the wizard may start another
     esConnecting = 1,
     esOpening = 2,

@@ -1,5 +1,7 @@
 #include "voice/DelayMeter.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -10,7 +12,8 @@ TDelayReading ReadDelay(int longestQueue) {
     TDelayReading r;
     r.seconds = std::max(0, longestQueue) * 0.5 + 0.5;
     r.percent = int(std::lround(r.seconds / 7 * 100));
-    r.text = QString::number(r.seconds, 'f', 1) + QStringLiteral(" sec.");
+    r.text =
+        QCoreApplication::translate("orv::DelayMeter", "%1 sec.").arg(QString::number(r.seconds, 'f', 1));
     return r;
 }
 
