@@ -728,6 +728,18 @@ Please try again.</source>
         <source>diagnostics on the terminal as well as in the log file</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>make a recorded session into a video file (.webm, or .mp4), given after the options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the exported video&apos;s size (default 1280x720)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: orvane-live --export-video RECORDING OUT.webm [--size WxH] (even numbers from 16 to 7680)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::AudioDevices</name>
@@ -2338,6 +2350,17 @@ Please make sure the file is not corrupted or locked.</source>
     </message>
 </context>
 <context>
+    <name>orv::TRecordingExport</name>
+    <message>
+        <source>The file cannot be located.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to play the resource. Please try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TRecordingSettingsPage</name>
     <message>
         <source>Browse...</source>
@@ -2750,6 +2773,73 @@ Do you want to open the slide on your private board?</source>
     </message>
 </context>
 <context>
+    <name>orv::TVideoFileWriter</name>
+    <message>
+        <source>%1 video, %2 sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a file name ending in .webm or .mp4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video size must be at least 16 x 16 with even numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This system has no H.264 encoder for MP4 files. Export to a .webm file instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This system has neither a VP9 nor a VP8 encoder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This system has no AAC encoder for MP4 files. Export to a .webm file instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This system has no Opus encoder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video container cannot be prepared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video encoder %1 cannot start: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The audio encoder %1 cannot start: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound or the pictures cannot be converted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video cannot be encoded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound cannot be encoded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::TVideoSettingsPage</name>
     <message>
         <source>Capture driver:</source>
@@ -3082,6 +3172,10 @@ Orvane Live does not allow pop-up windows in a guided web tour for security reas
     </message>
     <message>
         <source> Room: Not selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Recording as Video…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3708,6 +3802,97 @@ Please check if this is the playback device that you want to use and all its dri
     <message>
         <source>No answer selected. <byte value="xd"/>
 Please select an answer entry by pressing the appropriate answer button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmExportVideo</name>
+    <message>
+        <source>Browse…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Recording as Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the recorded session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the video file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recorded session:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Video file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Size (width x height):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the video file and its size, then Export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorded session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorded sessions (*.orvane *.or5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WebM video (*.webm);;MP4 video (*.mp4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The size must be two even numbers from 16 to 7680, as in 1280x720.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the video file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting (%1)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting (%1): %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video is ready: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The export was cancelled; no file was written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4551,6 +4736,21 @@ Orvane will now reconnect your audio.</source>
     <name>orv::UploadSource</name>
     <message>
         <source>The file &quot;%1&quot; is too large to be sent: only files smaller than 2 GB can be uploaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::VideoExportCommand</name>
+    <message>
+        <source>Exporting (%1): %2% %3 of %4, %5x real time </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The export was stopped; no file was written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -734,6 +734,18 @@ Vuelva a intentarlo.</translation>
         <source>diagnostics on the terminal as well as in the log file</source>
         <translation>diagnósticos en la terminal, además de en el archivo de registro</translation>
     </message>
+    <message>
+        <source>make a recorded session into a video file (.webm, or .mp4), given after the options</source>
+        <translation>convierte una sesión grabada en un archivo de video (.webm o .mp4), indicado después de las opciones</translation>
+    </message>
+    <message>
+        <source>the exported video&apos;s size (default 1280x720)</source>
+        <translation>el tamaño del video exportado (predeterminado 1280x720)</translation>
+    </message>
+    <message>
+        <source>usage: orvane-live --export-video RECORDING OUT.webm [--size WxH] (even numbers from 16 to 7680)</source>
+        <translation>uso: orvane-live --export-video GRABACIÓN SALIDA.webm [--size AxA] (números pares de 16 a 7680)</translation>
+    </message>
 </context>
 <context>
     <name>orv::AudioDevices</name>
@@ -2374,6 +2386,17 @@ Asegúrese de que el archivo no esté dañado ni bloqueado.</translation>
     </message>
 </context>
 <context>
+    <name>orv::TRecordingExport</name>
+    <message>
+        <source>The file cannot be located.</source>
+        <translation>No se encuentra el archivo.</translation>
+    </message>
+    <message>
+        <source>Unable to play the resource. Please try again later.</source>
+        <translation>No se puede reproducir el recurso. Inténtelo de nuevo más tarde.</translation>
+    </message>
+</context>
+<context>
     <name>orv::TRecordingSettingsPage</name>
     <message>
         <source>Browse...</source>
@@ -2802,6 +2825,73 @@ Aún puede abrir la diapositiva, pero en su pizarra privada.<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>orv::TVideoFileWriter</name>
+    <message>
+        <source>%1 video, %2 sound</source>
+        <translation>video %1, sonido %2</translation>
+    </message>
+    <message>
+        <source>Choose a file name ending in .webm or .mp4.</source>
+        <translation>Elija un nombre de archivo que termine en .webm o .mp4.</translation>
+    </message>
+    <message>
+        <source>The video size must be at least 16 x 16 with even numbers.</source>
+        <translation>El tamaño del video debe ser de al menos 16 x 16, con números pares.</translation>
+    </message>
+    <message>
+        <source>This system has no H.264 encoder for MP4 files. Export to a .webm file instead.</source>
+        <translation>Este sistema no tiene codificador H.264 para archivos MP4. Exporte a un archivo .webm.</translation>
+    </message>
+    <message>
+        <source>This system has neither a VP9 nor a VP8 encoder.</source>
+        <translation>Este sistema no tiene codificador VP9 ni VP8.</translation>
+    </message>
+    <message>
+        <source>This system has no AAC encoder for MP4 files. Export to a .webm file instead.</source>
+        <translation>Este sistema no tiene codificador AAC para archivos MP4. Exporte a un archivo .webm.</translation>
+    </message>
+    <message>
+        <source>This system has no Opus encoder.</source>
+        <translation>Este sistema no tiene codificador Opus.</translation>
+    </message>
+    <message>
+        <source>The video container cannot be prepared.</source>
+        <translation>No se puede preparar el contenedor de video.</translation>
+    </message>
+    <message>
+        <source>The video encoder %1 cannot start: %2</source>
+        <translation>No se puede iniciar el codificador de video %1: %2</translation>
+    </message>
+    <message>
+        <source>The audio encoder %1 cannot start: %2</source>
+        <translation>No se puede iniciar el codificador de audio %1: %2</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memoria insuficiente.</translation>
+    </message>
+    <message>
+        <source>The sound or the pictures cannot be converted.</source>
+        <translation>No se pueden convertir el sonido o las imágenes.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>The video cannot be encoded: %1</source>
+        <translation>No se puede codificar el video: %1</translation>
+    </message>
+    <message>
+        <source>The sound cannot be encoded: %1</source>
+        <translation>No se puede codificar el sonido: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>No se puede escribir %1.</translation>
+    </message>
+</context>
+<context>
     <name>orv::TVideoSettingsPage</name>
     <message>
         <source>Capture driver:</source>
@@ -3138,6 +3228,10 @@ Por seguridad, Orvane Live no permite ventanas emergentes en un recorrido web gu
     <message>
         <source> Room: Not selected</source>
         <translation> Sala: no seleccionada</translation>
+    </message>
+    <message>
+        <source>Export Recording as Video…</source>
+        <translation>Exportar grabación como video…</translation>
     </message>
 </context>
 <context>
@@ -3771,6 +3865,97 @@ Compruebe que sea el dispositivo de reproducción que desea usar y que todos sus
 Please select an answer entry by pressing the appropriate answer button.</source>
         <translation>No se seleccionó ninguna respuesta. <byte value="xd"/>
 Seleccione una respuesta haciendo clic en el botón correspondiente.</translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmExportVideo</name>
+    <message>
+        <source>Browse…</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Export Recording as Video</source>
+        <translation>Exportar grabación como video</translation>
+    </message>
+    <message>
+        <source>Choose the recorded session</source>
+        <translation>Elija la sesión grabada</translation>
+    </message>
+    <message>
+        <source>Choose the video file</source>
+        <translation>Elija el archivo de video</translation>
+    </message>
+    <message>
+        <source>&amp;Recorded session:</source>
+        <translation>Sesión &amp;grabada:</translation>
+    </message>
+    <message>
+        <source>&amp;Video file:</source>
+        <translation>Archivo de &amp;video:</translation>
+    </message>
+    <message>
+        <source>&amp;Size (width x height):</source>
+        <translation>&amp;Tamaño (ancho x alto):</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Progreso de la exportación</translation>
+    </message>
+    <message>
+        <source>Choose the video file and its size, then Export.</source>
+        <translation>Elija el archivo de video y su tamaño, y luego haga clic en Exportar.</translation>
+    </message>
+    <message>
+        <source>Recorded session</source>
+        <translation>Sesión grabada</translation>
+    </message>
+    <message>
+        <source>Recorded sessions (*.orvane *.or5)</source>
+        <translation>Sesiones grabadas (*.orvane *.or5)</translation>
+    </message>
+    <message>
+        <source>Video file</source>
+        <translation>Archivo de video</translation>
+    </message>
+    <message>
+        <source>WebM video (*.webm);;MP4 video (*.mp4)</source>
+        <translation>Video WebM (*.webm);;Video MP4 (*.mp4)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The size must be two even numbers from 16 to 7680, as in 1280x720.</source>
+        <translation>El tamaño debe ser dos números pares de 16 a 7680, como en 1280x720.</translation>
+    </message>
+    <message>
+        <source>Choose the video file.</source>
+        <translation>Elija el archivo de video.</translation>
+    </message>
+    <message>
+        <source>Exporting (%1)…</source>
+        <translation>Exportando (%1)…</translation>
+    </message>
+    <message>
+        <source>Exporting (%1): %2 of %3</source>
+        <translation>Exportando (%1): %2 de %3</translation>
+    </message>
+    <message>
+        <source>The video is ready: %1</source>
+        <translation>El video está listo: %1</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; no file was written.</source>
+        <translation>Se canceló la exportación; no se escribió ningún archivo.</translation>
     </message>
 </context>
 <context>
@@ -4619,6 +4804,21 @@ Orvane volverá a conectar su audio.</translation>
     <message>
         <source>The file &quot;%1&quot; is too large to be sent: only files smaller than 2 GB can be uploaded.</source>
         <translation>El archivo &quot;%1&quot; es demasiado grande para subirlo: solo se pueden subir archivos de menos de 2 GB.</translation>
+    </message>
+</context>
+<context>
+    <name>orv::VideoExportCommand</name>
+    <message>
+        <source>Exporting (%1): %2% %3 of %4, %5x real time </source>
+        <translation>Exportando (%1): %2% %3 de %4, %5x el tiempo real </translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Escrito: %1</translation>
+    </message>
+    <message>
+        <source>The export was stopped; no file was written.</source>
+        <translation>Se detuvo la exportación; no se escribió ningún archivo.</translation>
     </message>
 </context>
 </TS>

@@ -734,6 +734,18 @@ Tente novamente.</translation>
         <source>diagnostics on the terminal as well as in the log file</source>
         <translation>diagnósticos no terminal, além do arquivo de log</translation>
     </message>
+    <message>
+        <source>make a recorded session into a video file (.webm, or .mp4), given after the options</source>
+        <translation>transforma uma sessão gravada em um arquivo de vídeo (.webm ou .mp4), informado depois das opções</translation>
+    </message>
+    <message>
+        <source>the exported video&apos;s size (default 1280x720)</source>
+        <translation>o tamanho do vídeo exportado (padrão 1280x720)</translation>
+    </message>
+    <message>
+        <source>usage: orvane-live --export-video RECORDING OUT.webm [--size WxH] (even numbers from 16 to 7680)</source>
+        <translation>uso: orvane-live --export-video GRAVAÇÃO SAÍDA.webm [--size LxA] (números pares de 16 a 7680)</translation>
+    </message>
 </context>
 <context>
     <name>orv::AudioDevices</name>
@@ -2374,6 +2386,17 @@ Verifique se o arquivo não está corrompido nem bloqueado.</translation>
     </message>
 </context>
 <context>
+    <name>orv::TRecordingExport</name>
+    <message>
+        <source>The file cannot be located.</source>
+        <translation>Não foi possível localizar o arquivo.</translation>
+    </message>
+    <message>
+        <source>Unable to play the resource. Please try again later.</source>
+        <translation>Não foi possível reproduzir o recurso. Tente novamente mais tarde.</translation>
+    </message>
+</context>
+<context>
     <name>orv::TRecordingSettingsPage</name>
     <message>
         <source>Browse...</source>
@@ -2802,6 +2825,73 @@ Deseja abrir o slide no seu quadro particular?</translation>
     </message>
 </context>
 <context>
+    <name>orv::TVideoFileWriter</name>
+    <message>
+        <source>%1 video, %2 sound</source>
+        <translation>vídeo %1, som %2</translation>
+    </message>
+    <message>
+        <source>Choose a file name ending in .webm or .mp4.</source>
+        <translation>Escolha um nome de arquivo terminado em .webm ou .mp4.</translation>
+    </message>
+    <message>
+        <source>The video size must be at least 16 x 16 with even numbers.</source>
+        <translation>O tamanho do vídeo deve ser de pelo menos 16 x 16, com números pares.</translation>
+    </message>
+    <message>
+        <source>This system has no H.264 encoder for MP4 files. Export to a .webm file instead.</source>
+        <translation>Este sistema não tem codificador H.264 para arquivos MP4. Exporte para um arquivo .webm.</translation>
+    </message>
+    <message>
+        <source>This system has neither a VP9 nor a VP8 encoder.</source>
+        <translation>Este sistema não tem codificador VP9 nem VP8.</translation>
+    </message>
+    <message>
+        <source>This system has no AAC encoder for MP4 files. Export to a .webm file instead.</source>
+        <translation>Este sistema não tem codificador AAC para arquivos MP4. Exporte para um arquivo .webm.</translation>
+    </message>
+    <message>
+        <source>This system has no Opus encoder.</source>
+        <translation>Este sistema não tem codificador Opus.</translation>
+    </message>
+    <message>
+        <source>The video container cannot be prepared.</source>
+        <translation>Não foi possível preparar o contêiner de vídeo.</translation>
+    </message>
+    <message>
+        <source>The video encoder %1 cannot start: %2</source>
+        <translation>O codificador de vídeo %1 não pode ser iniciado: %2</translation>
+    </message>
+    <message>
+        <source>The audio encoder %1 cannot start: %2</source>
+        <translation>O codificador de áudio %1 não pode ser iniciado: %2</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memória insuficiente.</translation>
+    </message>
+    <message>
+        <source>The sound or the pictures cannot be converted.</source>
+        <translation>Não foi possível converter o som ou as imagens.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não foi possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>The video cannot be encoded: %1</source>
+        <translation>Não foi possível codificar o vídeo: %1</translation>
+    </message>
+    <message>
+        <source>The sound cannot be encoded: %1</source>
+        <translation>Não foi possível codificar o som: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Não foi possível gravar %1.</translation>
+    </message>
+</context>
+<context>
     <name>orv::TVideoSettingsPage</name>
     <message>
         <source>Capture driver:</source>
@@ -3138,6 +3228,10 @@ Por segurança, o Orvane Live não permite janelas pop-up em uma navegação gui
     <message>
         <source> Room: Not selected</source>
         <translation> Sala: não selecionada</translation>
+    </message>
+    <message>
+        <source>Export Recording as Video…</source>
+        <translation>Exportar gravação como vídeo…</translation>
     </message>
 </context>
 <context>
@@ -3771,6 +3865,97 @@ Verifique se este é o dispositivo de reprodução que você deseja usar e se to
 Please select an answer entry by pressing the appropriate answer button.</source>
         <translation>Nenhuma resposta selecionada. <byte value="xd"/>
 Selecione uma resposta clicando no botão correspondente.</translation>
+    </message>
+</context>
+<context>
+    <name>orv::TfrmExportVideo</name>
+    <message>
+        <source>Browse…</source>
+        <translation>Procurar…</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Export Recording as Video</source>
+        <translation>Exportar gravação como vídeo</translation>
+    </message>
+    <message>
+        <source>Choose the recorded session</source>
+        <translation>Escolha a sessão gravada</translation>
+    </message>
+    <message>
+        <source>Choose the video file</source>
+        <translation>Escolha o arquivo de vídeo</translation>
+    </message>
+    <message>
+        <source>&amp;Recorded session:</source>
+        <translation>Sessão &amp;gravada:</translation>
+    </message>
+    <message>
+        <source>&amp;Video file:</source>
+        <translation>Arquivo de &amp;vídeo:</translation>
+    </message>
+    <message>
+        <source>&amp;Size (width x height):</source>
+        <translation>&amp;Tamanho (largura x altura):</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Progresso da exportação</translation>
+    </message>
+    <message>
+        <source>Choose the video file and its size, then Export.</source>
+        <translation>Escolha o arquivo de vídeo e o tamanho e clique em Exportar.</translation>
+    </message>
+    <message>
+        <source>Recorded session</source>
+        <translation>Sessão gravada</translation>
+    </message>
+    <message>
+        <source>Recorded sessions (*.orvane *.or5)</source>
+        <translation>Sessões gravadas (*.orvane *.or5)</translation>
+    </message>
+    <message>
+        <source>Video file</source>
+        <translation>Arquivo de vídeo</translation>
+    </message>
+    <message>
+        <source>WebM video (*.webm);;MP4 video (*.mp4)</source>
+        <translation>Vídeo WebM (*.webm);;Vídeo MP4 (*.mp4)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>The size must be two even numbers from 16 to 7680, as in 1280x720.</source>
+        <translation>O tamanho deve ser dois números pares de 16 a 7680, como em 1280x720.</translation>
+    </message>
+    <message>
+        <source>Choose the video file.</source>
+        <translation>Escolha o arquivo de vídeo.</translation>
+    </message>
+    <message>
+        <source>Exporting (%1)…</source>
+        <translation>Exportando (%1)…</translation>
+    </message>
+    <message>
+        <source>Exporting (%1): %2 of %3</source>
+        <translation>Exportando (%1): %2 de %3</translation>
+    </message>
+    <message>
+        <source>The video is ready: %1</source>
+        <translation>O vídeo está pronto: %1</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; no file was written.</source>
+        <translation>A exportação foi cancelada; nenhum arquivo foi gravado.</translation>
     </message>
 </context>
 <context>
@@ -4619,6 +4804,21 @@ O Orvane vai reconectar o seu áudio.</translation>
     <message>
         <source>The file &quot;%1&quot; is too large to be sent: only files smaller than 2 GB can be uploaded.</source>
         <translation>O arquivo &quot;%1&quot; é grande demais para ser enviado: só é possível enviar arquivos menores que 2 GB.</translation>
+    </message>
+</context>
+<context>
+    <name>orv::VideoExportCommand</name>
+    <message>
+        <source>Exporting (%1): %2% %3 of %4, %5x real time </source>
+        <translation>Exportando (%1): %2% %3 de %4, %5x o tempo real </translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Gravado: %1</translation>
+    </message>
+    <message>
+        <source>The export was stopped; no file was written.</source>
+        <translation>A exportação foi interrompida; nenhum arquivo foi gravado.</translation>
     </message>
 </context>
 </TS>
