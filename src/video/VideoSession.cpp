@@ -92,7 +92,8 @@ void TVideoSession::StartBroadcast() {
     // Rate control only keeps the average: a tenth is kept back so that its peaks (key frames) drain before
     // the next frames are due instead of holding them past their time.
     const std::int32_t pictureRate =
-        o.bytesPerSecond > 0 ? std::max(o.bytesPerSecond / 2, (o.bytesPerSecond - wirePerSecond) * 9 / 10) : 0;
+        o.bytesPerSecond > 0 ? std::max(o.bytesPerSecond / 2, (o.bytesPerSecond - wirePerSecond) * 9 / 10)
+                             : 0;
     const bool ready = m_codec.InitCompressor(input, output, kQuality, o.keyFrameRate) &&
                        (m_codec.SetFramesInfo(pictureRate, 1000000 / m_framesPerSecond, 1), true) &&
                        m_codec.CompressBegin();
