@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QStackedWidget>
@@ -96,6 +97,16 @@ TfrmAudioWizard::TfrmAudioWizard(TAudioWizardParts parts, QWidget* parent)
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     m_player->onStarted = [this] { m_playing->show(); };
     m_player->onFinished = [this] { StopSample(); };
+    // The level comes from the capture path; the meter hears of it through the event queue only.
+    m_loopback->onLevel = [this](int level) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, level] {
+                if (m_loopback->Running())
+                    m_meter->setValue(level);
+            },
+            Qt::QueuedConnection);
+    };
     ShowPage(PlaybackPage);
 }
 
@@ -178,6 +189,11 @@ QWidget* TfrmAudioWizard::buildMicrophonePage() {
     m_microphone = LevelSlider(m_microphonePanel);
     m_microphoneMissing = new QLabel(tr("Microphone Level Not Available"), m_microphonePanel);
     m_boost = new QCheckBox(tr("Microphone Boost"), m_microphonePanel);
+    m_meter = new QProgressBar(m_microphonePanel);
+    m_meter->setObjectName("microphoneMeter");
+    m_meter->setRange(0, 100);
+    m_meter->setTextVisible(false);
+    m_meter->setAccessibleName(tr("Microphone level"));
     m_startTest = new QPushButton(tr("Start"), m_microphonePanel);
     m_stopTest = new QPushButton(tr("Stop"), m_microphonePanel);
     auto* form = new QFormLayout;
@@ -185,6 +201,7 @@ QWidget* TfrmAudioWizard::buildMicrophonePage() {
     form->addRow(tr("Microphone:"), m_microphone);
     form->addRow(QString(), m_microphoneMissing);
     form->addRow(QString(), m_boost);
+    form->addRow(tr("Level:"), m_meter);
     auto* row = new QHBoxLayout;
     row->addWidget(m_startTest);
     row->addWidget(m_stopTest);
@@ -387,6 +404,7 @@ void TfrmAudioWizard::StopTest() {
     m_stopTest->setEnabled(false);
     m_startTest->setEnabled(m_inputBox->count() > 1);
     m_inputBox->setEnabled(true);
+    m_meter->setValue(0);
 }
 
 void TfrmAudioWizard::done(int result) {

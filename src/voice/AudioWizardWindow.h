@@ -19,6 +19,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QSlider;
 class QStackedWidget;
@@ -62,6 +63,7 @@ public:
     QSlider* SpeakerSlider() const { return m_speaker; }
     QSlider* MicrophoneSlider() const { return m_microphone; }
     QCheckBox* BoostBox() const { return m_boost; }
+    QProgressBar* MicrophoneMeter() const { return m_meter; }
     QPushButton* PlayButton() const { return m_play; }
     QPushButton* StopPlayButton() const { return m_stopPlay; }
     QPushButton* StartTestButton() const { return m_startTest; }
@@ -118,6 +120,7 @@ private:
     QSlider* m_microphone = nullptr;
     QLabel* m_microphoneMissing = nullptr;
     QCheckBox* m_boost = nullptr;
+    QProgressBar* m_meter = nullptr;
     QPushButton* m_startTest = nullptr;
     QPushButton* m_stopTest = nullptr;
 };

@@ -58,7 +58,8 @@ std::uint8_t QueueForOptimizeOption(std::int32_t option) {
 } // namespace
 
 TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& parts)
-    : m_context(context), m_parts(parts), m_speak(new QAction(tr("Speak"))), m_pane(new TAudioControlPane),
+    : m_context(context), m_parts(parts), m_speak(new QAction(tr("Speak"))),
+      m_mute(new QAction(tr("Mute Microphone"))), m_pane(new TAudioControlPane),
       m_talk(context, *m_speak, [this] { return m_voice.get(); }),
       m_pushToTalk(context, *m_speak, m_talk, parts.timers),
       m_roomVoice(context, parts.timers, [this] { ReconnectAudio(); }),
@@ -82,6 +83,12 @@ TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& pa
         m_speak->setChecked(!m_speak->isChecked());
         m_talk.ToggleSpeak();
     });
+    m_mute->setObjectName("acMuteMicrophone");
+    m_mute->setCheckable(true);
+    m_mute->setToolTip(tr("Silences your microphone; you keep the floor"));
+    QObject::connect(m_mute, &QAction::triggered, m_mute, [this](bool on) { m_talk.SetMuted(on); });
+    m_talk.SetChangedHandler([this] { showFloor(); });
+    m_pane->SetMuteAction(m_mute);
     m_pane->speakerChanged = [this](std::uint16_t level) {
         SetSpeakerVolume(m_parts.mixer, ListOutputDevices(m_parts.audio).DeviceAt(m_outputDevice), level);
     };
@@ -106,6 +113,7 @@ TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& pa
     });
     for (QAction* item : m_pane->MenuActions())
         context.panes.InstallMenuAction(TMainMenu::Audio, item);
+    context.panes.InstallMenuAction(TMainMenu::Audio, m_mute);
     context.panes.InstallMenuAction(TMainMenu::Audio, m_wizardAction);
     context.panes.InstallMenuAction(TMainMenu::Actions, m_remoteAction);
     context.panes.InstallToolAction(m_wizardTool);
@@ -124,6 +132,29 @@ TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& pa
                                      m_pane->ShowMicrophoneLevel(microphone);
                                  }});
     m_runWizard = [](TAudioWizardParts& wizard) { TfrmAudioWizard::Run(wizard); };
+    showFloor();
+}
+
+void TVoiceModule::SetPictureSource(std::function<QIcon(int)> pictures) {
+    m_pictures = std::move(pictures);
+    showFloor();
+}
+
+void TVoiceModule::showFloor() {
+    const TFloorState floor = m_talk.Floor();
+    const TSpeakLook look = SpeakLook(floor, m_context.state.OwnMicAllowed, m_talk.Muted());
+    const QString text = tr(look.text);
+    if (m_speak) {
+        if (m_pictures)
+            m_speak->setIcon(m_pictures(look.picture));
+        m_speak->setToolTip(tr("Speak (F3)") + " - " + text);
+    }
+    if (m_mute) {
+        m_mute->setEnabled(floor == TFloorState::OnAir);
+        m_mute->setChecked(m_talk.Muted());
+    }
+    if (m_pane)
+        m_pane->ShowOnAir(text, floor == TFloorState::OnAir, m_talk.Muted());
 }
 
 TAudioControlPane& TVoiceModule::Pane() {
@@ -241,6 +272,11 @@ void TVoiceModule::RegisterMessages(TMessageRouter& mainWindow) {
     });
     mainWindow.Register(MainMsg::CodecChangeRefused,
                         [this](std::intptr_t result, std::intptr_t) { showCodecRefused(int(result)); });
+    mainWindow.Register(MainMsg::MicrophoneLevel, [this](std::intptr_t level, std::intptr_t) {
+        // A level posted just before the floor ended is late: the meter is hidden by then.
+        if (m_pane && m_talk.Floor() == TFloorState::OnAir)
+            m_pane->ShowMicrophoneMeter(int(level));
+    });
     mainWindow.Register(MainMsg::PushToTalkKey, [this](std::intptr_t key, std::intptr_t flags) {
         m_pushToTalk.OnHookReport(key, flags);
     });
@@ -266,7 +302,7 @@ void TVoiceModule::EndSession() {
     m_bufferingWait->Stop();
     StopVoice();
     if (m_speak) {
-        m_speak->setChecked(false);
+        m_talk.Reset();
         m_speak->setEnabled(false);
     }
     showLinkState(-1);

@@ -16,6 +16,7 @@
 #include "voice/VoiceThread.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QPointer>
 
 #include <functional>
@@ -89,6 +90,10 @@ public:
     IRecordedVoice& RecordedVoice() { return m_recordedShown; }
     TTalkProtocol& Talk() { return m_talk; }
     QAction& SpeakAction() { return *m_speak; }
+    // Silences the microphone while on the air, keeping the floor.
+    QAction& MuteAction() { return *m_mute; }
+    // Where the Speak action's pictures come from: the main picture list by index.
+    void SetPictureSource(std::function<QIcon(int)> pictures);
     TRoomVoiceSettings& RoomVoice() { return m_roomVoice; }
     TRemoteAudioControl& RemoteAudio() { return m_remoteControl; }
     TfrmRemoteAudio* RemoteAudioWindow() { return m_remoteWindow.get(); }
@@ -109,6 +114,7 @@ private:
     void showCodecRefused(int result);
     void saveDevices();
     void refreshActions();
+    void showFloor();
 
     // ISettingsEffects: the settings window asks the server; the notices coming back change the values.
     void SetMicrophoneCount(int count) override { m_roomVoice.SendTalkerCount(count); }
@@ -121,6 +127,8 @@ private:
     TVoiceModuleParts m_parts;
     // Owned by the main window, which may go first at the program's end.
     QPointer<QAction> m_speak;
+    QPointer<QAction> m_mute;
+    std::function<QIcon(int)> m_pictures;
     QPointer<TAudioControlPane> m_pane;
     TTalkProtocol m_talk;
     TVoiceSpeakControl m_speakControl{m_speak, m_talk};

@@ -27,6 +27,10 @@ TVoiceThread::TVoiceThread(const TVoiceSetup& setup, const TVoiceDevices& device
         m_capture->OnBufferFull = [this](TACMIn&, const std::uint8_t* data, int size) {
             Captured(data, size);
         };
+        m_capture->OnLevel = [this](int level) {
+            if (m_transmit)
+                m_mainWindow.post(MainMsg::MicrophoneLevel, level, 0);
+        };
         try {
             m_capture->Open(*format, setup.inputDevice);
         } catch (const std::exception& e) {
@@ -136,7 +140,7 @@ void TVoiceThread::process(const TPacketHeader& header, const QByteArray& packet
 }
 
 void TVoiceThread::Captured(const std::uint8_t* data, int size) {
-    if (size <= 0 || !m_transmit)
+    if (size <= 0 || !m_transmit || m_muted)
         return;
     const QByteArray frame = VoiceFrame(cmVoiceOut, m_setup.userId, m_setup.roomId, data, std::size_t(size));
     try {
@@ -148,7 +152,7 @@ void TVoiceThread::Captured(const std::uint8_t* data, int size) {
 
 void TVoiceThread::KeepAlive() {
     // Sent whenever no frames go: a listener's microphone captures all the time.
-    if (!m_client.isConnected() || m_transmit)
+    if (!m_client.isConnected() || (m_transmit && !m_muted))
         return;
     TPacketHeader probe;
     FillHeader(cmProbe, m_setup.userId, m_setup.roomId, probe);

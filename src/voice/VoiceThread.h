@@ -1,7 +1,8 @@
 #pragma once
 // TVoiceThread: the voice connection. It signs on raw, then receives framed voice on a thread of its own
 // and routes each frame by speaker to a player; on the creating thread it captures the microphone all the
-// time, sends what is captured while the participant transmits, and keeps the link alive while not.
+// time, sends what is captured while the participant transmits, and keeps the link alive while not. While
+// transmitting it posts the microphone's level to the main window for the on-air meter.
 // Stopping shuts the socket down first, so the receiving thread never holds up the join.
 
 #include "platform/AppMessage.h"
@@ -87,6 +88,9 @@ public:
 
     void SetTransmit(bool on);
     bool Transmit() const { return m_transmit.load(); }
+    // While muted the floor stays held but no frames go; the link is kept alive as while not transmitting.
+    void SetMuted(bool on) { m_muted = on; }
+    bool Muted() const { return m_muted.load(); }
     // While paused, received frames are dropped.
     void SetPaused(bool on) { m_paused = on; }
     bool Paused() const { return m_paused.load(); }
@@ -120,6 +124,7 @@ private:
     std::atomic<bool> m_stopping{false};
     std::mutex m_transmitMutex; // Transmit is written under it and read without it
     std::atomic<bool> m_transmit{false};
+    std::atomic<bool> m_muted{false};
     std::atomic<bool> m_paused{false};
     std::atomic<bool> m_muteWhileTalking{false};
     std::atomic<std::uint16_t> m_lastCommand{0};

@@ -3,6 +3,7 @@
 #include "link/Dispatcher.h"
 #include "link/SessionState.h"
 #include "platform/AppMessageIds.h"
+#include "platform/MessageRouter.h"
 #include "platform/VirtualKeys.h"
 #include "protocol/AudioControlMessages.h"
 #include "protocol/CommandCatalogue.h"
@@ -12,6 +13,7 @@
 #include "support/FakeMixer.h"
 #include "support/FakeSession.h"
 #include "support/FakeTimers.h"
+#include "voice/AudioControlPane.h"
 #include "voice/PushToTalk.h"
 #include "voice/RemoteAudioSubject.h"
 #include "voice/RemoteAudioWindow.h"
@@ -20,6 +22,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QSlider>
 
 #include <gtest/gtest.h>
@@ -66,6 +69,56 @@ struct Room {
 
 QByteArray Value(std::int32_t v) {
     return TRoomVoiceValue{v}.encode();
+}
+
+TEST(OnAir, ThePaneShowsTheFloorTheMeterOnlyOnTheAirAndAMuteThatKeepsTheFloor) {
+    Room room;
+    room.session.state.OwnMicAllowed = true;
+    test::FakeAudioSystem audio(room.session.clock);
+    test::FakeMixer mixer;
+    TVoiceModule voice(room.session.context, {audio, mixer, room.timers});
+    TMessageRouter mainWindow;
+    voice.RegisterMessages(mainWindow);
+    std::vector<int> pictures;
+    voice.SetPictureSource([&](int picture) {
+        pictures.push_back(picture);
+        return QIcon();
+    });
+    TAudioControlPane& pane = voice.Pane();
+    const auto meterShown = [&] { return !pane.MicrophoneMeter()->isHidden(); };
+    TPacketHeader answer;
+    answer.UserId = kOwn;
+
+    voice.Talk().RefreshEnabled(); // as room entry does
+    voice.SpeakAction().trigger();
+    EXPECT_EQ(pane.OnAirLabel()->text(), "Waiting for a microphone...");
+    EXPECT_FALSE(meterShown());
+    EXPECT_FALSE(voice.MuteAction().isEnabled()) << "nothing to mute before the floor is given";
+    mainWindow.Deliver(MainMsg::MicrophoneLevel, 80, 0);
+    EXPECT_EQ(pane.MicrophoneMeter()->value(), 0) << "no meter off the air";
+
+    voice.Talk().OnTake(answer);
+    EXPECT_EQ(pane.OnAirLabel()->text(), "On the air");
+    EXPECT_TRUE(meterShown());
+    mainWindow.Deliver(MainMsg::MicrophoneLevel, 55, 0);
+    EXPECT_EQ(pane.MicrophoneMeter()->value(), 55);
+
+    voice.MuteAction().trigger();
+    EXPECT_TRUE(voice.Talk().Muted());
+    EXPECT_EQ(voice.Talk().Floor(), TFloorState::OnAir) << "the floor stays held";
+    EXPECT_EQ(pane.OnAirLabel()->text(), "On the air - your microphone is muted");
+    EXPECT_FALSE(pane.MicrophoneMeter()->isEnabled()) << "the meter is greyed while muted";
+    EXPECT_TRUE(voice.SpeakAction().isChecked());
+
+    voice.Talk().OnRelease(answer);
+    EXPECT_FALSE(voice.Talk().Muted());
+    EXPECT_FALSE(voice.MuteAction().isChecked());
+    EXPECT_FALSE(meterShown());
+    mainWindow.Deliver(MainMsg::MicrophoneLevel, 70, 0); // posted just before the floor ended
+    EXPECT_EQ(pane.MicrophoneMeter()->value(), 0);
+    EXPECT_EQ(pane.OnAirLabel()->text(), "Not speaking");
+    ASSERT_GE(pictures.size(), 4u);
+    EXPECT_EQ(std::vector<int>(pictures.end() - 4, pictures.end()), (std::vector<int>{12, 42, 44, 43}));
 }
 
 TEST(RoomVoiceSettings, TalkerCountIsClampedAndTheSettingsWindowAsksThroughTheModule) {

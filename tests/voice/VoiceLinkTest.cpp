@@ -113,6 +113,41 @@ TEST(VoiceLink, SignsOnRawThenSendsFramesWhileTransmittingAndKeepAlivesWhileNot)
     EXPECT_TRUE(c.sink.withNumber(MainMsg::VoiceLinkState).empty()) << "a deliberate stop is no loss";
 }
 
+TEST(VoiceLink, AMutedSpeakerSendsNoFramesButKeepsTheLinkAliveAndItsMeterMoving) {
+    test::LoopbackListener listener;
+    Client c(7);
+    c.audio.signal = ToneSamples(1000, 3000, 8000);
+    QByteArray first, second;
+    std::thread peer([&] {
+        const int fd = listener.accept();
+        ReadExact(fd, 66);
+        WriteAll(fd, Reply(0));
+        first = ReadExact(fd, 20);
+        second = ReadExact(fd, 20 + 3);
+        ReadExact(fd, 1); // until the client closes
+        ::close(fd);
+    });
+    ASSERT_EQ(c.connect(listener.port()), 0);
+    c.voice.Start();
+    c.audio.Run(c.clock, 500, 10); // listening: no meter
+    EXPECT_TRUE(c.sink.withNumber(MainMsg::MicrophoneLevel).empty());
+    c.voice.SetTransmit(true);
+    c.voice.SetMuted(true);
+    c.audio.Run(c.clock, 1500, 10); // three captured frames, none sent
+    c.voice.KeepAlive();
+    const auto levels = c.sink.withNumber(MainMsg::MicrophoneLevel);
+    ASSERT_EQ(levels.size(), 30u) << "a reading every 50 ms while on the air";
+    EXPECT_GT(levels.back().wParam, 50);
+    c.voice.SetMuted(false);
+    const std::uint8_t payload[] = {1, 2, 3};
+    c.voice.Captured(payload, 3);
+    c.voice.Stop();
+    peer.join();
+    EXPECT_EQ(TPacketHeader::decode(first).Command, cmProbe) << "the probe, not a muted frame, came first";
+    EXPECT_EQ(TPacketHeader::decode(second).Command, cmVoiceOut);
+    EXPECT_EQ(second.mid(20), QByteArray("\x01\x02\x03", 3));
+}
+
 TEST(VoiceLink, ARefusedSignOnGivesTheServersCodeAndAnOversizedFrameEndsTheLink) {
     {
         test::LoopbackListener listener;
