@@ -62,7 +62,12 @@ TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& pa
       m_mute(new QAction(tr("Mute Microphone"))), m_pane(new TAudioControlPane),
       m_talk(context, *m_speak, [this] { return m_voice.get(); }),
       m_pushToTalk(context, *m_speak, m_talk, parts.timers),
-      m_roomVoice(context, parts.timers, [this] { ReconnectAudio(); }),
+      m_roomVoice(
+          context, parts.timers, [this] { ReconnectAudio(); },
+          [this](int talkers) {
+              if (m_voice)
+                  m_voice->SetTalkers(talkers, m_queueLength);
+          }),
       m_remoteControl(context, parts.directory ? *parts.directory : NoDirectory(), parts.timers),
       m_wizardAction(new QAction(tr("Audio Setup Wizard"))), m_wizardTool(new QAction(tr("Audio Wiz"))),
       m_remoteAction(new QAction(tr("Remote Audio Control"))),

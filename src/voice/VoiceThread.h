@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
 
 namespace orv {
@@ -98,6 +99,9 @@ public:
     void SetMuteWhileTalking(bool on) { m_muteWhileTalking = on; }
 
     TPlayerPool& Players() { return m_players; }
+    // The room's talker count changed: as many players from now on, each with `queueLength` blocks of queue.
+    // On the creating thread, while frames go on arriving.
+    void SetTalkers(int count, std::uint8_t queueLength);
     // The last command the receiving thread read.
     std::uint16_t LastCommand() const { return m_lastCommand.load(); }
 
@@ -114,6 +118,9 @@ private:
     IMessageSink& m_mainWindow;
     bool m_initResult = false;
     FarEndSignal m_farEnd;
+    FarEndSignal* m_playedTo = nullptr; // the echo canceller's, when it runs
+    std::optional<CodecFormat> m_format;
+    TPlaybackDevice m_output;
     std::unique_ptr<TACMIn> m_capture;
     TPlayerPool m_players;
     std::unique_ptr<ITimer> m_keepAlive;

@@ -143,14 +143,18 @@ TEST(RoomVoiceSettings, TalkerCountIsClampedAndTheSettingsWindowAsksThroughTheMo
 TEST(RoomVoiceSettings, NoticesChangeTheRoomAndOnlyANewCodecReconnectsAfterAPause) {
     Room room;
     int reconnects = 0;
-    TRoomVoiceSettings settings(room.session.context, room.timers, [&] { ++reconnects; });
+    std::vector<int> talkers;
+    TRoomVoiceSettings settings(
+        room.session.context, room.timers, [&] { ++reconnects; }, [&](int n) { talkers.push_back(n); });
     TPacketHeader header;
     header.UserId = kAlice;
     settings.OnTalkerCount(PayloadReader(Value(4)));
-    EXPECT_EQ(room.session.state.microphoneCount, 4);
-    EXPECT_EQ(room.session.state.room.MicrophoneCount(), 4);
+    settings.OnTalkerCount(PayloadReader(Value(9)));
+    EXPECT_EQ(room.session.state.microphoneCount, 9);
+    EXPECT_EQ(room.session.state.room.MicrophoneCount(), 9);
+    EXPECT_EQ(talkers, (std::vector<int>{4, 5})) << "the players follow at once, within 1..5";
     room.timers.advance(5000);
-    EXPECT_EQ(reconnects, 0) << "a talker count waits for the next voice start";
+    EXPECT_EQ(reconnects, 0) << "a talker count needs no new link";
 
     settings.OnRoomCodec(header, PayloadReader(Value(2)));
     EXPECT_EQ(room.session.state.audioCodec, 2);

@@ -15,7 +15,12 @@
 #include "voice/RecordedVoicePlayer.h"
 #include "voice/TalkProtocol.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
 
 namespace orv {
 namespace {
@@ -146,6 +151,39 @@ TEST(PlayerPool, ThreeSpeakersInATwoTalkerRoomNeverShareAPlayer) {
     EXPECT_TRUE(pool.Route(C, kFrame.data(), int(kFrame.size())));
     EXPECT_EQ(pool.At(1).speaker, C) << "the freed, drained player";
     EXPECT_EQ(pool.At(0).speaker, A);
+}
+
+TEST(PlayerPool, GrowsAndShrinksWhileAnotherThreadRoutesFrames) {
+    FakeClock clock;
+    FakeTimers timers{clock};
+    FakeAudioSystem audio{clock};
+    TPlayerPool pool;
+    const auto make = [&] {
+        return std::make_unique<TACMPlayer>(TPlaybackDevice{audio, clock, timers, {}}, *MakeCodecFormat(0),
+                                            4);
+    };
+    pool.Resize(1, make);
+    std::atomic<bool> stop{false};
+    std::atomic<int> routed{0};
+    std::thread receiver([&] {
+        for (std::uint16_t speaker = 1; !stop; speaker = std::uint16_t(speaker % 5 + 1)) {
+            if (pool.Route(speaker, kFrame.data(), int(kFrame.size())))
+                ++routed;
+            pool.Release(speaker);
+        }
+    });
+    // Players are made and freed here while frames reach them there; the sanitizer sees any player used
+    // after it went.
+    for (int round = 0; round < 200; ++round) {
+        pool.Resize(std::size_t(round % 5 + 1), make);
+        QCoreApplication::processEvents();
+        timers.advance(kFrameMs);
+    }
+    stop = true;
+    receiver.join();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pool.Size(), 5u);
+    EXPECT_GT(routed.load(), 0);
 }
 
 TEST(RecordedVoice, FivePlayersOfTheRecordingsCodecAndNoneForACodecThatCannotBeBuilt) {
