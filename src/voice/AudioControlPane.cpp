@@ -106,6 +106,12 @@ TAudioControlPane::TAudioControlPane(QWidget* parent) : QWidget(parent) {
     });
 }
 
+void TAudioControlPane::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shown)
+        shown();
+}
+
 void TAudioControlPane::SetCodecName(const QString& name) {
     m_codec->setText(name);
 }
@@ -212,8 +218,8 @@ int TAudioControlPane::DelayPercent() const {
     return m_delayBar->value();
 }
 
-void TAudioControlPane::ShowConnectAudio(bool shown) {
-    m_connect->setVisible(shown);
+void TAudioControlPane::ShowConnectAudio(bool visible) {
+    m_connect->setVisible(visible);
 }
 
 } // namespace orv

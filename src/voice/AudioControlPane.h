@@ -42,7 +42,7 @@ public:
     void ShowBoost(std::optional<bool> on);
     void ShowBuffering(int queueLength);
     void ShowDelay(const TDelayReading& reading);
-    void ShowConnectAudio(bool shown);
+    void ShowConnectAudio(bool visible);
     // The Audio menu's "Speakers" and "Microphone" (each raising and lowering its slider) and "Microphone
     // Boost", which follow the pane's controls; the caller's menu takes ownership.
     QList<QAction*> MenuActions();
@@ -65,6 +65,11 @@ public:
     std::function<void()> boostToggled;
     std::function<void(int)> bufferingChanged;
     std::function<void()> connectAudio;
+    // The pane came into view: its controls are brought in line with the mixer.
+    std::function<void()> shown;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     QLabel* m_onAir = nullptr;

@@ -12,12 +12,10 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace orv {
@@ -51,9 +49,13 @@ void SelectLine(QComboBox* box, std::int32_t& line) {
     box->setCurrentIndex(line);
 }
 
-// The desktop's mixer program, where one is installed.
-QString MixerProgram() {
-    return QStandardPaths::findExecutable("pavucontrol");
+// A link to the desktop's sound settings.
+QPushButton* SoundSettingsLink(const QString& text, QWidget* parent) {
+    auto* link = new QPushButton(text, parent);
+    link->setFlat(true);
+    link->setCursor(Qt::PointingHandCursor);
+    link->setStyleSheet(QStringLiteral("color: #0645ad; text-decoration: underline; text-align: left"));
+    return link;
 }
 
 struct HourGlass {
@@ -151,12 +153,12 @@ QWidget* TfrmAudioWizard::buildPlaybackPage() {
     panel->addWidget(intro);
     panel->addLayout(form);
     panel->addLayout(row);
-    if (!MixerProgram().isEmpty()) {
-        auto* advanced = new QPushButton(tr("Advanced Playback Controls"), m_playbackPanel);
-        connect(advanced, &QPushButton::clicked, this,
-                [] { QProcess::startDetached(MixerProgram(), {"--tab=3"}); });
-        panel->addWidget(advanced, 0, Qt::AlignLeft);
-    }
+    m_playbackControls = SoundSettingsLink(tr("Advanced Playback Controls"), m_playbackPanel);
+    connect(m_playbackControls, &QPushButton::clicked, this, [this] {
+        if (m_parts.openSoundSettings)
+            m_parts.openSoundSettings(TSoundSettingsPage::Playback);
+    });
+    panel->addWidget(m_playbackControls, 0, Qt::AlignLeft);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(m_noOutput);
     layout->addWidget(m_playbackPanel);
@@ -211,6 +213,12 @@ QWidget* TfrmAudioWizard::buildMicrophonePage() {
     panel->addWidget(intro);
     panel->addLayout(form);
     panel->addLayout(row);
+    m_recordingControls = SoundSettingsLink(tr("Recording Controls"), m_microphonePanel);
+    connect(m_recordingControls, &QPushButton::clicked, this, [this] {
+        if (m_parts.openSoundSettings)
+            m_parts.openSoundSettings(TSoundSettingsPage::Recording);
+    });
+    panel->addWidget(m_recordingControls, 0, Qt::AlignLeft);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(m_noInput);
     layout->addWidget(m_microphonePanel);

@@ -26,6 +26,8 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QProcess>
+#include <QStandardPaths>
 
 namespace orv {
 namespace {
@@ -59,8 +61,12 @@ std::uint8_t QueueForOptimizeOption(std::int32_t option) {
 
 TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& parts)
     : m_context(context), m_parts(parts), m_speak(new QAction(tr("Speak"))),
-      m_mute(new QAction(tr("Mute Microphone"))), m_pane(new TAudioControlPane),
-      m_talk(context, *m_speak, [this] { return m_voice.get(); }),
+      m_mute(new QAction(tr("Mute Microphone"))), m_soundSettings(new QAction(tr("Sound Settings..."))),
+      m_findProgram([](const QString& name) { return QStandardPaths::findExecutable(name); }),
+      m_startProgram([](const QString& program, const QStringList& arguments) {
+          return QProcess::startDetached(program, arguments);
+      }),
+      m_pane(new TAudioControlPane), m_talk(context, *m_speak, [this] { return m_voice.get(); }),
       m_pushToTalk(context, *m_speak, m_talk, parts.timers),
       m_roomVoice(
           context, parts.timers, [this] { ReconnectAudio(); },
@@ -94,6 +100,11 @@ TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& pa
     QObject::connect(m_mute, &QAction::triggered, m_mute, [this](bool on) { m_talk.SetMuted(on); });
     m_talk.SetChangedHandler([this] { showFloor(); });
     m_pane->SetMuteAction(m_mute);
+    m_pane->shown = [this] { RefreshMixerControls(); };
+    m_soundSettings->setObjectName("acSoundSettings");
+    m_soundSettings->setToolTip(tr("Opens the desktop's sound settings: devices and their levels"));
+    QObject::connect(m_soundSettings, &QAction::triggered, m_soundSettings,
+                     [this] { OpenSoundSettings(TSoundSettingsPage::General); });
     m_pane->speakerChanged = [this](std::uint16_t level) {
         SetSpeakerVolume(m_parts.mixer, ListOutputDevices(m_parts.audio).DeviceAt(m_outputDevice), level);
     };
@@ -119,6 +130,7 @@ TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& pa
     for (QAction* item : m_pane->MenuActions())
         context.panes.InstallMenuAction(TMainMenu::Audio, item);
     context.panes.InstallMenuAction(TMainMenu::Audio, m_mute);
+    context.panes.InstallMenuAction(TMainMenu::Audio, m_soundSettings);
     context.panes.InstallMenuAction(TMainMenu::Audio, m_wizardAction);
     context.panes.InstallMenuAction(TMainMenu::Actions, m_remoteAction);
     context.panes.InstallToolAction(m_wizardTool);
@@ -138,6 +150,18 @@ TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& pa
                                  }});
     m_runWizard = [](TAudioWizardParts& wizard) { TfrmAudioWizard::Run(wizard); };
     showFloor();
+}
+
+void TVoiceModule::OpenSoundSettings(TSoundSettingsPage page) {
+    const std::optional<TSoundSettingsCommand> command = FindSoundSettings(page, m_findProgram);
+    if (!command) {
+        m_context.dialogs.Information(tr("No sound settings program was found on this desktop.\nInstall "
+                                         "\"pavucontrol\" or your desktop's sound settings to adjust the "
+                                         "audio devices and their levels."));
+        return;
+    }
+    if (!m_startProgram(command->program, command->arguments))
+        m_context.dialogs.Error(tr("The sound settings could not be started: %1").arg(command->program));
 }
 
 void TVoiceModule::SetPictureSource(std::function<QIcon(int)> pictures) {
@@ -212,7 +236,8 @@ void TVoiceModule::RunAudioWizard() {
                                  std::uint8_t(m_context.state.audioCodec),
                                  m_outputDevice,
                                  m_inputDevice,
-                                 [this] { saveDevices(); }};
+                                 [this] { saveDevices(); },
+                                 [this](TSoundSettingsPage page) { OpenSoundSettings(page); }};
         m_runWizard(wizard);
         RefreshMixerControls();
         m_queueLength = QueueForOptimizeOption(m_optimizeOption);
@@ -349,6 +374,8 @@ void TVoiceModule::startAfterRoomEntry() {
 void TVoiceModule::ShownRecordedVoice::Begin(std::int32_t codecIndex) {
     if (module.m_pane)
         module.m_pane->SetCodecName(CodecName(std::uint8_t(std::clamp(codecIndex, 0, 255))));
+    if (module.m_pane)
+        module.RefreshMixerControls();
     module.m_recorded->Begin(codecIndex);
 }
 

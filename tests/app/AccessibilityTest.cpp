@@ -187,6 +187,7 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
                 0,
                 outputDevice,
                 inputDevice,
+                {},
                 {}};
     };
     struct : IParticipantDirectory {

@@ -121,6 +121,87 @@ TEST(OnAir, ThePaneShowsTheFloorTheMeterOnlyOnTheAirAndAMuteThatKeepsTheFloor) {
     EXPECT_EQ(std::vector<int>(pictures.end() - 4, pictures.end()), (std::vector<int>{12, 42, 44, 43}));
 }
 
+TEST(SoundSettings, ThePulseAudioControlFirstThenTheDesktopsPanelAtThePageAsked) {
+    struct Case {
+        QStringList installed;
+        TSoundSettingsPage page;
+        QString program; // empty: none found
+        QStringList arguments;
+    };
+    using P = TSoundSettingsPage;
+    const Case cases[] = {
+        {{"pavucontrol", "gnome-control-center"}, P::Recording, "/bin/pavucontrol", {"--tab=4"}},
+        {{"pavucontrol"}, P::Playback, "/bin/pavucontrol", {"--tab=3"}},
+        {{"pavucontrol"}, P::General, "/bin/pavucontrol", {}},
+        {{"gnome-control-center", "kcmshell5"}, P::Recording, "/bin/gnome-control-center", {"sound"}},
+        {{"kcmshell5"}, P::Playback, "/bin/kcmshell5", {"kcm_pulseaudio"}},
+        {{"xterm"}, P::General, "", {}},
+    };
+    for (const Case& c : cases) {
+        const auto found = FindSoundSettings(c.page, [&](const QString& name) {
+            return c.installed.contains(name) ? "/bin/" + name : QString();
+        });
+        SCOPED_TRACE(c.installed.join(',').toStdString());
+        ASSERT_EQ(found.has_value(), !c.program.isEmpty());
+        if (found) {
+            EXPECT_EQ(found->program, c.program);
+            EXPECT_EQ(found->arguments, c.arguments);
+        }
+    }
+}
+
+TEST(SoundSettings, TheAudioMenuStartsTheSettingsOrSaysNoneWasFound) {
+    Room room;
+    test::FakeAudioSystem audio(room.session.clock);
+    test::FakeMixer mixer;
+    TVoiceModule voice(room.session.context, {audio, mixer, room.timers});
+    QStringList installed;
+    std::vector<std::pair<QString, QStringList>> started;
+    bool starts = true;
+    voice.SetProgramStarter(
+        [&](const QString& name) { return installed.contains(name) ? "/usr/bin/" + name : QString(); },
+        [&](const QString& program, const QStringList& arguments) {
+            started.emplace_back(program, arguments);
+            return starts;
+        });
+    voice.SoundSettingsAction().trigger();
+    EXPECT_TRUE(started.empty());
+    ASSERT_EQ(room.session.dialogs.shown.size(), 1);
+    EXPECT_TRUE(room.session.dialogs.shown[0].startsWith("info: No sound settings program was found"));
+
+    installed = {"gnome-control-center"};
+    voice.SoundSettingsAction().trigger();
+    EXPECT_EQ(started,
+              (std::vector<std::pair<QString, QStringList>>{{"/usr/bin/gnome-control-center", {"sound"}}}));
+    EXPECT_EQ(room.session.dialogs.shown.size(), 1);
+    starts = false;
+    voice.OpenSoundSettings(TSoundSettingsPage::Recording);
+    ASSERT_EQ(room.session.dialogs.shown.size(), 2);
+    EXPECT_TRUE(room.session.dialogs.shown[1].startsWith("error: The sound settings could not be started"));
+}
+
+TEST(AudioPane, SlidersFollowTheMixerWhenThePaneIsShownAndWhenARecordingStartsPlaying) {
+    Room room;
+    test::FakeAudioSystem audio(room.session.clock);
+    test::FakeMixer mixer;
+    TVoiceModule voice(room.session.context, {audio, mixer, room.timers});
+    TAudioControlPane& pane = voice.Pane();
+    EXPECT_FALSE(pane.SpeakerSlider()->isEnabled()) << "no device known to the mixer yet";
+
+    mixer.volumes[{TAudioDirection::Output, QByteArray()}] = 20000;
+    mixer.volumes[{TAudioDirection::Input, QByteArray()}] = 9000;
+    pane.show();
+    EXPECT_TRUE(pane.SpeakerSlider()->isEnabled());
+    EXPECT_EQ(pane.SpeakerSlider()->value(), 20000);
+    EXPECT_EQ(pane.MicrophoneSlider()->value(), 9000);
+    EXPECT_EQ((mixer.volumes[{TAudioDirection::Output, QByteArray()}]), 20000) << "showing writes nothing";
+
+    mixer.volumes[{TAudioDirection::Output, QByteArray()}] = 31000; // changed in the desktop's settings
+    voice.RecordedVoice().Begin(0);
+    EXPECT_EQ(pane.SpeakerSlider()->value(), 31000);
+    voice.RecordedVoice().End();
+}
+
 TEST(RoomVoiceSettings, TalkerCountIsClampedAndTheSettingsWindowAsksThroughTheModule) {
     Room room;
     test::FakeAudioSystem audio(room.session.clock);
