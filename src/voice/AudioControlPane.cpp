@@ -37,12 +37,16 @@ TAudioControlPane::TAudioControlPane(QWidget* parent) : QWidget(parent) {
     m_meter->setRange(0, 100);
     m_meter->setTextVisible(false);
     m_meter->setMaximumHeight(10);
+    m_meter->setMinimumWidth(24); // the meter gives way before the side column widens
     m_meter->setAccessibleName(tr("Microphone level"));
     m_meter->hide();
     m_mute = new QToolButton;
     m_mute->setObjectName("muteButton");
     m_mute->setAccessibleName(tr("Mute Microphone"));
     m_mute->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Checked stands out: the microphone is silent while the floor is held.
+    m_mute->setStyleSheet(
+        QStringLiteral("QToolButton:checked { background: #f5c242; border: 1px solid #9a7000; }"));
     m_mute->hide();
     m_speaker = LevelSlider(tr("Speakers"));
     m_microphone = LevelSlider(tr("Microphone"));

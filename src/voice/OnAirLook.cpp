@@ -11,8 +11,7 @@ TSpeakLook SpeakLook(TFloorState floor, bool microphoneAllowed, bool muted) {
                 QT_TRANSLATE_NOOP("orv::TVoiceModule", "Waiting for a microphone...")};
     case TFloorState::OnAir:
         if (muted)
-            return {SpeakPicture::Muted,
-                    QT_TRANSLATE_NOOP("orv::TVoiceModule", "On the air - your microphone is muted")};
+            return {SpeakPicture::Muted, QT_TRANSLATE_NOOP("orv::TVoiceModule", "On the air, muted")};
         return {SpeakPicture::Talking, QT_TRANSLATE_NOOP("orv::TVoiceModule", "On the air")};
     case TFloorState::Off:
         break;

@@ -106,7 +106,7 @@ TEST(OnAir, ThePaneShowsTheFloorTheMeterOnlyOnTheAirAndAMuteThatKeepsTheFloor) {
     voice.MuteAction().trigger();
     EXPECT_TRUE(voice.Talk().Muted());
     EXPECT_EQ(voice.Talk().Floor(), TFloorState::OnAir) << "the floor stays held";
-    EXPECT_EQ(pane.OnAirLabel()->text(), "On the air - your microphone is muted");
+    EXPECT_EQ(pane.OnAirLabel()->text(), "On the air, muted");
     EXPECT_FALSE(pane.MicrophoneMeter()->isEnabled()) << "the meter is greyed while muted";
     EXPECT_TRUE(voice.SpeakAction().isChecked());
 

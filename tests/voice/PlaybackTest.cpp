@@ -377,7 +377,7 @@ TEST(TalkProtocol, EachFloorShowsItsPictureAndText) {
         {TFloorState::Off, false, false, 50, "No microphone given to you"},
         {TFloorState::Requesting, true, false, 12, "Waiting for a microphone..."},
         {TFloorState::OnAir, true, false, 42, "On the air"},
-        {TFloorState::OnAir, true, true, 44, "On the air - your microphone is muted"},
+        {TFloorState::OnAir, true, true, 44, "On the air, muted"},
     };
     for (const Case& c : cases) {
         const TSpeakLook look = SpeakLook(c.floor, c.allowed, c.muted);
