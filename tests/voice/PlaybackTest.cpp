@@ -359,8 +359,9 @@ TEST(TalkProtocol, TheFloorIsOffRequestedOrOnTheAirAndAMuteLastsOnlyOnTheAir) {
             if (m.wParam == Talk::kOwn)
                 ownMark = m.lParam;
         EXPECT_EQ(ownMark, rows[r].ownMark);
-        if (rows[r].ownMark != -1)
+        if (rows[r].ownMark != -1) {
             EXPECT_GT(changes, 0) << "the view hears of it";
+        }
     }
 }
 
