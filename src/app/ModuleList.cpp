@@ -119,6 +119,7 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     voice->SetOnlineStatusSender(
         [&handlers = rosterHandlers](TUserOnlineStatus status) { handlers.SendOnlineStatus(status); });
     voice->PushToTalk().SetHookInstalled(parts.keyboardHooked);
+    voice->SetPictureSource([](int picture) { return QIcon(RosterPicture(picture)); });
     parts.main.SetKeyPreview([&pushToTalk = voice->PushToTalk()](std::int32_t key, bool released) {
         pushToTalk.OnWindowKey(key, released);
     });

@@ -99,8 +99,8 @@ void TModeration::RegisterMessages(TMessageRouter& mainWindow) {
     mainWindow.Register(MainMsg::WebcamChanged, [this](std::intptr_t user, std::intptr_t started) {
         ApplyWebcam(std::uint16_t(user), started != 0);
     });
-    mainWindow.Register(MainMsg::SpeakerMark, [this](std::intptr_t user, std::intptr_t speaking) {
-        ApplySpeaking(std::uint16_t(user), speaking != 0);
+    mainWindow.Register(MainMsg::SpeakerMark, [this](std::intptr_t user, std::intptr_t mark) {
+        ApplySpeaking(std::uint16_t(user), int(mark));
     });
     mainWindow.Register(MainMsg::Removed, [this](std::intptr_t moderator, std::intptr_t) {
         ShowRemoval(std::uint16_t(moderator));
@@ -374,11 +374,17 @@ void TModeration::ApplyWebcam(std::uint16_t userId, bool started) {
     m_context.mainWindow.post(MainMsg::ShowChatPane, 0, 0);
 }
 
-void TModeration::ApplySpeaking(std::uint16_t userId, bool speaking) {
+void TModeration::ApplySpeaking(std::uint16_t userId, int mark) {
     TUserNode* entry = m_roster.FindEntry(userId);
     if (!entry)
         return;
-    if (speaking) {
+    if (mark == SpeakerMarkValue::Requesting) {
+        // The own request waits for the server: shown until the answer comes.
+        if (entry->MicrophoneStatus() != msSpeaking)
+            entry->SetMicrophoneStatus(msRequesting);
+        return;
+    }
+    if (mark == SpeakerMarkValue::Speaking) {
         entry->SetMicrophoneStatus(msSpeaking);
         m_roster.MoveToTop(*entry);
         return;

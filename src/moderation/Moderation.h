@@ -85,7 +85,8 @@ public:
     void ApplyMicrophoneRight(bool taken, std::uint16_t userId);
     void ApplyAccountType(std::uint16_t userId, std::int32_t userType);
     void ApplyWebcam(std::uint16_t userId, bool started);
-    void ApplySpeaking(std::uint16_t userId, bool speaking);
+    // `mark` is a SpeakerMarkValue.
+    void ApplySpeaking(std::uint16_t userId, int mark);
     void ShowRemoval(std::uint16_t moderator);
     // The warning of a removal by `moderator`, with the stored reason.
     QString RemovalText(std::uint16_t moderator) const;

@@ -7,7 +7,7 @@ namespace orv {
 // The main window.
 namespace MainMsg {
 constexpr int PictureDownloaded = 1;     // participant, 0 success / 1 failure
-constexpr int SpeakerMark = 2;           // participant, 1 speaking / 0 silent
+constexpr int SpeakerMark = 2;           // participant, a SpeakerMarkValue
 constexpr int PresentationDeleted = 3;   // result code, 0
 constexpr int MicrophoneRefused = 5;     // 0, result code
 constexpr int ShowChatPane = 6;          // 0 public / 1 private, participant
@@ -39,7 +39,16 @@ constexpr int PushToTalkKey = 51;        // virtual key, key flags
 constexpr int ChatPermissions = 53;      // permission level, 0
 constexpr int Unused54 = 54;             // does nothing
 constexpr int BoardRight = 55;           // 1 taken / 0 given, participant
+constexpr int MicrophoneLevel = 56;      // the own microphone's level 0..100 while on the air, 0
 } // namespace MainMsg
+
+// What the speaker mark of a participant shows.
+namespace SpeakerMarkValue {
+constexpr int Silent = 0;
+constexpr int Speaking = 1;
+// The user's own request for the floor waits for the server's answer; only the own entry shows it.
+constexpr int Requesting = 2;
+} // namespace SpeakerMarkValue
 
 // Values carried by MainMsg::LinkState.
 namespace LinkStateValue {

@@ -147,6 +147,11 @@ QPixmap draw(int index) {
         p.drawArc(QRectF(10, 2, 5, 7), -60 * 16, 120 * 16);
         p.drawArc(QRectF(1, 2, 5, 7), 120 * 16, 120 * 16);
         break;
+    case I::MikeMuted:
+        microphone(p, QColor(60, 180, 75));
+        p.setPen(QPen(QColor(230, 140, 0), 1.8, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(2, 14), QPointF(14, 2));
+        break;
     case I::MikeAllowed:
     case I::MikeGranted:
         microphone(p, QColor(70, 110, 200));
@@ -173,7 +178,7 @@ QPixmap draw(int index) {
 } // namespace
 
 const std::vector<int>& RosterPictureIndexes() {
-    static const std::vector<int> all = {9, 10, 11, 12, 27, 42, 43, 46, 49, 50, 58, 61, 62};
+    static const std::vector<int> all = {9, 10, 11, 12, 27, 42, 43, 44, 46, 49, 50, 58, 61, 62};
     return all;
 }
 

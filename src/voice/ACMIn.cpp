@@ -79,6 +79,7 @@ void TACMIn::Open(const CodecFormat& format, const QByteArray& device) {
     m_encoder = std::move(encoder);
     m_blocksPerBuffer = blocksPerBuffer;
     m_cleaner = m_cleaning.any() ? std::make_unique<VoiceCleaner>(sampleRate, m_cleaning, m_farEnd) : nullptr;
+    m_level.emplace(sampleRate);
     m_raw.clear();
     m_clean.clear();
     m_buffer.clear();
@@ -110,6 +111,8 @@ void TACMIn::Close() {
 void TACMIn::captured(std::span<const std::int16_t> samples) {
     if (!m_active)
         return;
+    if (OnLevel)
+        m_level->Feed(samples, OnLevel);
     if (m_cleaner) {
         m_raw.insert(m_raw.end(), samples.begin(), samples.end());
         const auto frame = std::size_t(m_cleaner->FrameSamples());

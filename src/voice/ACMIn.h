@@ -6,6 +6,7 @@
 #include "platform/AudioDevices.h"
 #include "voice/CodecFormat.h"
 #include "voice/CodecRegistry.h"
+#include "voice/MicrophoneLevel.h"
 #include "voice/VoiceCleaner.h"
 
 #include <QObject>
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace orv {
@@ -43,6 +45,9 @@ public:
     void Close();
 
     TBufferFullEvent OnBufferFull;
+    // The microphone's level (0..100) every few hundredths of a second, on the thread that delivers the
+    // samples; a window hears of it only through a posted message.
+    std::function<void(int level)> OnLevel;
 
 private:
     void captured(std::span<const std::int16_t> samples);
@@ -61,6 +66,7 @@ private:
     CodecFormat m_format;
     std::unique_ptr<IBlockEncoder> m_encoder;
     std::unique_ptr<VoiceCleaner> m_cleaner;
+    std::optional<TLevelTracker> m_level;
     std::unique_ptr<IAudioCapture> m_capture;
     // Closed captures, released from the event loop: a capture may be closed from inside its own delivery.
     std::vector<std::unique_ptr<IAudioCapture>> m_retired;

@@ -1,5 +1,6 @@
 #include "voice/AudioControlPane.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -8,6 +9,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace orv {
 namespace {
@@ -26,6 +30,24 @@ QSlider* LevelSlider(const QString& name) {
 
 TAudioControlPane::TAudioControlPane(QWidget* parent) : QWidget(parent) {
     setObjectName("audioControlPane");
+    m_onAir = new QLabel;
+    m_onAir->setObjectName("onAirLabel");
+    m_meter = new QProgressBar;
+    m_meter->setObjectName("microphoneMeter");
+    m_meter->setRange(0, 100);
+    m_meter->setTextVisible(false);
+    m_meter->setMaximumHeight(10);
+    m_meter->setMinimumWidth(24); // the meter gives way before the side column widens
+    m_meter->setAccessibleName(tr("Microphone level"));
+    m_meter->hide();
+    m_mute = new QToolButton;
+    m_mute->setObjectName("muteButton");
+    m_mute->setAccessibleName(tr("Mute Microphone"));
+    m_mute->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Checked stands out: the microphone is silent while the floor is held.
+    m_mute->setStyleSheet(
+        QStringLiteral("QToolButton:checked { background: #f5c242; border: 1px solid #9a7000; }"));
+    m_mute->hide();
     m_speaker = LevelSlider(tr("Speakers"));
     m_microphone = LevelSlider(tr("Microphone"));
     m_boost = new QCheckBox(tr("Microphone Boost"));
@@ -47,11 +69,16 @@ TAudioControlPane::TAudioControlPane(QWidget* parent) : QWidget(parent) {
     m_connect->setObjectName("connectAudio");
     m_connect->hide();
 
+    auto* onAir = new QHBoxLayout;
+    onAir->addWidget(m_onAir);
+    onAir->addWidget(m_meter, 1);
+    onAir->addWidget(m_mute);
     auto* delay = new QHBoxLayout;
     delay->addWidget(m_delayBar, 1);
     delay->addWidget(m_delayText);
     auto* form = new QFormLayout(this);
     form->setContentsMargins(4, 2, 4, 2);
+    form->addRow(onAir);
     form->addRow(tr("Speakers"), m_speaker);
     form->addRow(tr("Microphone"), m_microphone);
     form->addRow(QString(), m_boost);
@@ -83,8 +110,35 @@ TAudioControlPane::TAudioControlPane(QWidget* parent) : QWidget(parent) {
     });
 }
 
+void TAudioControlPane::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shown)
+        shown();
+}
+
 void TAudioControlPane::SetCodecName(const QString& name) {
     m_codec->setText(name);
+}
+
+void TAudioControlPane::ShowOnAir(const QString& text, bool onAir, bool muted) {
+    m_onAir->setText(text);
+    QFont font = m_onAir->font();
+    font.setBold(onAir);
+    m_onAir->setFont(font);
+    m_onAir->setStyleSheet(onAir && !muted ? QStringLiteral("color: #b00000") : QString());
+    m_meter->setVisible(onAir);
+    m_meter->setEnabled(!muted);
+    m_mute->setVisible(onAir);
+    if (!onAir)
+        m_meter->setValue(0);
+}
+
+void TAudioControlPane::ShowMicrophoneMeter(int level) {
+    m_meter->setValue(std::clamp(level, 0, 100));
+}
+
+void TAudioControlPane::SetMuteAction(QAction* mute) {
+    m_mute->setDefaultAction(mute);
 }
 
 QString TAudioControlPane::CodecText() const {
@@ -168,8 +222,8 @@ int TAudioControlPane::DelayPercent() const {
     return m_delayBar->value();
 }
 
-void TAudioControlPane::ShowConnectAudio(bool shown) {
-    m_connect->setVisible(shown);
+void TAudioControlPane::ShowConnectAudio(bool visible) {
+    m_connect->setVisible(visible);
 }
 
 } // namespace orv

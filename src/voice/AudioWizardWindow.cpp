@@ -12,11 +12,10 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace orv {
@@ -50,9 +49,13 @@ void SelectLine(QComboBox* box, std::int32_t& line) {
     box->setCurrentIndex(line);
 }
 
-// The desktop's mixer program, where one is installed.
-QString MixerProgram() {
-    return QStandardPaths::findExecutable("pavucontrol");
+// A link to the desktop's sound settings.
+QPushButton* SoundSettingsLink(const QString& text, QWidget* parent) {
+    auto* link = new QPushButton(text, parent);
+    link->setFlat(true);
+    link->setCursor(Qt::PointingHandCursor);
+    link->setStyleSheet(QStringLiteral("color: #0645ad; text-decoration: underline; text-align: left"));
+    return link;
 }
 
 struct HourGlass {
@@ -96,6 +99,16 @@ TfrmAudioWizard::TfrmAudioWizard(TAudioWizardParts parts, QWidget* parent)
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     m_player->onStarted = [this] { m_playing->show(); };
     m_player->onFinished = [this] { StopSample(); };
+    // The level comes from the capture path; the meter hears of it through the event queue only.
+    m_loopback->onLevel = [this](int level) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, level] {
+                if (m_loopback->Running())
+                    m_meter->setValue(level);
+            },
+            Qt::QueuedConnection);
+    };
     ShowPage(PlaybackPage);
 }
 
@@ -140,12 +153,12 @@ QWidget* TfrmAudioWizard::buildPlaybackPage() {
     panel->addWidget(intro);
     panel->addLayout(form);
     panel->addLayout(row);
-    if (!MixerProgram().isEmpty()) {
-        auto* advanced = new QPushButton(tr("Advanced Playback Controls"), m_playbackPanel);
-        connect(advanced, &QPushButton::clicked, this,
-                [] { QProcess::startDetached(MixerProgram(), {"--tab=3"}); });
-        panel->addWidget(advanced, 0, Qt::AlignLeft);
-    }
+    m_playbackControls = SoundSettingsLink(tr("Advanced Playback Controls"), m_playbackPanel);
+    connect(m_playbackControls, &QPushButton::clicked, this, [this] {
+        if (m_parts.openSoundSettings)
+            m_parts.openSoundSettings(TSoundSettingsPage::Playback);
+    });
+    panel->addWidget(m_playbackControls, 0, Qt::AlignLeft);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(m_noOutput);
     layout->addWidget(m_playbackPanel);
@@ -178,6 +191,11 @@ QWidget* TfrmAudioWizard::buildMicrophonePage() {
     m_microphone = LevelSlider(m_microphonePanel);
     m_microphoneMissing = new QLabel(tr("Microphone Level Not Available"), m_microphonePanel);
     m_boost = new QCheckBox(tr("Microphone Boost"), m_microphonePanel);
+    m_meter = new QProgressBar(m_microphonePanel);
+    m_meter->setObjectName("microphoneMeter");
+    m_meter->setRange(0, 100);
+    m_meter->setTextVisible(false);
+    m_meter->setAccessibleName(tr("Microphone level"));
     m_startTest = new QPushButton(tr("Start"), m_microphonePanel);
     m_stopTest = new QPushButton(tr("Stop"), m_microphonePanel);
     auto* form = new QFormLayout;
@@ -185,6 +203,7 @@ QWidget* TfrmAudioWizard::buildMicrophonePage() {
     form->addRow(tr("Microphone:"), m_microphone);
     form->addRow(QString(), m_microphoneMissing);
     form->addRow(QString(), m_boost);
+    form->addRow(tr("Level:"), m_meter);
     auto* row = new QHBoxLayout;
     row->addWidget(m_startTest);
     row->addWidget(m_stopTest);
@@ -194,6 +213,12 @@ QWidget* TfrmAudioWizard::buildMicrophonePage() {
     panel->addWidget(intro);
     panel->addLayout(form);
     panel->addLayout(row);
+    m_recordingControls = SoundSettingsLink(tr("Recording Controls"), m_microphonePanel);
+    connect(m_recordingControls, &QPushButton::clicked, this, [this] {
+        if (m_parts.openSoundSettings)
+            m_parts.openSoundSettings(TSoundSettingsPage::Recording);
+    });
+    panel->addWidget(m_recordingControls, 0, Qt::AlignLeft);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(m_noInput);
     layout->addWidget(m_microphonePanel);
@@ -387,6 +412,7 @@ void TfrmAudioWizard::StopTest() {
     m_stopTest->setEnabled(false);
     m_startTest->setEnabled(m_inputBox->count() > 1);
     m_inputBox->setEnabled(true);
+    m_meter->setValue(0);
 }
 
 void TfrmAudioWizard::done(int result) {

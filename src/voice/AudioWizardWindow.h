@@ -10,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Timer.h"
 #include "voice/CodecRegistry.h"
+#include "voice/SoundSettingsProgram.h"
 
 #include <QDialog>
 
@@ -19,6 +20,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QSlider;
 class QStackedWidget;
@@ -40,6 +42,8 @@ struct TAudioWizardParts {
     std::int32_t& outputDevice;
     std::int32_t& inputDevice;
     std::function<void()> saveSettings;
+    // The desktop's sound settings at a page; none: the links do nothing.
+    std::function<void(TSoundSettingsPage)> openSoundSettings;
 };
 
 class TfrmAudioWizard final : public QDialog {
@@ -62,11 +66,14 @@ public:
     QSlider* SpeakerSlider() const { return m_speaker; }
     QSlider* MicrophoneSlider() const { return m_microphone; }
     QCheckBox* BoostBox() const { return m_boost; }
+    QProgressBar* MicrophoneMeter() const { return m_meter; }
     QPushButton* PlayButton() const { return m_play; }
     QPushButton* StopPlayButton() const { return m_stopPlay; }
     QPushButton* StartTestButton() const { return m_startTest; }
     QPushButton* StopTestButton() const { return m_stopTest; }
     QPushButton* NextButton() const { return m_next; }
+    QPushButton* PlaybackControlsLink() const { return m_playbackControls; }
+    QPushButton* RecordingControlsLink() const { return m_recordingControls; }
     QLabel* Header() const { return m_header; }
     QLabel* PlayingLabel() const { return m_playing; }
     bool TestRunning() const;
@@ -118,6 +125,9 @@ private:
     QSlider* m_microphone = nullptr;
     QLabel* m_microphoneMissing = nullptr;
     QCheckBox* m_boost = nullptr;
+    QProgressBar* m_meter = nullptr;
+    QPushButton* m_playbackControls = nullptr;
+    QPushButton* m_recordingControls = nullptr;
     QPushButton* m_startTest = nullptr;
     QPushButton* m_stopTest = nullptr;
 };

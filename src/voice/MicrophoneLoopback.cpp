@@ -24,6 +24,7 @@ bool TMicrophoneLoopback::Start(std::uint8_t codec, const QByteArray& input, con
     m_in->SetBufferSize(int(format->avgBytesPerSec / 2) + 1);
     m_in->SetNumBuffers(2);
     m_in->OnBufferFull = [this](TACMIn&, const std::uint8_t* data, int size) { HandOver(data, size); };
+    m_in->OnLevel = onLevel;
     m_out = std::make_unique<TACMOut>(m_audio, m_clock, m_timers, nullptr, m_codecs);
     try {
         m_out->Open(*format, output);

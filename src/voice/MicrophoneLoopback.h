@@ -8,6 +8,7 @@
 #include "voice/ACMOut.h"
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -37,6 +38,9 @@ public:
 
     // Blocks played by the thread so far.
     int BlocksPlayed() const;
+
+    // The microphone's level (0..100) while the test runs, from the capture path; set before Start.
+    std::function<void(int level)> onLevel;
 
     // The capture's buffer-full event; public for tests.
     void HandOver(const std::uint8_t* data, int size);

@@ -16,8 +16,10 @@
 namespace orv {
 
 TRoomVoiceSettings::TRoomVoiceSettings(TSessionContext& context, ITimerFactory& timers,
-                                       std::function<void()> reconnectAudio)
+                                       std::function<void()> reconnectAudio,
+                                       std::function<void(int)> talkersChanged)
     : m_context(context), m_reconnectAudio(std::move(reconnectAudio)),
+      m_talkersChanged(std::move(talkersChanged)),
       m_reconnectPause(timers.CreateTimer(TTimerMode::SingleShot, [this] {
           if (!m_context.state.IsPlayback())
               m_reconnectAudio();
@@ -56,6 +58,8 @@ void TRoomVoiceSettings::OnTalkerCount(PayloadReader reader) {
     const std::int32_t count = TRoomVoiceValue::decode(reader).value;
     m_context.state.room.SetMicrophoneCount(count);
     m_context.state.microphoneCount = count;
+    if (m_talkersChanged)
+        m_talkersChanged(std::clamp(count, 1, 5));
 }
 
 void TRoomVoiceSettings::Stop() {

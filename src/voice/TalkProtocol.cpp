@@ -32,6 +32,44 @@ void TTalkProtocol::setTransmit(bool on) {
         voice->SetTransmit(on);
 }
 
+void TTalkProtocol::changed() {
+    if (m_changed)
+        m_changed();
+}
+
+void TTalkProtocol::setFloor(TFloorState floor) {
+    const TFloorState was = m_floor;
+    m_floor = floor;
+    if (floor != TFloorState::OnAir && m_muted) {
+        m_muted = false;
+        if (TVoiceThread* voice = m_voice())
+            voice->SetMuted(false);
+    }
+    const std::uint16_t own = m_context.state.account.UserId();
+    if (floor == TFloorState::Requesting && was != TFloorState::Requesting)
+        m_context.mainWindow.post(MainMsg::SpeakerMark, own, SpeakerMarkValue::Requesting);
+    else if (floor == TFloorState::Off && was == TFloorState::Requesting)
+        m_context.mainWindow.post(MainMsg::SpeakerMark, own, SpeakerMarkValue::Silent); // asked, then gave up
+    changed();
+}
+
+void TTalkProtocol::SetMuted(bool muted) {
+    muted = muted && m_floor == TFloorState::OnAir;
+    if (muted == m_muted)
+        return;
+    m_muted = muted;
+    if (TVoiceThread* voice = m_voice())
+        voice->SetMuted(muted);
+    changed();
+}
+
+void TTalkProtocol::Reset() {
+    m_toggleMark = false;
+    m_speak.setChecked(false);
+    setTransmit(false);
+    setFloor(TFloorState::Off);
+}
+
 bool TTalkProtocol::send(std::uint16_t command) {
     if (m_context.sender.Send(command))
         return true;
@@ -45,12 +83,14 @@ void TTalkProtocol::ToggleSpeak() {
         send(cmReleaseMicrophone);
         m_speak.setChecked(false);
         m_toggleMark = false;
+        setFloor(TFloorState::Off);
     } else {
         if (!m_context.state.OwnMicAllowed)
             return;
         send(cmTakeMicrophone);
         m_speak.setChecked(true);
         m_toggleMark = true;
+        setFloor(TFloorState::Requesting);
     }
 }
 
@@ -64,6 +104,7 @@ void TTalkProtocol::StartTalking() {
         return;
     send(cmTakeMicrophone);
     m_speak.setChecked(true);
+    setFloor(TFloorState::Requesting);
 }
 
 void TTalkProtocol::StopTalking() {
@@ -72,13 +113,14 @@ void TTalkProtocol::StopTalking() {
     setTransmit(false);
     send(cmReleaseMicrophone);
     m_speak.setChecked(false);
+    setFloor(TFloorState::Off);
 }
 
 void TTalkProtocol::OnTake(const TPacketHeader& header) {
     const std::uint16_t own = m_context.state.account.UserId();
     if (header.UserId != own) {
         if (header.ResultCode == ResultCode::Success)
-            m_context.mainWindow.post(MainMsg::SpeakerMark, header.UserId, 1);
+            m_context.mainWindow.post(MainMsg::SpeakerMark, header.UserId, SpeakerMarkValue::Speaking);
         return;
     }
     if (header.ResultCode != ResultCode::Success) {
@@ -101,13 +143,15 @@ void TTalkProtocol::OnTake(const TPacketHeader& header) {
         else
             m_context.mainWindow.post(MainMsg::MicrophoneRefused, 0, header.ResultCode);
         setTransmit(false);
-        m_context.mainWindow.post(MainMsg::SpeakerMark, own, 0);
+        m_context.mainWindow.post(MainMsg::SpeakerMark, own, SpeakerMarkValue::Silent);
         m_toggleMark = false;
+        setFloor(TFloorState::Off);
         return;
     }
     m_speak.setChecked(true);
     setTransmit(true);
-    m_context.mainWindow.post(MainMsg::SpeakerMark, own, 1);
+    m_context.mainWindow.post(MainMsg::SpeakerMark, own, SpeakerMarkValue::Speaking);
+    setFloor(TFloorState::OnAir);
 }
 
 void TTalkProtocol::OnRelease(const TPacketHeader& header) {
@@ -115,14 +159,16 @@ void TTalkProtocol::OnRelease(const TPacketHeader& header) {
         m_toggleMark = false;
         setTransmit(false);
         m_speak.setChecked(false);
+        setFloor(TFloorState::Off);
     }
     if (TVoiceThread* voice = m_voice())
         voice->Players().Release(header.UserId);
-    m_context.mainWindow.post(MainMsg::SpeakerMark, header.UserId, 0);
+    m_context.mainWindow.post(MainMsg::SpeakerMark, header.UserId, SpeakerMarkValue::Silent);
 }
 
 void TTalkProtocol::RefreshEnabled() {
     m_speak.setEnabled(m_context.state.OwnMicAllowed && !m_context.state.IsPlayback());
+    changed();
 }
 
 } // namespace orv

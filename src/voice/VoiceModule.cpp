@@ -26,6 +26,8 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QProcess>
+#include <QStandardPaths>
 
 namespace orv {
 namespace {
@@ -58,10 +60,20 @@ std::uint8_t QueueForOptimizeOption(std::int32_t option) {
 } // namespace
 
 TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& parts)
-    : m_context(context), m_parts(parts), m_speak(new QAction(tr("Speak"))), m_pane(new TAudioControlPane),
-      m_talk(context, *m_speak, [this] { return m_voice.get(); }),
+    : m_context(context), m_parts(parts), m_speak(new QAction(tr("Speak"))),
+      m_mute(new QAction(tr("Mute Microphone"))), m_soundSettings(new QAction(tr("Sound Settings..."))),
+      m_findProgram([](const QString& name) { return QStandardPaths::findExecutable(name); }),
+      m_startProgram([](const QString& program, const QStringList& arguments) {
+          return QProcess::startDetached(program, arguments);
+      }),
+      m_pane(new TAudioControlPane), m_talk(context, *m_speak, [this] { return m_voice.get(); }),
       m_pushToTalk(context, *m_speak, m_talk, parts.timers),
-      m_roomVoice(context, parts.timers, [this] { ReconnectAudio(); }),
+      m_roomVoice(
+          context, parts.timers, [this] { ReconnectAudio(); },
+          [this](int talkers) {
+              if (m_voice)
+                  m_voice->SetTalkers(talkers, m_queueLength);
+          }),
       m_remoteControl(context, parts.directory ? *parts.directory : NoDirectory(), parts.timers),
       m_wizardAction(new QAction(tr("Audio Setup Wizard"))), m_wizardTool(new QAction(tr("Audio Wiz"))),
       m_remoteAction(new QAction(tr("Remote Audio Control"))),
@@ -82,6 +94,17 @@ TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& pa
         m_speak->setChecked(!m_speak->isChecked());
         m_talk.ToggleSpeak();
     });
+    m_mute->setObjectName("acMuteMicrophone");
+    m_mute->setCheckable(true);
+    m_mute->setToolTip(tr("Silences your microphone; you keep the floor"));
+    QObject::connect(m_mute, &QAction::triggered, m_mute, [this](bool on) { m_talk.SetMuted(on); });
+    m_talk.SetChangedHandler([this] { showFloor(); });
+    m_pane->SetMuteAction(m_mute);
+    m_pane->shown = [this] { RefreshMixerControls(); };
+    m_soundSettings->setObjectName("acSoundSettings");
+    m_soundSettings->setToolTip(tr("Opens the desktop's sound settings: devices and their levels"));
+    QObject::connect(m_soundSettings, &QAction::triggered, m_soundSettings,
+                     [this] { OpenSoundSettings(TSoundSettingsPage::General); });
     m_pane->speakerChanged = [this](std::uint16_t level) {
         SetSpeakerVolume(m_parts.mixer, ListOutputDevices(m_parts.audio).DeviceAt(m_outputDevice), level);
     };
@@ -106,6 +129,8 @@ TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& pa
     });
     for (QAction* item : m_pane->MenuActions())
         context.panes.InstallMenuAction(TMainMenu::Audio, item);
+    context.panes.InstallMenuAction(TMainMenu::Audio, m_mute);
+    context.panes.InstallMenuAction(TMainMenu::Audio, m_soundSettings);
     context.panes.InstallMenuAction(TMainMenu::Audio, m_wizardAction);
     context.panes.InstallMenuAction(TMainMenu::Actions, m_remoteAction);
     context.panes.InstallToolAction(m_wizardTool);
@@ -124,6 +149,41 @@ TVoiceModule::TVoiceModule(TSessionContext& context, const TVoiceModuleParts& pa
                                      m_pane->ShowMicrophoneLevel(microphone);
                                  }});
     m_runWizard = [](TAudioWizardParts& wizard) { TfrmAudioWizard::Run(wizard); };
+    showFloor();
+}
+
+void TVoiceModule::OpenSoundSettings(TSoundSettingsPage page) {
+    const std::optional<TSoundSettingsCommand> command = FindSoundSettings(page, m_findProgram);
+    if (!command) {
+        m_context.dialogs.Information(tr("No sound settings program was found on this desktop.\nInstall "
+                                         "\"pavucontrol\" or your desktop's sound settings to adjust the "
+                                         "audio devices and their levels."));
+        return;
+    }
+    if (!m_startProgram(command->program, command->arguments))
+        m_context.dialogs.Error(tr("The sound settings could not be started: %1").arg(command->program));
+}
+
+void TVoiceModule::SetPictureSource(std::function<QIcon(int)> pictures) {
+    m_pictures = std::move(pictures);
+    showFloor();
+}
+
+void TVoiceModule::showFloor() {
+    const TFloorState floor = m_talk.Floor();
+    const TSpeakLook look = SpeakLook(floor, m_context.state.OwnMicAllowed, m_talk.Muted());
+    const QString text = tr(look.text);
+    if (m_speak) {
+        if (m_pictures)
+            m_speak->setIcon(m_pictures(look.picture));
+        m_speak->setToolTip(tr("Speak (F3)") + " - " + text);
+    }
+    if (m_mute) {
+        m_mute->setEnabled(floor == TFloorState::OnAir);
+        m_mute->setChecked(m_talk.Muted());
+    }
+    if (m_pane)
+        m_pane->ShowOnAir(text, floor == TFloorState::OnAir, m_talk.Muted());
 }
 
 TAudioControlPane& TVoiceModule::Pane() {
@@ -176,7 +236,8 @@ void TVoiceModule::RunAudioWizard() {
                                  std::uint8_t(m_context.state.audioCodec),
                                  m_outputDevice,
                                  m_inputDevice,
-                                 [this] { saveDevices(); }};
+                                 [this] { saveDevices(); },
+                                 [this](TSoundSettingsPage page) { OpenSoundSettings(page); }};
         m_runWizard(wizard);
         RefreshMixerControls();
         m_queueLength = QueueForOptimizeOption(m_optimizeOption);
@@ -241,6 +302,11 @@ void TVoiceModule::RegisterMessages(TMessageRouter& mainWindow) {
     });
     mainWindow.Register(MainMsg::CodecChangeRefused,
                         [this](std::intptr_t result, std::intptr_t) { showCodecRefused(int(result)); });
+    mainWindow.Register(MainMsg::MicrophoneLevel, [this](std::intptr_t level, std::intptr_t) {
+        // A level posted just before the floor ended is late: the meter is hidden by then.
+        if (m_pane && m_talk.Floor() == TFloorState::OnAir)
+            m_pane->ShowMicrophoneMeter(int(level));
+    });
     mainWindow.Register(MainMsg::PushToTalkKey, [this](std::intptr_t key, std::intptr_t flags) {
         m_pushToTalk.OnHookReport(key, flags);
     });
@@ -266,7 +332,7 @@ void TVoiceModule::EndSession() {
     m_bufferingWait->Stop();
     StopVoice();
     if (m_speak) {
-        m_speak->setChecked(false);
+        m_talk.Reset();
         m_speak->setEnabled(false);
     }
     showLinkState(-1);
@@ -308,6 +374,8 @@ void TVoiceModule::startAfterRoomEntry() {
 void TVoiceModule::ShownRecordedVoice::Begin(std::int32_t codecIndex) {
     if (module.m_pane)
         module.m_pane->SetCodecName(CodecName(std::uint8_t(std::clamp(codecIndex, 0, 255))));
+    if (module.m_pane)
+        module.RefreshMixerControls();
     module.m_recorded->Begin(codecIndex);
 }
 

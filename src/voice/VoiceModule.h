@@ -11,11 +11,13 @@
 #include "voice/RemoteAudioControl.h"
 #include "voice/RemoteAudioSubject.h"
 #include "voice/RoomVoiceSettings.h"
+#include "voice/SoundSettingsProgram.h"
 #include "voice/TalkProtocol.h"
 #include "voice/VoiceSpeakControl.h"
 #include "voice/VoiceThread.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QPointer>
 
 #include <functional>
@@ -89,6 +91,19 @@ public:
     IRecordedVoice& RecordedVoice() { return m_recordedShown; }
     TTalkProtocol& Talk() { return m_talk; }
     QAction& SpeakAction() { return *m_speak; }
+    // Silences the microphone while on the air, keeping the floor.
+    QAction& MuteAction() { return *m_mute; }
+    // The desktop's sound settings, or a box saying there are none.
+    void OpenSoundSettings(TSoundSettingsPage page);
+    QAction& SoundSettingsAction() { return *m_soundSettings; }
+    // How programs are found and started; tests replace them.
+    void SetProgramStarter(std::function<QString(const QString&)> find,
+                           std::function<bool(const QString&, const QStringList&)> start) {
+        m_findProgram = std::move(find);
+        m_startProgram = std::move(start);
+    }
+    // Where the Speak action's pictures come from: the main picture list by index.
+    void SetPictureSource(std::function<QIcon(int)> pictures);
     TRoomVoiceSettings& RoomVoice() { return m_roomVoice; }
     TRemoteAudioControl& RemoteAudio() { return m_remoteControl; }
     TfrmRemoteAudio* RemoteAudioWindow() { return m_remoteWindow.get(); }
@@ -109,6 +124,7 @@ private:
     void showCodecRefused(int result);
     void saveDevices();
     void refreshActions();
+    void showFloor();
 
     // ISettingsEffects: the settings window asks the server; the notices coming back change the values.
     void SetMicrophoneCount(int count) override { m_roomVoice.SendTalkerCount(count); }
@@ -121,6 +137,11 @@ private:
     TVoiceModuleParts m_parts;
     // Owned by the main window, which may go first at the program's end.
     QPointer<QAction> m_speak;
+    QPointer<QAction> m_mute;
+    QPointer<QAction> m_soundSettings;
+    std::function<QString(const QString&)> m_findProgram;
+    std::function<bool(const QString&, const QStringList&)> m_startProgram;
+    std::function<QIcon(int)> m_pictures;
     QPointer<TAudioControlPane> m_pane;
     TTalkProtocol m_talk;
     TVoiceSpeakControl m_speakControl{m_speak, m_talk};

@@ -13,13 +13,17 @@
 namespace orv {
 
 TVoiceThread::TVoiceThread(const TVoiceSetup& setup, const TVoiceDevices& devices, IMessageSink& mainWindow)
-    : m_setup(setup), m_mainWindow(mainWindow), m_farEnd(std::size_t(16000)),
+    : m_setup(setup), m_mainWindow(mainWindow),
+      m_farEnd(std::size_t(16000)), m_output{devices.audio, devices.clock, devices.timers,
+                                             setup.outputDevice},
       m_keepAlive(devices.timers.CreateTimer(TTimerMode::Repeating, [this] { KeepAlive(); })) {
     try {
-        const std::optional<CodecFormat> format = MakeCodecFormat(setup.codec, devices.codecs);
+        m_format = MakeCodecFormat(setup.codec, devices.codecs);
+        const std::optional<CodecFormat>& format = m_format;
         if (!format)
             return;
         FarEndSignal* farEnd = setup.cleaning.echoCancellation ? &m_farEnd : nullptr;
+        m_playedTo = farEnd;
         m_capture = std::make_unique<TACMIn>(devices.audio, nullptr, devices.codecs);
         m_capture->SetBufferSize(int(format->avgBytesPerSec / 2));
         m_capture->SetNumBuffers(2);
@@ -27,14 +31,17 @@ TVoiceThread::TVoiceThread(const TVoiceSetup& setup, const TVoiceDevices& device
         m_capture->OnBufferFull = [this](TACMIn&, const std::uint8_t* data, int size) {
             Captured(data, size);
         };
+        m_capture->OnLevel = [this](int level) {
+            if (m_transmit)
+                m_mainWindow.post(MainMsg::MicrophoneLevel, level, 0);
+        };
         try {
             m_capture->Open(*format, setup.inputDevice);
         } catch (const std::exception& e) {
             qWarning() << "voice: no capture:" << e.what();
         }
-        const TPlaybackDevice output{devices.audio, devices.clock, devices.timers, setup.outputDevice};
         for (int i = 0; i < setup.talkers; ++i)
-            m_players.Add(std::make_unique<TACMPlayer>(output, *format, setup.queueLength, farEnd));
+            m_players.Add(std::make_unique<TACMPlayer>(m_output, *format, setup.queueLength, farEnd));
         m_initResult = true;
     } catch (const std::exception& e) {
         qWarning() << "voice: audio set-up failed:" << e.what();
@@ -88,6 +95,14 @@ void TVoiceThread::Stop() {
         m_capture->Close();
 }
 
+void TVoiceThread::SetTalkers(int count, std::uint8_t queueLength) {
+    if (!m_format || count < 1)
+        return;
+    m_players.Resize(std::size_t(count), [&] {
+        return std::make_unique<TACMPlayer>(m_output, *m_format, queueLength, m_playedTo);
+    });
+}
+
 void TVoiceThread::SetTransmit(bool on) {
     std::lock_guard lock(m_transmitMutex);
     m_transmit = on;
@@ -136,7 +151,7 @@ void TVoiceThread::process(const TPacketHeader& header, const QByteArray& packet
 }
 
 void TVoiceThread::Captured(const std::uint8_t* data, int size) {
-    if (size <= 0 || !m_transmit)
+    if (size <= 0 || !m_transmit || m_muted)
         return;
     const QByteArray frame = VoiceFrame(cmVoiceOut, m_setup.userId, m_setup.roomId, data, std::size_t(size));
     try {
@@ -148,7 +163,7 @@ void TVoiceThread::Captured(const std::uint8_t* data, int size) {
 
 void TVoiceThread::KeepAlive() {
     // Sent whenever no frames go: a listener's microphone captures all the time.
-    if (!m_client.isConnected() || m_transmit)
+    if (!m_client.isConnected() || (m_transmit && !m_muted))
         return;
     TPacketHeader probe;
     FillHeader(cmProbe, m_setup.userId, m_setup.roomId, probe);

@@ -1,7 +1,8 @@
 #pragma once
 // TVoiceThread: the voice connection. It signs on raw, then receives framed voice on a thread of its own
 // and routes each frame by speaker to a player; on the creating thread it captures the microphone all the
-// time, sends what is captured while the participant transmits, and keeps the link alive while not.
+// time, sends what is captured while the participant transmits, and keeps the link alive while not. While
+// transmitting it posts the microphone's level to the main window for the on-air meter.
 // Stopping shuts the socket down first, so the receiving thread never holds up the join.
 
 #include "platform/AppMessage.h"
@@ -15,6 +16,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
 
 namespace orv {
@@ -87,6 +89,9 @@ public:
 
     void SetTransmit(bool on);
     bool Transmit() const { return m_transmit.load(); }
+    // While muted the floor stays held but no frames go; the link is kept alive as while not transmitting.
+    void SetMuted(bool on) { m_muted = on; }
+    bool Muted() const { return m_muted.load(); }
     // While paused, received frames are dropped.
     void SetPaused(bool on) { m_paused = on; }
     bool Paused() const { return m_paused.load(); }
@@ -94,6 +99,9 @@ public:
     void SetMuteWhileTalking(bool on) { m_muteWhileTalking = on; }
 
     TPlayerPool& Players() { return m_players; }
+    // The room's talker count changed: as many players from now on, each with `queueLength` blocks of queue.
+    // On the creating thread, while frames go on arriving.
+    void SetTalkers(int count, std::uint8_t queueLength);
     // The last command the receiving thread read.
     std::uint16_t LastCommand() const { return m_lastCommand.load(); }
 
@@ -110,6 +118,9 @@ private:
     IMessageSink& m_mainWindow;
     bool m_initResult = false;
     FarEndSignal m_farEnd;
+    FarEndSignal* m_playedTo = nullptr; // the echo canceller's, when it runs
+    std::optional<CodecFormat> m_format;
+    TPlaybackDevice m_output;
     std::unique_ptr<TACMIn> m_capture;
     TPlayerPool m_players;
     std::unique_ptr<ITimer> m_keepAlive;
@@ -120,6 +131,7 @@ private:
     std::atomic<bool> m_stopping{false};
     std::mutex m_transmitMutex; // Transmit is written under it and read without it
     std::atomic<bool> m_transmit{false};
+    std::atomic<bool> m_muted{false};
     std::atomic<bool> m_paused{false};
     std::atomic<bool> m_muteWhileTalking{false};
     std::atomic<std::uint16_t> m_lastCommand{0};

@@ -188,6 +188,7 @@ TEST(Accessibility, EveryReachableControlOfEveryWindowHasAName) {
                 0,
                 outputDevice,
                 inputDevice,
+                {},
                 {}};
     };
     struct : IParticipantDirectory {

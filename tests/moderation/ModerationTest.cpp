@@ -80,7 +80,7 @@ struct ModerationFixture : ::testing::Test {
 };
 
 TEST_F(ModerationFixture, MicrophoneStatusFollowsItsStateTable) {
-    enum class Ev { Request, Clear, Grant, Ban, StartSpeaking, StopSpeaking, Promote, Demote };
+    enum class Ev { Request, Clear, Grant, Ban, AwaitFloor, StartSpeaking, StopSpeaking, Promote, Demote };
     struct Row {
         TMicrophoneStatus from;
         bool micAllowed;
@@ -97,6 +97,9 @@ TEST_F(ModerationFixture, MicrophoneStatusFollowsItsStateTable) {
         {msForbidden, false, Ev::Clear, msForbidden, false},
         {msRequesting, false, Ev::Grant, msGranted, true},
         {msSpeaking, true, Ev::Ban, msForbidden, false},
+        {msGranted, true, Ev::AwaitFloor, msRequesting, true},
+        {msSpeaking, true, Ev::AwaitFloor, msSpeaking, true},
+        {msRequesting, true, Ev::StopSpeaking, msGranted, true},
         {msGranted, true, Ev::StartSpeaking, msSpeaking, true},
         {msSpeaking, true, Ev::StopSpeaking, msGranted, true},
         {msSpeaking, false, Ev::StopSpeaking, msForbidden, false},
@@ -123,11 +126,14 @@ TEST_F(ModerationFixture, MicrophoneStatusFollowsItsStateTable) {
         case Ev::Ban:
             moderation.ApplyMicrophoneRight(true, 2);
             break;
+        case Ev::AwaitFloor:
+            moderation.ApplySpeaking(2, SpeakerMarkValue::Requesting);
+            break;
         case Ev::StartSpeaking:
-            moderation.ApplySpeaking(2, true);
+            moderation.ApplySpeaking(2, SpeakerMarkValue::Speaking);
             break;
         case Ev::StopSpeaking:
-            moderation.ApplySpeaking(2, false);
+            moderation.ApplySpeaking(2, SpeakerMarkValue::Silent);
             break;
         case Ev::Promote:
             moderation.ApplyAccountType(2, 1000);

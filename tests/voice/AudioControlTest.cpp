@@ -3,6 +3,7 @@
 #include "link/Dispatcher.h"
 #include "link/SessionState.h"
 #include "platform/AppMessageIds.h"
+#include "platform/MessageRouter.h"
 #include "platform/VirtualKeys.h"
 #include "protocol/AudioControlMessages.h"
 #include "protocol/CommandCatalogue.h"
@@ -12,6 +13,7 @@
 #include "support/FakeMixer.h"
 #include "support/FakeSession.h"
 #include "support/FakeTimers.h"
+#include "voice/AudioControlPane.h"
 #include "voice/PushToTalk.h"
 #include "voice/RemoteAudioSubject.h"
 #include "voice/RemoteAudioWindow.h"
@@ -20,6 +22,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QSlider>
 
 #include <gtest/gtest.h>
@@ -68,6 +71,137 @@ QByteArray Value(std::int32_t v) {
     return TRoomVoiceValue{v}.encode();
 }
 
+TEST(OnAir, ThePaneShowsTheFloorTheMeterOnlyOnTheAirAndAMuteThatKeepsTheFloor) {
+    Room room;
+    room.session.state.OwnMicAllowed = true;
+    test::FakeAudioSystem audio(room.session.clock);
+    test::FakeMixer mixer;
+    TVoiceModule voice(room.session.context, {audio, mixer, room.timers});
+    TMessageRouter mainWindow;
+    voice.RegisterMessages(mainWindow);
+    std::vector<int> pictures;
+    voice.SetPictureSource([&](int picture) {
+        pictures.push_back(picture);
+        return QIcon();
+    });
+    TAudioControlPane& pane = voice.Pane();
+    const auto meterShown = [&] { return !pane.MicrophoneMeter()->isHidden(); };
+    TPacketHeader answer;
+    answer.UserId = kOwn;
+
+    voice.Talk().RefreshEnabled(); // as room entry does
+    voice.SpeakAction().trigger();
+    EXPECT_EQ(pane.OnAirLabel()->text(), "Waiting for a microphone...");
+    EXPECT_FALSE(meterShown());
+    EXPECT_FALSE(voice.MuteAction().isEnabled()) << "nothing to mute before the floor is given";
+    mainWindow.Deliver(MainMsg::MicrophoneLevel, 80, 0);
+    EXPECT_EQ(pane.MicrophoneMeter()->value(), 0) << "no meter off the air";
+
+    voice.Talk().OnTake(answer);
+    EXPECT_EQ(pane.OnAirLabel()->text(), "On the air");
+    EXPECT_TRUE(meterShown());
+    mainWindow.Deliver(MainMsg::MicrophoneLevel, 55, 0);
+    EXPECT_EQ(pane.MicrophoneMeter()->value(), 55);
+
+    voice.MuteAction().trigger();
+    EXPECT_TRUE(voice.Talk().Muted());
+    EXPECT_EQ(voice.Talk().Floor(), TFloorState::OnAir) << "the floor stays held";
+    EXPECT_EQ(pane.OnAirLabel()->text(), "On the air, muted");
+    EXPECT_FALSE(pane.MicrophoneMeter()->isEnabled()) << "the meter is greyed while muted";
+    EXPECT_TRUE(voice.SpeakAction().isChecked());
+
+    voice.Talk().OnRelease(answer);
+    EXPECT_FALSE(voice.Talk().Muted());
+    EXPECT_FALSE(voice.MuteAction().isChecked());
+    EXPECT_FALSE(meterShown());
+    mainWindow.Deliver(MainMsg::MicrophoneLevel, 70, 0); // posted just before the floor ended
+    EXPECT_EQ(pane.MicrophoneMeter()->value(), 0);
+    EXPECT_EQ(pane.OnAirLabel()->text(), "Not speaking");
+    ASSERT_GE(pictures.size(), 4u);
+    EXPECT_EQ(std::vector<int>(pictures.end() - 4, pictures.end()), (std::vector<int>{12, 42, 44, 43}));
+}
+
+TEST(SoundSettings, ThePulseAudioControlFirstThenTheDesktopsPanelAtThePageAsked) {
+    struct Case {
+        QStringList installed;
+        TSoundSettingsPage page;
+        QString program; // empty: none found
+        QStringList arguments;
+    };
+    using P = TSoundSettingsPage;
+    const Case cases[] = {
+        {{"pavucontrol", "gnome-control-center"}, P::Recording, "/bin/pavucontrol", {"--tab=4"}},
+        {{"pavucontrol"}, P::Playback, "/bin/pavucontrol", {"--tab=3"}},
+        {{"pavucontrol"}, P::General, "/bin/pavucontrol", {}},
+        {{"gnome-control-center", "kcmshell5"}, P::Recording, "/bin/gnome-control-center", {"sound"}},
+        {{"kcmshell5"}, P::Playback, "/bin/kcmshell5", {"kcm_pulseaudio"}},
+        {{"xterm"}, P::General, "", {}},
+    };
+    for (const Case& c : cases) {
+        const auto found = FindSoundSettings(c.page, [&](const QString& name) {
+            return c.installed.contains(name) ? "/bin/" + name : QString();
+        });
+        SCOPED_TRACE(c.installed.join(',').toStdString());
+        ASSERT_EQ(found.has_value(), !c.program.isEmpty());
+        if (found) {
+            EXPECT_EQ(found->program, c.program);
+            EXPECT_EQ(found->arguments, c.arguments);
+        }
+    }
+}
+
+TEST(SoundSettings, TheAudioMenuStartsTheSettingsOrSaysNoneWasFound) {
+    Room room;
+    test::FakeAudioSystem audio(room.session.clock);
+    test::FakeMixer mixer;
+    TVoiceModule voice(room.session.context, {audio, mixer, room.timers});
+    QStringList installed;
+    std::vector<std::pair<QString, QStringList>> started;
+    bool starts = true;
+    voice.SetProgramStarter(
+        [&](const QString& name) { return installed.contains(name) ? "/usr/bin/" + name : QString(); },
+        [&](const QString& program, const QStringList& arguments) {
+            started.emplace_back(program, arguments);
+            return starts;
+        });
+    voice.SoundSettingsAction().trigger();
+    EXPECT_TRUE(started.empty());
+    ASSERT_EQ(room.session.dialogs.shown.size(), 1);
+    EXPECT_TRUE(room.session.dialogs.shown[0].startsWith("info: No sound settings program was found"));
+
+    installed = {"gnome-control-center"};
+    voice.SoundSettingsAction().trigger();
+    EXPECT_EQ(started,
+              (std::vector<std::pair<QString, QStringList>>{{"/usr/bin/gnome-control-center", {"sound"}}}));
+    EXPECT_EQ(room.session.dialogs.shown.size(), 1);
+    starts = false;
+    voice.OpenSoundSettings(TSoundSettingsPage::Recording);
+    ASSERT_EQ(room.session.dialogs.shown.size(), 2);
+    EXPECT_TRUE(room.session.dialogs.shown[1].startsWith("error: The sound settings could not be started"));
+}
+
+TEST(AudioPane, SlidersFollowTheMixerWhenThePaneIsShownAndWhenARecordingStartsPlaying) {
+    Room room;
+    test::FakeAudioSystem audio(room.session.clock);
+    test::FakeMixer mixer;
+    TVoiceModule voice(room.session.context, {audio, mixer, room.timers});
+    TAudioControlPane& pane = voice.Pane();
+    EXPECT_FALSE(pane.SpeakerSlider()->isEnabled()) << "no device known to the mixer yet";
+
+    mixer.volumes[{TAudioDirection::Output, QByteArray()}] = 20000;
+    mixer.volumes[{TAudioDirection::Input, QByteArray()}] = 9000;
+    pane.show();
+    EXPECT_TRUE(pane.SpeakerSlider()->isEnabled());
+    EXPECT_EQ(pane.SpeakerSlider()->value(), 20000);
+    EXPECT_EQ(pane.MicrophoneSlider()->value(), 9000);
+    EXPECT_EQ((mixer.volumes[{TAudioDirection::Output, QByteArray()}]), 20000) << "showing writes nothing";
+
+    mixer.volumes[{TAudioDirection::Output, QByteArray()}] = 31000; // changed in the desktop's settings
+    voice.RecordedVoice().Begin(0);
+    EXPECT_EQ(pane.SpeakerSlider()->value(), 31000);
+    voice.RecordedVoice().End();
+}
+
 TEST(RoomVoiceSettings, TalkerCountIsClampedAndTheSettingsWindowAsksThroughTheModule) {
     Room room;
     test::FakeAudioSystem audio(room.session.clock);
@@ -90,14 +224,18 @@ TEST(RoomVoiceSettings, TalkerCountIsClampedAndTheSettingsWindowAsksThroughTheMo
 TEST(RoomVoiceSettings, NoticesChangeTheRoomAndOnlyANewCodecReconnectsAfterAPause) {
     Room room;
     int reconnects = 0;
-    TRoomVoiceSettings settings(room.session.context, room.timers, [&] { ++reconnects; });
+    std::vector<int> talkers;
+    TRoomVoiceSettings settings(
+        room.session.context, room.timers, [&] { ++reconnects; }, [&](int n) { talkers.push_back(n); });
     TPacketHeader header;
     header.UserId = kAlice;
     settings.OnTalkerCount(PayloadReader(Value(4)));
-    EXPECT_EQ(room.session.state.microphoneCount, 4);
-    EXPECT_EQ(room.session.state.room.MicrophoneCount(), 4);
+    settings.OnTalkerCount(PayloadReader(Value(9)));
+    EXPECT_EQ(room.session.state.microphoneCount, 9);
+    EXPECT_EQ(room.session.state.room.MicrophoneCount(), 9);
+    EXPECT_EQ(talkers, (std::vector<int>{4, 5})) << "the players follow at once, within 1..5";
     room.timers.advance(5000);
-    EXPECT_EQ(reconnects, 0) << "a talker count waits for the next voice start";
+    EXPECT_EQ(reconnects, 0) << "a talker count needs no new link";
 
     settings.OnRoomCodec(header, PayloadReader(Value(2)));
     EXPECT_EQ(room.session.state.audioCodec, 2);

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 
@@ -34,6 +35,7 @@ struct Wizard {
     test::FakeDialogs dialogs;
     std::int32_t output = 0, input = 1;
     int saves = 0;
+    std::vector<TSoundSettingsPage> settingsPages;
 
     Wizard() {
         audio.outputs = {{"a", "Card A"}, {"b", "Card B"}, {"c", "Card C"}};
@@ -42,11 +44,17 @@ struct Wizard {
         mixer.volumes[{TAudioDirection::Input, "m"}] = 777;
     }
     TAudioWizardParts parts(std::uint8_t codec = 0) {
-        return {audio,   mixer,
-                clock,   timers,
-                dialogs, CodecRegistry::Installed(),
-                codec,   output,
-                input,   [this] { ++saves; }};
+        return {audio,
+                mixer,
+                clock,
+                timers,
+                dialogs,
+                CodecRegistry::Installed(),
+                codec,
+                output,
+                input,
+                [this] { ++saves; },
+                [this](TSoundSettingsPage page) { settingsPages.push_back(page); }};
     }
 };
 
@@ -113,6 +121,25 @@ TEST(AudioWizard, PagesSwitchAndAPageSwitchStopsTheMicrophoneTest) {
     EXPECT_EQ(wizard.CurrentPage(), TfrmAudioWizard::PlaybackPage);
     wizard.accept();
     EXPECT_GE(w.saves, 1) << "closing saves";
+}
+
+TEST(AudioWizard, TheMeterFollowsTheTestedMicrophoneAndTheLinksOpenTheSoundSettingsPages) {
+    Wizard w;
+    TfrmAudioWizard wizard(w.parts());
+    wizard.show();
+    wizard.PlaybackControlsLink()->click();
+    wizard.ShowPage(TfrmAudioWizard::MicrophonePage);
+    wizard.RecordingControlsLink()->click();
+    EXPECT_EQ(w.settingsPages, (std::vector{TSoundSettingsPage::Playback, TSoundSettingsPage::Recording}));
+
+    wizard.StartTestButton()->click();
+    ASSERT_TRUE(wizard.TestRunning());
+    w.audio.signal.assign(8000, 3000); // about 21 dB below full scale
+    w.audio.Run(w.clock, 200, 10);
+    EXPECT_EQ(wizard.MicrophoneMeter()->value(), 0) << "the meter hears of it through the event queue only";
+    ASSERT_TRUE(test::pumpUntil([&] { return wizard.MicrophoneMeter()->value() == 65; }));
+    wizard.StopTestButton()->click();
+    EXPECT_EQ(wizard.MicrophoneMeter()->value(), 0);
 }
 
 TEST(AudioWizard, PlaysTheSampleToItsEndAndOffersPlayAgain) {

@@ -10,11 +10,17 @@
 #include "voice/ACMOut.h"
 #include "voice/CodecCatalogue.h"
 #include "voice/DelayMeter.h"
+#include "voice/OnAirLook.h"
 #include "voice/PlayerPool.h"
 #include "voice/RecordedVoicePlayer.h"
 #include "voice/TalkProtocol.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
 
 namespace orv {
 namespace {
@@ -147,6 +153,39 @@ TEST(PlayerPool, ThreeSpeakersInATwoTalkerRoomNeverShareAPlayer) {
     EXPECT_EQ(pool.At(0).speaker, A);
 }
 
+TEST(PlayerPool, GrowsAndShrinksWhileAnotherThreadRoutesFrames) {
+    FakeClock clock;
+    FakeTimers timers{clock};
+    FakeAudioSystem audio{clock};
+    TPlayerPool pool;
+    const auto make = [&] {
+        return std::make_unique<TACMPlayer>(TPlaybackDevice{audio, clock, timers, {}}, *MakeCodecFormat(0),
+                                            4);
+    };
+    pool.Resize(1, make);
+    std::atomic<bool> stop{false};
+    std::atomic<int> routed{0};
+    std::thread receiver([&] {
+        for (std::uint16_t speaker = 1; !stop; speaker = std::uint16_t(speaker % 5 + 1)) {
+            if (pool.Route(speaker, kFrame.data(), int(kFrame.size())))
+                ++routed;
+            pool.Release(speaker);
+        }
+    });
+    // Players are made and freed here while frames reach them there; the sanitizer sees any player used
+    // after it went.
+    for (int round = 0; round < 200; ++round) {
+        pool.Resize(std::size_t(round % 5 + 1), make);
+        QCoreApplication::processEvents();
+        timers.advance(kFrameMs);
+    }
+    stop = true;
+    receiver.join();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pool.Size(), 5u);
+    EXPECT_GT(routed.load(), 0);
+}
+
 TEST(RecordedVoice, FivePlayersOfTheRecordingsCodecAndNoneForACodecThatCannotBeBuilt) {
     FakeClock clock;
     FakeTimers timers{clock};
@@ -254,6 +293,98 @@ TEST(TalkProtocol, PushToTalkAsksOnceWhileHeldAndReleasesEvenWithoutAGrant) {
     t.session.state.OwnMicAllowed = false;
     t.talk.ToggleSpeak();
     EXPECT_EQ(t.sent().size(), 2u) << "no microphone right, no request";
+}
+
+TEST(TalkProtocol, TheFloorIsOffRequestedOrOnTheAirAndAMuteLastsOnlyOnTheAir) {
+    enum class Ev { Toggle, Press, Release, Granted, Refused, ServerRelease, Mute };
+    struct Row {
+        std::vector<Ev> events;
+        TFloorState floor;
+        bool muted;
+        std::intptr_t ownMark; // the last speaker mark posted for the own entry; -1: none
+    };
+    using F = TFloorState;
+    const Row rows[] = {
+        {{Ev::Toggle}, F::Requesting, false, SpeakerMarkValue::Requesting},
+        {{Ev::Toggle, Ev::Granted}, F::OnAir, false, SpeakerMarkValue::Speaking},
+        {{Ev::Toggle, Ev::Granted, Ev::Mute}, F::OnAir, true, SpeakerMarkValue::Speaking},
+        {{Ev::Toggle, Ev::Granted, Ev::Mute, Ev::Toggle, Ev::ServerRelease},
+         F::Off,
+         false,
+         SpeakerMarkValue::Silent},
+        {{Ev::Toggle, Ev::Granted, Ev::Mute, Ev::ServerRelease}, F::Off, false, SpeakerMarkValue::Silent},
+        {{Ev::Toggle, Ev::Refused}, F::Off, false, SpeakerMarkValue::Silent},
+        {{Ev::Toggle, Ev::Toggle}, F::Off, false, SpeakerMarkValue::Silent},
+        {{Ev::Press}, F::Requesting, false, SpeakerMarkValue::Requesting},
+        {{Ev::Press, Ev::Release}, F::Off, false, SpeakerMarkValue::Silent},
+        {{Ev::Press, Ev::Granted, Ev::Mute, Ev::Release}, F::Off, false, SpeakerMarkValue::Speaking},
+        {{Ev::Mute}, F::Off, false, -1},
+        {{Ev::Toggle, Ev::Mute}, F::Requesting, false, SpeakerMarkValue::Requesting},
+    };
+    for (std::size_t r = 0; r < std::size(rows); ++r) {
+        Talk t;
+        int changes = 0;
+        t.talk.SetChangedHandler([&] { ++changes; });
+        for (const Ev e : rows[r].events) {
+            switch (e) {
+            case Ev::Toggle:
+                t.talk.ToggleSpeak();
+                break;
+            case Ev::Press:
+                t.talk.StartTalking();
+                break;
+            case Ev::Release:
+                t.talk.StopTalking();
+                break;
+            case Ev::Granted:
+                t.talk.OnTake(Talk::answer(cmTakeMicrophone, Talk::kOwn));
+                break;
+            case Ev::Refused:
+                t.talk.OnTake(Talk::answer(cmTakeMicrophone, Talk::kOwn, ResultCode::NoFreeMicrophone));
+                break;
+            case Ev::ServerRelease:
+                t.talk.OnRelease(Talk::answer(cmReleaseMicrophone, Talk::kOwn));
+                break;
+            case Ev::Mute:
+                t.talk.SetMuted(true);
+                break;
+            }
+        }
+        SCOPED_TRACE(testing::Message() << "row " << r);
+        EXPECT_EQ(t.talk.Floor(), rows[r].floor);
+        EXPECT_EQ(t.talk.Muted(), rows[r].muted);
+        EXPECT_EQ(t.speak.isChecked(), rows[r].floor != F::Off);
+        std::intptr_t ownMark = -1;
+        for (const auto& m : t.session.sink.withNumber(MainMsg::SpeakerMark))
+            if (m.wParam == Talk::kOwn)
+                ownMark = m.lParam;
+        EXPECT_EQ(ownMark, rows[r].ownMark);
+        if (rows[r].ownMark != -1) {
+            EXPECT_GT(changes, 0) << "the view hears of it";
+        }
+    }
+}
+
+TEST(TalkProtocol, EachFloorShowsItsPictureAndText) {
+    struct Case {
+        TFloorState floor;
+        bool allowed;
+        bool muted;
+        int picture;
+        std::string text;
+    };
+    const Case cases[] = {
+        {TFloorState::Off, true, false, 43, "Not speaking"},
+        {TFloorState::Off, false, false, 50, "No microphone given to you"},
+        {TFloorState::Requesting, true, false, 12, "Waiting for a microphone..."},
+        {TFloorState::OnAir, true, false, 42, "On the air"},
+        {TFloorState::OnAir, true, true, 44, "On the air, muted"},
+    };
+    for (const Case& c : cases) {
+        const TSpeakLook look = SpeakLook(c.floor, c.allowed, c.muted);
+        EXPECT_EQ(look.picture, c.picture) << c.text;
+        EXPECT_EQ(look.text, c.text);
+    }
 }
 
 TEST(TalkProtocol, ARequestThatCannotBeQueuedReportsTheVoiceLink) {

@@ -2,6 +2,7 @@
 // from one client's microphone to another's loudspeakers through our server.
 #include "platform/AppMessageIds.h"
 #include "platform/TonePlayer.h"
+#include "protocol/AudioControlMessages.h"
 #include "protocol/CommandCatalogue.h"
 #include "protocol/VoiceMessages.h"
 #include "support/EventPump.h"
@@ -113,6 +114,41 @@ TEST(VoiceLink, SignsOnRawThenSendsFramesWhileTransmittingAndKeepAlivesWhileNot)
     EXPECT_TRUE(c.sink.withNumber(MainMsg::VoiceLinkState).empty()) << "a deliberate stop is no loss";
 }
 
+TEST(VoiceLink, AMutedSpeakerSendsNoFramesButKeepsTheLinkAliveAndItsMeterMoving) {
+    test::LoopbackListener listener;
+    Client c(7);
+    c.audio.signal = ToneSamples(1000, 3000, 8000);
+    QByteArray first, second;
+    std::thread peer([&] {
+        const int fd = listener.accept();
+        ReadExact(fd, 66);
+        WriteAll(fd, Reply(0));
+        first = ReadExact(fd, 20);
+        second = ReadExact(fd, 20 + 3);
+        ReadExact(fd, 1); // until the client closes
+        ::close(fd);
+    });
+    ASSERT_EQ(c.connect(listener.port()), 0);
+    c.voice.Start();
+    c.audio.Run(c.clock, 500, 10); // listening: no meter
+    EXPECT_TRUE(c.sink.withNumber(MainMsg::MicrophoneLevel).empty());
+    c.voice.SetTransmit(true);
+    c.voice.SetMuted(true);
+    c.audio.Run(c.clock, 1500, 10); // three captured frames, none sent
+    c.voice.KeepAlive();
+    const auto levels = c.sink.withNumber(MainMsg::MicrophoneLevel);
+    ASSERT_EQ(levels.size(), 30u) << "a reading every 50 ms while on the air";
+    EXPECT_GT(levels.back().wParam, 50);
+    c.voice.SetMuted(false);
+    const std::uint8_t payload[] = {1, 2, 3};
+    c.voice.Captured(payload, 3);
+    c.voice.Stop();
+    peer.join();
+    EXPECT_EQ(TPacketHeader::decode(first).Command, cmProbe) << "the probe, not a muted frame, came first";
+    EXPECT_EQ(TPacketHeader::decode(second).Command, cmVoiceOut);
+    EXPECT_EQ(second.mid(20), QByteArray("\x01\x02\x03", 3));
+}
+
 TEST(VoiceLink, ARefusedSignOnGivesTheServersCodeAndAnOversizedFrameEndsTheLink) {
     {
         test::LoopbackListener listener;
@@ -184,6 +220,83 @@ TEST(VoiceLink, AToneCapturedAtOneClientIsHeardDecodedAtAnotherThroughTheServer)
     EXPECT_GT(ToneShare(heard, 1000, 8000), 0.8);
     EXPECT_EQ(bob.voice.Players().At(0).speaker, test::VoiceRoom::kAlice);
     EXPECT_TRUE(alice.audio.played.empty()) << "a speaker does not hear itself";
+}
+
+// Reads the control connection up to the next packet of `command` from `user`.
+test::ReceivedPacket Await(test::SimulatedClient& control, std::uint16_t command, std::uint16_t user) {
+    for (;;) {
+        test::ReceivedPacket p = control.readPacket();
+        if (p.header.Command == command && p.header.UserId == user)
+            return p;
+    }
+}
+
+TEST(VoiceLink, ANewTalkerCountReachesEveryListenersPlayersWhileFramesFlow) {
+    using R = test::VoiceRoom;
+    R room(1);
+    std::map<std::uint16_t, std::unique_ptr<Client>> clients;
+    for (const std::uint16_t id : {R::kTeacher, R::kAlice, R::kBob}) {
+        clients[id] = std::make_unique<Client>(id, 1);
+        ASSERT_EQ(clients[id]->connect(room.voicePort), 0);
+        clients[id]->voice.Start();
+    }
+    Client& teacher = *clients[R::kTeacher];
+    Client& alice = *clients[R::kAlice];
+    Client& bob = *clients[R::kBob];
+    alice.audio.signal = ToneSamples(1000, 4000, 8000);
+    bob.audio.signal = ToneSamples(600, 4000, 8000);
+    // Each client applies the room's new count as its notice arrives, while its link stays up.
+    const auto setCount = [&](std::int32_t count) {
+        room.control[R::kTeacher]->sendPacket(cmSetMicrophoneCount, TRoomVoiceValue{count}.encode());
+        for (const auto& [id, client] : clients) {
+            const test::ReceivedPacket notice = Await(*room.control[id], cmSetMicrophoneCount, R::kTeacher);
+            PayloadReader reader(notice.payload);
+            client->voice.SetTalkers(TRoomVoiceValue::decode(reader).value, 4);
+        }
+    };
+    const auto take = [&](std::uint16_t speaker, Client& c) {
+        room.control[speaker]->sendPacket(cmTakeMicrophone);
+        ASSERT_EQ(Await(*room.control[speaker], cmTakeMicrophone, speaker).header.ResultCode, 0);
+        c.voice.SetTransmit(true);
+    };
+
+    setCount(2);
+    for (const auto& [id, client] : clients)
+        EXPECT_EQ(client->voice.Players().Size(), 2u) << id;
+    take(R::kAlice, alice);
+    take(R::kBob, bob);
+    for (int step = 0; step < 3; ++step) { // a second of speech from each, interleaved
+        alice.audio.Run(alice.clock, 500, 10);
+        bob.audio.Run(bob.clock, 500, 10);
+    }
+    const auto heardBoth = [&] {
+        std::vector<std::uint16_t> speakers = teacher.voice.Players().Speakers();
+        std::sort(speakers.begin(), speakers.end());
+        return speakers == std::vector<std::uint16_t>{R::kAlice, R::kBob};
+    };
+    ASSERT_TRUE(test::pumpUntil(heardBoth)) << "the second speaker has a player of its own at the listener";
+    constexpr std::size_t kFrameSamples = 12 * 320; // half a second of GSM, as capture cuts it
+    ASSERT_TRUE(test::pumpUntil([&] { return teacher.audio.played.size() >= 6 * kFrameSamples; }))
+        << "both speakers' frames are played, none dropped for want of a player";
+    EXPECT_GT(ToneShare(teacher.audio.played, 1000, 8000), 0.2);
+    EXPECT_GT(ToneShare(teacher.audio.played, 600, 8000), 0.2);
+
+    // Alice gives her microphone back; the room shrinks to one: bob keeps his player everywhere.
+    room.control[R::kAlice]->sendPacket(cmReleaseMicrophone);
+    alice.voice.SetTransmit(false);
+    for (const auto& [id, client] : clients) {
+        Await(*room.control[id], cmReleaseMicrophone, R::kAlice);
+        client->voice.Players().Release(R::kAlice);
+    }
+    setCount(1);
+    EXPECT_EQ(teacher.voice.Players().Speakers(), std::vector<std::uint16_t>{R::kBob});
+    teacher.timers.advance(2000); // what was queued plays out
+    EXPECT_EQ(alice.voice.Players().Size(), 1u);
+    const std::size_t before = teacher.audio.played.size();
+    bob.audio.Run(bob.clock, 1000, 10);
+    EXPECT_TRUE(test::pumpUntil([&] { return teacher.audio.played.size() >= before + 2 * kFrameSamples; }))
+        << "bob is heard on through the one player left";
+    EXPECT_EQ(teacher.audio.playbackOpens, 2) << "the players were made once each, not by a reconnect";
 }
 
 } // namespace
