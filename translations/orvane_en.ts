@@ -1310,6 +1310,14 @@ Please install a new version of Orvane Browser.</source>
         <source>Decrease Volume</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Microphone level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mute Microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TAudioSettingsPage</name>
@@ -2966,6 +2974,51 @@ Please stop the recorder and try again.</source>
         <source>The server did not change the audio compressor.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Waiting for a microphone...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the air, muted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the air</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not speaking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No microphone given to you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mute Microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silences your microphone; you keep the floor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the desktop&apos;s sound settings: devices and their levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sound settings program was found on this desktop.
+Install &quot;pavucontrol&quot; or your desktop&apos;s sound settings to adjust the audio devices and their levels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound settings could not be started: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TVoiceSettingsPage</name>
@@ -3366,6 +3419,18 @@ Do you want to boost the microphone?</source>
     <message>
         <source>The audio sample cannot be played with the selected playback device!<byte value="xd"/>
 Please check if this is the playback device that you want to use and all its drivers are properly installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording Controls</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1329,6 +1329,14 @@ Instale una nueva versión de Orvane Browser.</translation>
         <source>Decrease Volume</source>
         <translation>Bajar el volumen</translation>
     </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Nivel del micrófono</translation>
+    </message>
+    <message>
+        <source>Mute Microphone</source>
+        <translation>Silenciar micrófono</translation>
+    </message>
 </context>
 <context>
     <name>orv::TAudioSettingsPage</name>
@@ -3020,6 +3028,52 @@ Detenga el grabador y vuelva a intentarlo.</translation>
         <source>The server did not change the audio compressor.</source>
         <translation>El servidor no cambió el compresor de audio.</translation>
     </message>
+    <message>
+        <source>Waiting for a microphone...</source>
+        <translation>Esperando un micrófono...</translation>
+    </message>
+    <message>
+        <source>On the air, muted</source>
+        <translation>Al aire, silenciado</translation>
+    </message>
+    <message>
+        <source>On the air</source>
+        <translation>Al aire</translation>
+    </message>
+    <message>
+        <source>Not speaking</source>
+        <translation>Sin hablar</translation>
+    </message>
+    <message>
+        <source>No microphone given to you</source>
+        <translation>No se le concedió ningún micrófono</translation>
+    </message>
+    <message>
+        <source>Mute Microphone</source>
+        <translation>Silenciar micrófono</translation>
+    </message>
+    <message>
+        <source>Sound Settings...</source>
+        <translation>Configuración de sonido...</translation>
+    </message>
+    <message>
+        <source>Silences your microphone; you keep the floor</source>
+        <translation>Silencia su micrófono; usted conserva la palabra</translation>
+    </message>
+    <message>
+        <source>Opens the desktop&apos;s sound settings: devices and their levels</source>
+        <translation>Abre la configuración de sonido del escritorio: dispositivos y sus niveles</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found on this desktop.
+Install &quot;pavucontrol&quot; or your desktop&apos;s sound settings to adjust the audio devices and their levels.</source>
+        <translation>No se encontró ningún programa de configuración de sonido en este escritorio.
+Instale &quot;pavucontrol&quot; o la configuración de sonido de su escritorio para ajustar los dispositivos de audio y sus niveles.</translation>
+    </message>
+    <message>
+        <source>The sound settings could not be started: %1</source>
+        <translation>No se pudo abrir la configuración de sonido: %1</translation>
+    </message>
 </context>
 <context>
     <name>orv::TVoiceSettingsPage</name>
@@ -3428,6 +3482,18 @@ Le recomendamos amplificar el micrófono solo si no puede ajustar su volumen con
 Please check if this is the playback device that you want to use and all its drivers are properly installed.</source>
         <translation>¡No se puede reproducir la muestra de audio con el dispositivo de reproducción seleccionado!<byte value="xd"/>
 Compruebe que sea el dispositivo de reproducción que desea usar y que todos sus controladores estén instalados correctamente.</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Nivel del micrófono</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Nivel:</translation>
+    </message>
+    <message>
+        <source>Recording Controls</source>
+        <translation>Controles de grabación</translation>
     </message>
 </context>
 <context>

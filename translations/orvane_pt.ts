@@ -1329,6 +1329,14 @@ Instale uma nova versão do Orvane Browser.</translation>
         <source>Decrease Volume</source>
         <translation>Diminuir o volume</translation>
     </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Nível do microfone</translation>
+    </message>
+    <message>
+        <source>Mute Microphone</source>
+        <translation>Silenciar microfone</translation>
+    </message>
 </context>
 <context>
     <name>orv::TAudioSettingsPage</name>
@@ -3020,6 +3028,52 @@ Pare o gravador e tente novamente.</translation>
         <source>The server did not change the audio compressor.</source>
         <translation>O servidor não trocou o compressor de áudio.</translation>
     </message>
+    <message>
+        <source>Waiting for a microphone...</source>
+        <translation>Aguardando um microfone...</translation>
+    </message>
+    <message>
+        <source>On the air, muted</source>
+        <translation>No ar, silenciado</translation>
+    </message>
+    <message>
+        <source>On the air</source>
+        <translation>No ar</translation>
+    </message>
+    <message>
+        <source>Not speaking</source>
+        <translation>Sem falar</translation>
+    </message>
+    <message>
+        <source>No microphone given to you</source>
+        <translation>Nenhum microfone foi concedido a você</translation>
+    </message>
+    <message>
+        <source>Mute Microphone</source>
+        <translation>Silenciar microfone</translation>
+    </message>
+    <message>
+        <source>Sound Settings...</source>
+        <translation>Configurações de som...</translation>
+    </message>
+    <message>
+        <source>Silences your microphone; you keep the floor</source>
+        <translation>Silencia o seu microfone; você continua com a palavra</translation>
+    </message>
+    <message>
+        <source>Opens the desktop&apos;s sound settings: devices and their levels</source>
+        <translation>Abre as configurações de som da área de trabalho: dispositivos e seus níveis</translation>
+    </message>
+    <message>
+        <source>No sound settings program was found on this desktop.
+Install &quot;pavucontrol&quot; or your desktop&apos;s sound settings to adjust the audio devices and their levels.</source>
+        <translation>Nenhum programa de configurações de som foi encontrado nesta área de trabalho.
+Instale o &quot;pavucontrol&quot; ou as configurações de som da sua área de trabalho para ajustar os dispositivos de áudio e seus níveis.</translation>
+    </message>
+    <message>
+        <source>The sound settings could not be started: %1</source>
+        <translation>Não foi possível abrir as configurações de som: %1</translation>
+    </message>
 </context>
 <context>
     <name>orv::TVoiceSettingsPage</name>
@@ -3428,6 +3482,18 @@ Deseja amplificar o microfone?</translation>
 Please check if this is the playback device that you want to use and all its drivers are properly installed.</source>
         <translation>Não é possível reproduzir a amostra de áudio com o dispositivo de reprodução selecionado!<byte value="xd"/>
 Verifique se este é o dispositivo de reprodução que você deseja usar e se todos os drivers dele estão instalados corretamente.</translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation>Nível do microfone</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Nível:</translation>
+    </message>
+    <message>
+        <source>Recording Controls</source>
+        <translation>Controles de gravação</translation>
     </message>
 </context>
 <context>
