@@ -9,12 +9,9 @@ if [ "${1:-}" = "--fix" ]; then
     clang-format -i "${files[@]}"
     exit 0
 fi
-unformatted=()
-for f in "${files[@]}"; do
-    if ! clang-format --dry-run -Werror "$f" >/dev/null 2>&1; then
-        unformatted+=("$f")
-    fi
-done
+# One clang-format for all files: it names each file it would change in its diagnostics.
+mapfile -t unformatted < <(clang-format --dry-run -Werror "${files[@]}" 2>&1 |
+    grep -oE '^[^:]+:[0-9]+:[0-9]+: (error|warning)' | cut -d: -f1 | sort -u)
 if [ ${#unformatted[@]} -gt 0 ]; then
     echo "Not formatted as .clang-format says (scripts/check-format.sh --fix mends them):" >&2
     printf '  %s\n' "${unformatted[@]}" >&2
