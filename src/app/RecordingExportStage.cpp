@@ -14,7 +14,8 @@
 #include <QEvent>
 
 namespace orv {
-namespace {
+// Named, as the members of a class with linkage hold them.
+namespace export_stage {
 
 // A replay asks nothing: every question is answered No.
 class TExportDialogs final : public IDialogs {
@@ -40,6 +41,10 @@ public:
     bool Send(std::uint16_t, const QByteArray&) override { return false; }
 };
 
+} // namespace export_stage
+
+namespace {
+
 // Notes when a window asks to be painted again.
 class TRepaintWatch final : public QObject {
 public:
@@ -57,9 +62,9 @@ private:
 } // namespace
 
 struct TRecordingExportStage::Surroundings {
-    TExportDialogs dialogs;
-    TExportProgress progress;
-    TExportSender sender;
+    export_stage::TExportDialogs dialogs;
+    export_stage::TExportProgress progress;
+    export_stage::TExportSender sender;
 };
 
 TRecordingExportStage::TRecordingExportStage(QSize size)

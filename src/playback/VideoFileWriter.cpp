@@ -35,6 +35,11 @@ const AVCodec* FirstEncoder(std::initializer_list<const char*> names) {
     return nullptr;
 }
 
+} // namespace
+
+// The deleters of what FFmpeg allocates; named, as the members of a class with linkage use them.
+namespace video_file_free {
+
 struct CodecContextFree {
     void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
 };
@@ -54,7 +59,7 @@ struct FifoFree {
     void operator()(AVAudioFifo* f) const { av_audio_fifo_free(f); }
 };
 
-} // namespace
+} // namespace video_file_free
 
 struct TVideoFileWriter::Streams {
     ~Streams() {
@@ -66,16 +71,17 @@ struct TVideoFileWriter::Streams {
     }
 
     AVFormatContext* output = nullptr;
-    std::unique_ptr<AVCodecContext, CodecContextFree> video;
-    std::unique_ptr<AVCodecContext, CodecContextFree> audio;
+    std::unique_ptr<AVCodecContext, video_file_free::CodecContextFree> video;
+    std::unique_ptr<AVCodecContext, video_file_free::CodecContextFree> audio;
     AVStream* videoStream = nullptr;
     AVStream* audioStream = nullptr;
-    std::unique_ptr<AVFrame, FrameFree> picture;
-    std::unique_ptr<AVFrame, FrameFree> sound;
-    std::unique_ptr<AVPacket, PacketFree> packet{av_packet_alloc()};
-    std::unique_ptr<SwsContext, SwsFree> scale;
-    std::unique_ptr<SwrContext, SwrFree> resample;
-    std::unique_ptr<AVAudioFifo, FifoFree> pending; // resampled sound not yet a whole encoder frame
+    std::unique_ptr<AVFrame, video_file_free::FrameFree> picture;
+    std::unique_ptr<AVFrame, video_file_free::FrameFree> sound;
+    std::unique_ptr<AVPacket, video_file_free::PacketFree> packet{av_packet_alloc()};
+    std::unique_ptr<SwsContext, video_file_free::SwsFree> scale;
+    std::unique_ptr<SwrContext, video_file_free::SwrFree> resample;
+    std::unique_ptr<AVAudioFifo, video_file_free::FifoFree>
+        pending; // resampled sound not yet a whole encoder frame
     QSize size;
     std::int64_t framesWritten = 0;
     std::int64_t samplesWritten = 0;
