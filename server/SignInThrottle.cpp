@@ -1,6 +1,7 @@
 #include "SignInThrottle.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace orv::server {
 
@@ -20,10 +21,24 @@ SignInThrottle::Record& SignInThrottle::recordOf(std::map<QString, Record>& reco
 }
 
 void SignInThrottle::forgetOld(std::int64_t now) {
-    // Kept small: an address or name that stopped failing long ago is dropped.
-    for (auto* records : {&m_accounts, &m_addresses})
+    // Swept only when full, so a failure costs little: first what stopped failing long ago, then, if still
+    // full, the tenth that has been quiet longest.
+    for (auto* records : {&m_accounts, &m_addresses}) {
+        if (records->size() < kMostKept)
+            continue;
         std::erase_if(*records,
                       [now](const auto& entry) { return now - entry.second.lastFailure > kForgetAfterMs; });
+        if (records->size() < kMostKept)
+            continue;
+        std::vector<std::int64_t> times;
+        times.reserve(records->size());
+        for (const auto& [key, record] : *records)
+            times.push_back(record.lastFailure);
+        const auto cut = times.begin() + std::ptrdiff_t(times.size() / 10);
+        std::nth_element(times.begin(), cut, times.end());
+        const std::int64_t oldest = *cut;
+        std::erase_if(*records, [oldest](const auto& entry) { return entry.second.lastFailure <= oldest; });
+    }
 }
 
 std::int64_t SignInThrottle::waitBeforeTrying(const QString& account, const QString& address,

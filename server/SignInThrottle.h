@@ -18,6 +18,9 @@ public:
     static constexpr std::int64_t kFirstDelayMs = 1000;
     static constexpr std::int64_t kLongestDelayMs = 30000;
     static constexpr std::int64_t kForgetAfterMs = 15 * 60 * 1000;
+    // Names and addresses kept at most each: past it the longest quiet goes first, so a guesser trying
+    // endless names cannot grow the server's memory.
+    static constexpr std::size_t kMostKept = 20000;
 
     // Milliseconds until this account or address may try again; 0 when it may now.
     std::int64_t waitBeforeTrying(const QString& account, const QString& address, std::int64_t now);

@@ -188,6 +188,15 @@ TEST(Accounts, FailedSignInsAreAnsweredEverMoreSlowlyAndForgottenInTime) {
     const std::int64_t later = 7040 + server::SignInThrottle::kForgetAfterMs + 1;
     EXPECT_EQ(throttle.waitBeforeTrying("carl", "10.0.0.1", later), 0);
     EXPECT_EQ(throttle.failed("carl", "10.0.0.1", later), 0) << "forgotten a quarter of an hour on";
+
+    // Endless names from endless addresses keep the throttle's memory bounded, the newest failures kept.
+    server::SignInThrottle flooded;
+    const std::int64_t n = std::int64_t(server::SignInThrottle::kMostKept) + 10;
+    for (std::int64_t i = 0; i < n; ++i)
+        flooded.failed(QString("user%1").arg(i), QString("10.1.%1").arg(i), i);
+    for (int i = 0; i < 3; ++i)
+        flooded.failed("target", "10.9.9.9", n + i);
+    EXPECT_GT(flooded.waitBeforeTrying("target", "10.8.8.8", n + 3), 0) << "the newest still counted";
 }
 
 // On the server: once the account is in its waiting time, even the right password is refused unchecked;
