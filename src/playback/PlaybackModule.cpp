@@ -214,6 +214,7 @@ void TPlaybackModule::PlayFromServer(const QString& sessionName) {
 void TPlaybackModule::showWindow(bool top) {
     m_status.SetPacketCount(m_header.PacketCount());
     m_status.SetTotalMs(std::nullopt);
+    m_lengthMeasured = false;
     if (!m_window && m_parts.newWindow) {
         m_window = m_parts.newWindow(m_status);
         m_window->SetCallbacks({[this] { Play(); }, [this] { PauseOrResume(); }, [this] { StopAndExit(); },
@@ -353,8 +354,10 @@ void TPlaybackModule::refresh() {
     if (m_player)
         m_elapsedMs = m_player->ElapsedMs(); // kept once the player is gone: the time it reached
     // Measured once, when the whole recording is there.
-    if (!m_status.TotalMs() && m_available.Complete() && !m_file.isEmpty())
+    if (!m_lengthMeasured && m_available.Complete() && !m_file.isEmpty()) {
+        m_lengthMeasured = true; // once: a file without packets is not read again on every refresh
         m_status.SetTotalMs(RecordingDurationMs(m_file, m_hasHeader, m_available.Bytes()));
+    }
     if (m_window)
         m_window->Refresh(m_elapsedMs);
 }

@@ -129,6 +129,7 @@ private:
     bool m_playing = false;
     std::int32_t m_seekTarget = 0;
     std::int64_t m_elapsedMs = 0;
+    bool m_lengthMeasured = false;
     std::unique_ptr<TSessionReaderThread> m_serverDownload;
     std::unique_ptr<TSessionURLReaderThread> m_webDownload;
     std::unique_ptr<TPlayerThread> m_player;

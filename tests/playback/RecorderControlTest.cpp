@@ -2,6 +2,7 @@
 // buttons and messages after each answer, and a press that could not be sent.
 #include "playback/RecorderControl.h"
 #include "protocol/ResultCodes.h"
+#include "support/FileBytes.h"
 #include "support/LiveClient.h"
 #include "support/ServerThread.h"
 #include "support/TestAccounts.h"
@@ -29,11 +30,6 @@ struct RecorderClient : test::ChatClient {
     }
     TRecorderControl recorder{context};
 };
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray Wide(const QString& text) {
     return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
@@ -82,8 +78,8 @@ TEST(RecorderControl, StartsPausesAndStopsTheServersRecorderAndShowsEachAnswer) 
     teacher.recorder.PauseAction().setChecked(false);
     teacher.recorder.Pause();
     ASSERT_TRUE(teacher.chat.Handlers().SendTyped("on the record"));
-    ASSERT_TRUE(pumpUntil([&] { return FileBytes(recording).contains(Wide("on the record")); }));
-    EXPECT_FALSE(FileBytes(recording).contains(Wide("not for the record")));
+    ASSERT_TRUE(pumpUntil([&] { return test::ReadFile(recording).contains(Wide("on the record")); }));
+    EXPECT_FALSE(test::ReadFile(recording).contains(Wide("not for the record")));
 
     teacher.recorder.Stop();
     EXPECT_EQ(teacher.answer(), "info: Session recorder is now stopped.");
