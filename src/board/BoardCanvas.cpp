@@ -26,8 +26,35 @@ QPointF Centre(QPoint p) {
 
 } // namespace
 
+// Tells the listener what a public operation changed when it returns, whichever way it returns.
+class BoardCanvas::ChangeNotice {
+public:
+    explicit ChangeNotice(BoardCanvas& canvas) : m_canvas(canvas) {}
+    ~ChangeNotice() { m_canvas.notifyChanges(); }
+    ChangeNotice(const ChangeNotice&) = delete;
+    ChangeNotice& operator=(const ChangeNotice&) = delete;
+
+private:
+    BoardCanvas& m_canvas;
+};
+
 BoardCanvas::BoardCanvas(QSize size) : m_image(size, QImage::Format_RGB32) {
     m_image.fill(ToPixel(kBoardWhite));
+}
+
+void BoardCanvas::MarkChanged(const QRect& area) {
+    m_changed |= area;
+    notifyChanges();
+}
+
+void BoardCanvas::notifyChanges() {
+    // Inside a figure the whole figure is told once, when it ends.
+    if (m_figureDepth > 0)
+        return;
+    const QRect area = m_changed & m_image.rect();
+    m_changed = QRect();
+    if (!area.isEmpty() && m_listener)
+        m_listener(area);
 }
 
 void BoardCanvas::BeginFigure(PenMode mode) {
@@ -47,6 +74,7 @@ void BoardCanvas::EndFigure() {
     if (m_mode == PenMode::NotXor)
         combineNotXor();
     m_mode = PenMode::Copy;
+    notifyChanges();
 }
 
 void BoardCanvas::combineNotXor() {
@@ -61,12 +89,12 @@ void BoardCanvas::combineNotXor() {
             source[x] = 0;
         }
     }
+    m_changed |= area;
     m_dirty = QRect();
 }
 
 void BoardCanvas::touch(int left, int top, int right, int bottom) {
-    if (m_mode == PenMode::NotXor)
-        m_dirty |= QRect(QPoint(left, top), QPoint(right, bottom));
+    (m_mode == PenMode::NotXor ? m_dirty : m_changed) |= QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 void BoardCanvas::plot(int x, int y, QRgb colour) {
@@ -108,6 +136,7 @@ void BoardCanvas::stroke(const QPainterPath& path) {
 }
 
 void BoardCanvas::LineTo(QPoint to) {
+    const ChangeNotice notice(*this);
     const QPoint from = m_penPosition;
     m_penPosition = to;
     if (m_pen.width <= 1) {
@@ -185,6 +214,7 @@ int BoardCanvas::insideReach() const {
 }
 
 void BoardCanvas::Rectangle(QPoint a, QPoint b) {
+    const ChangeNotice notice(*this);
     const HalfOpenBox box = HalfOpenBox::FromCorners(a, b);
     if (box.empty())
         return;
@@ -195,6 +225,7 @@ void BoardCanvas::Rectangle(QPoint a, QPoint b) {
 }
 
 void BoardCanvas::Ellipse(QPoint a, QPoint b) {
+    const ChangeNotice notice(*this);
     const HalfOpenBox box = HalfOpenBox::FromCorners(a, b);
     if (box.empty())
         return;
@@ -204,6 +235,7 @@ void BoardCanvas::Ellipse(QPoint a, QPoint b) {
 }
 
 void BoardCanvas::RoundRect(QPoint a, QPoint b, int cornerWidth, int cornerHeight) {
+    const ChangeNotice notice(*this);
     const HalfOpenBox box = HalfOpenBox::FromCorners(a, b);
     if (box.empty())
         return;
@@ -219,6 +251,7 @@ void BoardCanvas::RoundRect(QPoint a, QPoint b, int cornerWidth, int cornerHeigh
 }
 
 void BoardCanvas::FillRect(QPoint a, QPoint b, TColor colour) {
+    const ChangeNotice notice(*this);
     const HalfOpenBox box = HalfOpenBox::FromCorners(a, b);
     const int firstRow = std::max(box.top, 0), endRow = std::min(box.bottom, m_image.height());
     for (int y = firstRow; y < endRow; ++y)
@@ -226,6 +259,7 @@ void BoardCanvas::FillRect(QPoint a, QPoint b, TColor colour) {
 }
 
 void BoardCanvas::FloodFill(QPoint seed) {
+    const ChangeNotice notice(*this);
     if (BrushIsEmpty(m_brush.style))
         return;
     for (const FillRun& r : FloodArea(m_image, seed))
@@ -240,6 +274,7 @@ void BoardCanvas::AndImage(QPoint topLeft, const QImage& picture) {
         for (int x = area.left(); x <= area.right(); ++x)
             pixels[x] = 0xFF000000u | (pixels[x] & source[x - topLeft.x()]);
     }
+    MarkChanged(area);
 }
 
 void BoardCanvas::Resize(QSize size) {
@@ -253,6 +288,7 @@ void BoardCanvas::Resize(QSize size) {
         std::memcpy(resized.scanLine(y), m_image.constScanLine(y), std::size_t(width) * sizeof(QRgb));
     m_image = std::move(resized);
     m_overlay = QImage();
+    MarkChanged(m_image.rect());
 }
 
 } // namespace orv

@@ -11,6 +11,8 @@
 #include <QPoint>
 #include <QRect>
 
+#include <functional>
+
 class QPainterPath;
 
 namespace orv {
@@ -44,8 +46,15 @@ public:
     explicit BoardCanvas(QSize size = {kDefaultWidth, kDefaultHeight});
 
     const QImage& Image() const { return m_image; }
-    // For drawing helpers that work on the pixels themselves (the airbrush).
-    QImage& Image() { return m_image; }
+    // For drawing helpers that work on the pixels themselves (pictures, text, the airbrush): they report
+    // what they changed with MarkChanged.
+    QImage& Pixels() { return m_image; }
+    void MarkChanged(const QRect& area);
+
+    // Told the area (in board pixels) each operation changed, once the operation or the outermost figure
+    // ends, so a view repaints only that.
+    using ChangeListener = std::function<void(const QRect& area)>;
+    void SetChangeListener(ChangeListener listener) { m_listener = std::move(listener); }
     int Width() const { return m_image.width(); }
     int Height() const { return m_image.height(); }
 
@@ -79,6 +88,8 @@ public:
     void Resize(QSize size);
 
 private:
+    class ChangeNotice;
+
     QImage& target() { return m_mode == PenMode::NotXor ? m_overlay : m_image; }
     void touch(int left, int top, int right, int bottom);
     void plot(int x, int y, QRgb colour);
@@ -94,10 +105,13 @@ private:
                 const ShapeSpans& inner, bool rectangle);
     void dottedBorder(const HalfOpenBox& box);
     void combineNotXor();
+    void notifyChanges();
 
     QImage m_image;
     QImage m_overlay; // not-xor figures collect here; transparent where nothing was drawn
-    QRect m_dirty;
+    QRect m_dirty;    // the overlay's area in use
+    QRect m_changed;  // the image's area changed and not yet told
+    ChangeListener m_listener;
     PenMode m_mode = PenMode::Copy;
     int m_figureDepth = 0;
     PenState m_pen;

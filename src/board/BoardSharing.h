@@ -1,17 +1,18 @@
 #pragma once
 // What keeps the room's five public boards alike besides the drawing batches: switching boards, the board
-// lock, the right to draw on public boards, clearing for everybody, the pointer, text and images placed on
-// boards, slides and library images, and loading every public board's history on entering a room. The
-// board window drives the operations and shows the state; the handlers take the server's packets.
+// lock, the right to draw on public boards and clearing for everybody here; the pointer, what is placed on
+// boards and the histories in parts of their own, which this reaches and routes packets to. The board window
+// drives the operations and shows the state; the handlers take the server's packets.
 
+#include "board/BoardHistoryLoader.h"
+#include "board/BoardPlacements.h"
+#include "board/BoardPointer.h"
 #include "board/Whiteboard.h"
 #include "protocol/BoardSharingMessages.h"
 #include "protocol/IncomingPacket.h"
 #include "session/BoardAccess.h"
 
 #include <QCoreApplication>
-#include <QPoint>
-#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -22,14 +23,6 @@ class IMessageSink;
 class IParticipantMarks;
 class IResourceTransfers;
 struct TSessionContext;
-
-// The pointer as the board view shows it: which arrow (none for pkHidden), where on the board (its image's
-// top-left corner), and whether the view should scroll it into sight.
-struct TPointerView {
-    std::uint16_t kind = pkHidden;
-    QPoint position;
-    bool scrollIntoView = false;
-};
 
 class TBoardSharing final : public IBoardAccess {
     Q_DECLARE_TR_FUNCTIONS(orv::TBoardSharing)
@@ -50,7 +43,7 @@ public:
     // Library images and slides named in a board history download through these, into `temporaryFolder`.
     void SetTransfers(IResourceTransfers* transfers, const QString& temporaryFolder);
     // The participant list's load marks, hidden when a picture is placed for everybody.
-    void SetMarks(IParticipantMarks* marks) { m_marks = marks; }
+    void SetMarks(IParticipantMarks* marks) { m_placements.SetMarks(marks); }
 
     std::uint16_t BoardLockHolder() const;
     bool HoldsLock() const override;
@@ -63,8 +56,8 @@ public:
     bool DrawingToolbarVisible() const;
     bool ClearBoardEnabled() const;
     // While a board history is read the boards do not take the mouse.
-    bool LoadingHistory() const { return m_loadingHistory; }
-    const TPointerView& Pointer() const { return m_pointer; }
+    bool LoadingHistory() const { return m_history.Loading(); }
+    const TPointerView& Pointer() const { return m_pointer.View(); }
 
     // Makes a board current; the lock holder's choice of a public board, with `announce`, brings everybody
     // to the whiteboard view and that board.
@@ -77,24 +70,27 @@ public:
     // Clears a board here and, when the lock is held and a public board is current, for everybody.
     void ClearBoard(int board);
 
-    // The pointer tool bar buttons (ptLeft, ptRight).
-    void SetPointerButtons(bool left, bool right);
-    bool PointerLeftDown() const { return m_ptLeft; }
-    bool PointerRightDown() const { return m_ptRight; }
-    // The right mouse button on a board.
-    void PointerPress(QPoint point);
-    void PointerMove(QPoint point);
-    void PointerRelease(QPoint point);
-    bool PointerActive() const { return m_pointerActive; }
-    void SendPointer(QPoint point, std::uint16_t kind);
-    void ShowPointer(QPoint point, bool scroll, std::uint16_t kind);
+    // The pointer tool bar buttons (ptLeft, ptRight) and the right mouse button on a board.
+    void SetPointerButtons(bool left, bool right) { m_pointer.SetButtons(left, right); }
+    bool PointerLeftDown() const { return m_pointer.LeftDown(); }
+    bool PointerRightDown() const { return m_pointer.RightDown(); }
+    void PointerPress(QPoint point) { m_pointer.Press(point); }
+    void PointerMove(QPoint point) { m_pointer.Move(point); }
+    void PointerRelease(QPoint point) { m_pointer.Release(point); }
+    bool PointerActive() const { return m_pointer.Active(); }
+    void SendPointer(QPoint point, std::uint16_t kind) { m_pointer.Send(point, kind); }
+    void ShowPointer(QPoint point, bool scroll, std::uint16_t kind) { m_pointer.Show(point, scroll, kind); }
 
     // A committed text box on a public board; false when nothing was sent.
     bool SendBoardText(const QString& text, const QString& fontName, int points, TColor color, int board,
-                       const QRect& rect);
+                       const QRect& rect) {
+        return m_placements.SendText(text, fontName, points, color, board, rect);
+    }
     // An image placed on a board, sent as JPEG; false when it could not be encoded or sent.
-    bool SendBoardImage(const QImage& image, const QRect& rect, int board);
-    void RequestBoardHistory(int board);
+    bool SendBoardImage(const QImage& image, const QRect& rect, int board) {
+        return m_placements.SendImage(image, rect, board);
+    }
+    void RequestBoardHistory(int board) { m_history.Request(board); }
 
     // Room entry: the five histories, then where the room's boards are.
     void RequestBoards(int first, int last);
@@ -105,22 +101,16 @@ public:
     // The packets of the sharing, live or replayed.
     void Receive(const TIncomingPacket& packet);
     // Playback: a recorded document, image, picture or slide download (19, 21, 35, 54).
-    void ReceiveRecordedResource(const TIncomingPacket& packet);
+    void ReceiveRecordedResource(const TIncomingPacket& packet) {
+        m_placements.ReceiveRecordedResource(packet);
+    }
     // The board-history-progress message: count 0 or less ends the loading of `board`.
-    void ShowLoading(int board, int count);
+    void ShowLoading(int board, int count) { m_history.ShowLoading(board, count); }
 
 private:
     void onLock(const TIncomingPacket& packet);
     void onUnlock();
     void onAccess(const TIncomingPacket& packet);
-    void onPointer(const TIncomingPacket& packet);
-    void onText(int board, const QRect& rect, const QString& text, const QString& font, int points,
-                TColor color, bool live);
-    void onImage(const TIncomingPacket& packet);
-    void onPicture(const TIncomingPacket& packet);
-    void onHistory(const TIncomingPacket& packet);
-    // One embedded packet of a history, drawn on the board it names; false when it could not be.
-    bool applyHistoryEntry(const TEmbeddedPacket& entry, std::uint16_t requester);
     void takeSelectTool();
     void changed();
     bool connectedSend(std::uint16_t command, const QByteArray& payload = {});
@@ -129,14 +119,10 @@ private:
     Whiteboard& m_boards;
     IMessageSink& m_boardWindow;
     Hooks m_hooks;
-    IResourceTransfers* m_transfers = nullptr;
-    IParticipantMarks* m_marks = nullptr;
-    QString m_temporaryFolder;
     bool m_lockChecked = false;
-    bool m_loadingHistory = false;
-    bool m_ptLeft = false, m_ptRight = false;
-    bool m_pointerActive = false;
-    TPointerView m_pointer;
+    TBoardPointer m_pointer;
+    TBoardPlacements m_placements;
+    TBoardHistoryLoader m_history;
 };
 
 } // namespace orv

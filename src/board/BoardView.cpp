@@ -8,18 +8,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 
 namespace orv {
 
-namespace {
-
-constexpr int kWatchMs = 40;
-
-} // namespace
-
 TBoardView::TBoardView(Whiteboard& boards, TBoardTools& tools, TBoardSharing& sharing, QWidget* parent)
-    : QWidget(parent), m_boards(boards), m_tools(tools), m_sharing(sharing), m_watch(new QTimer(this)) {
+    : QWidget(parent), m_boards(boards), m_tools(tools), m_sharing(sharing) {
     setObjectName("BoardView");
     setAccessibleName(tr("Whiteboard"));
     setMouseTracking(true);
@@ -33,21 +26,26 @@ TBoardView::TBoardView(Whiteboard& boards, TBoardTools& tools, TBoardSharing& sh
     }
     m_pointers[0]->setObjectName("imgPointer_L");
     m_pointers[1]->setObjectName("imgPointer_R");
-    connect(m_watch, &QTimer::timeout, this, [this] { Refresh(); });
-    m_watch->start(kWatchMs);
+    connect(&m_boards, &Whiteboard::BoardChanged, this, &TBoardView::boardChanged);
+    connect(&m_boards, &Whiteboard::CurrentBoardChanged, this, &TBoardView::Refresh);
     Refresh();
+}
+
+void TBoardView::boardChanged(int board, const QRect& area) {
+    if (board != m_boards.CurrentBoard())
+        return;
+    if (size() != m_boards.Board(board).Image().size() + QSize(2 * kMargin, 2 * kMargin))
+        Refresh();
+    else
+        update(area.translated(kMargin, kMargin));
 }
 
 void TBoardView::Refresh() {
     const int board = m_boards.CurrentBoard();
     const QImage& image = m_boards.Board(board).Image();
     const QSize size = image.size() + QSize(2 * kMargin, 2 * kMargin);
-    if (this->size() != size) {
+    if (this->size() != size || board != m_shownBoard) {
         setFixedSize(size);
-        update();
-    }
-    if (image.cacheKey() != m_shownKey || board != m_shownBoard) {
-        m_shownKey = image.cacheKey();
         m_shownBoard = board;
         update();
     }

@@ -1,12 +1,11 @@
 #pragma once
 // The current board on screen, 5 pixels in from the scrolling area's corner: its picture, the outline of a
 // screen capture being placed, and the pointer arrows. Mouse presses, moves and releases go to the tools in
-// board coordinates. Boards drawn by others repaint within a frame.
+// board coordinates. The board model tells it which area of which board changed, and it repaints that.
 
 #include <QWidget>
 
 class QLabel;
-class QTimer;
 
 namespace orv {
 
@@ -24,7 +23,7 @@ public:
 
     QPoint ToBoard(QPoint widgetPoint) const { return widgetPoint - QPoint(kMargin, kMargin); }
     QPoint FromBoard(QPoint boardPoint) const { return boardPoint + QPoint(kMargin, kMargin); }
-    // Follows the current board's size and contents, and the pointer.
+    // Follows the current board's size, the placement outline and the pointer.
     void Refresh();
 
 protected:
@@ -34,14 +33,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void boardChanged(int board, const QRect& area);
     void showPointer();
 
     Whiteboard& m_boards;
     TBoardTools& m_tools;
     TBoardSharing& m_sharing;
     QLabel* m_pointers[2];
-    QTimer* m_watch;
-    qint64 m_shownKey = 0;
     int m_shownBoard = -1;
 };
 

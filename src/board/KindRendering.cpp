@@ -29,8 +29,9 @@ void Freehand(BoardCanvas& canvas, std::uint8_t kind, QPoint p1, QPoint& lastPoi
         // Dabs centred off the board by less than their size still reach it.
         const QRect reach = canvas.Image().rect().adjusted(-size, -size, size, size);
         ClippedLineDDA(lastPoint, p1, reach, [&](int x, int y, std::int64_t) {
-            AirbrushStamp(canvas.Image(), x, y, size, noted.color, intensity);
+            AirbrushStamp(canvas.Pixels(), x, y, size, noted.color, intensity);
         });
+        canvas.MarkChanged(QRect(lastPoint, p1).normalized().adjusted(-size, -size, size, size));
     }
     lastPoint = p1;
     canvas.SetPen(noted);

@@ -76,11 +76,16 @@ private:
 };
 
 Whiteboard::Whiteboard(SendFunction send, QSize boardSize)
-    : m_send(std::move(send)), m_boards(MakeBoards(boardSize, std::make_index_sequence<kBoardCount>())) {}
+    : m_send(std::move(send)), m_boards(MakeBoards(boardSize, std::make_index_sequence<kBoardCount>())) {
+    for (int board = 0; board < kBoardCount; ++board)
+        Board(board).SetChangeListener([this, board](const QRect& area) { emit BoardChanged(board, area); });
+}
 
 void Whiteboard::SetCurrentBoard(int board) {
-    if (IsBoardIndex(board))
-        m_currentBoard = board;
+    if (!IsBoardIndex(board) || board == m_currentBoard)
+        return;
+    m_currentBoard = board;
+    emit CurrentBoardChanged(board);
 }
 
 void Whiteboard::InitBoards(int penWidth, TColor penColor) {
@@ -190,8 +195,11 @@ void Whiteboard::DrawPicture(int board, const QImage& picture) {
     if (!IsBoardIndex(target) || picture.isNull())
         return;
     PreviewPause pause(*this);
-    QPainter painter(&Board(target).Image());
-    painter.drawImage(QPoint(0, 0), picture);
+    {
+        QPainter painter(&Board(target).Pixels());
+        painter.drawImage(QPoint(0, 0), picture);
+    }
+    Board(target).MarkChanged(picture.rect());
 }
 
 void Whiteboard::PlaceImage(int board, QPoint topLeft, const QImage& image) {
@@ -200,8 +208,11 @@ void Whiteboard::PlaceImage(int board, QPoint topLeft, const QImage& image) {
     PreviewPause pause(*this);
     BoardCanvas& canvas = Board(board);
     canvas.Resize({std::max(canvas.Width(), image.width()), std::max(canvas.Height(), image.height())});
-    QPainter painter(&canvas.Image());
-    painter.drawImage(topLeft, image);
+    {
+        QPainter painter(&canvas.Pixels());
+        painter.drawImage(topLeft, image);
+    }
+    canvas.MarkChanged(QRect(topLeft, image.size()));
 }
 
 void Whiteboard::PlaceText(int board, const QRect& rect, const QString& text, const QString& fontName,
@@ -209,7 +220,9 @@ void Whiteboard::PlaceText(int board, const QRect& rect, const QString& text, co
     if (!IsBoardIndex(board))
         return;
     PreviewPause pause(*this);
-    DrawBoardText(Board(board).Image(), rect, text, BoardTextFont(fontName, points), color);
+    DrawBoardText(Board(board).Pixels(), rect, text, BoardTextFont(fontName, points), color);
+    // Glyphs may reach past the text's rectangle.
+    Board(board).MarkChanged(Board(board).Image().rect());
 }
 
 void Whiteboard::PrepareSlideBoard(int board) {

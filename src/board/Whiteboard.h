@@ -9,13 +9,17 @@
 #include "board/RecordBounds.h"
 #include "protocol/BoardMessages.h"
 
+#include <QObject>
+
 #include <array>
 #include <functional>
 #include <optional>
 
 namespace orv {
 
-class Whiteboard {
+class Whiteboard final : public QObject {
+    Q_OBJECT
+
 public:
     // Queues a packet for the server; false when the connection is down and it was dropped.
     using SendFunction = std::function<bool(std::uint16_t command, const QByteArray& payload)>;
@@ -23,6 +27,8 @@ public:
     // The boards start white at `boardSize`.
     explicit Whiteboard(SendFunction send,
                         QSize boardSize = {BoardCanvas::kDefaultWidth, BoardCanvas::kDefaultHeight});
+    Whiteboard(const Whiteboard&) = delete;
+    Whiteboard& operator=(const Whiteboard&) = delete;
 
     BoardCanvas& Board(int board) { return m_boards.at(std::size_t(board)); }
     const BoardCanvas& Board(int board) const { return m_boards.at(std::size_t(board)); }
@@ -92,6 +98,12 @@ public:
     void ShowPreview(QPoint p1, QPoint p2);
     // Draws the rubber band on show once more, which takes it off the board.
     void HidePreview();
+
+signals:
+    // The area of a board whose pixels changed, in board pixels; a board that grew or shrank reports its
+    // whole new area.
+    void BoardChanged(int board, const QRect& area);
+    void CurrentBoardChanged(int board);
 
 private:
     class PreviewPause;

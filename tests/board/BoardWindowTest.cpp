@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -345,6 +346,44 @@ TEST(BoardWindow, ABoardSwitchFromOutsideCommitsTheOpenTextBoxOnItsOwnBoard) {
     const TBoardTextMessage sent = TBoardTextMessage::decode(reader);
     EXPECT_EQ(sent.text, "Kept");
     EXPECT_EQ(sent.board, 2);
+}
+
+// Paint events a widget receives, with the areas they cover.
+class PaintLog : public QObject {
+public:
+    explicit PaintLog(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+// The view repaints what the board model says changed: a figure received on the board on show repaints its
+// own area, one on another board nothing, and a switch of board the whole view.
+TEST(BoardWindow, TheViewRepaintsOnlyWhatChangedOnTheBoardOnShow) {
+    BoardWindow w;
+    w.window().show();
+    QCoreApplication::processEvents();
+    PaintLog log(&w.view());
+
+    w.boards().ReceiveBatch({2, {test::Item(2, BoardKind::Rectangle, {100, 100}, {140, 130}, 1, 0x0000FF)}});
+    QCoreApplication::processEvents();
+    const QRect figure(w.view().FromBoard({100, 100}), QSize(40, 30));
+    EXPECT_TRUE((QRegion(figure) - log.painted).isEmpty()) << "the figure is repainted";
+    EXPECT_TRUE(figure.adjusted(-4, -4, 4, 4).contains(log.painted.boundingRect())) << "and nothing more";
+
+    log.painted = QRegion();
+    w.boards().ReceiveBatch({3, {test::Item(3, BoardKind::Rectangle, {100, 100}, {140, 130}, 1, 0x0000FF)}});
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(log.painted.isEmpty()) << "another board's drawing repaints nothing";
+
+    w.module.Sharing().SwitchBoard(3, false);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE((w.view().visibleRegion() - log.painted).isEmpty()) << "a switch repaints the view";
 }
 
 // A pointer received outside the visible part of the board is scrolled into sight, once: the user may

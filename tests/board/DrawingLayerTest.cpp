@@ -208,7 +208,7 @@ TEST(BoardCanvas, HatchesPaintTheirLinesOverATransparentBackground) {
     const QRgb red = qRgb(255, 0, 0);
     for (std::uint8_t style = BoardBrush::Horizontal; style <= BoardBrush::DiagonalCross; ++style) {
         BoardCanvas canvas = Canvas({40, 40}, {kBoardBlack, 1, PenStyle::Solid}, {0x00FF0000, style});
-        canvas.Image().fill(red);
+        canvas.Pixels().fill(red);
         canvas.Rectangle({0, 0}, {40, 40});
         int painted = 0;
         for (int y = 1; y < 39; ++y)

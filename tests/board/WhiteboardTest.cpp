@@ -1,9 +1,12 @@
 // Rendering and replaying records on the six boards: the rubber-band property of every kind and pen width,
-// records that name what does not exist, and a replay that leaves the local user's state alone.
+// the changed areas the model reports to its views, records that name what does not exist, and a replay that
+// leaves the local user's state alone.
 #include "board/Axes.h"
 #include "board/BoardColor.h"
 #include "board/MarkImages.h"
 #include "support/BoardFixture.h"
+
+#include <QRegion>
 
 #include <gtest/gtest.h>
 
@@ -43,6 +46,72 @@ TEST(WhiteboardRendering, DrawingAnyFigureTwiceInNotXorRestoresTheBoard) {
                         << p1.x() << "," << p1.y() << " to " << p2.x() << "," << p2.y();
                 }
     EXPECT_TRUE(boards.OutgoingBatch().empty()) << "nothing is recorded in not-xor";
+}
+
+// Views repaint only what the model reports, so every pixel a figure changes must lie in a reported area,
+// and a small figure must not report the whole board. Rubber bands report both their showing and hiding.
+TEST(WhiteboardRendering, EveryChangedPixelLiesInAnAreaTheModelReports) {
+    BoardFixture f;
+    Whiteboard& boards = *f.boards;
+    test::PaintBusyContent(boards.Board(2));
+    QRegion reported;
+    int notices = 0;
+    QObject::connect(&boards, &Whiteboard::BoardChanged, [&](int board, const QRect& area) {
+        EXPECT_EQ(board, 2);
+        reported += area;
+        ++notices;
+    });
+    const auto check = [&](const QImage& before, const std::string& what) {
+        const QImage& after = boards.Board(2).Image();
+        bool changed = false;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                if (after.pixel(x, y) != before.pixel(x, y)) {
+                    changed = true;
+                    ASSERT_TRUE(reported.contains(QPoint(x, y))) << what << ": (" << x << ", " << y << ")";
+                }
+        if (changed)
+            EXPECT_GE(notices, 1) << what;
+    };
+    const std::pair<QPoint, QPoint> drags[] = {
+        {{20, 30}, {50, 55}}, {{150, 110}, {130, 2}}, {{-30, 60}, {6, 60}}};
+    for (const std::uint8_t kind : kEveryKind)
+        for (const int width : {1, 5, 17})
+            for (const std::uint8_t brush : {BoardBrush::Solid, BoardBrush::Cross})
+                for (const auto& [p1, p2] : drags)
+                    for (const PenMode mode : {PenMode::Copy, PenMode::NotXor}) {
+                        boards.SetDrawTool(kind);
+                        boards.Board(2).SetPen({0x00336699, width, PenStyle::Solid});
+                        boards.Board(2).SetBrush({0x0000AA00, brush});
+                        const QImage before = boards.Board(2).Image().copy();
+                        reported = QRegion();
+                        notices = 0;
+                        boards.RenderItem(2, p1, p2, mode, false);
+                        check(before, "kind " + std::to_string(kind) + " width " + std::to_string(width));
+                    }
+
+    const QImage beforePicture = boards.Board(2).Image().copy();
+    reported = QRegion();
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    boards.PlaceImage(2, {40, 50}, picture);
+    boards.PlaceText(2, QRect(5, 5, 80, 30), "Ag", "Sans Serif", 14, 0x00000080);
+    check(beforePicture, "a placed picture and text");
+
+    // A line a few pixels long tells only about its own neighbourhood.
+    reported = QRegion();
+    boards.SetDrawTool(BoardKind::Line);
+    boards.Board(2).SetPen({0x00336699, 3, PenStyle::Solid});
+    boards.RenderItem(2, {60, 60}, {66, 62}, PenMode::Copy, false);
+    EXPECT_TRUE(QRect(50, 50, 30, 30).contains(reported.boundingRect()))
+        << "reported " << reported.boundingRect().x();
+
+    // Growing the board reports all of it.
+    reported = QRegion();
+    QImage wide(400, 10, QImage::Format_RGB32);
+    wide.fill(Qt::blue);
+    boards.PlaceImage(2, {0, 0}, wide);
+    EXPECT_EQ(reported.boundingRect(), boards.Board(2).Image().rect());
 }
 
 TEST(WhiteboardRendering, TheRubberBandShowsWhatTheFigureCovers) {

@@ -4,9 +4,9 @@
 #include "link/Dispatcher.h"
 #include "platform/DesktopNotifier.h"
 #include "protocol/PacketHeader.h"
-#include "session/ParticipantDirectory.h"
 #include "session/Settings.h"
 #include "support/EventPump.h"
+#include "support/FakeDirectory.h"
 #include "support/FakeSession.h"
 #include "support/QtPrinters.h"
 #include "support/SessionBus.h"
@@ -15,16 +15,6 @@
 
 namespace orv {
 namespace {
-
-class OnePerson final : public IParticipantDirectory {
-public:
-    std::optional<TParticipantInfo> Lookup(std::uint16_t id) const override {
-        return id == 7 ? std::optional<TParticipantInfo>(InDisplayOrder()[0]) : std::nullopt;
-    }
-    std::vector<TParticipantInfo> InDisplayOrder() const override {
-        return {{7, "Bob", "Bob Okafor", "Bob", 0}};
-    }
-};
 
 TEST(ChatNotifications, APrivateMessageInTheBackgroundReachesTheDesktopAndItsClickOpensTheConversation) {
     test::PrivateSessionBus bus;
@@ -37,7 +27,7 @@ TEST(ChatNotifications, APrivateMessageInTheBackgroundReachesTheDesktopAndItsCli
     session.state.account.SetUserId(2);
     TSessionContext context{session.state, session.sender, session.dialogs, session.progress, session.panes,
                             session.sink,  session.clock,  session.notices, notifier};
-    OnePerson directory;
+    test::FakeDirectory directory({{7, "Bob", "Bob Okafor", "Bob", 0}});
     TChatModule chat(context, directory, nullptr);
     TPacketDispatcher dispatcher;
     chat.RegisterHandlers(dispatcher);

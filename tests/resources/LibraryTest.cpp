@@ -11,10 +11,10 @@
 #include "resources/ResourceLibrary.h"
 #include "resources/ResourcesModule.h"
 #include "session/BoardAccess.h"
-#include "session/ParticipantDirectory.h"
 #include "session/ParticipantMarks.h"
 #include "session/ResourceTransfers.h"
 #include "support/EventPump.h"
+#include "support/FakeDirectory.h"
 #include "support/FakeSession.h"
 #include "support/QtPrinters.h"
 
@@ -61,17 +61,9 @@ struct RecordingTransfers final : IResourceTransfers {
     std::vector<TDownloadOrder> downloads;
 };
 
-struct Directory final : IParticipantDirectory {
-    std::optional<TParticipantInfo> Lookup(std::uint16_t userId) const override {
-        if (userId != kPresenter)
-            return std::nullopt;
-        TParticipantInfo info;
-        info.userId = kPresenter;
-        info.fullName = "Teacher Example";
-        return info;
-    }
-    std::vector<TParticipantInfo> InDisplayOrder() const override { return {}; }
-};
+test::FakeDirectory PresenterOnly() {
+    return test::FakeDirectory({{kPresenter, "Teacher", "Teacher Example", "Teacher Example", 0}});
+}
 
 struct CountingMarks final : IParticipantMarks {
     void HideLoadMarks() override { ++hidden; }
@@ -107,7 +99,7 @@ struct LibraryFixture : ::testing::Test {
     QTemporaryDir temporary;
     test::FakeSession session;
     RecordingTransfers transfers;
-    Directory directory;
+    test::FakeDirectory directory = PresenterOnly();
     CountingMarks marks;
     Boards boards;
     TResourceLibrary library{session.context, transfers, directory, marks, temporary.path()};
@@ -293,7 +285,7 @@ TEST(LibraryModule, AcknowledgesShownContentAndFollowsTheLibraryRight) {
     QTemporaryDir temporary;
     test::FakeSession session;
     TResourcesModule resources(session.context, {temporary.path()}, nullptr);
-    Directory directory;
+    test::FakeDirectory directory = PresenterOnly();
     CountingMarks marks;
     TLibraryModule module(session.context, resources, directory, marks, {temporary.path(), temporary.path()});
     TMessageRouter main;

@@ -51,10 +51,11 @@ inline ::testing::AssertionResult SameImage(const QImage& actual, const QImage& 
 
 // Coloured stripes and a few dark pixels, so that drawing over them meets more than white.
 inline void PaintBusyContent(BoardCanvas& canvas) {
-    QImage& image = canvas.Image();
+    QImage& image = canvas.Pixels();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, qRgb((x * 7) & 0xFF, (y * 13) & 0xFF, ((x + y) % 37 == 0) ? 0 : 200));
+    canvas.MarkChanged(image.rect());
 }
 
 inline TBBItem Item(int board, std::uint8_t kind, QPoint p1, QPoint p2, int penWidth = 1,

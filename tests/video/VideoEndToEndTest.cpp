@@ -4,7 +4,7 @@
 #include "link/Dispatcher.h"
 #include "protocol/RoomMessages.h"
 #include "protocol/RosterMessages.h"
-#include "session/ParticipantDirectory.h"
+#include "support/FakeDirectory.h"
 #include "support/LiveClient.h"
 #include "support/ServerThread.h"
 #include "support/SimulatedClient.h"
@@ -57,11 +57,6 @@ struct FakeVideoView final : IVideoView {
     QSize size;
 };
 
-struct NoDirectory final : IParticipantDirectory {
-    std::optional<TParticipantInfo> Lookup(std::uint16_t) const override { return std::nullopt; }
-    std::vector<TParticipantInfo> InDisplayOrder() const override { return {}; }
-};
-
 struct Client : test::LiveClient {
     explicit Client(const QString& folder) : LiveClient(folder) {
         settings.VideoFrameRate = 3;
@@ -81,7 +76,7 @@ struct Client : test::LiveClient {
     }
     FakeVideoView& view(std::size_t i) { return static_cast<FakeVideoView&>(video.Windows().at(i)->View()); }
 
-    NoDirectory directory;
+    test::FakeDirectory directory;
     TVideoModule video{context, directory, [](TVideoSession&) { return std::make_unique<FakeVideoView>(); },
                        [this] { ++settingsOpened; }};
     int settingsOpened = 0;

@@ -8,8 +8,8 @@
 #include "protocol/AudioControlMessages.h"
 #include "protocol/CommandCatalogue.h"
 #include "protocol/ResultCodes.h"
-#include "session/ParticipantDirectory.h"
 #include "support/FakeAudio.h"
+#include "support/FakeDirectory.h"
 #include "support/FakeMixer.h"
 #include "support/FakeSession.h"
 #include "support/FakeTimers.h"
@@ -32,25 +32,18 @@ namespace {
 
 constexpr std::uint16_t kOwn = 1, kAlice = 2, kBob = 3;
 
-struct Directory final : IParticipantDirectory {
-    std::optional<TParticipantInfo> Lookup(std::uint16_t id) const override {
-        if (id < 1 || id > 3)
-            return std::nullopt;
-        const char* names[] = {"Teacher", "Alice", "Bob"};
-        TParticipantInfo info;
-        info.userId = id;
-        info.displayName = names[id - 1];
-        return info;
-    }
-    std::vector<TParticipantInfo> InDisplayOrder() const override { return {}; }
-    std::optional<std::uint16_t> SelectedUser() const override { return selected; }
-    std::optional<std::uint16_t> selected;
-};
+test::FakeDirectory RoomOfThree() {
+    test::FakeDirectory directory;
+    directory.add(1, "Teacher");
+    directory.add(2, "Alice");
+    directory.add(3, "Bob");
+    return directory;
+}
 
 struct Room {
     test::FakeSession session;
     test::FakeTimers timers{session.clock};
-    Directory directory;
+    test::FakeDirectory directory = RoomOfThree();
     Room() {
         session.state.account.SetUserId(kOwn);
         session.state.account.SetAccountType(1000);
