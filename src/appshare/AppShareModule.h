@@ -1,11 +1,13 @@
 #pragma once
-// Application sharing as a session module. As host: the choice of what to share, the session start, the
-// snapshot and pointer timers, stopping, remote control given and taken, and replaying the input of the one
-// viewer in control. As viewer (or in playback): the picture built from received tiles, the host's pointer,
-// the answers to the server's notices and, while in control, the own mouse and keys sent to the host.
+// Application sharing as a session module: its actions, the server's packets routed to the host's side or the
+// viewer's, and the sharing session both sides work on. Which side this client takes follows from who started
+// the sharing (never the host's side in playback).
 
 #include "appshare/AppShareObject.h"
 #include "appshare/AppShareWindows.h"
+#include "appshare/SharingHost.h"
+#include "appshare/SharingSession.h"
+#include "appshare/SharingViewer.h"
 #include "platform/Timer.h"
 #include "session/Module.h"
 #include "session/SettingsEffects.h"
@@ -45,10 +47,7 @@ struct TAppShareParts {
     QString uploadFolder;                                       // where it is written first
 };
 
-class TAppShareModule final : public ISessionModule,
-                              public IAppShareViewInput,
-                              public IAppShareToolsActions,
-                              private ISettingsEffects {
+class TAppShareModule final : public ISessionModule, private ISettingsEffects {
     Q_DECLARE_TR_FUNCTIONS(TAppShareModule)
 
 public:
@@ -65,37 +64,33 @@ public:
     void ApplySettings(const TSettings& settings) override;
     ISettingsEffects* SettingsEffects() override { return this; }
 
-    // "App Share": the host tools window in its list form.
-    void OpenHostTools();
-    // Queues cmStartSharing for the desktop (no window) or one window.
-    void StartSharing(std::optional<TDesktopWindow> window);
-    void StopSharing();
-    void GiveControl();
-    void TakeControl();
+    TSharingHost& Host() { return m_host; }
+    TSharingViewer& Viewer() { return m_viewer; }
 
-    // IAppShareToolsActions
-    void StartChosen(bool desktop, int line) override;
-    void StopChosen() override { StopSharing(); }
-    void TakeSnapshot() override;
-    void OpenSettings() override;
-    QAction* GiveControlAction() override { return m_giveControl; }
-    QAction* TakeControlAction() override { return m_takeControl; }
+    // The host's side.
+    void OpenHostTools() { m_host.OpenHostTools(); }
+    void StartSharing(std::optional<TDesktopWindow> window) { m_host.StartSharing(std::move(window)); }
+    void StopSharing() { m_host.StopSharing(); }
+    void GiveControl() { m_host.GiveControl(); }
+    void TakeControl() { m_host.TakeControl(); }
+    void StartChosen(bool desktop, int line) { m_host.StartChosen(desktop, line); }
+    bool OwnShareAllowed() const { return m_host.OwnShareAllowed(); }
+    std::uint16_t Controller() const { return m_host.Controller(); }
+    void SnapshotTick() { m_host.SnapshotTick(); }
+    void CursorTick() { m_host.CursorTick(); }
 
-    // IAppShareViewInput
-    void MouseInput(TMouseAction action, TMouseButton button, QPointF position, QSize shown) override;
-    void KeyInput(int qtKey, bool release) override;
+    // The viewer's side.
+    void MouseInput(IAppShareViewInput::TMouseAction action, TMouseButton button, QPointF position,
+                    QSize shown) {
+        m_viewer.MouseInput(action, button, position, shown);
+    }
+    void KeyInput(int qtKey, bool release) { m_viewer.KeyInput(qtKey, release); }
+    bool InControl() const { return m_viewer.InControl(); }
+    QPoint PointerTopLeft() const { return m_viewer.PointerTopLeft(); }
 
-    bool OwnShareAllowed() const;
-    bool Hosting() const { return m_hosting; }
-    bool InControl() const { return m_inControl; }
-    std::uint16_t Controller() const { return m_controller; }
-    const TAppShareObject* Object() const { return m_object.get(); }
-    const TSharingRecord& Record() const { return m_record; }
-    QPoint PointerTopLeft() const { return m_pointerTopLeft; }
-
-    // The timers' work, called by them (and by tests).
-    void SnapshotTick();
-    void CursorTick();
+    bool Hosting() const { return m_session.hosting; }
+    const TAppShareObject* Object() const { return m_session.object.get(); }
+    const TSharingRecord& Record() const { return m_session.record; }
 
 private:
     // ISettingsEffects: the snapshot interval follows the settings window's slider while sharing runs.
@@ -103,47 +98,23 @@ private:
     void SetAudioCodec(int) override {}
     void ReconnectVoice() override {}
     void ApplyAudioBufferSize(int) override {}
-    void ApplySharingRefreshRate(int ms) override;
+    void ApplySharingRefreshRate(int ms) override { m_host.SetRefreshRate(ms); }
 
     void onStartSharing(const TIncomingPacket& p);
     void onStopSharing();
     void onSharingState(const TIncomingPacket& p);
-    void onScreenImage(const TIncomingPacket& p);
-    void onPointer(const TIncomingPacket& p);
-    void onControl(const TIncomingPacket& p, bool given);
-    void onRemoteInput(const TIncomingPacket& p);
-    bool createObject();
-    void viewerSetup();
-    void stopTimers();
-    void restartTimers();
     void endLocally();
     void refreshActions();
-    void sendInput(const TRemoteInputRecord& record);
 
     TSessionContext& m_context;
     TAppShareParts m_parts;
-    IAppShareView* m_view = nullptr;
-    std::unique_ptr<IAppShareTools> m_tools;
-    std::vector<TDesktopWindow> m_listed;
-    std::unique_ptr<ITimer> m_snapshotTimer;
-    std::unique_ptr<ITimer> m_cursorTimer;
-    std::int32_t m_refreshRate = 1750, m_cursorRate = 350, m_pixelFormat = 3, m_overflowSetting = 131072;
-
-    TSharingRecord m_record;
-    std::unique_ptr<TAppShareObject> m_object;
-    bool m_hosting = false;                  // this client runs the session (live, not in playback)
-    std::optional<TWindowHandle> m_window;   // the shared window; none for the desktop
-    std::optional<TWindowHandle> m_starting; // the window of a start sent and not yet answered
-    QByteArray m_updateStream;
-    std::uint16_t m_controller = 0; // the viewer this host gave control to, 0 for none
-    bool m_inControl = false;       // this viewer controls the host
-    QImage m_pointerImage;
-    QPoint m_pointerTopLeft;
-
+    TSharingSession m_session;
     QObject m_receiver;
     QAction* m_appShare;    // owned by the main window
     QAction* m_giveControl; // owned by the main window
     QAction* m_takeControl; // owned by the main window
+    TSharingHost m_host;
+    TSharingViewer m_viewer;
 };
 
 } // namespace orv

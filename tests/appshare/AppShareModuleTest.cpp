@@ -4,9 +4,9 @@
 #include "link/Dispatcher.h"
 #include "link/SessionState.h"
 #include "protocol/PacketHeader.h"
-#include "session/ParticipantDirectory.h"
 #include "session/Settings.h"
 #include "session/UplinkQueue.h"
+#include "support/FakeDirectory.h"
 #include "support/FakeSession.h"
 #include "support/FakeTimers.h"
 #include "tests/appshare/FakeDesktop.h"
@@ -20,14 +20,6 @@ namespace {
 
 constexpr std::uint16_t kOwnId = 5;
 constexpr std::uint16_t kViewerId = 7;
-
-class Selection final : public IParticipantDirectory {
-public:
-    std::optional<TParticipantInfo> Lookup(std::uint16_t) const override { return std::nullopt; }
-    std::vector<TParticipantInfo> InDisplayOrder() const override { return {}; }
-    std::optional<std::uint16_t> SelectedUser() const override { return selected; }
-    std::optional<std::uint16_t> selected;
-};
 
 class FakeUplink final : public IUplinkQueue {
 public:
@@ -101,7 +93,7 @@ struct AppShareFixture : ::testing::Test {
     test::FakeTimers timers{s.clock};
     std::shared_ptr<test::FakeDesktop> desktop = std::make_shared<test::FakeDesktop>();
     std::shared_ptr<FakeUplink> uplink = std::make_shared<FakeUplink>();
-    Selection selection;
+    test::FakeDirectory selection;
     TAppShareModule module{
         s.context, TAppShareParts{desktop, uplink, selection, timers, {}, {}, {}, {}, {}, {}, nullptr, {}}};
     TPacketDispatcher dispatcher;

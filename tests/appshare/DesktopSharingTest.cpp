@@ -6,9 +6,9 @@
 #include "appshare/AppShareModule.h"
 #include "appshare/RemoteInput.h"
 #include "platform/X11Desktop.h"
-#include "session/ParticipantDirectory.h"
 #include "support/DesktopTestMain.h"
 #include "support/EventPump.h"
+#include "support/FakeDirectory.h"
 #include "support/LiveClient.h"
 #include "support/ServerThread.h"
 #include "support/TestAccounts.h"
@@ -129,14 +129,6 @@ TEST(X11Desktop, PointerImageAndInjectedInputReachAWindow) {
     EXPECT_EQ(target->keys.front(), Qt::Key_Q);
 }
 
-class Selection final : public IParticipantDirectory {
-public:
-    std::optional<TParticipantInfo> Lookup(std::uint16_t) const override { return std::nullopt; }
-    std::vector<TParticipantInfo> InDisplayOrder() const override { return {}; }
-    std::optional<std::uint16_t> SelectedUser() const override { return selected; }
-    std::optional<std::uint16_t> selected;
-};
-
 struct Client : test::LiveClient {
     explicit Client(const QString& folder) : LiveClient(folder) {
         settings.AppShareRefreshRate = 200;
@@ -145,7 +137,7 @@ struct Client : test::LiveClient {
         settings.AppShareOverflowSize = 131072;
         add(module);
     }
-    Selection selection;
+    test::FakeDirectory selection;
     std::shared_ptr<X11Desktop> screen = std::make_shared<X11Desktop>();
     TAppShareModule module{context, TAppShareParts{screen,
                                                    std::make_shared<TLinkUplinkQueue>(link),
