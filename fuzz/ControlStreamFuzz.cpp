@@ -17,6 +17,7 @@
 #include "roster/Roster.h"
 #include "roster/RosterDirectory.h"
 #include "roster/RosterHandlers.h"
+#include "session/RoomEvents.h"
 #include "session/RoomNotices.h"
 #include "support/FakeSession.h"
 #include "support/FakeShell.h"
@@ -89,8 +90,10 @@ struct Client {
     orv::test::FakePanes panes;
     orv::TRoomNoticesRelay notices;
     orv::NullDesktopNotifier desktop;
+    orv::TRoomEvents events;
     orv::TSessionContext context{
-        state, sender, dialogs, shell.progress, panes, sink, orv::SystemClock::instance(), notices, desktop};
+        state,   sender,  dialogs, shell.progress, panes, sink, orv::SystemClock::instance(),
+        notices, desktop, events};
     orv::Roster participants{state};
     orv::RosterHandlers roster{context, participants};
     orv::RosterDirectory directory{participants};
@@ -130,5 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::size_t i = 0; i < batch.size(); ++i)
             client().dispatcher.DispatchPacket(orv::TPacketHeader::decode(batch[i]), batch[i]);
     }
+    // What the handlers raised runs too, and nothing is left waiting for the next input.
+    QCoreApplication::sendPostedEvents(&client().events.receiver);
     return 0;
 }

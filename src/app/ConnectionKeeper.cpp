@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/MessageRouter.h"
 #include "session/MainPanes.h"
+#include "session/RoomEvents.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
 #include "session/Settings.h"
@@ -37,8 +38,7 @@ void ConnectionKeeper::RegisterHandlers(TPacketDispatcher& dispatcher) {
 void ConnectionKeeper::RegisterMessages(TMessageRouter& mainWindow) {
     mainWindow.Register(MainMsg::LinkState,
                         [this](std::intptr_t value, std::intptr_t) { OnLinkState(int(value)); });
-    mainWindow.Register(MainMsg::Removed,
-                        [this](std::intptr_t, std::intptr_t) { StopAutomaticReconnection(); });
+    m_context.events.removed.Listen([this](std::uint16_t) { StopAutomaticReconnection(); });
 }
 
 void ConnectionKeeper::ApplySettings(const TSettings& settings) {
@@ -85,7 +85,7 @@ void ConnectionKeeper::reportLoss(int value) {
         tr("Your connection to the server was lost. Please try to reconnect using the \"Reset Connection\" "
            "button at the bottom of the window. [ErrID:") +
             QString::number(value) + "]");
-    m_context.mainWindow.post(MainMsg::ShowChatPane, 0, 0);
+    m_context.events.conversationWanted.Raise(ckPublic, 0);
     m_context.notices.Beep(kLossBeepHz, kLossBeepMs);
     m_killSession->Start(kKillSessionMs);
     if (m_notifications && !m_context.panes.IsMainWindowActive())

@@ -3,11 +3,12 @@
 #include "app/MainWindow.h"
 #include "link/SessionLink.h"
 #include "platform/AppMessageIds.h"
+#include "session/RoomEvents.h"
 
 namespace orv {
 
-TMainWindowModule::TMainWindowModule(TfMain& main, TSessionLink& link, IMessageSink& mainWindow)
-    : m_main(main), m_link(link), m_mainWindow(mainWindow) {}
+TMainWindowModule::TMainWindowModule(TfMain& main, TSessionLink& link, TRoomEvents& events)
+    : m_main(main), m_link(link), m_events(events) {}
 
 void TMainWindowModule::RegisterMessages(TMessageRouter& router) {
     router.Register(MainMsg::UplinkProgress, [this](std::intptr_t bytes, std::intptr_t) {
@@ -16,7 +17,7 @@ void TMainWindowModule::RegisterMessages(TMessageRouter& router) {
 }
 
 void TMainWindowModule::RegisterRoomEntry(TRoomEntrySteps& steps) {
-    steps.Add(TRoomEntryStep::ShowChatPane, [this] { m_mainWindow.post(MainMsg::ShowChatPane, 0, 0); });
+    steps.Add(TRoomEntryStep::ShowChatPane, [this] { m_events.conversationWanted.Raise(ckPublic, 0); });
     // Delivered at once, not posted: a loss the reader posted while the room was being entered then comes
     // after the link's up state, and is handled as a loss, instead of being overtaken by it and forgotten.
     steps.Add(TRoomEntryStep::LinkUp,

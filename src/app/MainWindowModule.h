@@ -6,13 +6,13 @@
 
 namespace orv {
 
-class IMessageSink;
+struct TRoomEvents;
 class TfMain;
 class TSessionLink;
 
 class TMainWindowModule final : public ISessionModule {
 public:
-    TMainWindowModule(TfMain& main, TSessionLink& link, IMessageSink& mainWindow);
+    TMainWindowModule(TfMain& main, TSessionLink& link, TRoomEvents& events);
 
     void RegisterMessages(TMessageRouter& mainWindow) override;
     void RegisterRoomEntry(TRoomEntrySteps& steps) override;
@@ -20,7 +20,7 @@ public:
 private:
     TfMain& m_main;
     TSessionLink& m_link;
-    IMessageSink& m_mainWindow;
+    TRoomEvents& m_events;
 };
 
 } // namespace orv

@@ -48,7 +48,7 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
     auto signInModule = std::make_unique<TSignInModule>(signInParts);
     signIn = signInModule.get();
     modules.push_back(std::move(signInModule));
-    modules.push_back(std::make_unique<TMainWindowModule>(parts.main, parts.link, parts.context.mainWindow));
+    modules.push_back(std::make_unique<TMainWindowModule>(parts.main, parts.link, parts.context.events));
     modules.push_back(std::make_unique<TConnectionModule>(parts.main, parts.context, parts.link, *signIn,
                                                           parts.endSession));
     modules.push_back(std::make_unique<TMainViewsModule>(parts.main, parts.context));

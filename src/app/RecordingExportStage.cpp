@@ -77,7 +77,8 @@ TRecordingExportStage::TRecordingExportStage(QSize size)
                                                  m_mainSink,
                                                  m_clock,
                                                  m_notices,
-                                                 m_desktop} {
+                                                 m_desktop,
+                                                 m_roomEvents} {
     m_state.launchMode = TLaunchMode::LocalFile; // a replay: no beeps, no popups, nothing sent
     m_modules.push_back(std::make_unique<TMainViewsModule>(m_main, m_context));
     auto roster = std::make_unique<TRosterModule>(m_context);

@@ -12,6 +12,7 @@
 #include "platform/AppMessage.h"
 #include "platform/DesktopNotifier.h"
 #include "playback/ReplayClock.h"
+#include "session/RoomEvents.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
 #include "voice/RecordedVoiceMix.h"
@@ -49,6 +50,7 @@ private:
     QtMessageSink m_mainSink{&m_main};
     TRoomNoticesRelay m_notices;
     NullDesktopNotifier m_desktop;
+    TRoomEvents m_roomEvents;
     TSessionContext m_context;
     TPacketDispatcher m_dispatcher;
     TRoomEntrySteps m_roomEntrySteps;

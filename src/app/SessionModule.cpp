@@ -11,6 +11,7 @@
 #include "platform/AppMessageIds.h"
 #include "platform/Clock.h"
 #include "platform/Timer.h"
+#include "session/RoomEvents.h"
 #include "video/VideoCapture.h"
 #include "voice/AudioDeviceList.h"
 
@@ -26,8 +27,8 @@ TDM::TDM(TfMain& main, TStartOptions options)
     : QObject(&main), m_main(main), m_options(std::move(options)), m_dialogs(&main), m_store(),
       m_mainSink(&main), m_link(m_connection, m_dispatcher, m_mainSink, &main), m_sender(m_link, m_state),
       m_shell(main, m_progress, m_dialogs, [this] { openSettings(TfrmSettings::ConnectionPage); }),
-      m_context{m_state,   m_sender, m_dialogs, m_progress, main, m_mainSink, SystemClock::instance(),
-                m_notices, m_desktop} {
+      m_context{m_state,   m_sender,  m_dialogs,   m_progress, main, m_mainSink, SystemClock::instance(),
+                m_notices, m_desktop, m_roomEvents} {
     m_dialogs.SetProgressWindow(&m_progress);
     WriteIdentitySettings(m_store, m_options.programFile);
     m_folders = TProgramFolders::Prepare(m_options.programFolder);
@@ -129,7 +130,7 @@ void TDM::prepareMainWindow() {
         for (const QString& warning :
              ScreenWarnings(screen->geometry().height(), screen->logicalDotsPerInch()))
             m_dialogs.Information(warning);
-    m_mainSink.post(MainMsg::ShowChatPane, 0, 0);
+    m_roomEvents.conversationWanted.Raise(ckPublic, 0);
     m_main.ShowView(vwWhiteBoard);
 }
 

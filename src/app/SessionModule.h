@@ -23,6 +23,7 @@
 #include "platform/TcpClient.h"
 #include "platform/TonePlayer.h"
 #include "session/RoomEntrySteps.h"
+#include "session/RoomEvents.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
 #include "session/Settings.h"
@@ -87,6 +88,7 @@ private:
     TAudioTonePlayer m_tones{m_audio};
     TRoomNoticesRelay m_notices{&m_tones};
     TDBusNotifier m_desktop;
+    TRoomEvents m_roomEvents;
     TSessionContext m_context;
     TRoomEntrySteps m_roomEntrySteps;
     TSettingsEffectsFanOut m_settingsEffects;

@@ -3,14 +3,13 @@
 #include "board/BoardJpeg.h"
 #include "board/BoardLiveSend.h"
 #include "board/Whiteboard.h"
-#include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "platform/Clock.h"
 #include "protocol/BoardSharingMessages.h"
 #include "protocol/CommandCatalogue.h"
 #include "protocol/TransferMessages.h"
 #include "session/BoardAccess.h"
 #include "session/ParticipantMarks.h"
+#include "session/RoomEvents.h"
 #include "session/RoomNotices.h"
 
 #include <QDir>
@@ -108,7 +107,7 @@ void TBoardPlacements::onImage(const TIncomingPacket& packet) {
     if (m.board != m_boards.CurrentBoard())
         m_access.SwitchBoard(m.board, true);
     m_boards.PlaceImage(m_boards.CurrentBoard(), {m.record.Left(), m.record.Top()}, *image);
-    m_context.mainWindow.post(MainMsg::AcknowledgeContent, packet.header.UserId, 0);
+    m_context.events.contentShown.Raise(packet.header.UserId);
 }
 
 void TBoardPlacements::onPicture(const TIncomingPacket& packet) {
@@ -127,7 +126,7 @@ void TBoardPlacements::onPicture(const TIncomingPacket& packet) {
     m_access.SwitchBoard(m.board, false);
     m_boards.PrepareSlideBoard(m.board);
     m_boards.DrawPicture(m.board, *image);
-    m_context.mainWindow.post(MainMsg::AcknowledgeContent, packet.header.UserId, 0);
+    m_context.events.contentShown.Raise(packet.header.UserId);
 }
 
 void TBoardPlacements::ReceiveRecordedResource(const TIncomingPacket& packet) {
@@ -155,7 +154,7 @@ void TBoardPlacements::ReceiveRecordedResource(const TIncomingPacket& packet) {
         if (file.open(QIODevice::WriteOnly))
             file.write(content);
     }
-    m_context.mainWindow.post(MainMsg::AcknowledgeContent, 0, 0);
+    m_context.events.contentShown.Raise(0);
 }
 
 } // namespace orv

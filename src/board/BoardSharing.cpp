@@ -7,6 +7,7 @@
 #include "platform/Progress.h"
 #include "protocol/CommandCatalogue.h"
 #include "protocol/SessionMessages.h"
+#include "session/RoomEvents.h"
 
 namespace orv {
 
@@ -230,7 +231,7 @@ void TBoardSharing::onAccess(const TIncomingPacket& packet) {
     const std::uint16_t user = TBoardAccessMessage::decode(reader).userId;
     const bool granted = packet.header.Command == cmGiveBoard;
     // The participant's entry shows the right at once, as the status list would on the next refresh.
-    m_context.mainWindow.post(MainMsg::BoardRight, granted ? 0 : 1, user);
+    m_context.events.boardRight.Raise(user, granted);
     if (user == m_context.state.account.UserId()) {
         SetPublicBoardAccess(granted);
         if (granted)

@@ -12,6 +12,7 @@
 #include "session/MainPanes.h"
 #include "session/ParticipantDirectory.h"
 #include "session/RoomEntrySteps.h"
+#include "session/RoomEvents.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
 #include "session/Settings.h"
@@ -57,9 +58,8 @@ void ChatHandlers::RegisterHandlers(TPacketDispatcher& dispatcher) {
 }
 
 void ChatHandlers::RegisterMessages(TMessageRouter& mainWindow) {
-    mainWindow.Register(MainMsg::ShowChatPane, [this](std::intptr_t mode, std::intptr_t user) {
-        m_state.SelectConversation(int(mode), std::uint16_t(user));
-    });
+    m_context.events.conversationWanted.Listen(
+        [this](TChatKind mode, std::uint16_t partner) { m_state.SelectConversation(int(mode), partner); });
     mainWindow.Register(MainMsg::ChatPermissions,
                         [this](std::intptr_t level, std::intptr_t) { m_state.ApplyPermissionLevel(level); });
 }
@@ -102,10 +102,10 @@ void ChatHandlers::onText(const TChatMessage& message) {
     const std::uint16_t own = m_context.state.account.UserId();
     const QString name = SenderName(from);
     const QString text = TrimChatText(message.text);
-    IMessageSink& mainWindow = m_context.mainWindow;
+    const TRoomEvent<TChatKind, std::uint16_t>& wanted = m_context.events.conversationWanted;
     if (message.record.Kind() == ckPublic) {
         m_conversations.AddChatLine(0, name, TChatLineKind::Normal, from == own ? kBlue : kBlack, text);
-        mainWindow.post(MainMsg::ShowChatPane, ckPublic, from);
+        wanted.Raise(ckPublic, from);
         if (from == own)
             return;
         if (chatOutOfSight() && !m_state.InLargeWindow())
@@ -117,11 +117,11 @@ void ChatHandlers::onText(const TChatMessage& message) {
     if (from == own) {
         const std::uint16_t to = message.record.To();
         m_conversations.AddChatLine(to, name, TChatLineKind::Normal, kBlue, text);
-        mainWindow.post(MainMsg::ShowChatPane, ckPrivate, to);
+        wanted.Raise(ckPrivate, to);
         return;
     }
     m_conversations.AddChatLine(from, name, TChatLineKind::Normal, kBlack, text);
-    mainWindow.post(MainMsg::ShowChatPane, ckPrivate, from);
+    wanted.Raise(ckPrivate, from);
     if (chatOutOfSight())
         popUp(name, message.text);
     notify(ckPrivate, from, tr("Private message from %1").arg(name), text);

@@ -10,6 +10,7 @@
 #include "platform/MessageRouter.h"
 #include "protocol/Stamp.h"
 #include "roster/Roster.h"
+#include "session/RoomEvents.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
 #include "session/Settings.h"
@@ -29,9 +30,6 @@ struct TTone {
 constexpr TTone kMotionBeep{500, 30};
 constexpr TTone kRequestBeep{200, 50};
 
-// What the roster counters' refresh carries after motions and requests were cleared.
-constexpr std::intptr_t kClearedMotions = 100;
-
 bool IsEntryRequest(std::uint8_t type) {
     return type >= RequestType::Hand && type <= RequestType::Camera;
 }
@@ -49,14 +47,14 @@ void TModeration::RegisterHandlers(TPacketDispatcher& dispatcher) {
         const bool given = p.header.Command == cmGiveMicrophone;
         if (user == m_context.state.account.UserId())
             m_context.state.OwnMicAllowed = given;
-        m_context.mainWindow.post(MainMsg::MicrophoneRight, given ? 0 : 1, user);
+        m_context.events.microphoneRight.Raise(user, given);
     });
     dispatcher.RegisterHandler({cmRemoveParticipant}, [this](const TIncomingPacket& p) {
         if (refused(p.header))
             return;
         auto reader = p.payload();
         m_removalReason = TRemovalMessage::decode(reader).reason;
-        m_context.mainWindow.post(MainMsg::Removed, p.header.UserId, 0);
+        m_context.events.removed.Raise(p.header.UserId);
     });
     dispatcher.RegisterHandler({cmSetAccountType}, [this](const TIncomingPacket& p) {
         if (refused(p.header))
@@ -65,7 +63,7 @@ void TModeration::RegisterHandlers(TPacketDispatcher& dispatcher) {
         const TAccountTypeMessage m = TAccountTypeMessage::decode(reader);
         if (m.userId < 0 || m.userId > std::numeric_limits<std::uint16_t>::max())
             return; // names nobody
-        m_context.mainWindow.post(MainMsg::AccountTypeChanged, m.userId, m.userType);
+        m_context.events.accountType.Raise(std::uint16_t(m.userId), m.userType);
     });
     dispatcher.RegisterHandler({cmSignal}, [this](const TIncomingPacket& p) {
         auto reader = p.payload();
@@ -80,31 +78,23 @@ void TModeration::RegisterHandlers(TPacketDispatcher& dispatcher) {
             OnClearMotions();
     });
     dispatcher.RegisterHandler({cmVideoStarted, cmVideoStopped}, [this](const TIncomingPacket& p) {
-        m_context.mainWindow.post(MainMsg::WebcamChanged, p.header.UserId,
-                                  p.header.Command == cmVideoStarted ? 1 : 0);
+        m_context.events.webcam.Raise(p.header.UserId, p.header.Command == cmVideoStarted);
     });
 }
 
-void TModeration::RegisterMessages(TMessageRouter& mainWindow) {
-    mainWindow.Register(MainMsg::MicrophoneRight, [this](std::intptr_t taken, std::intptr_t user) {
-        ApplyMicrophoneRight(taken != 0, std::uint16_t(user));
+void TModeration::RegisterMessages(TMessageRouter&) {
+    TRoomEvents& events = m_context.events;
+    events.microphoneRight.Listen(
+        [this](std::uint16_t user, bool given) { ApplyMicrophoneRight(!given, user); });
+    events.boardRight.Listen([this](std::uint16_t user, bool given) {
+        if (TUserNode* entry = m_roster.FindEntry(user))
+            entry->SetBoardAllowed(given);
     });
-    mainWindow.Register(MainMsg::BoardRight, [this](std::intptr_t taken, std::intptr_t user) {
-        if (TUserNode* entry = m_roster.FindEntry(std::uint16_t(user)))
-            entry->SetBoardAllowed(taken == 0);
-    });
-    mainWindow.Register(MainMsg::AccountTypeChanged, [this](std::intptr_t user, std::intptr_t type) {
-        ApplyAccountType(std::uint16_t(user), std::int32_t(type));
-    });
-    mainWindow.Register(MainMsg::WebcamChanged, [this](std::intptr_t user, std::intptr_t started) {
-        ApplyWebcam(std::uint16_t(user), started != 0);
-    });
-    mainWindow.Register(MainMsg::SpeakerMark, [this](std::intptr_t user, std::intptr_t mark) {
-        ApplySpeaking(std::uint16_t(user), int(mark));
-    });
-    mainWindow.Register(MainMsg::Removed, [this](std::intptr_t moderator, std::intptr_t) {
-        ShowRemoval(std::uint16_t(moderator));
-    });
+    events.accountType.Listen(
+        [this](std::uint16_t user, std::int32_t type) { ApplyAccountType(user, type); });
+    events.webcam.Listen([this](std::uint16_t user, bool started) { ApplyWebcam(user, started); });
+    events.speakerMark.Listen([this](std::uint16_t user, int mark) { ApplySpeaking(user, mark); });
+    events.removed.Listen([this](std::uint16_t moderator) { ShowRemoval(moderator); });
 }
 
 void TModeration::ApplySettings(const TSettings& settings) {
@@ -240,7 +230,7 @@ void TModeration::OnSignal(std::uint16_t userId, std::int32_t value) {
     if (!entry)
         return;
     m_roster.SetMotions(*entry, value);
-    m_context.mainWindow.post(MainMsg::RosterCounters, value, userId);
+    m_context.events.participantsChanged.Raise();
     if (value != Motion::None && m_beepOnMotions)
         m_context.notices.Beep(kMotionBeep.frequencyHz, kMotionBeep.durationMs);
 }
@@ -253,7 +243,7 @@ void TModeration::OnRequest(const TRequestRecord& record) {
     if (IsEntryRequest(type)) {
         if (entry)
             applyRequest(*entry, type);
-        m_context.mainWindow.post(MainMsg::RosterCounters, type, record.From());
+        m_context.events.participantsChanged.Raise();
         return;
     }
     if (!entry)
@@ -311,7 +301,7 @@ void TModeration::OnClearMotions() {
     }
     m_roster.HideLoadMarks();
     m_requestHands = 0; // the next raised-hand request is number 1 again
-    m_context.mainWindow.post(MainMsg::RosterCounters, kClearedMotions, 0);
+    m_context.events.participantsChanged.Raise();
 }
 
 // The main window's handlers.
@@ -371,7 +361,7 @@ void TModeration::ApplyWebcam(std::uint16_t userId, bool started) {
                                          "click on the red camera image next to the user's name.")
                 : entry->UserName() + tr(" - webcam stopped.");
     m_context.notices.AddChatLine(0, tr("System"), TChatLineKind::System, kSystemLineColor, line);
-    m_context.mainWindow.post(MainMsg::ShowChatPane, 0, 0);
+    m_context.events.conversationWanted.Raise(ckPublic, 0);
 }
 
 void TModeration::ApplySpeaking(std::uint16_t userId, int mark) {

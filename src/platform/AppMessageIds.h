@@ -1,19 +1,16 @@
 #pragma once
 // Every application message number, by the window that receives it. Numbers repeat per window with
-// different meanings, so routing is by target and number.
+// different meanings, so routing is by target and number. What one subsystem tells others on the main thread
+// goes as a typed room event instead (session/RoomEvents.h); numbers that fell out of use are not reused.
 
 namespace orv {
 
 // The main window.
 namespace MainMsg {
 constexpr int PictureDownloaded = 1;     // participant, 0 success / 1 failure
-constexpr int SpeakerMark = 2;           // participant, a SpeakerMarkValue
 constexpr int PresentationDeleted = 3;   // result code, 0
 constexpr int MicrophoneRefused = 5;     // 0, result code
-constexpr int ShowChatPane = 6;          // 0 public / 1 private, participant
 constexpr int AcknowledgeContent = 8;    // presenter, 0
-constexpr int Removed = 11;              // remover, 0
-constexpr int MicrophoneRight = 13;      // 1 taken / 0 given, participant
 constexpr int PollReceived = 15;         // 0, 0
 constexpr int OnlineStatus = 16;         // participant, status byte
 constexpr int WebTourLeft = 18;          // participant, 0
@@ -24,10 +21,7 @@ constexpr int BoardGranted = 23;         // 0, 0
 constexpr int BoardLoading = 24;         // board number, item count
 constexpr int FlashTaskbar = 25;         // nonzero starts, 0 stops
 constexpr int UplinkProgress = 28;       // bytes, milliseconds
-constexpr int AccountTypeChanged = 31;   // participant, new account type
 constexpr int RecorderState = 35;        // state, code
-constexpr int RosterCounters = 36;       // varies
-constexpr int WebcamChanged = 39;        // participant, 1 started / 0 stopped
 constexpr int PresentationUploaded = 42; // 0, 0
 constexpr int ParticipantJoined = 45;    // participant, 0
 constexpr int VoiceLinkState = 46;       // 0 connected, 1..5 failure kinds
@@ -38,17 +32,8 @@ constexpr int PlaybackLayout = 50;       // 0, 0
 constexpr int PushToTalkKey = 51;        // virtual key, key flags
 constexpr int ChatPermissions = 53;      // permission level, 0
 constexpr int Unused54 = 54;             // does nothing
-constexpr int BoardRight = 55;           // 1 taken / 0 given, participant
 constexpr int MicrophoneLevel = 56;      // the own microphone's level 0..100 while on the air, 0
 } // namespace MainMsg
-
-// What the speaker mark of a participant shows.
-namespace SpeakerMarkValue {
-constexpr int Silent = 0;
-constexpr int Speaking = 1;
-// The user's own request for the floor waits for the server's answer; only the own entry shows it.
-constexpr int Requesting = 2;
-} // namespace SpeakerMarkValue
 
 // Values carried by MainMsg::LinkState.
 namespace LinkStateValue {

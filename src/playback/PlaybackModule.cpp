@@ -12,6 +12,7 @@
 #include "protocol/CommandCatalogue.h"
 #include "protocol/ResultCodes.h"
 #include "session/RecordedVoice.h"
+#include "session/RoomEvents.h"
 #include "session/Settings.h"
 
 #include <QCursor>
@@ -69,8 +70,8 @@ void TPlaybackModule::RegisterMessages(TMessageRouter& mainWindow) {
         if (m_parts.shell.playbackLayout)
             m_parts.shell.playbackLayout();
     });
-    mainWindow.Register(MainMsg::AccountTypeChanged,
-                        [this](std::intptr_t, std::intptr_t) { m_recorder.UpdateVisibility(); });
+    m_context.events.accountType.Listen(
+        [this](std::uint16_t, std::int32_t) { m_recorder.UpdateVisibility(); });
 }
 
 void TPlaybackModule::RegisterRoomEntry(TRoomEntrySteps& steps) {

@@ -8,6 +8,7 @@
 #include "resources/PresentationsPage.h"
 #include "resources/ResourcesModule.h"
 #include "session/MainPanes.h"
+#include "session/RoomEvents.h"
 #include "session/SessionContext.h"
 
 #include <QAction>
@@ -17,7 +18,8 @@ namespace orv {
 TLibraryModule::TLibraryModule(TSessionContext& context, TResourcesModule& resources,
                                const IParticipantDirectory& participants, IParticipantMarks& marks,
                                TLibraryFolders folders)
-    : m_folders(std::move(folders)), m_library(context, resources, participants, marks, m_folders.temporary) {
+    : m_context(context), m_folders(std::move(folders)),
+      m_library(context, resources, participants, marks, m_folders.temporary) {
     // Every transfer has ended by the session's end, before any module goes.
     resources.SetLibraryWindows(&m_library.Documents().Sink(), &m_library.Images().Sink());
     m_library.SetOfferDocument([this](const TDocumentOffer& o) { offer(o); });
@@ -64,8 +66,9 @@ void TLibraryModule::RegisterMessages(TMessageRouter& mainWindow) {
     mainWindow.Register(MainMsg::PresentationDeleted, [this](std::intptr_t code, std::intptr_t) {
         m_library.PresentationDeleted(std::uint16_t(code));
     });
-    mainWindow.Register(MainMsg::AccountTypeChanged,
-                        [this](std::intptr_t, std::intptr_t) { updateActions(); });
+    m_context.events.contentShown.Listen(
+        [this](std::uint16_t presenter) { m_library.SendLoadedAck(presenter); });
+    m_context.events.accountType.Listen([this](std::uint16_t, std::int32_t) { updateActions(); });
 }
 
 void TLibraryModule::RegisterRoomEntry(TRoomEntrySteps& steps) {

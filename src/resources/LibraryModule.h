@@ -54,6 +54,7 @@ private:
     void updateActions();
     void offer(const TDocumentOffer& offer);
 
+    TSessionContext& m_context;
     TLibraryFolders m_folders;
     TResourceLibrary m_library;
     std::unique_ptr<ILibraryWindow> m_documentsWindow;

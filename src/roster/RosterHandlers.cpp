@@ -10,6 +10,7 @@
 #include "roster/Roster.h"
 #include "session/MainPanes.h"
 #include "session/RoomEntrySteps.h"
+#include "session/RoomEvents.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
 #include "session/Settings.h"
@@ -58,8 +59,7 @@ void RosterHandlers::RegisterMessages(TMessageRouter& mainWindow) {
     mainWindow.Register(MainMsg::OnlineStatus, [this](std::intptr_t user, std::intptr_t status) {
         ApplyOnlineStatus(std::uint16_t(user), std::uint8_t(status));
     });
-    mainWindow.Register(MainMsg::RosterCounters,
-                        [this](std::intptr_t, std::intptr_t) { ShowMotionCounters(); });
+    m_context.events.participantsChanged.Listen([this] { ShowMotionCounters(); });
     mainWindow.Register(MainMsg::ParticipantJoined,
                         [this](std::intptr_t, std::intptr_t) { RequestStatuses(); });
 }
@@ -122,14 +122,14 @@ void RosterHandlers::OnParticipantJoined(const TParticipantRecord& record) {
     if (!m_context.state.IsPlayback() && m_beepOnConnect)
         m_context.notices.Beep(kJoinBeep.frequencyHz, kJoinBeep.durationMs);
     m_context.notices.AddSystemLine(tr("» ") + record.FullName() + tr(" joined the session"));
-    m_context.mainWindow.post(MainMsg::ShowChatPane, 0, 0);
+    m_context.events.conversationWanted.Raise(ckPublic, 0);
     m_context.mainWindow.post(MainMsg::ParticipantJoined, record.UserId(), 0);
 }
 
 void RosterHandlers::OnParticipantLeft(std::uint16_t userId) {
     if (const TUserNode* entry = m_roster.FindEntry(userId)) {
         m_context.notices.AddSystemLine(tr("« ") + entry->UserName() + tr(" left the session"));
-        m_context.mainWindow.post(MainMsg::ShowChatPane, 0, 0);
+        m_context.events.conversationWanted.Raise(ckPublic, 0);
         m_roster.RemoveParticipant(userId); // the entry and the record it owns go together
         if (!m_context.state.IsPlayback() && m_beepOnDisconnect)
             m_context.notices.Beep(kDepartureBeep.frequencyHz, kDepartureBeep.durationMs);
@@ -137,7 +137,7 @@ void RosterHandlers::OnParticipantLeft(std::uint16_t userId) {
     if (m_context.state.boardHolder == userId)
         m_context.state.boardHolder = 0;
     showCount();
-    m_context.mainWindow.post(MainMsg::RosterCounters, 0, 0);
+    m_context.events.participantsChanged.Raise();
 }
 
 void RosterHandlers::OnParticipantStates(const TParticipantStatesReply& reply) {
@@ -172,7 +172,7 @@ void RosterHandlers::OnParticipantStates(const TParticipantStatesReply& reply) {
             state.OwnBoardAllowed = entry->BoardAllowed();
         }
     }
-    m_context.mainWindow.post(MainMsg::RosterCounters, 0, 0);
+    m_context.events.participantsChanged.Raise();
 }
 
 void RosterHandlers::ApplyOnlineStatus(std::uint16_t userId, std::uint8_t status) {

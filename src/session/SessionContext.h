@@ -12,6 +12,7 @@ class IMessageSink;
 class IProgress;
 class IRoomNotices;
 class ISessionSender;
+struct TRoomEvents;
 struct TSessionState;
 
 struct TSessionContext {
@@ -24,6 +25,7 @@ struct TSessionContext {
     IClock& clock;
     IRoomNotices& notices;     // chat lines of any part of the program, beeps
     IDesktopNotifier& desktop; // notifications on the desktop, outside the main window
+    TRoomEvents& events;       // what happens in the room, for the subsystems that act on it
 };
 
 } // namespace orv

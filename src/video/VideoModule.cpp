@@ -7,6 +7,7 @@
 #include "platform/MessageRouter.h"
 #include "session/MainPanes.h"
 #include "session/ParticipantDirectory.h"
+#include "session/RoomEvents.h"
 #include "session/SessionContext.h"
 #include "session/Settings.h"
 
@@ -50,9 +51,9 @@ void TVideoModule::RegisterHandlers(TPacketDispatcher& dispatcher) {
     });
 }
 
-void TVideoModule::RegisterMessages(TMessageRouter& mainWindow) {
+void TVideoModule::RegisterMessages(TMessageRouter&) {
     // The participant states bring the camera right.
-    mainWindow.Register(MainMsg::RosterCounters, [this](std::intptr_t, std::intptr_t) { refreshActions(); });
+    m_context.events.participantsChanged.Listen([this] { refreshActions(); });
 }
 
 void TVideoModule::RegisterRoomEntry(TRoomEntrySteps& steps) {

@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "protocol/CommandCatalogue.h"
 #include "protocol/ResultCodes.h"
+#include "session/RoomEvents.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
 #include "voice/VoiceThread.h"
@@ -47,9 +48,9 @@ void TTalkProtocol::setFloor(TFloorState floor) {
     }
     const std::uint16_t own = m_context.state.account.UserId();
     if (floor == TFloorState::Requesting && was != TFloorState::Requesting)
-        m_context.mainWindow.post(MainMsg::SpeakerMark, own, SpeakerMarkValue::Requesting);
+        m_context.events.speakerMark.Raise(own, SpeakerMarkValue::Requesting);
     else if (floor == TFloorState::Off && was == TFloorState::Requesting)
-        m_context.mainWindow.post(MainMsg::SpeakerMark, own, SpeakerMarkValue::Silent); // asked, then gave up
+        m_context.events.speakerMark.Raise(own, SpeakerMarkValue::Silent); // asked, then gave up
     changed();
 }
 
@@ -120,7 +121,7 @@ void TTalkProtocol::OnTake(const TPacketHeader& header) {
     const std::uint16_t own = m_context.state.account.UserId();
     if (header.UserId != own) {
         if (header.ResultCode == ResultCode::Success)
-            m_context.mainWindow.post(MainMsg::SpeakerMark, header.UserId, SpeakerMarkValue::Speaking);
+            m_context.events.speakerMark.Raise(header.UserId, SpeakerMarkValue::Speaking);
         return;
     }
     if (header.ResultCode != ResultCode::Success) {
@@ -135,7 +136,7 @@ void TTalkProtocol::OnTake(const TPacketHeader& header) {
                     0, audio, TChatLineKind::System, kSystemLineColor,
                     tr("You are a moderator and you can add more microphones in this "
                        "session by visiting File -> Settings -> Audio Compression."));
-            m_context.mainWindow.post(MainMsg::ShowChatPane, 0, 0);
+            m_context.events.conversationWanted.Raise(ckPublic, 0);
             m_context.notices.Beep(700, 30);
         } else if (header.ResultCode == ResultCode::NoFreeMicrophone)
             m_context.dialogs.Information(
@@ -143,14 +144,14 @@ void TTalkProtocol::OnTake(const TPacketHeader& header) {
         else
             m_context.mainWindow.post(MainMsg::MicrophoneRefused, 0, header.ResultCode);
         setTransmit(false);
-        m_context.mainWindow.post(MainMsg::SpeakerMark, own, SpeakerMarkValue::Silent);
+        m_context.events.speakerMark.Raise(own, SpeakerMarkValue::Silent);
         m_toggleMark = false;
         setFloor(TFloorState::Off);
         return;
     }
     m_speak.setChecked(true);
     setTransmit(true);
-    m_context.mainWindow.post(MainMsg::SpeakerMark, own, SpeakerMarkValue::Speaking);
+    m_context.events.speakerMark.Raise(own, SpeakerMarkValue::Speaking);
     setFloor(TFloorState::OnAir);
 }
 
@@ -163,7 +164,7 @@ void TTalkProtocol::OnRelease(const TPacketHeader& header) {
     }
     if (TVoiceThread* voice = m_voice())
         voice->Players().Release(header.UserId);
-    m_context.mainWindow.post(MainMsg::SpeakerMark, header.UserId, SpeakerMarkValue::Silent);
+    m_context.events.speakerMark.Raise(header.UserId, SpeakerMarkValue::Silent);
 }
 
 void TTalkProtocol::RefreshEnabled() {

@@ -13,6 +13,7 @@
 #include "protocol/CommandCatalogue.h"
 #include "session/MainPanes.h"
 #include "session/ParticipantDirectory.h"
+#include "session/RoomEvents.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
 #include "session/Settings.h"
@@ -296,7 +297,7 @@ void TVoiceModule::RegisterMessages(TMessageRouter& mainWindow) {
     mainWindow.Register(MainMsg::LinkState, [this](std::intptr_t value, std::intptr_t) {
         m_controlLost = value != LinkStateValue::Up && value != LinkStateValue::RoomEntryRefused;
     });
-    mainWindow.Register(MainMsg::MicrophoneRight, [this](std::intptr_t, std::intptr_t) {
+    m_context.events.microphoneRight.Listen([this](std::uint16_t, bool) {
         m_talk.RefreshEnabled();
         refreshActions();
     });

@@ -10,6 +10,7 @@
 #include "support/FakeSession.h"
 #include "support/FakeTimers.h"
 #include "support/QtPrinters.h"
+#include "support/RoomEventLog.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,7 @@ struct KeeperFixture : ::testing::Test {
     }
 
     test::FakeSession session;
+    test::RaisedLog<TChatKind, std::uint16_t> wanted = test::LogRaises(session.events.conversationWanted);
     test::FakeTimers timers{session.clock};
     Shell shell;
     TSettings settings;
@@ -84,7 +86,8 @@ TEST_F(KeeperFixture, TheFirstLossIsReportedOnceAndAgainAfterTheLinkCameBack) {
     EXPECT_EQ(line.color, kRed);
     EXPECT_EQ(line.text, "Your connection to the server was lost. Please try to reconnect using the \"Reset "
                          "Connection\" button at the bottom of the window. [ErrID:1]");
-    EXPECT_EQ(session.sink.all(), (std::vector<PostedMessage>{{MainMsg::ShowChatPane, 0, 0}}));
+    test::DeliverRaised(session.events);
+    EXPECT_EQ(*wanted, (std::vector<std::tuple<TChatKind, std::uint16_t>>{{ckPublic, 0}}));
     EXPECT_EQ(session.notices.beeps, (std::vector<std::pair<int, int>>{{700, 30}}));
     EXPECT_TRUE(shell.button);
     EXPECT_EQ(timers.activeCount(), 1) << "the kill timer";
@@ -292,7 +295,8 @@ TEST_F(KeeperFixture, AutomaticReconnectionStopsForADuplicateSignInARemovalARefu
     EXPECT_EQ(lossLines(), 1u) << "the loss itself is reported";
 
     lose();
-    router.Deliver(MainMsg::Removed, 1, 0);
+    session.events.removed.Raise(1);
+    test::DeliverRaised(session.events);
     EXPECT_EQ(attemptsWithin(120000), 0) << "after a removal";
 
     lose();

@@ -10,6 +10,7 @@
 #include "support/FakeShell.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingSink.h"
+#include "support/RoomEventLog.h"
 
 #include <gtest/gtest.h>
 
@@ -114,13 +115,16 @@ TEST_F(RoomEntryFixture, TheMainWindowAsksForThePublicConversationAndReportsTheL
     TcpClient connection;
     TPacketDispatcher dispatcher;
     TSessionLink link(connection, dispatcher, sink, &main);
-    TMainWindowModule module(main, link, sink);
+    TRoomEvents events;
+    const auto wanted = test::LogRaises(events.conversationWanted);
+    TMainWindowModule module(main, link, events);
     std::vector<std::intptr_t> delivered;
     main.Router().Register(MainMsg::LinkState,
                            [&](std::intptr_t value, std::intptr_t) { delivered.push_back(value); });
     module.RegisterRoomEntry(steps);
     run(0);
-    EXPECT_EQ(sink.all(), (std::vector<test::PostedMessage>{{MainMsg::ShowChatPane, 0, 0}}));
+    test::DeliverRaised(events);
+    EXPECT_EQ(*wanted, (std::vector<std::tuple<TChatKind, std::uint16_t>>{{ckPublic, 0}}));
     // Within the sequence, so a loss posted by the reader meanwhile is handled after it.
     EXPECT_EQ(delivered, std::vector<std::intptr_t>{LinkStateValue::Up});
 }

@@ -10,6 +10,7 @@
 #include "session/Settings.h"
 #include "support/BoardFixture.h"
 #include "support/FakeSession.h"
+#include "support/RoomEventLog.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -140,10 +141,12 @@ TEST(BoardSharing, ImagesSlidesAndClearsReceived) {
     image.board = 2;
     image.record.SetBoard(2);
     image.jpeg = EncodeBoardJpeg(QuarteredPicture({1200, 900}));
+    const auto shown = test::LogRaises(c.events.contentShown);
     c.receive(cmBoardImage, image.encode(), kOther);
     EXPECT_EQ(c.boards().CurrentBoard(), 2);
     EXPECT_EQ(c.boards().Board(2).Image().size(), QSize(1200, 900)) << "enlarged before drawing";
-    EXPECT_EQ(c.sink.withNumber(MainMsg::AcknowledgeContent).at(0).wParam, kOther);
+    test::DeliverRaised(c.events);
+    EXPECT_EQ(*shown, std::vector<std::tuple<std::uint16_t>>{{kOther}}) << "its presenter is acknowledged";
 
     // A JPEG whose header claims a picture beyond the reader's limits is refused before any allocation.
     QByteArray huge = EncodeBoardJpeg(QuarteredPicture({16, 16}));

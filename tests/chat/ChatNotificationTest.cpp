@@ -26,7 +26,7 @@ TEST(ChatNotifications, APrivateMessageInTheBackgroundReachesTheDesktopAndItsCli
     test::FakeSession session;
     session.state.account.SetUserId(2);
     TSessionContext context{session.state, session.sender, session.dialogs, session.progress, session.panes,
-                            session.sink,  session.clock,  session.notices, notifier};
+                            session.sink,  session.clock,  session.notices, notifier,         session.events};
     test::FakeDirectory directory({{7, "Bob", "Bob Okafor", "Bob", 0}});
     TChatModule chat(context, directory, nullptr);
     TPacketDispatcher dispatcher;

@@ -13,6 +13,7 @@
 #include "support/FakeDirectory.h"
 #include "support/FakeSession.h"
 #include "support/QtPrinters.h"
+#include "support/RoomEventLog.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -86,12 +87,18 @@ struct ChatFixture : ::testing::Test {
         const QByteArray packet = BuildPacket(command, 0, 100, payload, resultCode);
         dispatcher.DispatchPacket(TPacketHeader::decode(packet), packet);
     }
-    // The main window's handling of what was posted, in order.
+    // The main window's handling of what was posted, in order, then of the room events raised.
     void deliverPosted() {
         const auto posted = session.sink.all();
         session.sink.clear();
         for (const PostedMessage& m : posted)
             router.Deliver(m.n, m.wParam, m.lParam);
+        test::DeliverRaised(session.events);
+    }
+    // Another part of the program brings a conversation forward.
+    void want(TChatKind mode, std::uint16_t partner) {
+        session.events.conversationWanted.Raise(mode, partner);
+        test::DeliverRaised(session.events);
     }
     void runStep(TRoomEntryStep step) {
         for (const auto& action : steps.ActionsOf(step))
@@ -100,6 +107,7 @@ struct ChatFixture : ::testing::Test {
     QTextDocument* log(std::uint16_t partner) { return module.Conversations().FindConversation(partner); }
 
     test::FakeSession session;
+    test::RaisedLog<TChatKind, std::uint16_t> wanted = test::LogRaises(session.events.conversationWanted);
     test::FakeDirectory directory{{{1, "Tess", "Tess Marlowe", "Tess Marlowe", 1000},
                                    {kOwnId, "Alice", "Alice Byrne", "Alice Byrne", 0},
                                    {7, "Bob", "Bob Okafor", "Bobby", 0}}};
@@ -197,10 +205,9 @@ TEST_F(ChatFixture, ReceivedMessagesNameTheirSenderAndMakeTheirConversationCurre
     EXPECT_EQ(Runs(*log(0))[2].color, QColor(Qt::black));
     EXPECT_EQ(Runs(*log(0))[7].text, "Hello");
     EXPECT_EQ(Runs(*log(0))[7].color, QColor(Qt::blue)) << "the own message comes back blue";
-    EXPECT_EQ(session.sink.all(), (std::vector<PostedMessage>{{MainMsg::ShowChatPane, 0, 1},
-                                                              {MainMsg::ShowChatPane, 0, kOwnId},
-                                                              {MainMsg::ShowChatPane, 0, 99}}));
     deliverPosted();
+    EXPECT_EQ(*wanted, (std::vector<std::tuple<TChatKind, std::uint16_t>>{
+                           {ckPublic, 1}, {ckPublic, kOwnId}, {ckPublic, 99}}));
     EXPECT_EQ(state.Mode(), ckPublic);
     EXPECT_EQ(state.Shown(), 0);
     EXPECT_EQ(state.Caption(), "Public Messages");
@@ -241,11 +248,11 @@ TEST_F(ChatFixture, ReceivedMessagesNameTheirSenderAndMakeTheirConversationCurre
     EXPECT_EQ(session.sender.sent.back().command, cmChat);
 
     // A private conversation with nobody or with oneself is never selected.
-    router.Deliver(MainMsg::ShowChatPane, ckPrivate, 0);
-    router.Deliver(MainMsg::ShowChatPane, ckPrivate, kOwnId);
+    want(ckPrivate, 0);
+    want(ckPrivate, kOwnId);
     EXPECT_EQ(state.Mode(), ckPublic);
     EXPECT_EQ(state.Shown(), 0);
-    router.Deliver(MainMsg::ShowChatPane, ckPrivate, 55);
+    want(ckPrivate, 55);
     EXPECT_EQ(state.Caption(), "Unknown User");
 
     // Nothing but the beep for a message without text, and for notes here.
@@ -280,7 +287,7 @@ TEST_F(ChatFixture, PermissionLevelsSetTheControlsForParticipantsAndModerators) 
     const ChatState& state = module.State();
     for (const Case& c : cases) {
         session.state.account.SetAccountType(c.moderator ? 1000 : 0);
-        router.Deliver(MainMsg::ShowChatPane, ckPrivate, 7);
+        want(ckPrivate, 7);
         receive(cmSetChatPermissions, TChatPermissionMessage{c.level}.encode());
         EXPECT_EQ(session.sink.all(), (std::vector<PostedMessage>{{MainMsg::ChatPermissions, c.level, 0}}));
         deliverPosted();
@@ -307,7 +314,7 @@ TEST_F(ChatFixture, PermissionLevelsSetTheControlsForParticipantsAndModerators) 
 TEST_F(ChatFixture, APromotionOrDemotionSetsTheEntryAndThePermissionMenuAtOnce) {
     receive(cmSetChatPermissions, TChatPermissionMessage{cpDenyAll}.encode());
     deliverPosted();
-    router.Deliver(MainMsg::ShowChatPane, ckPrivate, 7);
+    want(ckPrivate, 7);
     const ChatState& state = module.State();
     for (const bool moderator : {true, false, true}) {
         session.state.account.SetAccountType(moderator ? 1000 : 0);
@@ -342,7 +349,7 @@ TEST_F(ChatFixture, RoomEntryStepsAndTheRoomResetKeepAReconnectionsConversations
 
     // Entered again after a reconnection: the same room keeps its conversations; another room does not.
     module.Conversations().AddChatLine(7, "Bob", TChatLineKind::Normal, kBlack, "hi");
-    router.Deliver(MainMsg::ShowChatPane, ckPrivate, 7);
+    want(ckPrivate, 7);
     runStep(TRoomEntryStep::ResetRoomState);
     EXPECT_NE(log(7), nullptr);
     EXPECT_EQ(module.State().Mode(), ckPublic);
@@ -420,7 +427,7 @@ TEST_F(ChatFixture, OthersMessagesPopUpOutOfSightAndNotifyTheDesktopInTheBackgro
     session.desktop.shown.clear();
     receive(cmPrivateChat, ChatPayload(7, kOwnId, ckPrivate, "are you there?"));
     deliverPosted();
-    router.Deliver(MainMsg::ShowChatPane, ckPublic, 0);
+    want(ckPublic, 0);
     ASSERT_EQ(session.desktop.shown.size(), 1u);
     EXPECT_EQ(session.desktop.shown[0].body, "are you there?");
     session.desktop.shown[0].activated();

@@ -13,6 +13,7 @@
 #include "session/SpeakAction.h"
 #include "support/FakeSession.h"
 #include "support/QtPrinters.h"
+#include "support/RoomEventLog.h"
 
 #include <QAction>
 
@@ -150,9 +151,11 @@ TEST_F(ModerationFixture, MicrophoneStatusFollowsItsStateTable) {
 
 TEST_F(ModerationFixture, OwnMicrophoneFollowsTheServerAndTheSpeakAction) {
     TUserNode& own = add(kOwnId, "Me");
+    const auto rights = test::LogRaises(s.events.microphoneRight);
     receive(cmGiveMicrophone, 1, wire::bytesOf(kOwnId));
     EXPECT_TRUE(s.state.OwnMicAllowed);
-    EXPECT_EQ(s.sink.withNumber(MainMsg::MicrophoneRight), (std::vector<PostedMessage>{{13, 0, kOwnId}}));
+    test::DeliverRaised(s.events);
+    EXPECT_EQ(*rights, (std::vector<std::tuple<std::uint16_t, bool>>{{kOwnId, true}}));
     // Given while speaking: the status stays.
     own.SetMicrophoneStatus(msSpeaking);
     speak.speaking = true;
@@ -185,9 +188,11 @@ TEST_F(ModerationFixture, CameraStatusFollowsRequestsClearingAndWebcamNotices) {
     receive(cmClearMotions, 1);
     EXPECT_EQ(ann.CameraStatus(), csNone);
 
+    const auto webcams = test::LogRaises(s.events.webcam);
     receive(cmVideoStarted, 2);
-    receive(cmVideoStarted, 99); // nobody: nothing but the message
-    ASSERT_EQ(s.sink.withNumber(MainMsg::WebcamChanged).size(), 2u);
+    receive(cmVideoStarted, 99); // nobody: nothing but the event
+    test::DeliverRaised(s.events);
+    ASSERT_EQ(webcams->size(), 2u);
     moderation.ApplyWebcam(2, true);
     moderation.ApplyWebcam(99, true);
     EXPECT_EQ(ann.CameraStatus(), csBroadcast);
@@ -291,15 +296,19 @@ TEST_F(ModerationFixture, EntryRequestsClearTheQueueNumberAndTogglePictures) {
     EXPECT_EQ(ben.MotionImageIndex(), MotionPicture::Clap);
     moderation.OnRequest(request(3, RequestType::Clap));
     EXPECT_EQ(ben.MotionImageIndex(), MotionPicture::kNoPicture);
+    test::DeliverRaised(s.events); // what the requests above raised
+    const auto changes = test::LogRaises(s.events.participantsChanged);
     moderation.OnRequest(request(99, RequestType::Smile));
-    EXPECT_EQ(s.sink.withNumber(MainMsg::RosterCounters).back(), (PostedMessage{36, 7, 99}));
+    test::DeliverRaised(s.events);
+    EXPECT_EQ(changes->size(), 1u) << "the counters follow a request even from nobody listed";
 
     ann.SetActivityImageIndex(MotionPicture::LoadMark);
     receive(cmClearMotions, 1);
     EXPECT_EQ(roster.HandsCount(), 0);
     EXPECT_EQ(ann.MotionIndex(), 0);
     EXPECT_EQ(ann.ActivityImageIndex(), MotionPicture::kNoPicture);
-    EXPECT_EQ(s.sink.withNumber(MainMsg::RosterCounters).back(), (PostedMessage{36, 100, 0}));
+    test::DeliverRaised(s.events);
+    EXPECT_EQ(changes->size(), 2u) << "and a clearing";
 }
 
 TEST_F(ModerationFixture, RemovalCutsTheReasonAndItsTextTakesNoMarkersFromNamesOrReasons) {
@@ -312,8 +321,10 @@ TEST_F(ModerationFixture, RemovalCutsTheReasonAndItsTextTakesNoMarkersFromNamesO
     EXPECT_EQ(s.sender.sent[1].payload, wire::bytesOf(std::uint16_t(3)) + QByteArray(50, '\0'));
 
     add(1, "Eve %2");
+    const auto removals = test::LogRaises(s.events.removed);
     receive(cmRemoveParticipant, 1, TRemovalMessage{kOwnId, "late %1 again"}.encode());
-    EXPECT_EQ(s.sink.withNumber(MainMsg::Removed), (std::vector<PostedMessage>{{11, 1, 0}}));
+    test::DeliverRaised(s.events);
+    EXPECT_EQ(*removals, (std::vector<std::tuple<std::uint16_t>>{{1}}));
     EXPECT_EQ(moderation.RemovalText(1),
               "You've just been removed from the session by Eve %2\r\nReason: late %1 again");
     EXPECT_EQ(moderation.RemovalText(4),
@@ -331,9 +342,10 @@ TEST_F(ModerationFixture, RemovalCutsTheReasonAndItsTextTakesNoMarkersFromNamesO
 TEST_F(ModerationFixture, OwnPromotionAndDemotionChangeRightsAndAccountTypes) {
     s.state.room.SetVideoFlag(true);
     add(kOwnId, "Me");
+    const auto types = test::LogRaises(s.events.accountType);
     receive(cmSetAccountType, 1, TAccountTypeMessage{kOwnId, 1000}.encode());
-    EXPECT_EQ(s.sink.withNumber(MainMsg::AccountTypeChanged),
-              (std::vector<PostedMessage>{{31, kOwnId, 1000}}));
+    test::DeliverRaised(s.events);
+    EXPECT_EQ(*types, (std::vector<std::tuple<std::uint16_t, std::int32_t>>{{kOwnId, 1000}}));
     moderation.ApplyAccountType(kOwnId, 1000);
     EXPECT_TRUE(s.state.IsModerator());
     EXPECT_TRUE(s.state.OwnMicAllowed && s.state.OwnBoardAllowed && s.state.OwnCamAllowed);

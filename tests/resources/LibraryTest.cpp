@@ -17,6 +17,7 @@
 #include "support/FakeDirectory.h"
 #include "support/FakeSession.h"
 #include "support/QtPrinters.h"
+#include "support/RoomEventLog.h"
 
 #include <QDir>
 #include <QFile>
@@ -302,6 +303,13 @@ TEST(LibraryModule, AcknowledgesShownContentAndFollowsTheLibraryRight) {
     main.Deliver(MainMsg::AcknowledgeContent, kPresenter, 1); // it failed
     EXPECT_EQ(session.sender.sent,
               (std::vector<SentPacket>{{cmAcknowledge, TAcknowledgeMessage{kPresenter}.encode()}}));
+    // Pictures shown on a board are acknowledged the same way.
+    session.events.contentShown.Raise(0);
+    session.events.contentShown.Raise(kPresenter);
+    test::DeliverRaised(session.events);
+    EXPECT_EQ(session.sender.sent,
+              (std::vector<SentPacket>(2, {cmAcknowledge, TAcknowledgeMessage{kPresenter}.encode()})));
+    session.sender.sent.resize(1);
 
     session.state.launchMode = TLaunchMode::LocalFile;
     module.ShowDocuments(); // nothing in playback

@@ -9,6 +9,7 @@
 #include "roster/RosterHandlers.h"
 #include "support/LiveClient.h"
 #include "support/QtPrinters.h"
+#include "support/RoomEventLog.h"
 #include "support/ServerThread.h"
 #include "support/SimulatedClient.h"
 #include "support/TestAccounts.h"
@@ -62,6 +63,7 @@ TEST(RosterEndToEnd, TwoClientsSeeEachOtherJoinStepOutAndLeave) {
     QTemporaryDir teacherDir, aliceDir;
 
     Client teacher(teacherDir.path());
+    const auto teacherCounters = test::LogRaises(teacher.events.participantsChanged);
     teacher.enter(server.port(), "teacher", 100);
     ASSERT_TRUE(pumpUntil([&] { return teacher.state.OwnMicAllowed; })) << "the moderator's states arrived";
     EXPECT_EQ(teacher.names(), QStringList{"Tess Marlowe"});
@@ -79,8 +81,7 @@ TEST(RosterEndToEnd, TwoClientsSeeEachOtherJoinStepOutAndLeave) {
     // Alice asked for everybody's states at entry; the join made the teacher ask again.
     ASSERT_TRUE(pumpUntil([&] { return alice->roster.FindEntry(1)->BoardAllowed(); }));
     EXPECT_FALSE(alice->state.OwnMicAllowed || alice->state.OwnBoardAllowed);
-    ASSERT_TRUE(
-        pumpUntil([&] { return teacher.mainWindow.posted.withNumber(MainMsg::RosterCounters).size() == 2; }));
+    ASSERT_TRUE(pumpUntil([&] { return teacherCounters->size() == 2; }));
     EXPECT_EQ(teacher.roster.FindEntry(2)->MicrophoneStatus(), msForbidden);
 
     ASSERT_TRUE(alice->handlers.SendOnlineStatus(usAway));

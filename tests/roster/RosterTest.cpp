@@ -11,6 +11,7 @@
 #include "session/Settings.h"
 #include "support/FakeSession.h"
 #include "support/QtPrinters.h"
+#include "support/RoomEventLog.h"
 #include "support/RosterNames.h"
 
 #include <QAction>
@@ -99,7 +100,20 @@ struct RosterFixture : ::testing::Test {
             action();
     }
 
+    // How often, since the last asking, the public conversation was brought forward and the participants'
+    // counters were told to follow.
+    using Raised = std::pair<std::size_t, std::size_t>;
+    Raised raised() {
+        test::DeliverRaised(session.events);
+        const Raised counts{wanted->size(), changed->size()};
+        wanted->clear();
+        changed->clear();
+        return counts;
+    }
+
     test::FakeSession session;
+    test::RaisedLog<TChatKind, std::uint16_t> wanted = test::LogRaises(session.events.conversationWanted);
+    test::RaisedLog<> changed = test::LogRaises(session.events.participantsChanged);
     Roster roster{session.state};
     RosterHandlers handlers{session.context, roster};
     TPacketDispatcher dispatcher;
@@ -161,8 +175,8 @@ TEST_F(RosterFixture, JoinsAndDeparturesOfOthersAndOfOneself) {
     EXPECT_EQ(session.panes.participantHeader, " Participants [1]");
     EXPECT_EQ(session.notices.lines, QStringList{"» Alice Byrne joined the session"});
     EXPECT_EQ(session.notices.beeps, (std::vector<std::pair<int, int>>{{3000, 300}}));
-    EXPECT_EQ(session.sink.all(), (std::vector<PostedMessage>{{MainMsg::ShowChatPane, 0, 0},
-                                                              {MainMsg::ParticipantJoined, 3, 0}}));
+    EXPECT_EQ(session.sink.all(), (std::vector<PostedMessage>{{MainMsg::ParticipantJoined, 3, 0}}));
+    EXPECT_EQ(raised(), (Raised{1, 0})) << "the public conversation comes forward";
     EXPECT_EQ(roster.OwnEntry(), nullptr);
 
     join(kOwnId, "Me Myself");
@@ -172,6 +186,7 @@ TEST_F(RosterFixture, JoinsAndDeparturesOfOthersAndOfOneself) {
     EXPECT_EQ(Names(roster), (QStringList{"Me Myself", "Alice Byrne"})) << "a second join replaces the entry";
 
     session.sink.clear();
+    raised();
     session.notices.beeps.clear();
     session.state.boardHolder = 3;
     receive(cmParticipantLeft, 3);
@@ -180,8 +195,7 @@ TEST_F(RosterFixture, JoinsAndDeparturesOfOthersAndOfOneself) {
     EXPECT_EQ(roster.FindParticipant(3), nullptr);
     EXPECT_EQ(session.state.boardHolder, 0);
     EXPECT_EQ(session.panes.participantHeader, " Participants [1]");
-    EXPECT_EQ(session.sink.all(),
-              (std::vector<PostedMessage>{{MainMsg::ShowChatPane, 0, 0}, {MainMsg::RosterCounters, 0, 0}}));
+    EXPECT_EQ(raised(), (Raised{1, 1}));
 
     // Nobody by that id: only the header and the counters are refreshed.
     session.sink.clear();
@@ -190,7 +204,7 @@ TEST_F(RosterFixture, JoinsAndDeparturesOfOthersAndOfOneself) {
     receive(cmParticipantLeft, 55);
     EXPECT_EQ(session.notices.lines.size(), lines);
     EXPECT_EQ(session.panes.participantHeader, " Participants [1]");
-    EXPECT_EQ(session.sink.all(), (std::vector<PostedMessage>{{MainMsg::RosterCounters, 0, 0}}));
+    EXPECT_EQ(raised(), (Raised{0, 1}));
 
     receive(cmParticipantLeft, kOwnId);
     EXPECT_EQ(roster.OwnEntry(), nullptr);
@@ -238,6 +252,7 @@ TEST_F(RosterFixture, TheStatusListSetsStatusesCountersAndOwnRights) {
     for (const int id : {1, 2, int(kOwnId), 4})
         join(std::uint16_t(id), QByteArray("User ") + QByteArray::number(id));
     session.sink.clear();
+    raised();
     session.progress.visible = true;
 
     states({StatusImage(1, msGranted, csBroadcast, true, Motion::Hand),
@@ -246,7 +261,7 @@ TEST_F(RosterFixture, TheStatusListSetsStatusesCountersAndOwnRights) {
             StatusImage(4, 17, 42, false, 3), // statuses this client does not know
             StatusImage(99, msGranted, csNone, true, Motion::Hand)});
     EXPECT_FALSE(session.progress.visible);
-    EXPECT_EQ(session.sink.all(), (std::vector<PostedMessage>{{MainMsg::RosterCounters, 0, 0}}));
+    EXPECT_EQ(raised(), (Raised{0, 1})) << "the counters follow";
 
     const TUserNode& one = *roster.FindEntry(1);
     EXPECT_EQ(one.MicrophoneStatus(), msGranted);

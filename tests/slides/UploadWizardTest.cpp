@@ -78,7 +78,7 @@ struct Wizard {
     test::FakeSession session;
     ThreadDialogs dialogs;
     TSessionContext context{session.state, session.sender, dialogs,         session.progress, session.panes,
-                            session.sink,  session.clock,  session.notices, session.desktop};
+                            session.sink,  session.clock,  session.notices, session.desktop,  session.events};
     NoBoards boards;
     NoMarks marks;
     test::RecordingTransfers transfers;

@@ -6,6 +6,7 @@
 #include "link/SessionState.h"
 #include "platform/DesktopNotifier.h"
 #include "session/MainPanes.h"
+#include "session/RoomEvents.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
 #include "support/FakeClock.h"
@@ -136,7 +137,8 @@ struct FakeSession {
     FakeClock clock;
     RecordingNotices notices;
     RecordingNotifier desktop;
-    TSessionContext context{state, sender, dialogs, progress, panes, sink, clock, notices, desktop};
+    TRoomEvents events;
+    TSessionContext context{state, sender, dialogs, progress, panes, sink, clock, notices, desktop, events};
 };
 
 } // namespace orv::test

@@ -26,7 +26,7 @@ struct LiveClient {
     explicit LiveClient(const QString& folder, IMainPanes* mainPanes = nullptr)
         : store(folder + "/settings.ini"),
           context{state,      sender, dialogs, progress, mainPanes ? *mainPanes : panes,
-                  mainWindow, clock,  notices, desktop} {
+                  mainWindow, clock,  notices, desktop,  events} {
         TSignInOptions options;
         options.programFolder = folder;
         options.exchangeTimeoutMs = 5000;
@@ -83,6 +83,7 @@ struct LiveClient {
     FakeClock clock;
     RecordingNotices notices;
     RecordingNotifier desktop;
+    TRoomEvents events;
     TSessionContext context;
     TRoomEntrySteps steps;
 };

@@ -7,6 +7,7 @@
 #include "support/FakeClock.h"
 #include "support/FakeSession.h"
 #include "support/FakeTimers.h"
+#include "support/RoomEventLog.h"
 #include "voice/ACMOut.h"
 #include "voice/CodecCatalogue.h"
 #include "voice/DelayMeter.h"
@@ -213,7 +214,14 @@ struct Talk {
     test::FakeSession session;
     QAction speak;
     TTalkProtocol talk{session.context, speak, [] { return nullptr; }};
+    test::RaisedLog<std::uint16_t, int> marks = test::LogRaises(session.events.speakerMark);
     static constexpr std::uint16_t kOwn = 5, kOther = 6;
+
+    // Whether the participant list was told this speaker mark.
+    bool marked(std::uint16_t user, int mark) {
+        test::DeliverRaised(session.events);
+        return std::find(marks->begin(), marks->end(), std::tuple(user, mark)) != marks->end();
+    }
 
     Talk() {
         session.state.account.SetUserId(kOwn);
@@ -243,7 +251,7 @@ TEST(TalkProtocol, RequestGrantAndReleaseFollowTheSpeakAction) {
 
     t.talk.OnTake(Talk::answer(cmTakeMicrophone, Talk::kOwn));
     EXPECT_TRUE(t.speak.isChecked());
-    EXPECT_TRUE(Posted(t.session.sink, MainMsg::SpeakerMark, Talk::kOwn, 1));
+    EXPECT_TRUE(t.marked(Talk::kOwn, 1));
 
     t.talk.ToggleSpeak();
     EXPECT_EQ(t.sent(), (std::vector<std::uint16_t>{cmTakeMicrophone, cmReleaseMicrophone}));
@@ -259,7 +267,7 @@ TEST(TalkProtocol, ARefusalUnchecksTheActionAndSaysWhy) {
     EXPECT_FALSE(t.talk.ToggleMark());
     ASSERT_EQ(t.session.dialogs.shown.size(), 1);
     EXPECT_TRUE(t.session.dialogs.shown[0].contains("No more free microphones"));
-    EXPECT_TRUE(Posted(t.session.sink, MainMsg::SpeakerMark, Talk::kOwn, 0));
+    EXPECT_TRUE(t.marked(Talk::kOwn, 0));
 
     t.talk.ToggleSpeak();
     t.talk.OnTake(Talk::answer(cmTakeMicrophone, Talk::kOwn, ResultCode::NotPermitted));
@@ -270,12 +278,12 @@ TEST(TalkProtocol, ARefusalUnchecksTheActionAndSaysWhy) {
 TEST(TalkProtocol, OtherSpeakersOnlyMarkTheRosterAndAReleaseFromTheServerStopsOwnTalking) {
     Talk t;
     t.talk.OnTake(Talk::answer(cmTakeMicrophone, Talk::kOther));
-    EXPECT_TRUE(Posted(t.session.sink, MainMsg::SpeakerMark, Talk::kOther, 1));
+    EXPECT_TRUE(t.marked(Talk::kOther, 1));
     t.talk.OnTake(Talk::answer(cmTakeMicrophone, Talk::kOther, ResultCode::NoFreeMicrophone));
     EXPECT_FALSE(t.speak.isChecked());
     EXPECT_TRUE(t.session.dialogs.shown.empty());
     t.talk.OnRelease(Talk::answer(cmReleaseMicrophone, Talk::kOther));
-    EXPECT_TRUE(Posted(t.session.sink, MainMsg::SpeakerMark, Talk::kOther, 0));
+    EXPECT_TRUE(t.marked(Talk::kOther, 0));
 
     t.talk.ToggleSpeak();
     t.talk.OnTake(Talk::answer(cmTakeMicrophone, Talk::kOwn));
@@ -355,9 +363,10 @@ TEST(TalkProtocol, TheFloorIsOffRequestedOrOnTheAirAndAMuteLastsOnlyOnTheAir) {
         EXPECT_EQ(t.talk.Muted(), rows[r].muted);
         EXPECT_EQ(t.speak.isChecked(), rows[r].floor != F::Off);
         std::intptr_t ownMark = -1;
-        for (const auto& m : t.session.sink.withNumber(MainMsg::SpeakerMark))
-            if (m.wParam == Talk::kOwn)
-                ownMark = m.lParam;
+        test::DeliverRaised(t.session.events);
+        for (const auto& [user, mark] : *t.marks)
+            if (user == Talk::kOwn)
+                ownMark = mark;
         EXPECT_EQ(ownMark, rows[r].ownMark);
         if (rows[r].ownMark != -1) {
             EXPECT_GT(changes, 0) << "the view hears of it";

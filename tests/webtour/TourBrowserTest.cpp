@@ -126,7 +126,8 @@ struct TourClient : test::LiveClient {
     }
 
     SpySender spy{sender};
-    TSessionContext spyContext{state, spy, dialogs, progress, panes, mainWindow, clock, notices, desktop};
+    TSessionContext spyContext{state,      spy,   dialogs, progress, panes,
+                               mainWindow, clock, notices, desktop,  events};
     std::unique_ptr<TWebTourModule> module;
     std::vector<QUrl> urls;
     int loads = 0;
