@@ -5,7 +5,6 @@
 // out once, after it was spoken and before the next one is, or the run fails.
 #include "BenchRatio.h"
 
-#include "platform/AppMessageIds.h"
 #include "platform/Timer.h"
 #include "protocol/CommandCatalogue.h"
 #include "support/RecordingSink.h"

@@ -1,9 +1,9 @@
 #include "app/ConnectionKeeper.h"
 
 #include "link/Dispatcher.h"
+#include "link/LinkMessageIds.h"
 #include "link/SessionState.h"
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageRouter.h"

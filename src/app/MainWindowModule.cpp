@@ -1,8 +1,8 @@
 #include "app/MainWindowModule.h"
 
 #include "app/MainWindow.h"
+#include "link/LinkMessageIds.h"
 #include "link/SessionLink.h"
-#include "platform/AppMessageIds.h"
 #include "session/RoomEvents.h"
 
 namespace orv {

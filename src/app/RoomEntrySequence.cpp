@@ -1,9 +1,9 @@
 #include "app/RoomEntrySequence.h"
 
 #include "link/ErrorMessages.h"
+#include "link/LinkMessageIds.h"
 #include "link/SessionState.h"
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "platform/Dialogs.h"
 #include "platform/Progress.h"
 

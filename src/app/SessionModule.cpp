@@ -8,12 +8,12 @@
 #include "app/SignInModule.h"
 #include "app/StatusTexts.h"
 #include "link/ErrorMessages.h"
-#include "platform/AppMessageIds.h"
 #include "platform/Clock.h"
 #include "platform/Timer.h"
 #include "session/RoomEvents.h"
 #include "video/VideoCapture.h"
 #include "voice/AudioDeviceList.h"
+#include "voice/VoiceMessageIds.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -55,7 +55,7 @@ TDM::TDM(TfMain& main, TStartOptions options)
             module->OwnRoleChanged();
     };
     // The push-to-talk key anywhere on the desktop where the display allows; else the main window's keys.
-    const bool hooked = m_keyboardHook.Install(m_mainSink);
+    const bool hooked = m_keyboardHook.Install(m_mainSink, MainMsg::PushToTalkKey);
     m_modules = CreateModules({main, m_context, m_link, m_store, [this] { stopSession(); }, m_folders,
                                m_audio, m_mixer, QtTimerFactory::instance(), ownRoleChanged, hooked},
                               signInParts, m_signIn);

@@ -7,7 +7,7 @@
 #include "app/ShellServices.h"
 #include "app/SignInWindow.h"
 #include "link/ErrorMessages.h"
-#include "platform/AppMessageIds.h"
+#include "link/LinkMessageIds.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageRouter.h"
 #include "playback/PlaybackModule.h"

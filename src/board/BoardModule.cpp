@@ -1,10 +1,10 @@
 #include "board/BoardModule.h"
 
+#include "board/BoardMessageIds.h"
 #include "board/BoardWindow.h"
 #include "link/Dispatcher.h"
 #include "link/SessionSender.h"
 #include "link/SessionState.h"
-#include "platform/AppMessageIds.h"
 #include "platform/Dialogs.h"
 #include "session/MainPanes.h"
 #include "session/SessionContext.h"

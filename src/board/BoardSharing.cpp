@@ -1,8 +1,8 @@
 #include "board/BoardSharing.h"
 
 #include "board/BoardLiveSend.h"
+#include "board/BoardMessageIds.h"
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "platform/Dialogs.h"
 #include "platform/Progress.h"
 #include "protocol/CommandCatalogue.h"

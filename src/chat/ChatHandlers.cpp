@@ -1,12 +1,12 @@
 #include "chat/ChatHandlers.h"
 
 #include "chat/ChatConversations.h"
+#include "chat/ChatMessageIds.h"
 #include "chat/ChatState.h"
 #include "link/Dispatcher.h"
 #include "link/SessionSender.h"
 #include "link/SessionState.h"
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/MessageRouter.h"
 #include "session/MainPanes.h"

@@ -1,9 +1,9 @@
 #include "link/KeepAlive.h"
 
 #include "link/Dispatcher.h"
+#include "link/LinkMessageIds.h"
 #include "link/SessionSender.h"
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 
 #include <QDebug>
 

@@ -1,6 +1,6 @@
 #include "link/ReaderThread.h"
 
-#include "platform/AppMessageIds.h"
+#include "link/LinkMessageIds.h"
 
 #include <QDebug>
 

@@ -1,7 +1,7 @@
 #include "link/SignInSession.h"
 
 #include "link/ErrorMessages.h"
-#include "platform/AppMessageIds.h"
+#include "link/LinkMessageIds.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Progress.h"

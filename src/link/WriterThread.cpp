@@ -1,6 +1,6 @@
 #include "link/WriterThread.h"
 
-#include "platform/AppMessageIds.h"
+#include "link/LinkMessageIds.h"
 #include "protocol/PacketHeader.h"
 
 #include <QDebug>

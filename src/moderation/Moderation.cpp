@@ -5,7 +5,6 @@
 #include "link/SessionSender.h"
 #include "link/SessionState.h"
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageRouter.h"
 #include "protocol/Stamp.h"

@@ -1,6 +1,5 @@
 #include "platform/KeyboardHook.h"
 
-#include "platform/AppMessageIds.h"
 #include "platform/VirtualKeys.h"
 
 #include <X11/XKBlib.h>
@@ -32,7 +31,7 @@ TKeyboardHook::~TKeyboardHook() {
     Remove();
 }
 
-bool TKeyboardHook::Install(IMessageSink& target) {
+bool TKeyboardHook::Install(IMessageSink& target, int number) {
     if (Installed())
         return false;
     const char* name = std::getenv("DISPLAY");
@@ -62,11 +61,11 @@ bool TKeyboardHook::Install(IMessageSink& target) {
     if (pipe2(m_wakePipe, O_CLOEXEC) != 0)
         return false;
     m_connection = std::move(connection);
-    m_thread = std::thread([this, &target] { run(target); });
+    m_thread = std::thread([this, &target, number] { run(target, number); });
     return true;
 }
 
-void TKeyboardHook::run(IMessageSink& target) {
+void TKeyboardHook::run(IMessageSink& target, int number) {
     Display* d = m_connection->display;
     std::set<int> held; // key codes down now, to tell a repeat from a first press
     for (;;) {
@@ -92,7 +91,7 @@ void TKeyboardHook::run(IMessageSink& target) {
                 }
                 const std::int32_t key = VirtualKeyFromKeySym(XkbKeycodeToKeysym(d, KeyCode(code), 0, 0));
                 if (key != 0 && report)
-                    target.post(MainMsg::PushToTalkKey, key, std::intptr_t(flags));
+                    target.post(number, key, std::intptr_t(flags));
             }
             XFreeEventData(d, cookie);
         }

@@ -4,10 +4,10 @@
 
 #include "link/Dispatcher.h"
 #include "link/SessionState.h"
-#include "platform/AppMessageIds.h"
 #include "platform/Dialogs.h"
 #include "platform/HttpDownload.h"
 #include "platform/Progress.h"
+#include "playback/PlaybackMessageIds.h"
 #include "playback/RecordedPacketRoute.h"
 #include "protocol/CommandCatalogue.h"
 #include "protocol/ResultCodes.h"

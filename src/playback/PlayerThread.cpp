@@ -1,6 +1,6 @@
 #include "playback/PlayerThread.h"
 
-#include "platform/AppMessageIds.h"
+#include "playback/PlaybackMessageIds.h"
 #include "protocol/CommandCatalogue.h"
 #include "session/RecordedVoice.h"
 

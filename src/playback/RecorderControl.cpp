@@ -5,9 +5,9 @@
 #include "link/SessionSender.h"
 #include "link/SessionState.h"
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageRouter.h"
+#include "playback/PlaybackMessageIds.h"
 #include "protocol/RecordingMessages.h"
 #include "protocol/ResultCodes.h"
 

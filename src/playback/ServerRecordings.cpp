@@ -1,6 +1,6 @@
 #include "playback/ServerRecordings.h"
 
-#include "platform/AppMessageIds.h"
+#include "playback/PlaybackMessageIds.h"
 #include "protocol/CommandCatalogue.h"
 #include "protocol/Constants.h"
 #include "protocol/Stamp.h"

@@ -1,7 +1,7 @@
 #include "playback/WebRecording.h"
 
-#include "platform/AppMessageIds.h"
 #include "platform/HttpDownload.h"
+#include "playback/PlaybackMessageIds.h"
 #include "protocol/RecordingMessages.h"
 
 #include <QFile>

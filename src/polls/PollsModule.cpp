@@ -1,8 +1,8 @@
 #include "polls/PollsModule.h"
 
 #include "link/Dispatcher.h"
-#include "platform/AppMessageIds.h"
 #include "platform/MessageRouter.h"
+#include "polls/PollMessageIds.h"
 #include "polls/PollToolBox.h"
 #include "session/MainPanes.h"
 #include "session/SessionContext.h"

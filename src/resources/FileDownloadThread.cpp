@@ -1,10 +1,11 @@
 #include "resources/FileDownloadThread.h"
 
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "resources/DownloadFile.h"
 #include "resources/DownloadReply.h"
 #include "resources/ProgramFiles.h"
+#include "resources/ResourceMessageIds.h"
+#include "session/ResourceTransfers.h"
 
 #include <QFile>
 #include <QImage>

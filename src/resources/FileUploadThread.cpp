@@ -1,8 +1,8 @@
 #include "resources/FileUploadThread.h"
 
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "protocol/TransferMessages.h"
+#include "resources/ResourceMessageIds.h"
 #include "resources/UploadSource.h"
 
 #include <QFile>

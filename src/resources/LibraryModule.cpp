@@ -1,13 +1,14 @@
 #include "resources/LibraryModule.h"
 
 #include "link/SessionState.h"
-#include "platform/AppMessageIds.h"
 #include "platform/MessageRouter.h"
 #include "resources/DocumentOfferBox.h"
 #include "resources/LibraryWindow.h"
 #include "resources/PresentationsPage.h"
+#include "resources/ResourceMessageIds.h"
 #include "resources/ResourcesModule.h"
 #include "session/MainPanes.h"
+#include "session/ResourceTransfers.h"
 #include "session/RoomEvents.h"
 #include "session/SessionContext.h"
 

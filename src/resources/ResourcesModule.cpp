@@ -2,11 +2,11 @@
 
 #include "link/SessionSender.h"
 #include "link/SessionState.h"
-#include "platform/AppMessageIds.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageRouter.h"
 #include "resources/FileDownloadThread.h"
 #include "resources/FileUploadThread.h"
+#include "resources/ResourceMessageIds.h"
 #include "resources/UploadSource.h"
 #include "session/SessionContext.h"
 

@@ -1,11 +1,11 @@
 #include "roster/ParticipantListPane.h"
 
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "roster/Roster.h"
 #include "roster/UserEntryView.h"
 #include "roster/UserListView.h"
 #include "roster/UserPhotos.h"
+#include "session/ResourceTransfers.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

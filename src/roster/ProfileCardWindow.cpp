@@ -1,10 +1,10 @@
 #include "roster/ProfileCardWindow.h"
 
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "roster/PersonalInfo.h"
 #include "roster/Roster.h"
 #include "roster/UserPhotos.h"
+#include "session/ResourceTransfers.h"
 
 #include <QFileDialog>
 #include <QFormLayout>

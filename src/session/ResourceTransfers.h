@@ -11,6 +11,16 @@ namespace orv {
 
 class IMessageSink;
 
+// What a notified window hears of a download besides its upload-done number; the main window's numbers, as
+// the main window may be the one notified.
+namespace MainMsg {
+constexpr int PictureDownloaded = 1;  // participant, 0 success / 1 failure
+constexpr int AcknowledgeContent = 8; // presenter, 0: a presented document or picture arrived
+} // namespace MainMsg
+namespace PersonalInfoMsg {
+constexpr int PictureDownloaded = MainMsg::PictureDownloaded;
+} // namespace PersonalInfoMsg
+
 // A window told how its transfer ended: upload-done (whose number depends on the window), picture-loaded and
 // resource-shown. The sink outlives the session's end.
 struct TNotifyWindow {

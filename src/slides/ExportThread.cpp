@@ -1,8 +1,8 @@
 #include "slides/ExportThread.h"
 
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "platform/Dialogs.h"
+#include "slides/SlidesMessageIds.h"
 
 #include <QThread>
 

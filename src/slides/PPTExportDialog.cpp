@@ -1,8 +1,8 @@
 #include "slides/PPTExportDialog.h"
 
-#include "platform/AppMessageIds.h"
 #include "platform/Dialogs.h"
 #include "slides/ExportThread.h"
+#include "slides/SlidesMessageIds.h"
 
 #include <QCheckBox>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 #include "slides/SlidesModule.h"
 
+#include "link/LinkMessageIds.h"
 #include "link/SessionState.h"
-#include "platform/AppMessageIds.h"
 #include "platform/Clock.h"
 #include "platform/MessageRouter.h"
 #include "session/MainPanes.h"

@@ -3,7 +3,6 @@
 #include "link/Dispatcher.h"
 #include "link/SessionSender.h"
 #include "link/SessionState.h"
-#include "platform/AppMessageIds.h"
 #include "platform/MessageRouter.h"
 #include "session/MainPanes.h"
 #include "session/ParticipantDirectory.h"

@@ -1,10 +1,10 @@
 #include "video/VideoSession.h"
 
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "protocol/PacketHeader.h"
 #include "protocol/ResultCodes.h"
 #include "protocol/VideoMessages.h"
+#include "video/VideoMessageIds.h"
 
 #include <QEvent>
 

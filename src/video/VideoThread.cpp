@@ -1,9 +1,9 @@
 #include "video/VideoThread.h"
 
 #include "link/ReaderThread.h"
-#include "platform/AppMessageIds.h"
 #include "protocol/CommandCatalogue.h"
 #include "protocol/ResultCodes.h"
+#include "video/VideoMessageIds.h"
 
 #include <QDebug>
 

@@ -3,11 +3,11 @@
 #include "link/SessionSender.h"
 #include "link/SessionState.h"
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "protocol/AudioControlMessages.h"
 #include "protocol/CommandCatalogue.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
+#include "voice/VoiceMessageIds.h"
 
 #include <QCoreApplication>
 

@@ -3,13 +3,13 @@
 #include "link/SessionSender.h"
 #include "link/SessionState.h"
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "platform/Dialogs.h"
 #include "protocol/CommandCatalogue.h"
 #include "protocol/ResultCodes.h"
 #include "session/RoomEvents.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
+#include "voice/VoiceMessageIds.h"
 #include "voice/VoiceThread.h"
 
 #include <QCoreApplication>

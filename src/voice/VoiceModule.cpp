@@ -2,9 +2,9 @@
 
 #include "link/Dispatcher.h"
 #include "link/ErrorMessages.h"
+#include "link/LinkMessageIds.h"
 #include "link/SessionState.h"
 #include "platform/AppMessage.h"
-#include "platform/AppMessageIds.h"
 #include "platform/Dialogs.h"
 #include "platform/MessageRouter.h"
 #include "platform/SettingsStore.h"
@@ -24,6 +24,7 @@
 #include "voice/DelayMeter.h"
 #include "voice/MixerOperations.h"
 #include "voice/RemoteAudioWindow.h"
+#include "voice/VoiceMessageIds.h"
 
 #include <QCoreApplication>
 #include <QDebug>

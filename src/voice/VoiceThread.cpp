@@ -1,10 +1,10 @@
 #include "voice/VoiceThread.h"
 
-#include "platform/AppMessageIds.h"
 #include "protocol/CommandCatalogue.h"
 #include "protocol/PacketCutter.h"
 #include "protocol/VoiceMessages.h"
 #include "voice/CodecCatalogue.h"
+#include "voice/VoiceMessageIds.h"
 
 #include <QDebug>
 

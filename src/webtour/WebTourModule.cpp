@@ -3,13 +3,13 @@
 #include "link/Dispatcher.h"
 #include "link/SessionSender.h"
 #include "link/SessionState.h"
-#include "platform/AppMessageIds.h"
 #include "protocol/WebTourMessages.h"
 #include "session/MainPanes.h"
 #include "session/SessionContext.h"
 #include "webtour/BrowserWindow.h"
 #include "webtour/FileViewerWindow.h"
 #include "webtour/WebLinksWindow.h"
+#include "webtour/WebTourMessageIds.h"
 
 #include <QAction>
 #include <QTimer>
@@ -52,9 +52,9 @@ TWebTourModule::TWebTourModule(TSessionContext& context, IParticipantMarks* mark
     m_actionTimer->start();
     updateActions();
 
-    m_mailbox.Router().Register(ResourceListMsg::AddLinkReply,
+    m_mailbox.Router().Register(WebLinksMsg::AddLinkReply,
                                 [this](std::intptr_t code, std::intptr_t) { m_links.AddReply(int(code)); });
-    m_mailbox.Router().Register(ResourceListMsg::DeleteReply, [this](std::intptr_t code, std::intptr_t) {
+    m_mailbox.Router().Register(WebLinksMsg::DeleteReply, [this](std::intptr_t code, std::intptr_t) {
         m_links.DeleteReply(int(code));
     });
 }
@@ -81,10 +81,10 @@ void TWebTourModule::RegisterHandlers(TPacketDispatcher& dispatcher) {
         m_links.ReceiveList(TWebLinkList::decode(reader).links);
     });
     dispatcher.RegisterHandler({cmAddWebLink}, [this](const TIncomingPacket& p) {
-        m_mailbox.Sink().post(ResourceListMsg::AddLinkReply, p.header.ResultCode, 0);
+        m_mailbox.Sink().post(WebLinksMsg::AddLinkReply, p.header.ResultCode, 0);
     });
     dispatcher.RegisterHandler({cmDeleteWebLink}, [this](const TIncomingPacket& p) {
-        m_mailbox.Sink().post(ResourceListMsg::DeleteReply, p.header.ResultCode, 0);
+        m_mailbox.Sink().post(WebLinksMsg::DeleteReply, p.header.ResultCode, 0);
     });
     dispatcher.RegisterHandler({cmPushWebLink}, [this](const TIncomingPacket& p) {
         auto reader = p.payload();

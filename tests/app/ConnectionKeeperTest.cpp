@@ -2,8 +2,8 @@
 // step.
 #include "app/ConnectionKeeper.h"
 #include "link/Dispatcher.h"
+#include "link/LinkMessageIds.h"
 #include "link/SessionState.h"
-#include "platform/AppMessageIds.h"
 #include "platform/MessageRouter.h"
 #include "protocol/PacketHeader.h"
 #include "session/Settings.h"

@@ -4,7 +4,6 @@
 #include "voice/PushToTalk.h"
 #include "app/MainWindow.h"
 #include "link/SessionState.h"
-#include "platform/AppMessageIds.h"
 #include "platform/KeyboardHook.h"
 #include "platform/Timer.h"
 #include "platform/VirtualKeys.h"
@@ -12,6 +11,7 @@
 #include "support/DesktopTestMain.h"
 #include "support/EventPump.h"
 #include "support/FakeSession.h"
+#include "voice/VoiceMessageIds.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,7 +58,7 @@ protected:
     }
 
     void installHook() {
-        ASSERT_TRUE(hook.Install(sink)) << "XInput2 on the virtual display";
+        ASSERT_TRUE(hook.Install(sink, MainMsg::PushToTalkKey)) << "XInput2 on the virtual display";
         pushToTalk.SetHookInstalled(true);
     }
     void showMainWindow() {

@@ -1,9 +1,9 @@
 // Board sharing in one client: the lock, access, the pointer, placed text and images, slides, and the board
 // histories a late joiner loads, checked against the boards of the participants who drew them.
 #include "board/BoardJpeg.h"
+#include "board/BoardMessageIds.h"
 #include "board/BoardModule.h"
 #include "link/Dispatcher.h"
-#include "platform/AppMessageIds.h"
 #include "protocol/PacketHeader.h"
 #include "protocol/ResultCodes.h"
 #include "protocol/SessionMessages.h"

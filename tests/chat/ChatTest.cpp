@@ -2,9 +2,9 @@
 // router, the room entry steps, and the pane's own controls.
 #include "chat/ChatConversations.h"
 #include "chat/ChatLineWriter.h"
+#include "chat/ChatMessageIds.h"
 #include "chat/ChatModule.h"
 #include "link/Dispatcher.h"
-#include "platform/AppMessageIds.h"
 #include "platform/MessageRouter.h"
 #include "protocol/PacketHeader.h"
 #include "protocol/ResultCodes.h"

@@ -2,8 +2,8 @@
 // be queued.
 #include "link/KeepAlive.h"
 #include "link/Dispatcher.h"
+#include "link/LinkMessageIds.h"
 #include "link/SessionLink.h"
-#include "platform/AppMessageIds.h"
 #include "protocol/PacketHeader.h"
 #include "support/FakeSession.h"
 #include "support/FakeTimers.h"

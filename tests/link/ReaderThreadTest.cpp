@@ -1,5 +1,5 @@
+#include "link/LinkMessageIds.h"
 #include "link/SessionLink.h"
-#include "platform/AppMessageIds.h"
 #include "platform/MemoryChannel.h"
 #include "protocol/PacketHeader.h"
 #include "support/EventPump.h"

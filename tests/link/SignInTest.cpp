@@ -1,6 +1,6 @@
 #include "link/ErrorMessages.h"
+#include "link/LinkMessageIds.h"
 #include "link/SignInSession.h"
-#include "platform/AppMessageIds.h"
 #include "platform/Scramble.h"
 #include "platform/SettingsStore.h"
 #include "support/EventPump.h"

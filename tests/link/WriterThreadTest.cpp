@@ -1,6 +1,6 @@
 #include "link/WriterThread.h"
+#include "link/LinkMessageIds.h"
 #include "link/SessionLink.h"
-#include "platform/AppMessageIds.h"
 #include "protocol/PacketHeader.h"
 #include "support/FakeChannel.h"
 #include "support/FakeClock.h"

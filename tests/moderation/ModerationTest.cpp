@@ -2,7 +2,6 @@
 #include "moderation/Moderation.h"
 #include "link/Dispatcher.h"
 #include "moderation/ModerationModule.h"
-#include "platform/AppMessageIds.h"
 #include "protocol/PacketHeader.h"
 #include "protocol/ResultCodes.h"
 #include "protocol/Stamp.h"

@@ -2,7 +2,7 @@
 // pause, seek and stop behave, and stopping never waits on a main thread that is not listening.
 #include "playback/PlayerThread.h"
 #include "link/Dispatcher.h"
-#include "platform/AppMessageIds.h"
+#include "playback/PlaybackMessageIds.h"
 #include "session/RecordedVoice.h"
 #include "support/EventPump.h"
 #include "support/FakeClock.h"

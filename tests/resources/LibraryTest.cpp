@@ -1,6 +1,5 @@
 // The libraries on the client: list replies of every length, the file-type pictures and size texts, the
 // delete answers reaching the list they concern, launching and its lock rule, and what others present.
-#include "platform/AppMessageIds.h"
 #include "protocol/BoardSharingMessages.h"
 #include "protocol/LibraryMessages.h"
 #include "protocol/PollMessages.h"
@@ -9,6 +8,7 @@
 #include "resources/LibraryModule.h"
 #include "resources/ResourceColumns.h"
 #include "resources/ResourceLibrary.h"
+#include "resources/ResourceMessageIds.h"
 #include "resources/ResourcesModule.h"
 #include "session/BoardAccess.h"
 #include "session/ParticipantMarks.h"

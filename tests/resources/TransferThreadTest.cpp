@@ -1,11 +1,13 @@
 // The transfer threads against a file service of the test's own: what an upload sends, and what a download
 // does with replies our server never gives (another path, a short reply, sizes that lie, a stall).
-#include "platform/AppMessageIds.h"
+#include "board/BoardMessageIds.h"
 #include "protocol/ResultCodes.h"
 #include "protocol/Stamp.h"
 #include "resources/FileDownloadThread.h"
 #include "resources/FileUploadThread.h"
+#include "resources/ResourceMessageIds.h"
 #include "resources/TemporaryNames.h"
+#include "session/ResourceTransfers.h"
 #include "support/FileBytes.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingSink.h"

@@ -1,11 +1,13 @@
 // The resources module's transfers against our session server, signed in and in the room: every upload and
 // download kind there and back, directly and through real SOCKS 5 proxies; eight transfers at once; files
 // that cannot be sent; and the session's end while transfers hang or wait for the main thread.
+#include "board/BoardMessageIds.h"
 #include "link/ErrorMessages.h"
-#include "platform/AppMessageIds.h"
 #include "platform/MessageRouter.h"
 #include "protocol/RoomMessages.h"
+#include "resources/ResourceMessageIds.h"
 #include "resources/ResourcesModule.h"
+#include "session/ResourceTransfers.h"
 #include "support/EventPump.h"
 #include "support/FakeSession.h"
 #include "support/QtPrinters.h"

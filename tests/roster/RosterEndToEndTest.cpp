@@ -1,7 +1,6 @@
 // Two clients in one room of our session server, each with its real sign-in chain, session link, dispatcher
 // and roster: they see each other join, step out and leave, and a participant's icons stay right through
 // joins, departures and a reconnection.
-#include "platform/AppMessageIds.h"
 #include "protocol/BoardSharingMessages.h"
 #include "protocol/ModerationMessages.h"
 #include "protocol/RoomMessages.h"

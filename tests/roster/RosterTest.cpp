@@ -1,11 +1,11 @@
 // The roster and its packets, driven through the dispatcher with byte images as the server sends them.
 #include "roster/Roster.h"
 #include "link/Dispatcher.h"
-#include "platform/AppMessageIds.h"
 #include "protocol/PacketHeader.h"
 #include "protocol/WireFormat.h"
 #include "roster/ParticipantListPane.h"
 #include "roster/RosterHandlers.h"
+#include "roster/RosterMessageIds.h"
 #include "roster/RosterModule.h"
 #include "session/RoomEntrySteps.h"
 #include "session/Settings.h"

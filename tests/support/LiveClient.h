@@ -4,9 +4,9 @@
 // when the server answers a room entry, their room entry steps run in the table's order, and the link is
 // reported up as the main window does.
 
+#include "link/LinkMessageIds.h"
 #include "link/SessionSender.h"
 #include "link/SignInSession.h"
-#include "platform/AppMessageIds.h"
 #include "platform/SettingsStore.h"
 #include "platform/TcpClient.h"
 #include "session/Module.h"

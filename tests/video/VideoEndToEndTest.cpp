@@ -8,6 +8,7 @@
 #include "support/LiveClient.h"
 #include "support/ServerThread.h"
 #include "support/SimulatedClient.h"
+#include "video/VideoMessageIds.h"
 #include "video/VideoModule.h"
 
 #include "ServerConfig.h"

@@ -2,7 +2,6 @@
 // clock, and playback, in which none of them acts.
 #include "link/Dispatcher.h"
 #include "link/SessionState.h"
-#include "platform/AppMessageIds.h"
 #include "platform/MessageRouter.h"
 #include "platform/VirtualKeys.h"
 #include "protocol/AudioControlMessages.h"
@@ -18,6 +17,7 @@
 #include "voice/RemoteAudioSubject.h"
 #include "voice/RemoteAudioWindow.h"
 #include "voice/RoomVoiceSettings.h"
+#include "voice/VoiceMessageIds.h"
 #include "voice/VoiceModule.h"
 
 #include <QCheckBox>

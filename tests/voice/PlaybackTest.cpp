@@ -1,6 +1,5 @@
 // Playback: the queue's drop-newest rule and its lengths on the virtual clock, the delay meter, routing by
 // speaker to the players, and the talk protocol's states.
-#include "platform/AppMessageIds.h"
 #include "protocol/CommandCatalogue.h"
 #include "protocol/ResultCodes.h"
 #include "support/FakeAudio.h"
@@ -15,6 +14,7 @@
 #include "voice/PlayerPool.h"
 #include "voice/RecordedVoicePlayer.h"
 #include "voice/TalkProtocol.h"
+#include "voice/VoiceMessageIds.h"
 
 #include <QCoreApplication>
 

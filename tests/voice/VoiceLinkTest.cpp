@@ -1,6 +1,5 @@
 // The voice connection: its bytes both ways against a raw peer, the keep-alive, a broken stream, and a tone
 // from one client's microphone to another's loudspeakers through our server.
-#include "platform/AppMessageIds.h"
 #include "platform/TonePlayer.h"
 #include "protocol/AudioControlMessages.h"
 #include "protocol/CommandCatalogue.h"
@@ -12,6 +11,7 @@
 #include "support/RecordingSink.h"
 #include "support/VoiceRoom.h"
 #include "voice/CodecCatalogue.h"
+#include "voice/VoiceMessageIds.h"
 #include "voice/VoiceThread.h"
 
 #include <gtest/gtest.h>
