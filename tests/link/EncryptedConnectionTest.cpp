@@ -6,6 +6,7 @@
 #include "platform/AppMessageIds.h"
 #include "platform/ProxyConnector.h"
 #include "platform/SettingsStore.h"
+#include "platform/SocketAbort.h"
 #include "protocol/ChatMessages.h"
 #include "protocol/CommandCatalogue.h"
 #include "protocol/RoomMessages.h"
@@ -33,8 +34,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <future>
 #include <memory>
 #include <optional>
+#include <thread>
 
 namespace orv {
 namespace {
@@ -479,6 +483,49 @@ TEST_F(EncryptedConnections, TheServerWillNotStartWithACertificateOrKeyItCannotU
         EXPECT_NE(server.exitCode(), 0) << c.name;
         const QString error = QString::fromLocal8Bit(server.readAllStandardError());
         EXPECT_TRUE(error.contains(c.says)) << c.name << ": " << error.toStdString();
+    }
+}
+
+TEST_F(EncryptedConnections, ABlockedEncryptedReadEndsOnAbortOnDisconnectAndOnItsTimeOut) {
+    test::ServerThread server(classroom(&certificate)); // it says nothing before the version record
+    test::AcceptAnyCertificate any;
+    const struct {
+        const char* name;
+        std::function<void(TcpClient&, SocketAbort&)> end; // what ends the wait; none for the time-out
+        int receiveTimeoutMs;
+        bool stillConnected;
+    } cases[] = {
+        {"abort", [](TcpClient&, SocketAbort& abort) { abort.abort(); }, 0, false},
+        {"disconnect", [](TcpClient& client, SocketAbort&) { client.disconnect(); }, 0, false},
+        {"time-out", {}, 100, true},
+    };
+    for (const auto& c : cases) {
+        SocketAbort abort;
+        TcpClient client;
+        ConnectThrough(client, "127.0.0.1", server.port(), {}, TServerTls{}, 5000, &abort);
+        client.startTls(&any, 5000);
+        client.setReceiveTimeout(c.receiveTimeoutMs);
+        std::promise<std::string> ended;
+        std::thread reader([&] {
+            char byte;
+            try {
+                client.readExact(&byte, 1);
+                ended.set_value("read a byte");
+            } catch (const EChannelError& e) {
+                ended.set_value(e.what());
+            }
+        });
+        if (c.end)
+            c.end(client, abort);
+        auto outcome = ended.get_future();
+        const bool done =
+            outcome.wait_for(std::chrono::seconds(60)) == std::future_status::ready; // hang guard
+        if (!done)
+            client.disconnect();
+        reader.join();
+        ASSERT_TRUE(done) << c.name;
+        EXPECT_NE(outcome.get(), "read a byte") << c.name;
+        EXPECT_EQ(client.isConnected(), c.stillConnected) << c.name;
     }
 }
 
