@@ -6,7 +6,8 @@
 #
 # The password comes from server/demo.ini. Each account gets its own settings file and data folder under
 # $ORVANE_DEMO_HOME (default /tmp/orvane-demo-<uid>), so several clients run side by side without sharing
-# their files. Closing the client's window takes the participant out of the room.
+# their files. Closing the client's window takes the participant out of the room. The client joins through an
+# encrypted orvjoins:// link and trusts the demo server's certificate (see demo-tls.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -32,6 +33,9 @@ if [ ! -O "$base" ]; then
 fi
 home="$base/$user"
 mkdir -p "$home/config" "$home/data"
+# shellcheck source=scripts/demo-tls.sh
+source scripts/demo-tls.sh
+demo_trust "$home/settings.ini" "$port"
 
 exec env XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
-    "$client" --settings "$home/settings.ini" "orvjoin://127.0.0.1,$port,$user,$password,$room"
+    "$client" --settings "$home/settings.ini" "orvjoins://127.0.0.1,$port,$user,$password,$room"

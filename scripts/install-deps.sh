@@ -22,6 +22,9 @@ packages=(
     libqt6sql6-sqlite libsodium-dev
     # SOCKS connections
     libcurl4-openssl-dev
+    # encrypted connections: OpenSSL in the client and the server's checks, Qt's TLS backend on the server,
+    # the openssl tool that makes the demo's and the tests' certificates
+    libssl-dev openssl libqt6network6
     # remembered passwords in the desktop keyring, and the private keyring its tests start
     qtkeychain-qt6-dev gnome-keyring dbus-daemon
     # voice: codecs, echo cancellation and noise suppression, the mixer

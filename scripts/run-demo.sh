@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, starts the local session server with the demo rooms and accounts, then the
-# client pointed at it. The server stops when the client exits; its log is build/demo/server.log.
+# client pointed at it. The server stops when the client exits; its log is build/demo/server.log. Every
+# connection is encrypted: the server's self-signed certificate is made on the first run (build/demo/tls/),
+# and the demo clients' settings trust it as if the user had said Yes to the first-use question.
 #
 #   scripts/run-demo.sh [--with USER[,USER...]] [--room N] [CLIENT ARGUMENTS...]
 #   scripts/run-demo.sh --check
 #
-# --check stops once the server listens, without a client: what CI runs to show the demo comes up.
+# --check stops once the server listens and takes an encrypted connection, without a client: what CI runs to
+# show the demo comes up.
 # --with opens one more client for each demo account named once the first client has entered a room, a few
 # seconds apart, into that room (or room N), so the first one sees them join; step out and back in, or close
 # their windows, and the first one sees that too. scripts/demo-client.sh USER [ROOM] opens another at any time.
@@ -38,6 +41,8 @@ while [ $# -gt 0 ]; do
 done
 
 bash scripts/build-demo.sh
+# shellcheck source=scripts/demo-tls.sh
+source scripts/demo-tls.sh
 
 port=${ORVANE_DEMO_PORT:-9910}
 demo=build/demo
@@ -59,12 +64,13 @@ if [ ! -f "$demo/recordings/1.orvane" ]; then
     rm -rf "$demo/recording-store"
 fi
 cp -r "$demo/recordings" "$demo/store/recordings"
+demo_certificate
 
 # Accounts and rooms live in a database, as on a school's server; the demo's own are put back each time
 # (build/server/orvane-admin --database build/demo/accounts.sqlite adds more while the demo runs).
 build/server/orvane-session-server server/demo.ini --database "$demo/accounts.sqlite" --import server/demo.ini \
     --port "$port" --bulk-port "$((port + 2))" --voice-port "$((port + 1))" --video-port "$((port + 3))" \
-    --store "$demo/store" 2>"$log" &
+    --store "$demo/store" --tls-cert "$demo_tls/server.crt" --tls-key "$demo_tls/server.key" 2>"$log" &
 server=$!
 others_pid=""
 cleanup() {
@@ -96,7 +102,12 @@ if ! grep -q "transfers on" "$log"; then
 fi
 
 if $check; then
-    echo "The demo server came up on 127.0.0.1:$port with its recorded session."
+    if ! timeout 20 openssl s_client -connect "127.0.0.1:$port" -brief </dev/null >"$demo/tls-check.log" 2>&1; then
+        echo "The demo server took no encrypted connection:" >&2
+        sed 's/^/  /' "$demo/tls-check.log" >&2
+        exit 1
+    fi
+    echo "The demo server came up on 127.0.0.1:$port with its recorded session, encrypted."
     exit 0
 fi
 
@@ -128,6 +139,7 @@ if [ ! -f "$settings" ]; then
         done
     done
 fi
+demo_trust "$settings" "$port"
 
 echo "Demo server on 127.0.0.1:$port (log: $log)."
 echo "Sign in as teacher / teach (moderator) or alice / alice (participant)."

@@ -5,6 +5,7 @@
 #include "protocol/ResultCodes.h"
 
 #include <QHostAddress>
+#include <QSslSocket>
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -28,6 +29,8 @@ BulkConnection::BulkConnection(QTcpSocket* socket, BulkTransferServer& server)
     socket->setParent(this);
     socket->setReadBufferSize(kBulkReadBuffer);
     m_peer = QString("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
+    const auto* secure = qobject_cast<QSslSocket*>(socket);
+    m_encrypted = secure && secure->isEncrypted();
     m_stall.setSingleShot(true);
     m_stall.setInterval(server.stallTimeoutMs());
     connect(&m_stall, &QTimer::timeout, this, [this] { drop("nothing moved for too long"); });
@@ -58,7 +61,7 @@ void BulkConnection::onReadyRead() {
             m_framer.feed(m_block.constData(), n);
     // What else is waiting comes straight from the socket, past the socket object's own buffer; a few
     // blocks at a time, so that a fast upload never holds up the other connections.
-    for (int blocks = 0; blocks < kBlocksPerTurn && m_socket && !m_closing; ++blocks) {
+    for (int blocks = 0; blocks < kBlocksPerTurn && m_socket && !m_closing && !m_encrypted; ++blocks) {
         const ssize_t n = ::recv(int(m_socket->socketDescriptor()), m_block.data(),
                                  std::size_t(m_block.size()), MSG_DONTWAIT);
         if (n <= 0)
@@ -133,6 +136,16 @@ void BulkConnection::startDownload(TTransferKind kind) {
     TPacketHeader header;
     FillHeader(command, m_request.header.UserId, m_request.header.RoomId, header);
     header.DataSize = std::int32_t(TResourceRecord::kSize) + found->record.FileSize();
+    if (m_encrypted) {
+        finish(QString("sending %1 bytes").arg(found->record.FileSize()));
+        m_download = std::make_unique<QFile>(found->path);
+        m_download->open(QIODevice::ReadOnly);
+        m_downloadLeft = found->record.FileSize();
+        m_closing = true;
+        m_socket->write(header.toByteArray() + found->record.toByteArray());
+        pump();
+        return;
+    }
     // The reply goes out on a thread of its own, on copies of the descriptors; ours close here.
     const int socket = ::dup(int(m_socket->socketDescriptor()));
     const int content = ::dup(file.handle());
@@ -168,8 +181,26 @@ void BulkConnection::pump() {
     if (!m_socket)
         return;
     m_stall.start();
-    if (m_closing && m_socket->state() == QAbstractSocket::ConnectedState)
+    sendDownloadBlocks();
+    if (m_socket && !m_download && m_closing && m_socket->state() == QAbstractSocket::ConnectedState)
         m_socket->disconnectFromHost(); // once the reply has gone out
+}
+
+void BulkConnection::sendDownloadBlocks() {
+    while (m_download && m_socket && m_socket->bytesToWrite() < kReadBlock) {
+        if (m_downloadLeft == 0) {
+            m_download.reset();
+            return;
+        }
+        const QByteArray block = m_download->read(std::min<qint64>(m_downloadLeft, kBulkReadBuffer));
+        if (block.isEmpty()) {
+            m_download.reset();
+            drop("the file ended before its size");
+            return;
+        }
+        m_downloadLeft -= block.size();
+        m_socket->write(block);
+    }
 }
 
 void BulkConnection::onMalformed(const QString& reason) {

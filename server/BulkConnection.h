@@ -1,7 +1,8 @@
 #pragma once
 // One bulk-transfer connection on the server: one request, answered from or into the resource store, then
 // the connection closes. An upload's file goes to disk as it arrives; a download's reply is handed to the
-// download senders, so memory stays small whatever the size. A refused upload is still read to its end, so
+// download senders (on an encrypted connection, sent here block by block), so memory stays small whatever
+// the size. A refused upload is still read to its end, so
 // that the client, which reads the reply only after sending everything, gets the refusal's code.
 
 #include "BulkRequestFramer.h"
@@ -31,6 +32,8 @@ private:
     void onReadyRead();
     void onDisconnected();
     void pump();
+    // The next blocks of an encrypted download, while the socket's buffer is short.
+    void sendDownloadBlocks();
     void onRequest(const TTransferRequest& request) override;
     void onContent(const char* data, qsizetype size) override;
     void onContentEnd() override;
@@ -56,6 +59,9 @@ private:
     std::unique_ptr<QTemporaryFile> m_content;
     QByteArray m_block; // what each read takes from the socket
     bool m_closing = false;
+    bool m_encrypted = false;          // only the socket object can read and write the stream
+    std::unique_ptr<QFile> m_download; // an encrypted download's file, until all of it is written
+    qint64 m_downloadLeft = 0;
 };
 
 } // namespace orv::server

@@ -7,7 +7,8 @@
 namespace orv::server {
 
 BulkTransferServer::BulkTransferServer(BulkHost& host, QObject* parent) : QObject(parent), m_host(host) {
-    connect(&m_listener, &QTcpServer::newConnection, this, &BulkTransferServer::onNewConnection);
+    m_listener.setLogger([this](const QString& line) { m_host.log("transfers: " + line); });
+    connect(&m_listener, &QTcpServer::pendingConnectionAvailable, this, &BulkTransferServer::onNewConnection);
 }
 
 BulkTransferServer::~BulkTransferServer() = default;

@@ -4,10 +4,10 @@
 
 #include "DownloadSenders.h"
 #include "ResourceStore.h"
+#include "SortingListener.h"
 
 #include <QHostAddress>
 #include <QObject>
-#include <QTcpServer>
 
 #include <optional>
 
@@ -33,6 +33,8 @@ public:
     explicit BulkTransferServer(BulkHost& host, QObject* parent = nullptr);
     ~BulkTransferServer() override;
 
+    // Before listen(): encrypted connections beside plain ones.
+    void setTls(std::shared_ptr<const TlsServerSettings> tls) { m_listener.setTls(std::move(tls)); }
     bool listen(const QHostAddress& address, std::uint16_t port);
     std::uint16_t port() const { return m_listener.serverPort(); }
     void setStallTimeoutMs(int ms) { m_stallTimeoutMs = ms; }
@@ -44,7 +46,7 @@ private:
     void onNewConnection();
 
     BulkHost& m_host;
-    QTcpServer m_listener;
+    SortingListener m_listener;
     int m_stallTimeoutMs = kDefaultStallTimeoutMs;
     DownloadSenders m_senders;
 };

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -66,6 +67,8 @@ struct UpdateOffer {
     QString filePath;
 };
 
+struct TlsServerSettings;
+
 struct ServerConfig {
     std::uint16_t port = kDefaultControlPort;
     std::uint16_t voicePort = 9911;
@@ -87,6 +90,8 @@ struct ServerConfig {
     int closeTimeoutMs = 5000;
     std::vector<AccountConfig> accounts;
     std::map<std::int32_t, RoomConfig> rooms;
+    // Encrypted connections on every port beside plain ones; none when null.
+    std::shared_ptr<const TlsServerSettings> tls;
 
     const AccountConfig* findAccount(const QString& userName) const;
     const RoomConfig* findRoom(std::int32_t number) const;

@@ -26,7 +26,9 @@ SessionServer::SessionServer(ServerConfig config, const ServiceFactory& services
     if (m_config.storePath.isEmpty())
         m_privateStore = std::make_unique<QTemporaryDir>();
     m_store = std::make_unique<ResourceStore>(m_privateStore ? m_privateStore->path() : m_config.storePath);
-    connect(&m_listener, &QTcpServer::newConnection, this, &SessionServer::onNewConnection);
+    m_listener.setTls(m_config.tls);
+    m_listener.setLogger([this](const QString& line) { log("control: " + line); });
+    connect(&m_listener, &QTcpServer::pendingConnectionAvailable, this, &SessionServer::onNewConnection);
     connect(&m_probeTimer, &QTimer::timeout, this, &SessionServer::sendProbes);
     // Time-outs are checked a few times within the shortest of them.
     const int shortest = std::min({m_config.signInTimeoutMs, m_config.packetTimeoutMs,
@@ -65,6 +67,7 @@ std::uint16_t SessionServer::port() const {
 
 bool SessionServer::listenVoice(const QHostAddress& address, std::uint16_t port) {
     m_voice = std::make_unique<VoiceRelayServer>(*this, m_config.signInTimeoutMs, m_config.silenceTimeoutMs);
+    m_voice->setTls(m_config.tls);
     if (!m_voice->listen(address, port)) {
         m_voice.reset();
         return false;
@@ -75,6 +78,7 @@ bool SessionServer::listenVoice(const QHostAddress& address, std::uint16_t port)
 
 bool SessionServer::listenBulk(const QHostAddress& address, std::uint16_t port) {
     m_bulk = std::make_unique<BulkTransferServer>(*this);
+    m_bulk->setTls(m_config.tls);
     if (!m_bulk->listen(address, port)) {
         m_bulk.reset();
         return false;

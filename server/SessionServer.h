@@ -13,12 +13,12 @@
 #include "ServerConfig.h"
 #include "ServiceHost.h"
 #include "ServiceList.h"
+#include "SortingListener.h"
 #include "VoiceFloor.h"
 #include "VoiceRelayServer.h"
 
 #include <QHostAddress>
 #include <QObject>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -99,7 +99,7 @@ private:
     void reloadAccounts();
 
     ServerConfig m_config;
-    QTcpServer m_listener;
+    SortingListener m_listener;
     QTimer m_probeTimer;
     QTimer m_watchdog;
     RequestTable m_requests;

@@ -87,6 +87,13 @@ SignInService::SignInService(IServiceHost& host, std::function<std::int64_t()> c
 }
 
 void SignInService::answerVersion(ClientConnection& client, const TVersionRecord& version) {
+    if (version.bytes()[0] > 10) {
+        // No client of ours: its version text is longer than the record holds. Most likely an encrypted
+        // connection's opening, which a server without a certificate ends here, before the rest of it is
+        // taken for a sign-in; the client then knows that this server does not offer encryption.
+        client.abort("not a version record: an encrypted connection, or none of ours");
+        return;
+    }
     const auto& update = m_host.config().update;
     m_host.log(QString("%1 version %2 (%3)").arg(client.peer(), version.Version(), version.BuildDate()));
     if (!update || update->version == version.Version()) {

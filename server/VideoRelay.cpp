@@ -120,7 +120,8 @@ void VideoConnection::handle(const TPacketHeader& header, QByteArrayView packet)
 }
 
 VideoRelay::VideoRelay(VideoHost& host, QObject* parent) : QObject(parent), m_host(host) {
-    connect(&m_listener, &QTcpServer::newConnection, this, &VideoRelay::onNewConnection);
+    m_listener.setLogger([this](const QString& line) { m_host.log("video: " + line); });
+    connect(&m_listener, &QTcpServer::pendingConnectionAvailable, this, &VideoRelay::onNewConnection);
 }
 
 VideoRelay::~VideoRelay() {

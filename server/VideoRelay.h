@@ -5,13 +5,13 @@
 // each request gets the frame after the last one it had, or the latest key frame when it fell behind, 48
 // when nothing new is there, 47 once the broadcast has stopped.
 
+#include "SortingListener.h"
 #include "protocol/PacketCutter.h"
 #include "protocol/VideoMessages.h"
 
 #include <QHostAddress>
 #include <QObject>
 #include <QPointer>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -75,6 +75,8 @@ public:
     explicit VideoRelay(VideoHost& host, QObject* parent = nullptr);
     ~VideoRelay() override;
 
+    // Before listen(): encrypted connections beside plain ones.
+    void setTls(std::shared_ptr<const TlsServerSettings> tls) { m_listener.setTls(std::move(tls)); }
     bool listen(const QHostAddress& address, std::uint16_t port);
     std::uint16_t port() const { return m_listener.serverPort(); }
     VideoHost& host() { return m_host; }
@@ -102,7 +104,7 @@ private:
     void closed(VideoConnection& c);
 
     VideoHost& m_host;
-    QTcpServer m_listener;
+    SortingListener m_listener;
     int m_signOnTimeoutMs = 30000;
     std::map<std::uint16_t, Broadcast> m_broadcasts;
 };

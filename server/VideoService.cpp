@@ -13,6 +13,7 @@ constexpr std::uint16_t kVideoNotAllowed = 49;
 } // namespace
 
 VideoService::VideoService(IServiceHost& host) : m_host(host) {
+    m_relay.setTls(host.config().tls);
     m_relay.listen(QHostAddress(host.config().listenAddress), host.config().videoPort);
     host.registerHandler({cmVideoPort}, 0, [this](ClientConnection& c, const TIncomingPacket&) {
         if (m_relay.port() == 0)

@@ -14,7 +14,8 @@ VoiceRelayServer::VoiceRelayServer(VoiceHost& host, int signOnTimeoutMs, int sil
                                    QObject* parent)
     : QObject(parent), m_host(host), m_signOnTimeoutMs(signOnTimeoutMs),
       m_silenceTimeoutMs(silenceTimeoutMs) {
-    connect(&m_listener, &QTcpServer::newConnection, this, &VoiceRelayServer::onNewConnection);
+    m_listener.setLogger([this](const QString& line) { m_host.log("voice: " + line); });
+    connect(&m_listener, &QTcpServer::pendingConnectionAvailable, this, &VoiceRelayServer::onNewConnection);
 }
 
 VoiceRelayServer::~VoiceRelayServer() {

@@ -3,12 +3,12 @@
 // with its user id, password and room; what a participant holding a microphone sends (9) goes to everyone
 // else of the room signed on here (27, with the speaker's id).
 
+#include "SortingListener.h"
 #include "VoiceFloor.h"
 #include "protocol/SignInRecords.h"
 
 #include <QHostAddress>
 #include <QObject>
-#include <QTcpServer>
 
 #include <map>
 #include <optional>
@@ -41,6 +41,8 @@ public:
     VoiceRelayServer(VoiceHost& host, int signOnTimeoutMs, int silenceTimeoutMs, QObject* parent = nullptr);
     ~VoiceRelayServer() override;
 
+    // Before listen(): encrypted connections beside plain ones.
+    void setTls(std::shared_ptr<const TlsServerSettings> tls) { m_listener.setTls(std::move(tls)); }
     bool listen(const QHostAddress& address, std::uint16_t port);
     std::uint16_t port() const { return m_listener.serverPort(); }
     VoiceHost& host() { return m_host; }
@@ -57,7 +59,7 @@ private:
     void onNewConnection();
 
     VoiceHost& m_host;
-    QTcpServer m_listener;
+    SortingListener m_listener;
     int m_signOnTimeoutMs;
     int m_silenceTimeoutMs;
     std::map<std::uint16_t, VoiceConnection*> m_byUser;

@@ -2,6 +2,7 @@
 #include "AccountDatabase.h"
 #include "ServerConfig.h"
 #include "SessionServer.h"
+#include "TlsServerSettings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -66,8 +67,14 @@ int main(int argc, char** argv) {
     QCommandLineOption probeOption("probe-interval-ms", "send a probe to every client this often", "ms");
     QCommandLineOption quietOption("quiet", "no log lines");
     QCommandLineOption verboseOption("verbose", "a log line for every request as well");
+    QCommandLineOption tlsCertOption(
+        "tls-cert", "take encrypted connections too, with this PEM certificate (chain)", "file");
+    QCommandLineOption tlsKeyOption("tls-key", "the certificate's private key (PEM, without passphrase)",
+                                    "file");
+    QCommandLineOption tlsOnlyOption("tls-only", "close every connection that is not encrypted");
     parser.addOptions({databaseOption, importOption, portOption, bulkPortOption, voicePortOption,
-                       videoPortOption, storeOption, listenOption, probeOption, quietOption, verboseOption});
+                       videoPortOption, storeOption, listenOption, probeOption, quietOption, verboseOption,
+                       tlsCertOption, tlsKeyOption, tlsOnlyOption});
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -118,6 +125,24 @@ int main(int argc, char** argv) {
             std::fprintf(stderr,
                          "orvane-session-server: --probe-interval-ms takes a number of milliseconds\n");
             return 2;
+        }
+    }
+
+    if (parser.isSet(tlsCertOption) != parser.isSet(tlsKeyOption) ||
+        (parser.isSet(tlsOnlyOption) && !parser.isSet(tlsCertOption))) {
+        std::fprintf(stderr, "orvane-session-server: --tls-cert and --tls-key go together, and --tls-only "
+                             "needs them\n");
+        return 2;
+    }
+    if (parser.isSet(tlsCertOption)) {
+        try {
+            auto tls =
+                orv::server::loadTlsServerSettings(parser.value(tlsCertOption), parser.value(tlsKeyOption));
+            tls->tlsOnly = parser.isSet(tlsOnlyOption);
+            config.tls = std::move(tls);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "orvane-session-server: %s\n", e.what());
+            return 3;
         }
     }
 

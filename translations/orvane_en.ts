@@ -1615,6 +1615,42 @@ Press Yes to shrink the image or No to expand the whitebaord.</source>
         <source>Password:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Encrypted connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the server offers it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget every server certificate you chose to trust? Each of those servers will show its certificate again at the next sign-in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server %1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encrypted connection:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget the trusted server certificates (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TDBusNotifier</name>
@@ -1726,6 +1762,31 @@ Click and drag to select a portion.</source>
     </message>
     <message>
         <source>Enter a reason for removing this user from the session:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::TKnownServerCertificates</name>
+    <message>
+        <source>WARNING: the certificate of the server %1 has CHANGED.<byte value="xd"/>
+<byte value="xd"/>
+Someone may be listening in on the connection, or the server&apos;s administrator may have replaced the certificate. The connection is refused.<byte value="xd"/>
+<byte value="xd"/>
+The certificate shown now has the SHA-256 fingerprint<byte value="xd"/>
+%2<byte value="xd"/>
+and the trusted one<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Only if the administrator confirms the new fingerprint, forget the trusted certificates in the connection settings and sign in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server %1 offers an encrypted connection, but its certificate is not vouched for by an authority this computer trusts (%2).<byte value="xd"/>
+<byte value="xd"/>
+Its SHA-256 fingerprint is<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Compare it with the one your server&apos;s administrator gives you. Trust this certificate for this server from now on?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2699,6 +2760,14 @@ You could also try to download Orvane Live Browser from Orvane&apos;s official w
     </message>
     <message>
         <source> Server %1:%2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server %1:%2 does not offer an encrypted connection, and the settings for this server require one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server %1:%2 has no certificate that could be accepted.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4637,6 +4706,22 @@ Orvane will now reconnect your audio.</source>
     </message>
     <message>
         <source>No keyring answered: the remembered password is kept in the settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encrypted connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the server offers it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Required</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1637,6 +1637,42 @@ Haga clic en Sí para reducir la imagen o en No para ampliar la pizarra.</transl
         <source>Password:</source>
         <translation>Contraseña:</translation>
     </message>
+    <message>
+        <source>Encrypted connection</source>
+        <translation>Conexión cifrada</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivada</translation>
+    </message>
+    <message>
+        <source>When the server offers it</source>
+        <translation>Cuando el servidor la ofrezca</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Obligatoria</translation>
+    </message>
+    <message>
+        <source>Forget every server certificate you chose to trust? Each of those servers will show its certificate again at the next sign-in.</source>
+        <translation>¿Olvidar todos los certificados de servidor en los que usted eligió confiar? Cada uno de esos servidores mostrará su certificado de nuevo en el próximo inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>Server %1:%2</source>
+        <translation>Servidor %1:%2</translation>
+    </message>
+    <message>
+        <source>Encrypted connection:</source>
+        <translation>Conexión cifrada:</translation>
+    </message>
+    <message>
+        <source>Forget the trusted server certificates (%1)</source>
+        <translation>Olvidar los certificados de servidor de confianza (%1)</translation>
+    </message>
 </context>
 <context>
     <name>orv::TDBusNotifier</name>
@@ -1752,6 +1788,45 @@ Haga clic y arrastre para seleccionar una parte.</translation>
     <message>
         <source>Enter a reason for removing this user from the session:</source>
         <translation>Escriba un motivo para expulsar a este usuario de la sesión:</translation>
+    </message>
+</context>
+<context>
+    <name>orv::TKnownServerCertificates</name>
+    <message>
+        <source>WARNING: the certificate of the server %1 has CHANGED.<byte value="xd"/>
+<byte value="xd"/>
+Someone may be listening in on the connection, or the server&apos;s administrator may have replaced the certificate. The connection is refused.<byte value="xd"/>
+<byte value="xd"/>
+The certificate shown now has the SHA-256 fingerprint<byte value="xd"/>
+%2<byte value="xd"/>
+and the trusted one<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Only if the administrator confirms the new fingerprint, forget the trusted certificates in the connection settings and sign in again.</source>
+        <translation>ADVERTENCIA: el certificado del servidor %1 ha CAMBIADO.<byte value="xd"/>
+<byte value="xd"/>
+Alguien podría estar interceptando la conexión, o el administrador del servidor podría haber reemplazado el certificado. La conexión se rechazó.<byte value="xd"/>
+<byte value="xd"/>
+El certificado presentado ahora tiene la huella digital SHA-256<byte value="xd"/>
+%2<byte value="xd"/>
+y el de confianza<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Solo si el administrador confirma la nueva huella digital, olvide los certificados de confianza en la configuración de conexión e inicie sesión de nuevo.</translation>
+    </message>
+    <message>
+        <source>The server %1 offers an encrypted connection, but its certificate is not vouched for by an authority this computer trusts (%2).<byte value="xd"/>
+<byte value="xd"/>
+Its SHA-256 fingerprint is<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Compare it with the one your server&apos;s administrator gives you. Trust this certificate for this server from now on?</source>
+        <translation>El servidor %1 ofrece una conexión cifrada, pero su certificado no está avalado por una autoridad en la que este equipo confía (%2).<byte value="xd"/>
+<byte value="xd"/>
+Su huella digital SHA-256 es<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Compárela con la que le dé el administrador de su servidor. ¿Confiar en este certificado para este servidor de ahora en adelante?</translation>
     </message>
 </context>
 <context>
@@ -2749,6 +2824,14 @@ También puede descargar Orvane Live Browser desde el sitio web oficial de Orvan
     <message>
         <source> Server %1:%2 %3</source>
         <translation> Servidor %1:%2 %3</translation>
+    </message>
+    <message>
+        <source>The server %1:%2 does not offer an encrypted connection, and the settings for this server require one.</source>
+        <translation>El servidor %1:%2 no ofrece una conexión cifrada, y la configuración de este servidor la exige.</translation>
+    </message>
+    <message>
+        <source>The server %1:%2 has no certificate that could be accepted.</source>
+        <translation>El servidor %1:%2 no tiene un certificado que se pueda aceptar.</translation>
     </message>
 </context>
 <context>
@@ -4706,6 +4789,22 @@ Orvane volverá a conectar su audio.</translation>
     <message>
         <source>No keyring answered: the remembered password is kept in the settings file.</source>
         <translation>Ningún llavero respondió: la contraseña recordada se guarda en el archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>Encrypted connection</source>
+        <translation>Conexión cifrada</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivada</translation>
+    </message>
+    <message>
+        <source>When the server offers it</source>
+        <translation>Cuando el servidor la ofrezca</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Obligatoria</translation>
     </message>
 </context>
 <context>

@@ -1637,6 +1637,42 @@ Clique em Sim para reduzir a imagem ou em Não para ampliar o quadro.</translati
         <source>Password:</source>
         <translation>Senha:</translation>
     </message>
+    <message>
+        <source>Encrypted connection</source>
+        <translation>Conexão criptografada</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligada</translation>
+    </message>
+    <message>
+        <source>When the server offers it</source>
+        <translation>Quando o servidor oferecer</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Obrigatória</translation>
+    </message>
+    <message>
+        <source>Forget every server certificate you chose to trust? Each of those servers will show its certificate again at the next sign-in.</source>
+        <translation>Esquecer todos os certificados de servidor em que você escolheu confiar? Cada um desses servidores mostrará o certificado novamente no próximo login.</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>Server %1:%2</source>
+        <translation>Servidor %1:%2</translation>
+    </message>
+    <message>
+        <source>Encrypted connection:</source>
+        <translation>Conexão criptografada:</translation>
+    </message>
+    <message>
+        <source>Forget the trusted server certificates (%1)</source>
+        <translation>Esquecer os certificados de servidor confiáveis (%1)</translation>
+    </message>
 </context>
 <context>
     <name>orv::TDBusNotifier</name>
@@ -1752,6 +1788,45 @@ Clique e arraste para selecionar uma parte.</translation>
     <message>
         <source>Enter a reason for removing this user from the session:</source>
         <translation>Digite um motivo para remover este usuário da sessão:</translation>
+    </message>
+</context>
+<context>
+    <name>orv::TKnownServerCertificates</name>
+    <message>
+        <source>WARNING: the certificate of the server %1 has CHANGED.<byte value="xd"/>
+<byte value="xd"/>
+Someone may be listening in on the connection, or the server&apos;s administrator may have replaced the certificate. The connection is refused.<byte value="xd"/>
+<byte value="xd"/>
+The certificate shown now has the SHA-256 fingerprint<byte value="xd"/>
+%2<byte value="xd"/>
+and the trusted one<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Only if the administrator confirms the new fingerprint, forget the trusted certificates in the connection settings and sign in again.</source>
+        <translation>ATENÇÃO: o certificado do servidor %1 MUDOU.<byte value="xd"/>
+<byte value="xd"/>
+Alguém pode estar interceptando a conexão, ou o administrador do servidor pode ter substituído o certificado. A conexão foi recusada.<byte value="xd"/>
+<byte value="xd"/>
+O certificado apresentado agora tem a impressão digital SHA-256<byte value="xd"/>
+%2<byte value="xd"/>
+e o confiável<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Somente se o administrador confirmar a nova impressão digital, esqueça os certificados confiáveis nas configurações de conexão e entre novamente.</translation>
+    </message>
+    <message>
+        <source>The server %1 offers an encrypted connection, but its certificate is not vouched for by an authority this computer trusts (%2).<byte value="xd"/>
+<byte value="xd"/>
+Its SHA-256 fingerprint is<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Compare it with the one your server&apos;s administrator gives you. Trust this certificate for this server from now on?</source>
+        <translation>O servidor %1 oferece uma conexão criptografada, mas o certificado dele não é garantido por uma autoridade em que este computador confia (%2).<byte value="xd"/>
+<byte value="xd"/>
+A impressão digital SHA-256 dele é<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Compare-a com a que o administrador do seu servidor lhe fornecer. Confiar neste certificado para este servidor a partir de agora?</translation>
     </message>
 </context>
 <context>
@@ -2749,6 +2824,14 @@ Você também pode baixar o Orvane Live Browser do site oficial da Orvane</trans
     <message>
         <source> Server %1:%2 %3</source>
         <translation> Servidor %1:%2 %3</translation>
+    </message>
+    <message>
+        <source>The server %1:%2 does not offer an encrypted connection, and the settings for this server require one.</source>
+        <translation>O servidor %1:%2 não oferece uma conexão criptografada, e as configurações deste servidor exigem uma.</translation>
+    </message>
+    <message>
+        <source>The server %1:%2 has no certificate that could be accepted.</source>
+        <translation>O servidor %1:%2 não tem um certificado que possa ser aceito.</translation>
     </message>
 </context>
 <context>
@@ -4706,6 +4789,22 @@ O Orvane vai reconectar o seu áudio.</translation>
     <message>
         <source>No keyring answered: the remembered password is kept in the settings file.</source>
         <translation>Nenhum chaveiro respondeu: a senha lembrada fica guardada no arquivo de configurações.</translation>
+    </message>
+    <message>
+        <source>Encrypted connection</source>
+        <translation>Conexão criptografada</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligada</translation>
+    </message>
+    <message>
+        <source>When the server offers it</source>
+        <translation>Quando o servidor oferecer</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Obrigatória</translation>
     </message>
 </context>
 <context>

@@ -175,7 +175,7 @@ int main(int argc, char** argv) {
     if (control.readPacket().header.ResultCode != 0)
         return 1;
     account.SetRoom(100);
-    const TTransferEndpoint endpoint{"127.0.0.1", bulkPort, {}, 20000, 60000};
+    const TTransferEndpoint endpoint{"127.0.0.1", bulkPort, {}, {}, 20000, 60000};
     QObject mainContext;
     MainThreadHandover handover(&mainContext);
     NoActions actions;

@@ -91,7 +91,7 @@ TVideoSessionParts Parts(std::uint16_t port, std::uint16_t user, const QString& 
     TVideoOptions options;
     options.framesPerSecond = kFps;
     options.bytesPerSecond = bytesPerSecond;
-    return {TVideoEndpoint{"127.0.0.1", port, {}, bytesPerSecond},
+    return {TVideoEndpoint{"127.0.0.1", port, {}, {}, bytesPerSecond},
             join,
             options,
             QtTimerFactory::instance(),

@@ -169,7 +169,7 @@ int main(int argc, char** argv) {
                        {aliceAudio, SystemClock::instance(), QtTimerFactory::instance()}, aliceSink);
     TVoiceThread bob(Setup(test::VoiceRoom::kBob, codec),
                      {bobAudio, SystemClock::instance(), QtTimerFactory::instance()}, bobSink);
-    const TVoiceEndpoint endpoint{"127.0.0.1", room.voicePort, {}, "pw", 5000};
+    const TVoiceEndpoint endpoint{"127.0.0.1", room.voicePort, {}, {}, "pw", 5000};
     if (!alice.InitResult() || !bob.InitResult() || alice.Connect(endpoint) != 0 ||
         bob.Connect(endpoint) != 0) {
         std::fprintf(stderr, "voice set-up failed\n");

@@ -15,8 +15,9 @@ namespace {
 const TFileType kTypes[] = {{"orvane", "Orvane Live Recorded Session"},
                             {"or5", "Orvane Live 5 Recorded Session"}};
 
-const QStringList kSchemeHandlers = {"x-scheme-handler/orvjoin", "x-scheme-handler/orvplay",
-                                     "x-scheme-handler/orvurl", "x-scheme-handler/or5"};
+const QStringList kSchemeHandlers = {"x-scheme-handler/orvjoin", "x-scheme-handler/orvjoins",
+                                     "x-scheme-handler/orvplay", "x-scheme-handler/orvurl",
+                                     "x-scheme-handler/or5"};
 
 QString mimeType(const TFileType& type) {
     return "application/x-" + type.extension + "session";

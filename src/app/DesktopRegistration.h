@@ -1,6 +1,6 @@
 #pragma once
-// Registers the program with the desktop: the orvjoin, orvplay, orvurl and or5 link schemes and the two
-// recorded-session file types, under XDG_DATA_HOME.
+// Registers the program with the desktop: the orvjoin, orvjoins, orvplay, orvurl and or5 link schemes and the
+// two recorded-session file types, under XDG_DATA_HOME.
 
 #include <QString>
 

@@ -49,6 +49,9 @@ TLaunch ParseLaunchArgument(const QString& argument) {
     };
     if (text.startsWith("ORVJOIN://", Qt::CaseInsensitive)) {
         takeLink("ORVJOIN://", TLaunchMode::Join);
+    } else if (text.startsWith("ORVJOINS://", Qt::CaseInsensitive)) {
+        takeLink("ORVJOINS://", TLaunchMode::Join);
+        launch.encrypted = launch.mode == TLaunchMode::Join;
     } else if (text.startsWith("ORVPLAY://", Qt::CaseInsensitive)) {
         takeLink("ORVPLAY://", TLaunchMode::PlayFromServer);
     } else if (text.startsWith("ORVURL://", Qt::CaseInsensitive)) {

@@ -24,6 +24,7 @@ struct TLaunch {
     TLaunchMode mode = TLaunchMode::SignInWindow;
     QString rest; // the file name, or the web address for PlayFromAddress
     TLaunchValues values;
+    bool encrypted = false; // an ORVJOINS:// link: the session's connections are encrypted or not made
 };
 
 // Fills `values` from five comma-separated fields; returns false, with the values cleared, when the text is

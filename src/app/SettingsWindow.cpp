@@ -31,7 +31,7 @@ void TfrmSettings::build() {
     m_voicePage = new TVoiceSettingsPage(m_context.microphones, m_context.codec);
     // In the order of Page.
     const std::pair<TSettingsPage*, QString> pages[] = {
-        {new TConnectionSettingsPage, tr("Connection")},
+        {new TConnectionSettingsPage(m_store, m_dialogs), tr("Connection")},
         {new TGeneralSettingsPage, tr("General")},
         {new TAudioSettingsPage(m_context.audioOutputs, m_context.audioInputs), tr("Audio")},
         {m_voicePage, tr("Voice")},

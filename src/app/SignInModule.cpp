@@ -46,6 +46,8 @@ TSignInOptions TSignInModule::options() const {
         s.ProxyUserName, s.ProxyPassword};
     o.connectionSpeed = s.ConnectionSpeed;
     o.viaSignInWindow = m_launch.mode == TLaunchMode::SignInWindow;
+    if (m_launch.encrypted)
+        o.encryption = TEncryption::Required;
     o.playbackMode = m_launch.mode == TLaunchMode::PlayFromServer;
     return o;
 }
@@ -82,6 +84,7 @@ void TSignInModule::Begin(const TLaunch& launch) {
         }
         server = values.server;
         m_signIn.SetCredentials(values.userName, values.password);
+        WriteServerEncryption(m_parts.store, server.host, server.port, values.encryption);
     }
     startLive(server);
 }

@@ -21,14 +21,20 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, TRememb
     : QDialog(parent), m_store(store), m_remembered(remembered ? remembered : &m_fileOnly),
       m_keptInFile(
           new QLabel(tr("No keyring answered: the remembered password is kept in the settings file."))),
-      m_server(new QComboBox), m_userName(new QLineEdit), m_password(new QLineEdit),
-      m_remember(new QCheckBox(tr("Remember my username and password."))) {
+      m_server(new QComboBox), m_encryption(new QComboBox), m_userName(new QLineEdit),
+      m_password(new QLineEdit), m_remember(new QCheckBox(tr("Remember my username and password."))) {
     setWindowTitle(tr("Orvane Live - Authentication Required"));
     setObjectName("signInWindow");
     m_server->setEditable(true);
     m_server->addItems(presetServers);
     m_server->setObjectName("server");
     m_server->setAccessibleName(tr("Remote Server"));
+    m_encryption->setObjectName("encryption");
+    m_encryption->setAccessibleName(tr("Encrypted connection"));
+    m_encryption->addItem(tr("Off"), int(TEncryption::Off));
+    m_encryption->addItem(tr("When the server offers it"), int(TEncryption::WhenOffered));
+    m_encryption->addItem(tr("Required"), int(TEncryption::Required));
+    connect(m_server, &QComboBox::editTextChanged, this, &TfrmSignIn::showServersEncryption);
     m_userName->setObjectName("userName");
     m_password->setObjectName("password");
     m_password->setEchoMode(QLineEdit::Password);
@@ -70,6 +76,7 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, TRememb
     serverRow->addWidget(whatIsThis);
     auto* form = new QFormLayout;
     form->addRow(tr("Remote Server"), serverRow);
+    form->addRow(tr("Encrypted connection"), m_encryption);
     form->addRow(tr("User Name"), m_userName);
     form->addRow(tr("Password"), m_password);
     form->addRow(m_remember);
@@ -95,8 +102,8 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, TRememb
     layout->addLayout(bottom);
     setMinimumWidth(460);
     // Tab follows the reading order: each row from left to right, then the links and buttons at the bottom.
-    QWidget* const order[] = {m_server,   whatIsThis, m_userName, m_password,
-                              m_remember, settings,   signIn,     cancel};
+    QWidget* const order[] = {m_server,   whatIsThis, m_encryption, m_userName, m_password,
+                              m_remember, settings,   signIn,       cancel};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -127,6 +134,12 @@ void TfrmSignIn::showWhereThePasswordIsKept() {
     m_keptInFile->setVisible(m_remember->isChecked() && !m_remembered->KeyringAvailable());
 }
 
+void TfrmSignIn::showServersEncryption() {
+    const TServerAddress server = ParseServerText(m_server->currentText());
+    const TEncryption kept = ReadServerEncryption(m_store, server.host, server.port);
+    m_encryption->setCurrentIndex(m_encryption->findData(int(kept)));
+}
+
 void TfrmSignIn::SetServerText(const QString& text) {
     m_server->setEditText(text);
 }
@@ -136,6 +149,7 @@ TSignInValues TfrmSignIn::Take() const {
     values.server = ParseServerText(m_server->currentText());
     values.userName = m_userName->text().trimmed().left(50);
     values.password = m_password->text().left(10);
+    values.encryption = TEncryption(m_encryption->currentData().toInt());
     return values;
 }
 

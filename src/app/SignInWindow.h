@@ -3,6 +3,7 @@
 
 #include "app/ServerText.h"
 #include "link/RememberedCredentials.h"
+#include "link/ServerEncryption.h"
 #include "platform/PasswordVault.h"
 
 #include <QDialog>
@@ -20,8 +21,9 @@ class TSettingsStore;
 
 struct TSignInValues {
     TServerAddress server;
-    QString userName; // trimmed, at most 50 characters
-    QString password; // untrimmed, at most 10 characters
+    QString userName;                          // trimmed, at most 50 characters
+    QString password;                          // untrimmed, at most 10 characters
+    TEncryption encryption = TEncryption::Off; // chosen for this server
     bool complete() const { return !server.host.isEmpty() && !userName.isEmpty() && !password.isEmpty(); }
 };
 
@@ -48,6 +50,8 @@ signals:
 
 private:
     void showWhereThePasswordIsKept();
+    // The encryption kept for the server the field names.
+    void showServersEncryption();
 
     TSettingsStore& m_store;
     TNoPasswordVault m_noVault;
@@ -55,6 +59,7 @@ private:
     TRememberedCredentials* m_remembered;
     QLabel* m_keptInFile;
     QComboBox* m_server;
+    QComboBox* m_encryption;
     QLineEdit* m_userName;
     QLineEdit* m_password;
     QCheckBox* m_remember;

@@ -29,6 +29,7 @@ struct TSessionState {
     QString serverHost;
     std::uint16_t serverPort = 0;
     TProxySettings proxy;
+    TServerTls tls; // the control connection's encryption, which the others follow
     std::int32_t voicePort = 0;
     std::int32_t bulkPort = 0;
 

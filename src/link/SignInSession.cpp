@@ -72,9 +72,12 @@ int TSignInSession::ConnectServer(const QString& host, std::uint16_t port) {
     m_state.serverHost = host;
     m_state.serverPort = port;
     m_state.proxy = m_options.proxy;
+    m_state.tls = {};
+    m_encryptionProblem.reset();
     reportStatus(m_options.proxy.inUse() ? tr("Connecting through the proxy...") : tr("Connecting..."));
     try {
-        ConnectThrough(m_connection, host, port, m_options.proxy, m_options.connectTimeoutMs);
+        connectEncrypted(host, port,
+                         m_options.encryption.value_or(ReadServerEncryption(m_store, host, port)));
     } catch (const EChannelError& e) {
         reportStatus(tr("Disconnected (%1).").arg(e.what()));
         return ResultCode::ConnectionFailed;
@@ -82,6 +85,43 @@ int TSignInSession::ConnectServer(const QString& host, std::uint16_t port) {
     m_connection.setReceiveTimeout(m_options.exchangeTimeoutMs);
     reportStatus(tr("Connected."));
     return 0;
+}
+
+void TSignInSession::connectEncrypted(const QString& host, std::uint16_t port, TEncryption mode) {
+    const auto connect = [&] {
+        ConnectThrough(m_connection, host, port, m_options.proxy, m_options.connectTimeoutMs);
+    };
+    connect();
+    if (mode == TEncryption::Off)
+        return;
+    TKnownServerCertificates known(m_store, m_shell.Dialogs());
+    try {
+        m_connection.startTls(&known, m_options.connectTimeoutMs);
+    } catch (const ETlsNotOffered&) {
+        if (mode == TEncryption::Required) {
+            m_encryptionProblem = tr("The server %1:%2 does not offer an encrypted connection, and the "
+                                     "settings for this server "
+                                     "require one.")
+                                      .arg(host)
+                                      .arg(port);
+            throw;
+        }
+        connect(); // a plain server: the attempt cost it the connection
+        return;
+    } catch (const ETlsRefused&) {
+        if (known.RefusalShown())
+            m_encryptionProblem = QString();
+        else
+            m_encryptionProblem =
+                tr("The server %1:%2 has no certificate that could be accepted.").arg(host).arg(port);
+        throw;
+    }
+    if (known.Asked()) {
+        // The question may have outlasted the server's patience; the certificate is known now.
+        connect();
+        m_connection.startTls(&known, m_options.connectTimeoutMs);
+    }
+    m_state.tls = {true, m_connection.peerFingerprint()};
 }
 
 std::uint16_t TSignInSession::CheckVersion() {
@@ -207,6 +247,11 @@ bool TSignInSession::OpenSession(const QString& host, std::uint16_t port) {
     const int code = m_lastCode = ConnectAndSignIn(host, port);
     if (m_quitRequested)
         return false; // the update path ends the program without further messages
+    if (code == ResultCode::ConnectionFailed && m_encryptionProblem) {
+        if (!m_encryptionProblem->isEmpty())
+            m_shell.Dialogs().Error(*m_encryptionProblem);
+        return false; // trying again would not change it
+    }
     if (code == ResultCode::ConnectionFailed && m_restarting)
         return false; // tried again later
     if (code == ResultCode::ConnectionFailed) {
@@ -281,7 +326,8 @@ bool TSignInSession::StartSession(const QString& host, std::uint16_t port) {
     m_lastCode = 0;
     if (!OpenSession(host, port)) {
         m_shell.Progress().Hide();
-        const bool unreachable = m_restarting && m_lastCode == ResultCode::ConnectionFailed;
+        const bool unreachable =
+            m_restarting && m_lastCode == ResultCode::ConnectionFailed && !m_encryptionProblem;
         if (!m_quitRequested && !unreachable)
             m_shell.RequestQuit(-1);
         return false;
@@ -307,8 +353,9 @@ TRestart TSignInSession::RestartSession() {
     m_restarting = false;
     if (started)
         return TRestart::Started;
-    return m_lastCode == ResultCode::ConnectionFailed && !m_quitRequested ? TRestart::Unreachable
-                                                                          : TRestart::Ended;
+    return m_lastCode == ResultCode::ConnectionFailed && !m_quitRequested && !m_encryptionProblem
+               ? TRestart::Unreachable
+               : TRestart::Ended;
 }
 
 void TSignInSession::SendTimeZone() {

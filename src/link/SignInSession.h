@@ -6,6 +6,7 @@
 
 #include "link/Dispatcher.h"
 #include "link/RememberedCredentials.h"
+#include "link/ServerEncryption.h"
 #include "link/SessionLink.h"
 #include "link/SessionState.h"
 #include "platform/PasswordVault.h"
@@ -16,6 +17,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace orv {
 
@@ -51,6 +53,8 @@ enum class TRestart {
 struct TSignInOptions {
     QString programFolder; // Versions/ and the banner file go here
     TProxySettings proxy;
+    // How the control connection is encrypted; unset: as the settings keep it for the server.
+    std::optional<TEncryption> encryption;
     std::int32_t connectionSpeed = kDefaultConnectionSpeed;
     bool viaSignInWindow = true; // false for a launch link: credentials are then never remembered
     bool playbackMode = false;
@@ -109,6 +113,9 @@ private:
     void reportStatus(const QString& status);
     // Streams `size` bytes from the socket into the file; an empty path reads and drops them.
     void readToFile(const QString& path, std::uint32_t size);
+    // The connection to host:port, encrypted as `mode` asks. Throws EChannelError (ETlsRefused when a
+    // certificate was not accepted).
+    void connectEncrypted(const QString& host, std::uint16_t port, TEncryption mode);
 
     TcpClient& m_connection;
     TSessionLink& m_link;
@@ -123,6 +130,9 @@ private:
     bool m_quitRequested = false;
     bool m_restarting = false;
     int m_lastCode = 0; // of the last ConnectAndSignIn
+    // Why the last connection failed for its encryption, told instead of the proxy question; empty when
+    // the user was told already.
+    std::optional<QString> m_encryptionProblem;
 };
 
 } // namespace orv

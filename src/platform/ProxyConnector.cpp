@@ -46,6 +46,18 @@ int abortHandshake(void* hooks, curl_off_t, curl_off_t, curl_off_t, curl_off_t) 
     return abort && abort->aborted() ? 1 : 0;
 }
 
+// Accepts the one certificate the control connection accepted.
+class PinnedCertificate final : public ITlsTrust {
+public:
+    explicit PinnedCertificate(QByteArray fingerprint) : m_fingerprint(std::move(fingerprint)) {}
+    bool Accept(const TTlsPeer& peer) override {
+        return !m_fingerprint.isEmpty() && peer.fingerprint == m_fingerprint;
+    }
+
+private:
+    QByteArray m_fingerprint;
+};
+
 const char* schemeOf(int version) {
     switch (version) {
     case TProxySettings::Socks4:
@@ -116,6 +128,15 @@ void ConnectThrough(TcpClient& client, const QString& host, std::uint16_t port, 
         throw EChannelError("proxy: connection aborted");
     }
     client.adopt(fd, host, port, abort);
+}
+
+void ConnectThrough(TcpClient& client, const QString& host, std::uint16_t port, const TProxySettings& proxy,
+                    const TServerTls& tls, int timeoutMs, SocketAbort* abort) {
+    ConnectThrough(client, host, port, proxy, timeoutMs, abort);
+    if (!tls.encrypted)
+        return;
+    PinnedCertificate pinned(tls.fingerprint);
+    client.startTls(&pinned, timeoutMs);
 }
 
 } // namespace orv

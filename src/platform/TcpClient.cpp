@@ -106,10 +106,29 @@ void TcpClient::adopt(int fd, const QString& host, std::uint16_t port, SocketAbo
     m_abort = abort;
     m_host = host;
     m_port = port;
+    m_receiveTimeoutMs = 0; // a new socket's own
+    m_sendTimeoutMs = 0;
     m_connected = true;
 }
 
+void TcpClient::startTls(ITlsTrust* trust, int timeoutMs) {
+    if (m_fd < 0)
+        throw EChannelError("not connected");
+    auto tls = std::make_unique<TlsChannel>(m_fd);
+    tls->setReceiveTimeout(m_receiveTimeoutMs);
+    tls->setSendTimeout(m_sendTimeoutMs);
+    try {
+        tls->handshake(m_host, m_port, trust, timeoutMs);
+    } catch (const EChannelError&) {
+        tls.reset();
+        close();
+        throw;
+    }
+    m_tls = std::move(tls);
+}
+
 void TcpClient::close() {
+    m_tls.reset();
     if (m_fd >= 0) {
         if (m_abort)
             m_abort->detach(m_fd);
@@ -122,6 +141,9 @@ void TcpClient::close() {
 }
 
 void TcpClient::setReceiveTimeout(int ms) {
+    m_receiveTimeoutMs = ms;
+    if (m_tls)
+        m_tls->setReceiveTimeout(ms);
     if (m_fd < 0)
         return;
     timeval tv{ms / 1000, (ms % 1000) * 1000};
@@ -129,6 +151,9 @@ void TcpClient::setReceiveTimeout(int ms) {
 }
 
 void TcpClient::setSendTimeout(int ms) {
+    m_sendTimeoutMs = ms;
+    if (m_tls)
+        m_tls->setSendTimeout(ms);
     if (m_fd < 0)
         return;
     timeval tv{ms / 1000, (ms % 1000) * 1000};
@@ -136,6 +161,8 @@ void TcpClient::setSendTimeout(int ms) {
 }
 
 void TcpClient::readExact(void* buffer, std::size_t size) {
+    if (m_tls)
+        return m_tls->readExact(buffer, size);
     auto* out = static_cast<char*>(buffer);
     while (size > 0) {
         if (!m_connected)
@@ -158,6 +185,8 @@ void TcpClient::readExact(void* buffer, std::size_t size) {
 }
 
 std::size_t TcpClient::readSome(void* buffer, std::size_t size) {
+    if (m_tls)
+        return m_tls->readSome(buffer, size);
     for (;;) {
         if (!m_connected)
             throw EChannelError("not connected");
@@ -179,6 +208,8 @@ std::size_t TcpClient::readSome(void* buffer, std::size_t size) {
 }
 
 void TcpClient::writeAll(const void* buffer, std::size_t size) {
+    if (m_tls)
+        return m_tls->writeAll(buffer, size);
     std::lock_guard lock(m_writeMutex);
     const auto* in = static_cast<const char*>(buffer);
     while (size > 0) {
@@ -201,6 +232,8 @@ void TcpClient::writeAll(const void* buffer, std::size_t size) {
 
 void TcpClient::disconnect() {
     // shutdown, not close: another thread may be blocked on the descriptor, which must stay valid.
+    if (m_tls)
+        m_tls->disconnect();
     if (m_fd >= 0)
         ::shutdown(m_fd, SHUT_RDWR);
     m_connected = false;

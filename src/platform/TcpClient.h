@@ -1,13 +1,16 @@
 #pragma once
 // Blocking TCP client over POSIX sockets. One thread may read while another writes; writes are serialised.
+// Once startTls() succeeded, every read and write goes through TLS.
 
 #include "platform/ByteChannel.h"
 #include "platform/SocketAbort.h"
+#include "platform/TlsChannel.h"
 
 #include <QString>
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 
 namespace orv {
@@ -32,7 +35,14 @@ public:
     // Bounds every later write the same way: a peer that stops reading fails the write.
     void setSendTimeout(int ms);
 
-    bool isConnected() const override { return m_connected.load(); }
+    // Encrypts the connection: the TLS handshake, bounded by `timeoutMs`, with the host given at connection
+    // as the server's name. Throws as TlsChannel::handshake; the client is closed then.
+    void startTls(ITlsTrust* trust, int timeoutMs);
+    bool isEncrypted() const { return m_tls != nullptr; }
+    // The SHA-256 of the server's certificate; empty without TLS.
+    QByteArray peerFingerprint() const { return m_tls ? m_tls->peerFingerprint() : QByteArray(); }
+
+    bool isConnected() const override { return m_tls ? m_tls->isConnected() : m_connected.load(); }
     void readExact(void* buffer, std::size_t size) override;
     std::size_t readSome(void* buffer, std::size_t size) override;
     void writeAll(const void* buffer, std::size_t size) override;
@@ -45,6 +55,9 @@ private:
     int m_fd = -1;
     SocketAbort* m_abort = nullptr;
     std::atomic<bool> m_connected{false};
+    std::unique_ptr<TlsChannel> m_tls;
+    int m_receiveTimeoutMs = 0;
+    int m_sendTimeoutMs = 0;
     std::mutex m_writeMutex;
     QString m_host;
     std::uint16_t m_port = 0;

@@ -58,8 +58,9 @@ void TResourcesModule::SetTimeouts(int connectMs, int stallMs) {
 TResourcesModule::TransferSession TResourcesModule::takeSession() {
     const TSessionState& s = m_context.state;
     std::lock_guard lock(m_sessionMutex);
-    m_session = {{s.serverHost, std::uint16_t(s.bulkPort), s.proxy, m_connectTimeoutMs, m_stallTimeoutMs},
-                 s.account};
+    m_session = {
+        {s.serverHost, std::uint16_t(s.bulkPort), s.proxy, s.tls, m_connectTimeoutMs, m_stallTimeoutMs},
+        s.account};
     return m_session;
 }
 

@@ -15,6 +15,7 @@ struct TTransferEndpoint {
     QString host;
     std::uint16_t port = 0;
     TProxySettings proxy;
+    TServerTls tls;
     int connectTimeoutMs = 20000;
     int stallTimeoutMs = 60000; // a read or write that moves nothing for this long ends the transfer
 };

@@ -97,7 +97,7 @@ TVideoSessionParts TVideoModule::parts() {
     join.signOn.SetPassword(s.account.Password());
     join.signOn.SetUserName(s.account.UserName());
     join.room = std::uint16_t(s.account.Room());
-    TVideoSessionParts p{{s.serverHost, std::uint16_t(m_port), s.proxy, m_options.bytesPerSecond},
+    TVideoSessionParts p{{s.serverHost, std::uint16_t(m_port), s.proxy, s.tls, m_options.bytesPerSecond},
                          join,
                          m_options,
                          m_timers,

@@ -23,7 +23,7 @@ int TVideoThread::SignOn() {
         try {
             if (m_endpoint.host.isEmpty() || m_endpoint.port == 0)
                 throw EChannelError("no video service to connect to");
-            ConnectThrough(m_client, m_endpoint.host, m_endpoint.port, m_endpoint.proxy,
+            ConnectThrough(m_client, m_endpoint.host, m_endpoint.port, m_endpoint.proxy, m_endpoint.tls,
                            m_endpoint.connectTimeoutMs, &m_abort);
         } catch (const EChannelError&) {
             return ResultCode::ConnectionFailed;

@@ -29,6 +29,7 @@ struct TVideoEndpoint {
     QString host;
     std::uint16_t port = 0;
     TProxySettings proxy;
+    TServerTls tls;
     std::int32_t bytesPerSecond = 7168; // VideoBPS; 0: no limit
     int connectTimeoutMs = 2000;
 };

@@ -405,6 +405,7 @@ int TVoiceModule::StartVoice(std::uint8_t codec, const QString& host, std::int32
         endpoint.host = host;
         endpoint.port = port > 0 && port <= 65535 ? std::uint16_t(port) : 0;
         endpoint.proxy = m_context.state.proxy;
+        endpoint.tls = m_context.state.tls;
         endpoint.password = password;
         const int result = voice->Connect(endpoint);
         if (result != VoiceStart::Ok)

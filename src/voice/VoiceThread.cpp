@@ -57,8 +57,8 @@ int TVoiceThread::Connect(const TVoiceEndpoint& endpoint) {
     try {
         if (endpoint.host.isEmpty() || endpoint.port == 0)
             throw EChannelError("no voice service to connect to");
-        ConnectThrough(m_client, endpoint.host, endpoint.port, endpoint.proxy, endpoint.connectTimeoutMs,
-                       &m_abort);
+        ConnectThrough(m_client, endpoint.host, endpoint.port, endpoint.proxy, endpoint.tls,
+                       endpoint.connectTimeoutMs, &m_abort);
         m_client.setReceiveTimeout(endpoint.connectTimeoutMs); // for the sign-on's answer only
         m_client.setSendTimeout(kSendTimeoutMs);
         TVoiceSignOn signOn;

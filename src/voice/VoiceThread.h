@@ -53,6 +53,7 @@ struct TVoiceEndpoint {
     QString host;
     std::uint16_t port = 0;
     TProxySettings proxy;
+    TServerTls tls;
     QString password;
     int connectTimeoutMs = 20000;
 };

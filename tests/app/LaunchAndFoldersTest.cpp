@@ -39,6 +39,8 @@ TEST(LaunchLink, ModesAndFields) {
         {"ORVJOIN://srv.example,9910,ann,pw,12,x", M::SignInWindow, "", -1, "", "", 0, nullptr},
         {"ORVJOIN://srv.example,9910 ,ann,pw,12", M::SignInWindow, "", -1, "", "", 0, nullptr},
         {"ORVJOIN:// ,9910,ann,pw,12", M::SignInWindow, "", -1, "", "", 0, nullptr},
+        {"orvjoins://srv.example,9910,ann,pw,12/", M::Join, "srv.example", 9910, "ann", "pw", 12, nullptr},
+        {"ORVJOINS://srv.example,0,ann,pw,12", M::SignInWindow, "", -1, "", "", 0, nullptr},
         {"ORVPLAY://srv.example,9910,ann,pw,lesson-3", M::PlayFromServer, "srv.example", 9910, "ann", "pw", 0,
          nullptr},
         {"ORVPLAY://srv.example,9910,ann,pw,", M::SignInWindow, "", -1, "", "", 0, nullptr},
@@ -59,6 +61,11 @@ TEST(LaunchLink, ModesAndFields) {
             EXPECT_EQ(launch.rest, c.rest) << c.argument;
     }
     EXPECT_EQ(ParseLaunchArgument("ORVPLAY://h,1,u,p,name").values.sessionName, "name");
+    // Only a valid ORVJOINS:// link asks for encryption.
+    for (const auto& [argument, encrypted] : {std::pair{"ORVJOINS://h,1,u,p,2", true},
+                                              {"ORVJOIN://h,1,u,p,2", false},
+                                              {"ORVJOINS://h,1,u,p,zero", false}})
+        EXPECT_EQ(ParseLaunchArgument(argument).encrypted, encrypted) << argument;
 }
 
 TEST(ClearFolder, DeletesWritableFilesAndKeepsReadOnlyOnes) {
@@ -111,9 +118,9 @@ TEST(DesktopRegistration, WritesTheEntryAndMimePackages) {
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(entry.readAll());
     EXPECT_TRUE(text.contains("Exec=\"/opt/orvane live/orvane-live\" %u"));
-    for (const char* type :
-         {"x-scheme-handler/orvjoin", "x-scheme-handler/orvplay", "x-scheme-handler/orvurl",
-          "x-scheme-handler/or5", "application/x-orvanesession", "application/x-or5session"})
+    for (const char* type : {"x-scheme-handler/orvjoin", "x-scheme-handler/orvjoins",
+                             "x-scheme-handler/orvplay", "x-scheme-handler/orvurl", "x-scheme-handler/or5",
+                             "application/x-orvanesession", "application/x-or5session"})
         EXPECT_TRUE(text.contains(type)) << type;
     QFile package(dir.filePath("mime/packages/orvane-live-or5.xml"));
     ASSERT_TRUE(package.open(QIODevice::ReadOnly));

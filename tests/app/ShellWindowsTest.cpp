@@ -65,8 +65,14 @@ TEST_F(SignInWindowFixture, RememberedValuesAndWhatSignInTakes) {
     EXPECT_TRUE(window.findChild<QCheckBox*>("remember")->isChecked());
     window.findChild<QLineEdit*>("userName")->setText("  " + QString(60, 'u') + "  ");
     window.findChild<QLineEdit*>("password")->setText(" pass word 12345 ");
+    EXPECT_EQ(window.Take().encryption, TEncryption::Off);
+    WriteServerEncryption(store, "srv.example", 8080, TEncryption::Required);
     window.findChild<QComboBox*>("server")->setEditText("tcp://srv.example:8080");
+    EXPECT_EQ(window.Take().encryption, TEncryption::Required) << "the choice kept for the server named";
+    auto* encryption = window.findChild<QComboBox*>("encryption");
+    encryption->setCurrentIndex(encryption->findData(int(TEncryption::WhenOffered)));
     const TSignInValues values = window.Take();
+    EXPECT_EQ(values.encryption, TEncryption::WhenOffered);
     EXPECT_EQ(values.server.host, "srv.example");
     EXPECT_EQ(values.server.port, 8080);
     EXPECT_EQ(values.userName, QString(50, 'u'));

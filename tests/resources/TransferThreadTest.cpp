@@ -36,7 +36,7 @@ TAccountRecord Account() {
 }
 
 TTransferEndpoint Endpoint(std::uint16_t port, int stallMs = 10000) {
-    return {"127.0.0.1", port, {}, 5000, stallMs};
+    return {"127.0.0.1", port, {}, {}, 5000, stallMs};
 }
 
 QString WriteFile(const QString& path, const QByteArray& bytes) {

@@ -6,6 +6,8 @@ namespace orv::test {
 
 void SimulatedClient::connect(std::uint16_t port) {
     tcp.connectTo("127.0.0.1", port, 5000);
+    if (encryptWith)
+        tcp.startTls(encryptWith, 5000);
 }
 
 std::uint16_t SimulatedClient::checkVersion(const QString& version, const QString& date) {

@@ -35,6 +35,8 @@ public:
     bool closedByServer();
 
     TcpClient tcp;
+    // When set, every connection is encrypted and its certificate put to this trust.
+    ITlsTrust* encryptWith = nullptr;
     std::uint16_t userId = 0;
     std::uint16_t roomId = 0;
 };

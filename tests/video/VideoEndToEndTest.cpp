@@ -95,7 +95,7 @@ struct RawStream {
         join.mode = mode;
         queue = std::make_unique<TeVideoBuffer>(64);
         thread = std::make_unique<TVideoThread>(
-            TVideoEndpoint{"127.0.0.1", std::uint16_t(c.video.VideoPort()), {}, 0}, join, watched, window,
+            TVideoEndpoint{"127.0.0.1", std::uint16_t(c.video.VideoPort()), {}, {}, 0}, join, watched, window,
             mode == 0 ? queue.get() : nullptr);
         EXPECT_EQ(thread->SignOn(), 0);
         thread->Resume();

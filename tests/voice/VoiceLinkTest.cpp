@@ -70,7 +70,7 @@ struct Client {
         s.cleaning = {false, false};
         return s;
     }
-    int connect(std::uint16_t port) { return voice.Connect({"127.0.0.1", port, {}, "pw", 5000}); }
+    int connect(std::uint16_t port) { return voice.Connect({"127.0.0.1", port, {}, {}, "pw", 5000}); }
 };
 
 TEST(VoiceLink, SignsOnRawThenSendsFramesWhileTransmittingAndKeepAlivesWhileNot) {
