@@ -1,9 +1,9 @@
 // Encrypted connections between the client and the session server, on the same ports as plain ones: every
 // connection of a session, the certificate checks and their memory, the per-server setting, a proxy on the
 // way, and what an onlooker on the wire sees.
+#include "link/LinkMessageIds.h"
 #include "link/ServerEncryption.h"
 #include "link/SignInSession.h"
-#include "platform/AppMessageIds.h"
 #include "platform/ProxyConnector.h"
 #include "platform/SettingsStore.h"
 #include "platform/SocketAbort.h"
