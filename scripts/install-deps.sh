@@ -42,6 +42,11 @@ packages=(
     libspng-dev
     # the push-to-talk key anywhere on the desktop (XInput2 raw key events)
     libxi-dev
+    # the tests' headless Wayland desktop: compositor and background, media server and session manager,
+    # the portal with its wlroots back end, a bus name waited for, screenshots; setpriv runs the compositor
+    # unprivileged when the tests run as root
+    sway swaybg pipewire pipewire-bin wireplumber xdg-desktop-portal xdg-desktop-portal-wlr libglib2.0-bin
+    grim util-linux
 )
 
 missing=()
