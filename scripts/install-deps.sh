@@ -42,6 +42,8 @@ packages=(
     libspng-dev
     # the push-to-talk key anywhere on the desktop (XInput2 raw key events)
     libxi-dev
+    # Wayland desktops: Qt's Wayland platform, screen sharing through the desktop portal and PipeWire
+    qt6-wayland libpipewire-0.3-dev
     # the tests' headless Wayland desktop: compositor and background, media server and session manager,
     # the portal with its wlroots back end, a bus name waited for, screenshots; setpriv runs the compositor
     # unprivileged when the tests run as root

@@ -64,6 +64,7 @@ TAppShareModule::TAppShareModule(TSessionContext& context, TAppShareParts parts)
 
 TAppShareModule::~TAppShareModule() {
     stopTimers();
+    m_parts.desktop->EndCapture();
     m_tools.reset();
 }
 
@@ -233,6 +234,12 @@ void TAppShareModule::onStartSharing(const TIncomingPacket& p) {
         m_hosting = true;
         m_window = m_starting;
         m_controller = 0;
+        m_parts.desktop->BeginCapture([this](const QString& why) {
+            if (!m_hosting)
+                return;
+            m_context.dialogs.Error(tr("The screen cannot be shared: %1").arg(why));
+            StopSharing();
+        });
         if (m_parts.sharingStrip)
             m_parts.sharingStrip(true);
         if (m_window)
@@ -359,6 +366,7 @@ void TAppShareModule::onStopSharing() {
 
 void TAppShareModule::endLocally() {
     stopTimers();
+    m_parts.desktop->EndCapture();
     if (m_view)
         m_view->Clear();
     m_object.reset();
@@ -425,6 +433,10 @@ void TAppShareModule::GiveControl() {
     const auto user = m_parts.participants.SelectedUser();
     if (!user || *user == m_context.state.account.UserId())
         return;
+    if (!m_parts.desktop->InputAvailable()) {
+        m_context.dialogs.Error(tr("Remote control is not available on this desktop."));
+        return;
+    }
     if (m_context.sender.Send(cmGiveControl, TGiveControlMessage{*user}.encode()))
         m_controller = *user;
 }
