@@ -45,10 +45,9 @@ packages=(
     # Wayland desktops: Qt's Wayland platform, screen sharing through the desktop portal and PipeWire
     qt6-wayland libpipewire-0.3-dev
     # the tests' headless Wayland desktop: compositor and background, media server and session manager,
-    # the portal with its wlroots back end, a bus name waited for, screenshots; setpriv runs the compositor
-    # unprivileged when the tests run as root
-    sway swaybg pipewire pipewire-bin wireplumber xdg-desktop-portal xdg-desktop-portal-wlr libglib2.0-bin
-    grim util-linux
+    # screenshots; setpriv runs the compositor unprivileged when the tests run as root (the desktop portal
+    # is the tests' own)
+    sway swaybg pipewire pipewire-bin wireplumber grim util-linux
 )
 
 missing=()

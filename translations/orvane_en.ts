@@ -303,6 +303,18 @@ another user with your ID has just logged in</source>
         <source>Image not uploaded</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Application sharing is not available on this desktop: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen cannot be shared: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote control is not available on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TNotesPane</name>
@@ -1212,6 +1224,21 @@ Please install a new version of Orvane Browser.</source>
     </message>
     <message>
         <source>Wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::PortalScreenCast</name>
+    <message>
+        <source>The screen was not chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop refused to share the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop shares no screen.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4816,6 +4843,13 @@ Orvane will now reconnect your audio.</source>
     </message>
     <message>
         <source>The export was stopped; no file was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::WaylandDesktop</name>
+    <message>
+        <source>this Wayland desktop offers no screen cast portal (xdg-desktop-portal with a back end for the desktop), through which programs are given the screen.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -304,6 +304,18 @@ otro usuario acaba de iniciar sesión con su identificación</translation>
         <source>Image not uploaded</source>
         <translation>No se subió la imagen</translation>
     </message>
+    <message>
+        <source>Application sharing is not available on this desktop: %1</source>
+        <translation>El uso compartido de aplicaciones no está disponible en este escritorio: %1</translation>
+    </message>
+    <message>
+        <source>The screen cannot be shared: %1</source>
+        <translation>No se puede compartir la pantalla: %1</translation>
+    </message>
+    <message>
+        <source>Remote control is not available on this desktop.</source>
+        <translation>El control remoto no está disponible en este escritorio.</translation>
+    </message>
 </context>
 <context>
     <name>TNotesPane</name>
@@ -1232,6 +1244,21 @@ Instale una nueva versión de Orvane Browser.</translation>
     <message>
         <source>Wrong</source>
         <translation>Incorrecto</translation>
+    </message>
+</context>
+<context>
+    <name>orv::PortalScreenCast</name>
+    <message>
+        <source>The screen was not chosen.</source>
+        <translation>No se eligió la pantalla.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to share the screen.</source>
+        <translation>El escritorio se negó a compartir la pantalla.</translation>
+    </message>
+    <message>
+        <source>The desktop shares no screen.</source>
+        <translation>El escritorio no comparte ninguna pantalla.</translation>
     </message>
 </context>
 <context>
@@ -4885,6 +4912,13 @@ Orvane volverá a conectar su audio.</translation>
     <message>
         <source>The export was stopped; no file was written.</source>
         <translation>Se detuvo la exportación; no se escribió ningún archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>orv::WaylandDesktop</name>
+    <message>
+        <source>this Wayland desktop offers no screen cast portal (xdg-desktop-portal with a back end for the desktop), through which programs are given the screen.</source>
+        <translation>este escritorio Wayland no ofrece el portal de transmisión de pantalla (xdg-desktop-portal con un back-end para el escritorio), mediante el cual los programas reciben la pantalla.</translation>
     </message>
 </context>
 </TS>

@@ -304,6 +304,18 @@ outro usuário acabou de entrar com a sua identificação</translation>
         <source>Image not uploaded</source>
         <translation>A imagem não foi enviada</translation>
     </message>
+    <message>
+        <source>Application sharing is not available on this desktop: %1</source>
+        <translation>O compartilhamento de aplicativos não está disponível nesta área de trabalho: %1</translation>
+    </message>
+    <message>
+        <source>The screen cannot be shared: %1</source>
+        <translation>A tela não pode ser compartilhada: %1</translation>
+    </message>
+    <message>
+        <source>Remote control is not available on this desktop.</source>
+        <translation>O controle remoto não está disponível nesta área de trabalho.</translation>
+    </message>
 </context>
 <context>
     <name>TNotesPane</name>
@@ -1232,6 +1244,21 @@ Instale uma nova versão do Orvane Browser.</translation>
     <message>
         <source>Wrong</source>
         <translation>Errado</translation>
+    </message>
+</context>
+<context>
+    <name>orv::PortalScreenCast</name>
+    <message>
+        <source>The screen was not chosen.</source>
+        <translation>A tela não foi escolhida.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to share the screen.</source>
+        <translation>A área de trabalho recusou compartilhar a tela.</translation>
+    </message>
+    <message>
+        <source>The desktop shares no screen.</source>
+        <translation>A área de trabalho não compartilha nenhuma tela.</translation>
     </message>
 </context>
 <context>
@@ -4885,6 +4912,13 @@ O Orvane vai reconectar o seu áudio.</translation>
     <message>
         <source>The export was stopped; no file was written.</source>
         <translation>A exportação foi interrompida; nenhum arquivo foi gravado.</translation>
+    </message>
+</context>
+<context>
+    <name>orv::WaylandDesktop</name>
+    <message>
+        <source>this Wayland desktop offers no screen cast portal (xdg-desktop-portal with a back end for the desktop), through which programs are given the screen.</source>
+        <translation>esta área de trabalho Wayland não oferece o portal de transmissão de tela (xdg-desktop-portal com um back-end para a área de trabalho), pelo qual os programas recebem a tela.</translation>
     </message>
 </context>
 </TS>

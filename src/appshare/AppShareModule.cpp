@@ -145,7 +145,8 @@ bool TAppShareModule::OwnShareAllowed() const {
 }
 
 void TAppShareModule::refreshActions() {
-    m_appShare->setEnabled(OwnShareAllowed() && !m_object && m_parts.desktop->Available());
+    // Left on where the desktop cannot share, so that reaching for it tells why.
+    m_appShare->setEnabled(OwnShareAllowed() && !m_object);
     m_giveControl->setEnabled(m_hosting && m_object != nullptr);
     m_takeControl->setEnabled(m_hosting && m_object != nullptr);
 }
@@ -154,7 +155,10 @@ void TAppShareModule::OpenHostTools() {
     if (!OwnShareAllowed() || m_object)
         return;
     if (!m_parts.desktop->Available()) {
-        m_context.dialogs.Error(tr("Application sharing is not available on this desktop."));
+        const QString why = m_parts.desktop->WhyUnavailable();
+        m_context.dialogs.Error(
+            why.isEmpty() ? tr("Application sharing is not available on this desktop.")
+                          : tr("Application sharing is not available on this desktop: %1").arg(why));
         return;
     }
     m_listed.clear();

@@ -38,6 +38,8 @@ public:
     virtual ~IDesktopAccess() = default;
 
     virtual bool Available() const = 0;
+    // Why the screen cannot be shared here, for the user; empty where the desktop gives no reason.
+    virtual QString WhyUnavailable() const { return {}; }
     // Sharing begins and ends. A desktop that must first be granted the screen asks for it here; `lost`
     // is called later on the caller's thread when that is refused or the grant ends, with the reason.
     virtual void BeginCapture(std::function<void(const QString& why)> lost) { (void)lost; }

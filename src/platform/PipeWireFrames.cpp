@@ -155,16 +155,17 @@ struct PipeWireFrames::Parts {
 
     static void onProcess(void* data) {
         auto* self = static_cast<Parts*>(data);
-        // Only the newest waiting buffer matters.
+        // Only the newest waiting picture matters, but the pointer's picture comes only with a change, in
+        // whichever buffer that was.
         pw_buffer* newest = nullptr;
         while (pw_buffer* next = pw_stream_dequeue_buffer(self->stream)) {
+            self->readPointer(next->buffer);
             if (newest)
                 pw_stream_queue_buffer(self->stream, newest);
             newest = next;
         }
         if (!newest)
             return;
-        self->readPointer(newest->buffer);
         self->readFrame(newest->buffer);
         pw_stream_queue_buffer(self->stream, newest);
     }

@@ -3,6 +3,7 @@
 #include "platform/PipeWireFrames.h"
 #include "platform/PortalScreenCast.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -23,10 +24,19 @@ bool WaylandDesktop::InSession() {
 }
 
 bool WaylandDesktop::Available() const {
-    // Asked once: the answer is a call on the bus.
+    // A portal found is not asked for again (the answer is a call on the bus); a missing one may yet come.
     if (!m_offered)
         m_offered = PortalScreenCast::Offered(m_bus);
-    return *m_offered;
+    return m_offered;
+}
+
+QString WaylandDesktop::WhyUnavailable() const {
+    if (Available())
+        return {};
+    return QCoreApplication::translate("orv::WaylandDesktop",
+                                       "this Wayland desktop offers no screen cast portal "
+                                       "(xdg-desktop-portal with a back end for the desktop), through which "
+                                       "programs are given the screen.");
 }
 
 void WaylandDesktop::BeginCapture(std::function<void(const QString& why)> lost) {

@@ -25,6 +25,7 @@ public:
     static bool InSession();
 
     bool Available() const override;
+    QString WhyUnavailable() const override;
     void BeginCapture(std::function<void(const QString& why)> lost) override;
     void EndCapture() override;
     bool InputAvailable() const override { return false; }
@@ -44,7 +45,7 @@ public:
 
 private:
     QDBusConnection m_bus;
-    mutable std::optional<bool> m_offered;
+    mutable bool m_offered = false; // once offered, the portal stays
     std::unique_ptr<PortalScreenCast> m_portal;
     std::unique_ptr<PipeWireFrames> m_frames;
 };

@@ -1,8 +1,8 @@
 #pragma once
 // A Wayland desktop of the test's own with no screen: sway on its headless backend (software rendering),
-// PipeWire with WirePlumber, and the desktop portal with its wlroots back end set to share the one headless
-// output without asking, all on a private session bus and a private runtime folder, stopped with the object.
-// Each piece is awaited on its own sign of readiness (its socket appearing, its bus name owned).
+// and PipeWire with WirePlumber, on a private session bus and a private runtime folder, stopped with the
+// object. Each piece is awaited on its own sign of readiness (its socket appearing, its address printed).
+// The desktop portal is the test's own (TestPortal): the wlroots one casts only from a compositor with a GPU.
 
 #include <QImage>
 #include <QProcess>
@@ -33,7 +33,7 @@ public:
     static QString outputName() { return QStringLiteral("HEADLESS-1"); }
 
     // What a client of this desktop needs: the Wayland socket, the runtime folder, the session bus, the
-    // session type and the desktop's name (which picks the portal's back end).
+    // session type and the desktop's name.
     QProcessEnvironment environment() const;
     // The same, set in this process (before its QGuiApplication exists).
     void joinFromThisProcess() const;
@@ -47,11 +47,9 @@ private:
     bool startCompositor();
     bool startBus();
     bool startMedia();
-    bool startPortals();
     QProcess& launch(const QString& name, const QString& program, const QStringList& arguments,
                      const QProcessEnvironment& environment);
     bool fail(const QString& why, const QProcess* process = nullptr);
-    bool waitForName(const QString& name, const QProcess& owner);
     QProcessEnvironment serviceEnvironment() const;
 
     QSize m_output;
@@ -64,7 +62,6 @@ private:
     QString m_swaySocket;        // its IPC socket, for swaymsg
     QString m_busAddress;
     std::vector<std::unique_ptr<QProcess>> m_processes; // in start order, stopped in reverse
-    std::vector<QString> m_names;
 };
 
 } // namespace orv::test
