@@ -1228,6 +1228,17 @@ Please install a new version of Orvane Browser.</source>
     </message>
 </context>
 <context>
+    <name>orv::PortalGlobalShortcuts</name>
+    <message>
+        <source>The desktop did not bind the push-to-talk key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Push to talk</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::PortalScreenCast</name>
     <message>
         <source>The screen was not chosen.</source>
@@ -1374,6 +1385,10 @@ Please install a new version of Orvane Browser.</source>
     </message>
     <message>
         <source>Suppress steady background noise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key works only while this program&apos;s windows are active: this desktop does not let programs see keys pressed elsewhere.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

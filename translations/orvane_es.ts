@@ -1247,6 +1247,17 @@ Instale una nueva versión de Orvane Browser.</translation>
     </message>
 </context>
 <context>
+    <name>orv::PortalGlobalShortcuts</name>
+    <message>
+        <source>The desktop did not bind the push-to-talk key.</source>
+        <translation>El escritorio no asignó la tecla para hablar.</translation>
+    </message>
+    <message>
+        <source>Push to talk</source>
+        <translation>Presionar para hablar</translation>
+    </message>
+</context>
+<context>
     <name>orv::PortalScreenCast</name>
     <message>
         <source>The screen was not chosen.</source>
@@ -1394,6 +1405,10 @@ Instale una nueva versión de Orvane Browser.</translation>
     <message>
         <source>Suppress steady background noise</source>
         <translation>Suprimir el ruido de fondo constante</translation>
+    </message>
+    <message>
+        <source>The key works only while this program&apos;s windows are active: this desktop does not let programs see keys pressed elsewhere.</source>
+        <translation>La tecla solo funciona mientras las ventanas de este programa estén activas: este escritorio no permite que los programas vean las teclas presionadas en otros lugares.</translation>
     </message>
 </context>
 <context>

@@ -1247,6 +1247,17 @@ Instale uma nova versão do Orvane Browser.</translation>
     </message>
 </context>
 <context>
+    <name>orv::PortalGlobalShortcuts</name>
+    <message>
+        <source>The desktop did not bind the push-to-talk key.</source>
+        <translation>A área de trabalho não associou a tecla para falar.</translation>
+    </message>
+    <message>
+        <source>Push to talk</source>
+        <translation>Pressionar para falar</translation>
+    </message>
+</context>
+<context>
     <name>orv::PortalScreenCast</name>
     <message>
         <source>The screen was not chosen.</source>
@@ -1394,6 +1405,10 @@ Instale uma nova versão do Orvane Browser.</translation>
     <message>
         <source>Suppress steady background noise</source>
         <translation>Suprimir ruído de fundo constante</translation>
+    </message>
+    <message>
+        <source>The key works only while this program&apos;s windows are active: this desktop does not let programs see keys pressed elsewhere.</source>
+        <translation>A tecla só funciona enquanto as janelas deste programa estiverem ativas: esta área de trabalho não permite que os programas vejam teclas pressionadas em outros lugares.</translation>
     </message>
 </context>
 <context>

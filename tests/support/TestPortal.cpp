@@ -11,11 +11,13 @@ constexpr int kPortalHungAfterMs = 120000;
 
 } // namespace
 
-TestPortal::TestPortal(const QProcessEnvironment& environment, QSize size, uint startAnswer) {
+TestPortal::TestPortal(const QProcessEnvironment& environment, QSize size, uint startAnswer,
+                       QStringList more) {
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(ORV_TEST_PORTAL, {"--size", QString("%1x%2").arg(size.width()).arg(size.height()),
-                                      "--start-answer", QString::number(startAnswer)});
+    const QStringList arguments{"--size", QString("%1x%2").arg(size.width()).arg(size.height()),
+                                "--start-answer", QString::number(startAnswer)};
+    m_process.start(ORV_TEST_PORTAL, arguments + more);
     QElapsedTimer timer;
     timer.start();
     while (!m_lines.contains("ready") && m_process.state() != QProcess::NotRunning &&
@@ -50,6 +52,10 @@ bool TestPortal::reported(const QString& prefix) {
         if (line.startsWith(prefix))
             return true;
     return false;
+}
+
+void TestPortal::pressShortcut(const QString& id, bool pressed) {
+    m_process.write(QString("%1 %2\n").arg(pressed ? "press" : "release", id).toUtf8());
 }
 
 void TestPortal::showScene(int scene) {

@@ -13,7 +13,9 @@ namespace orv::test {
 class TestPortal {
 public:
     // `startAnswer` is the Response code of the screen cast's Start: 0 granted, 1 cancelled, 2 refused.
-    TestPortal(const QProcessEnvironment& environment, QSize size, uint startAnswer = 0);
+    // `more` are further options of orv_test_portal (--global-shortcuts).
+    TestPortal(const QProcessEnvironment& environment, QSize size, uint startAnswer = 0,
+               QStringList more = {});
     ~TestPortal();
     TestPortal(const TestPortal&) = delete;
     TestPortal& operator=(const TestPortal&) = delete;
@@ -26,6 +28,8 @@ public:
     bool reported(const QString& prefix);
     // The cast shows scene `scene` from now on.
     void showScene(int scene);
+    // As if the user pressed or released the key bound to global shortcut `id`.
+    void pressShortcut(const QString& id, bool pressed);
 
 private:
     QProcess m_process;

@@ -27,6 +27,21 @@ QDBusUnixFileDescriptor ScreenCastAdaptor::OpenPipeWireRemote(const QDBusObjectP
     return m_service->OpenPipeWireRemote(session, options, message);
 }
 
+GlobalShortcutsAdaptor::GlobalShortcutsAdaptor(TestPortalService* service)
+    : QDBusAbstractAdaptor(service), m_service(service) {}
+
+QDBusObjectPath GlobalShortcutsAdaptor::CreateSession(const QVariantMap& options,
+                                                      const QDBusMessage& message) {
+    return m_service->CreateShortcutsSession(options, message);
+}
+
+QDBusObjectPath GlobalShortcutsAdaptor::BindShortcuts(const QDBusObjectPath& session,
+                                                      const QList<PortalShortcut>& shortcuts, const QString&,
+                                                      const QVariantMap& options,
+                                                      const QDBusMessage& message) {
+    return m_service->BindShortcuts(session, shortcuts, options, message);
+}
+
 PortalSessionObject::PortalSessionObject(TestPortalService* service, QString path)
     : m_service(service), m_path(std::move(path)) {}
 
@@ -35,3 +50,17 @@ void PortalSessionObject::Close() {
 }
 
 } // namespace orv::test
+
+QDBusArgument& operator<<(QDBusArgument& argument, const orv::test::PortalShortcut& shortcut) {
+    argument.beginStructure();
+    argument << shortcut.id << shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, orv::test::PortalShortcut& shortcut) {
+    argument.beginStructure();
+    argument >> shortcut.id >> shortcut.properties;
+    argument.endStructure();
+    return argument;
+}

@@ -3,6 +3,7 @@
 // its calls to TestPortalService.
 
 #include <QDBusAbstractAdaptor>
+#include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusUnixFileDescriptor>
@@ -37,6 +38,37 @@ private:
     TestPortalService* m_service;
 };
 
+// One shortcut of GlobalShortcuts, (sa{sv}).
+struct PortalShortcut {
+    QString id;
+    QVariantMap properties;
+};
+
+class GlobalShortcutsAdaptor final : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.GlobalShortcuts")
+    Q_PROPERTY(uint version READ version)
+public:
+    explicit GlobalShortcutsAdaptor(TestPortalService* service);
+    uint version() const { return 1; }
+
+public slots:
+    QDBusObjectPath CreateSession(const QVariantMap& options, const QDBusMessage& message);
+    QDBusObjectPath BindShortcuts(const QDBusObjectPath& session,
+                                  const QList<orv::test::PortalShortcut>& shortcuts,
+                                  const QString& parent_window, const QVariantMap& options,
+                                  const QDBusMessage& message);
+
+signals:
+    void Activated(const QDBusObjectPath& session_handle, const QString& shortcut_id, qulonglong timestamp,
+                   const QVariantMap& options);
+    void Deactivated(const QDBusObjectPath& session_handle, const QString& shortcut_id, qulonglong timestamp,
+                     const QVariantMap& options);
+
+private:
+    TestPortalService* m_service;
+};
+
 class PortalSessionObject final : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Session")
@@ -52,3 +84,8 @@ private:
 };
 
 } // namespace orv::test
+
+Q_DECLARE_METATYPE(orv::test::PortalShortcut)
+
+QDBusArgument& operator<<(QDBusArgument& argument, const orv::test::PortalShortcut& shortcut);
+const QDBusArgument& operator>>(const QDBusArgument& argument, orv::test::PortalShortcut& shortcut);

@@ -80,7 +80,11 @@ TestPortalService::TestPortalService(QDBusConnection bus, Options options,
     : m_bus(bus), m_options(options), m_report(std::move(report)) {
     qDBusRegisterMetaType<CastStreamEntry>();
     qDBusRegisterMetaType<QList<CastStreamEntry>>();
+    qDBusRegisterMetaType<PortalShortcut>();
+    qDBusRegisterMetaType<QList<PortalShortcut>>();
     new ScreenCastAdaptor(this);
+    if (m_options.globalShortcuts)
+        m_shortcuts = new GlobalShortcutsAdaptor(this);
 }
 
 TestPortalService::~TestPortalService() = default;
@@ -218,6 +222,47 @@ QDBusUnixFileDescriptor TestPortalService::OpenPipeWireRemote(const QDBusObjectP
     close(fd);
     m_report("remote");
     return remote;
+}
+
+QDBusObjectPath TestPortalService::CreateShortcutsSession(const QVariantMap& options,
+                                                          const QDBusMessage& message) {
+    return CreateSession(options, message);
+}
+
+QDBusObjectPath TestPortalService::BindShortcuts(const QDBusObjectPath& path,
+                                                 const QList<PortalShortcut>& shortcuts,
+                                                 const QVariantMap& options, const QDBusMessage& message) {
+    Session* session = sessionOf(path, message);
+    if (!session) {
+        refuse(message, "no such session");
+        return {};
+    }
+    QList<PortalShortcut> bound;
+    for (const PortalShortcut& shortcut : shortcuts) {
+        session->shortcuts << shortcut.id;
+        m_report(QString("bound %1 %2 (%3)")
+                     .arg(shortcut.id, shortcut.properties.value("preferred_trigger").toString(),
+                          shortcut.properties.value("description").toString()));
+        bound << PortalShortcut{shortcut.id,
+                                {{"description", shortcut.properties.value("description")},
+                                 {"trigger_description", "the test's key"}}};
+    }
+    const QString request = RequestPath(message, options);
+    respond(request, 0, {{"shortcuts", QVariant::fromValue(bound)}});
+    return QDBusObjectPath(request);
+}
+
+void TestPortalService::PressShortcut(const QString& id, bool pressed) {
+    if (!m_shortcuts)
+        return;
+    for (const auto& [path, session] : m_sessions)
+        if (session.shortcuts.contains(id)) {
+            if (pressed)
+                emit m_shortcuts->Activated(QDBusObjectPath(path), id, 0, {});
+            else
+                emit m_shortcuts->Deactivated(QDBusObjectPath(path), id, 0, {});
+        }
+    m_report(QString(pressed ? "pressed %1" : "released %1").arg(id));
 }
 
 void TestPortalService::CloseSession(const QString& path) {

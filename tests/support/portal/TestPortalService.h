@@ -1,8 +1,11 @@
 #pragma once
 // The desktop portal as the tests stand it in, on their own session bus: org.freedesktop.portal.Desktop
 // with the screen cast (sessions, the Request objects' Response signal, a PipeWire connection to the test's
-// daemon carrying CastVideoSource's stream). The screen cast's Start is granted, cancelled (1) or refused
-// (2) as told. What happens is reported as lines of text for the test to wait on.
+// daemon carrying CastVideoSource's stream) and, when asked, the global shortcuts. The screen cast's Start is
+// granted, cancelled (1) or refused (2) as told. What happens is reported as lines of text for the test to
+// wait on.
+
+#include "support/portal/PortalAdaptors.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -11,6 +14,7 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 #include <functional>
@@ -27,6 +31,7 @@ public:
     struct Options {
         QSize size;         // of the cast's picture
         uint startAnswer{}; // the Response code of the screen cast's Start: 0 granted, 1 cancelled, 2 refused
+        bool globalShortcuts{}; // whether the global shortcuts portal is offered too
     };
     TestPortalService(QDBusConnection bus, Options options, std::function<void(const QString&)> report);
     ~TestPortalService() override;
@@ -44,6 +49,12 @@ public:
                           const QDBusMessage& message);
     QDBusUnixFileDescriptor OpenPipeWireRemote(const QDBusObjectPath& session, const QVariantMap& options,
                                                const QDBusMessage& message);
+    // The global shortcuts' methods.
+    QDBusObjectPath CreateShortcutsSession(const QVariantMap& options, const QDBusMessage& message);
+    QDBusObjectPath BindShortcuts(const QDBusObjectPath& session, const QList<PortalShortcut>& shortcuts,
+                                  const QVariantMap& options, const QDBusMessage& message);
+    // As if the user pressed (or released) the key bound to shortcut `id`, in every session binding it.
+    void PressShortcut(const QString& id, bool pressed);
     // A session's Close.
     void CloseSession(const QString& path);
 
@@ -54,6 +65,7 @@ private:
         uint cursorMode = 0;
         bool started = false;
         std::unique_ptr<CastVideoSource> cast;
+        QStringList shortcuts;           // the ids bound in a global shortcuts session
         std::unique_ptr<QObject> object; // the org.freedesktop.portal.Session on the bus
     };
     // The request object's path for a call from `message` carrying `options`' handle_token.
@@ -68,6 +80,7 @@ private:
     std::function<void(const QString&)> m_report;
     std::map<QString, Session> m_sessions;
     int m_scene = 0;
+    GlobalShortcutsAdaptor* m_shortcuts = nullptr;
 };
 
 } // namespace orv::test
