@@ -1254,6 +1254,21 @@ Please install a new version of Orvane Browser.</source>
     </message>
 </context>
 <context>
+    <name>orv::PortalScreenshot</name>
+    <message>
+        <source>The screenshot was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop refused to take a screenshot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::ResourceColumns</name>
     <message>
         <source>%1 KB</source>
@@ -3736,6 +3751,10 @@ Please check if this is the playback device that you want to use and all its dri
     </message>
     <message>
         <source>Screen capture is not available on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1273,6 +1273,21 @@ Instale una nueva versión de Orvane Browser.</translation>
     </message>
 </context>
 <context>
+    <name>orv::PortalScreenshot</name>
+    <message>
+        <source>The screenshot was cancelled.</source>
+        <translation>Se canceló la captura de pantalla.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to take a screenshot.</source>
+        <translation>El escritorio se negó a tomar una captura de pantalla.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot cannot be read.</source>
+        <translation>No se puede leer la captura de pantalla del escritorio.</translation>
+    </message>
+</context>
+<context>
     <name>orv::ResourceColumns</name>
     <message>
         <source>%1 KB</source>
@@ -3799,6 +3814,10 @@ Compruebe que sea el dispositivo de reproducción que desea usar y que todos sus
     <message>
         <source>Screen capture is not available on this desktop.</source>
         <translation>La captura de pantalla no está disponible en este escritorio.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured: %1</source>
+        <translation>No se puede capturar la pantalla: %1</translation>
     </message>
 </context>
 <context>

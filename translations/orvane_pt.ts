@@ -1273,6 +1273,21 @@ Instale uma nova versão do Orvane Browser.</translation>
     </message>
 </context>
 <context>
+    <name>orv::PortalScreenshot</name>
+    <message>
+        <source>The screenshot was cancelled.</source>
+        <translation>A captura de tela foi cancelada.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to take a screenshot.</source>
+        <translation>A área de trabalho recusou fazer uma captura de tela.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot cannot be read.</source>
+        <translation>Não é possível ler a captura de tela da área de trabalho.</translation>
+    </message>
+</context>
+<context>
     <name>orv::ResourceColumns</name>
     <message>
         <source>%1 KB</source>
@@ -3799,6 +3814,10 @@ Verifique se este é o dispositivo de reprodução que você deseja usar e se to
     <message>
         <source>Screen capture is not available on this desktop.</source>
         <translation>A captura de tela não está disponível nesta área de trabalho.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured: %1</source>
+        <translation>Não é possível capturar a tela: %1</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,14 @@ QDBusUnixFileDescriptor ScreenCastAdaptor::OpenPipeWireRemote(const QDBusObjectP
     return m_service->OpenPipeWireRemote(session, options, message);
 }
 
+ScreenshotAdaptor::ScreenshotAdaptor(TestPortalService* service)
+    : QDBusAbstractAdaptor(service), m_service(service) {}
+
+QDBusObjectPath ScreenshotAdaptor::Screenshot(const QString&, const QVariantMap& options,
+                                              const QDBusMessage& message) {
+    return m_service->Screenshot(options, message);
+}
+
 GlobalShortcutsAdaptor::GlobalShortcutsAdaptor(TestPortalService* service)
     : QDBusAbstractAdaptor(service), m_service(service) {}
 

@@ -38,6 +38,22 @@ private:
     TestPortalService* m_service;
 };
 
+class ScreenshotAdaptor final : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+    Q_PROPERTY(uint version READ version)
+public:
+    explicit ScreenshotAdaptor(TestPortalService* service);
+    uint version() const { return 2; }
+
+public slots:
+    QDBusObjectPath Screenshot(const QString& parent_window, const QVariantMap& options,
+                               const QDBusMessage& message);
+
+private:
+    TestPortalService* m_service;
+};
+
 // One shortcut of GlobalShortcuts, (sa{sv}).
 struct PortalShortcut {
     QString id;

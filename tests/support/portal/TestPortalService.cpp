@@ -1,5 +1,6 @@
 #include "support/portal/TestPortalService.h"
 
+#include "support/portal/CastPicture.h"
 #include "support/portal/CastVideoSource.h"
 #include "support/portal/PortalAdaptors.h"
 
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QPoint>
 #include <QTimer>
+#include <QUrl>
 
 #include <cstring>
 
@@ -83,6 +85,7 @@ TestPortalService::TestPortalService(QDBusConnection bus, Options options,
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<QList<PortalShortcut>>();
     new ScreenCastAdaptor(this);
+    new ScreenshotAdaptor(this);
     if (m_options.globalShortcuts)
         m_shortcuts = new GlobalShortcutsAdaptor(this);
 }
@@ -222,6 +225,18 @@ QDBusUnixFileDescriptor TestPortalService::OpenPipeWireRemote(const QDBusObjectP
     close(fd);
     m_report("remote");
     return remote;
+}
+
+QDBusObjectPath TestPortalService::Screenshot(const QVariantMap& options, const QDBusMessage& message) {
+    const QString request = RequestPath(message, options);
+    const QString file = m_files.filePath(QString("screenshot-%1.png").arg(++m_screenshots));
+    if (!CastPicture(m_options.size, m_scene).save(file)) {
+        respond(request, 2, {});
+        return QDBusObjectPath(request);
+    }
+    m_report(QString("screenshot interactive=%1").arg(options.value("interactive").toBool()));
+    respond(request, 0, {{"uri", QUrl::fromLocalFile(file).toString()}});
+    return QDBusObjectPath(request);
 }
 
 QDBusObjectPath TestPortalService::CreateShortcutsSession(const QVariantMap& options,

@@ -1,7 +1,8 @@
 #pragma once
 // The desktop portal as the tests stand it in, on their own session bus: org.freedesktop.portal.Desktop
 // with the screen cast (sessions, the Request objects' Response signal, a PipeWire connection to the test's
-// daemon carrying CastVideoSource's stream) and, when asked, the global shortcuts. The screen cast's Start is
+// daemon carrying CastVideoSource's stream), the screenshot (of the cast's scene) and, when asked, the
+// global shortcuts. The screen cast's Start is
 // granted, cancelled (1) or refused (2) as told. What happens is reported as lines of text for the test to
 // wait on.
 
@@ -15,6 +16,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QVariantMap>
 
 #include <functional>
@@ -49,6 +51,8 @@ public:
                           const QDBusMessage& message);
     QDBusUnixFileDescriptor OpenPipeWireRemote(const QDBusObjectPath& session, const QVariantMap& options,
                                                const QDBusMessage& message);
+    // The screenshot's method: the current scene, saved in a file of the portal's.
+    QDBusObjectPath Screenshot(const QVariantMap& options, const QDBusMessage& message);
     // The global shortcuts' methods.
     QDBusObjectPath CreateShortcutsSession(const QVariantMap& options, const QDBusMessage& message);
     QDBusObjectPath BindShortcuts(const QDBusObjectPath& session, const QList<PortalShortcut>& shortcuts,
@@ -81,6 +85,8 @@ private:
     std::map<QString, Session> m_sessions;
     int m_scene = 0;
     GlobalShortcutsAdaptor* m_shortcuts = nullptr;
+    QTemporaryDir m_files; // the screenshots
+    int m_screenshots = 0;
 };
 
 } // namespace orv::test
