@@ -45,6 +45,12 @@ packages=(
     libspng-dev
     # the push-to-talk key anywhere on the desktop (XInput2 raw key events)
     libxi-dev
+    # Wayland desktops: Qt's Wayland platform, screen sharing through the desktop portal and PipeWire
+    qt6-wayland libpipewire-0.3-dev
+    # the tests' headless Wayland desktop: compositor and background, media server and session manager,
+    # screenshots; setpriv runs the compositor unprivileged when the tests run as root (the desktop portal
+    # is the tests' own)
+    sway swaybg pipewire pipewire-bin wireplumber grim util-linux
 )
 
 missing=()

@@ -303,6 +303,18 @@ another user with your ID has just logged in</source>
         <source>Image not uploaded</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Application sharing is not available on this desktop: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen cannot be shared: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote control is not available on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TNotesPane</name>
@@ -1216,6 +1228,47 @@ Please install a new version of Orvane Browser.</source>
     </message>
 </context>
 <context>
+    <name>orv::PortalGlobalShortcuts</name>
+    <message>
+        <source>The desktop did not bind the push-to-talk key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Push to talk</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::PortalScreenCast</name>
+    <message>
+        <source>The screen was not chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop refused to share the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop shares no screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::PortalScreenshot</name>
+    <message>
+        <source>The screenshot was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop refused to take a screenshot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>orv::ResourceColumns</name>
     <message>
         <source>%1 KB</source>
@@ -1347,6 +1400,10 @@ Please install a new version of Orvane Browser.</source>
     </message>
     <message>
         <source>Suppress steady background noise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key works only while this program&apos;s windows are active: this desktop does not let programs see keys pressed elsewhere.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3765,6 +3822,10 @@ Please check if this is the playback device that you want to use and all its dri
         <source>Screen capture is not available on this desktop.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The screen cannot be captured: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TfrmBrowser</name>
@@ -4901,6 +4962,13 @@ Orvane will now reconnect your audio.</source>
     </message>
     <message>
         <source>The export was stopped; no file was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orv::WaylandDesktop</name>
+    <message>
+        <source>this Wayland desktop offers no screen cast portal (xdg-desktop-portal with a back end for the desktop), through which programs are given the screen.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -304,6 +304,18 @@ otro usuario acaba de iniciar sesión con su identificación</translation>
         <source>Image not uploaded</source>
         <translation>No se subió la imagen</translation>
     </message>
+    <message>
+        <source>Application sharing is not available on this desktop: %1</source>
+        <translation>El uso compartido de aplicaciones no está disponible en este escritorio: %1</translation>
+    </message>
+    <message>
+        <source>The screen cannot be shared: %1</source>
+        <translation>No se puede compartir la pantalla: %1</translation>
+    </message>
+    <message>
+        <source>Remote control is not available on this desktop.</source>
+        <translation>El control remoto no está disponible en este escritorio.</translation>
+    </message>
 </context>
 <context>
     <name>TNotesPane</name>
@@ -1235,6 +1247,47 @@ Instale una nueva versión de Orvane Browser.</translation>
     </message>
 </context>
 <context>
+    <name>orv::PortalGlobalShortcuts</name>
+    <message>
+        <source>The desktop did not bind the push-to-talk key.</source>
+        <translation>El escritorio no asignó la tecla para hablar.</translation>
+    </message>
+    <message>
+        <source>Push to talk</source>
+        <translation>Presionar para hablar</translation>
+    </message>
+</context>
+<context>
+    <name>orv::PortalScreenCast</name>
+    <message>
+        <source>The screen was not chosen.</source>
+        <translation>No se eligió la pantalla.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to share the screen.</source>
+        <translation>El escritorio se negó a compartir la pantalla.</translation>
+    </message>
+    <message>
+        <source>The desktop shares no screen.</source>
+        <translation>El escritorio no comparte ninguna pantalla.</translation>
+    </message>
+</context>
+<context>
+    <name>orv::PortalScreenshot</name>
+    <message>
+        <source>The screenshot was cancelled.</source>
+        <translation>Se canceló la captura de pantalla.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to take a screenshot.</source>
+        <translation>El escritorio se negó a tomar una captura de pantalla.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot cannot be read.</source>
+        <translation>No se puede leer la captura de pantalla del escritorio.</translation>
+    </message>
+</context>
+<context>
     <name>orv::ResourceColumns</name>
     <message>
         <source>%1 KB</source>
@@ -1367,6 +1420,10 @@ Instale una nueva versión de Orvane Browser.</translation>
     <message>
         <source>Suppress steady background noise</source>
         <translation>Suprimir el ruido de fondo constante</translation>
+    </message>
+    <message>
+        <source>The key works only while this program&apos;s windows are active: this desktop does not let programs see keys pressed elsewhere.</source>
+        <translation>La tecla solo funciona mientras las ventanas de este programa estén activas: este escritorio no permite que los programas vean las teclas presionadas en otros lugares.</translation>
     </message>
 </context>
 <context>
@@ -3841,6 +3898,10 @@ Compruebe que sea el dispositivo de reproducción que desea usar y que todos sus
         <source>Screen capture is not available on this desktop.</source>
         <translation>La captura de pantalla no está disponible en este escritorio.</translation>
     </message>
+    <message>
+        <source>The screen cannot be captured: %1</source>
+        <translation>No se puede capturar la pantalla: %1</translation>
+    </message>
 </context>
 <context>
     <name>orv::TfrmBrowser</name>
@@ -4984,6 +5045,13 @@ Orvane volverá a conectar su audio.</translation>
     <message>
         <source>The export was stopped; no file was written.</source>
         <translation>Se detuvo la exportación; no se escribió ningún archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>orv::WaylandDesktop</name>
+    <message>
+        <source>this Wayland desktop offers no screen cast portal (xdg-desktop-portal with a back end for the desktop), through which programs are given the screen.</source>
+        <translation>este escritorio Wayland no ofrece el portal de transmisión de pantalla (xdg-desktop-portal con un back-end para el escritorio), mediante el cual los programas reciben la pantalla.</translation>
     </message>
 </context>
 </TS>

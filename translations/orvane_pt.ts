@@ -304,6 +304,18 @@ outro usuário acabou de entrar com a sua identificação</translation>
         <source>Image not uploaded</source>
         <translation>A imagem não foi enviada</translation>
     </message>
+    <message>
+        <source>Application sharing is not available on this desktop: %1</source>
+        <translation>O compartilhamento de aplicativos não está disponível nesta área de trabalho: %1</translation>
+    </message>
+    <message>
+        <source>The screen cannot be shared: %1</source>
+        <translation>A tela não pode ser compartilhada: %1</translation>
+    </message>
+    <message>
+        <source>Remote control is not available on this desktop.</source>
+        <translation>O controle remoto não está disponível nesta área de trabalho.</translation>
+    </message>
 </context>
 <context>
     <name>TNotesPane</name>
@@ -1235,6 +1247,47 @@ Instale uma nova versão do Orvane Browser.</translation>
     </message>
 </context>
 <context>
+    <name>orv::PortalGlobalShortcuts</name>
+    <message>
+        <source>The desktop did not bind the push-to-talk key.</source>
+        <translation>A área de trabalho não associou a tecla para falar.</translation>
+    </message>
+    <message>
+        <source>Push to talk</source>
+        <translation>Pressionar para falar</translation>
+    </message>
+</context>
+<context>
+    <name>orv::PortalScreenCast</name>
+    <message>
+        <source>The screen was not chosen.</source>
+        <translation>A tela não foi escolhida.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to share the screen.</source>
+        <translation>A área de trabalho recusou compartilhar a tela.</translation>
+    </message>
+    <message>
+        <source>The desktop shares no screen.</source>
+        <translation>A área de trabalho não compartilha nenhuma tela.</translation>
+    </message>
+</context>
+<context>
+    <name>orv::PortalScreenshot</name>
+    <message>
+        <source>The screenshot was cancelled.</source>
+        <translation>A captura de tela foi cancelada.</translation>
+    </message>
+    <message>
+        <source>The desktop refused to take a screenshot.</source>
+        <translation>A área de trabalho recusou fazer uma captura de tela.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot cannot be read.</source>
+        <translation>Não é possível ler a captura de tela da área de trabalho.</translation>
+    </message>
+</context>
+<context>
     <name>orv::ResourceColumns</name>
     <message>
         <source>%1 KB</source>
@@ -1367,6 +1420,10 @@ Instale uma nova versão do Orvane Browser.</translation>
     <message>
         <source>Suppress steady background noise</source>
         <translation>Suprimir ruído de fundo constante</translation>
+    </message>
+    <message>
+        <source>The key works only while this program&apos;s windows are active: this desktop does not let programs see keys pressed elsewhere.</source>
+        <translation>A tecla só funciona enquanto as janelas deste programa estiverem ativas: esta área de trabalho não permite que os programas vejam teclas pressionadas em outros lugares.</translation>
     </message>
 </context>
 <context>
@@ -3841,6 +3898,10 @@ Verifique se este é o dispositivo de reprodução que você deseja usar e se to
         <source>Screen capture is not available on this desktop.</source>
         <translation>A captura de tela não está disponível nesta área de trabalho.</translation>
     </message>
+    <message>
+        <source>The screen cannot be captured: %1</source>
+        <translation>Não é possível capturar a tela: %1</translation>
+    </message>
 </context>
 <context>
     <name>orv::TfrmBrowser</name>
@@ -4984,6 +5045,13 @@ O Orvane vai reconectar o seu áudio.</translation>
     <message>
         <source>The export was stopped; no file was written.</source>
         <translation>A exportação foi interrompida; nenhum arquivo foi gravado.</translation>
+    </message>
+</context>
+<context>
+    <name>orv::WaylandDesktop</name>
+    <message>
+        <source>this Wayland desktop offers no screen cast portal (xdg-desktop-portal with a back end for the desktop), through which programs are given the screen.</source>
+        <translation>esta área de trabalho Wayland não oferece o portal de transmissão de tela (xdg-desktop-portal com um back-end para a área de trabalho), pelo qual os programas recebem a tela.</translation>
     </message>
 </context>
 </TS>

@@ -23,6 +23,7 @@
 #include "moderation/KickReasonDialog.h"
 #include "moderation/ModerationModule.h"
 #include "platform/Timer.h"
+#include "platform/WaylandDesktop.h"
 #include "platform/X11Desktop.h"
 #include "playback/PlaybackModule.h"
 #include "polls/PollsModule.h"
@@ -132,7 +133,9 @@ TModuleList CreateModules(const TModuleListParts& parts, const TSignInModulePart
         std::make_unique<TVideoModule>(parts.context, participants, NewVideoWindow, [&main = parts.main] {
             emit main.settingsRequested(TfrmSettings::VideoPage);
         });
-    TAppShareParts share{std::make_shared<X11Desktop>(),
+    TAppShareParts share{WaylandDesktop::InSession()
+                             ? std::shared_ptr<IDesktopAccess>(std::make_shared<WaylandDesktop>())
+                             : std::shared_ptr<IDesktopAccess>(std::make_shared<X11Desktop>()),
                          std::make_shared<TLinkUplinkQueue>(parts.link),
                          participants,
                          parts.timers,

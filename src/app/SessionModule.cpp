@@ -10,6 +10,7 @@
 #include "link/ErrorMessages.h"
 #include "platform/Clock.h"
 #include "platform/Timer.h"
+#include "platform/WaylandDesktop.h"
 #include "session/RoomEvents.h"
 #include "video/VideoCapture.h"
 #include "voice/AudioDeviceList.h"
@@ -56,6 +57,14 @@ TDM::TDM(TfMain& main, TStartOptions options)
     };
     // The push-to-talk key anywhere on the desktop where the display allows; else the main window's keys.
     const bool hooked = m_keyboardHook.Install(m_mainSink, MainMsg::PushToTalkKey);
+    if (!hooked && WaylandDesktop::InSession()) {
+        // Through the desktop portal, beside the window's keys (the desktop may still refuse the binding).
+        m_portalKeys = std::make_unique<PortalGlobalShortcuts>();
+        if (!m_portalKeys->Start(m_mainSink, MainMsg::PushToTalkKey,
+                                 PortalGlobalShortcuts::TriggerOf(m_settings.PushToTalkKey),
+                                 [this] { return m_settings.PushToTalkKey; }))
+            m_portalKeys.reset();
+    }
     m_modules = CreateModules({main, m_context, m_link, m_store, [this] { stopSession(); }, m_folders,
                                m_audio, m_mixer, QtTimerFactory::instance(), ownRoleChanged, hooked},
                               signInParts, m_signIn);
@@ -164,6 +173,7 @@ void TDM::openSettings(int page) {
     context.audioInputs = ListInputDevices(m_audio).lines;
     ListCaptureDrivers(context.captureDrivers);
     context.unavailable = unavailableSettingOwners();
+    context.pushToTalkEverywhere = m_keyboardHook.Installed() || (m_portalKeys && m_portalKeys->Bound());
     const TfrmProgress::StepAside aside(&m_progress);
     TfrmSettings window(m_settings, m_store, m_folders.program, context, m_settingsEffects, m_dialogs,
                         &m_main);

@@ -17,6 +17,7 @@
 #include "platform/AppMessage.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/KeyboardHook.h"
+#include "platform/PortalGlobalShortcuts.h"
 #include "platform/QtAudioSystem.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemMixer.h"
@@ -95,6 +96,8 @@ private:
     TSignInModule* m_signIn = nullptr;
     TModuleList m_modules;
     TKeyboardHook m_keyboardHook;
+    std::unique_ptr<PortalGlobalShortcuts>
+        m_portalKeys; // the key anywhere on a Wayland desktop that offers it
     bool m_ended = false;
 };
 

@@ -33,7 +33,9 @@ void TfrmSettings::build() {
     const std::pair<TSettingsPage*, QString> pages[] = {
         {new TConnectionSettingsPage(m_store, m_dialogs), tr("Connection")},
         {new TGeneralSettingsPage, tr("General")},
-        {new TAudioSettingsPage(m_context.audioOutputs, m_context.audioInputs), tr("Audio")},
+        {new TAudioSettingsPage(m_context.audioOutputs, m_context.audioInputs,
+                                m_context.pushToTalkEverywhere),
+         tr("Audio")},
         {m_voicePage, tr("Voice")},
         {new TVideoSettingsPage(m_context.captureDrivers), tr("Video")},
         {new TRecordingSettingsPage, tr("Recording")},

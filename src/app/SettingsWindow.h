@@ -29,6 +29,7 @@ struct TSettingsWindowContext {
     QStringList audioOutputs{"Default Playback Device"};
     QStringList audioInputs{"Default Recording Device"};
     QStringList captureDrivers;
+    bool pushToTalkEverywhere = true; // false: the key works only while the program's windows are active
     // Owners of settings whose part of the program does not run yet: their controls are disabled.
     std::vector<TSettingOwner> unavailable;
 };

@@ -38,12 +38,18 @@ int main(int argc, char** argv) {
     // The embedded browser's sandbox cannot run as root; everywhere else it stays on.
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // In a Wayland session the program is a native Wayland client (XWayland only where Qt's Wayland
+    // platform is missing); an explicit QT_QPA_PLATFORM wins.
+    if (qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "wayland;xcb");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QCoreApplication::setOrganizationName("Tamlock");
     QCoreApplication::setApplicationName("Orvane Live");
     orv::TApplication app(argc, argv);
     app.setApplicationVersion(orv::kClientVersion);
     app.setWindowIcon(QIcon(orv::ProgramIconResource()));
+    // Names the desktop entry, whose icon and name a Wayland compositor shows for the windows.
     app.setDesktopFileName("orvane-live");
     orv::InstallTranslations(app);
 

@@ -93,7 +93,8 @@ void TAppShareModule::ApplySettings(const TSettings& s) {
 }
 
 void TAppShareModule::refreshActions() {
-    m_appShare->setEnabled(m_host.OwnShareAllowed() && !m_session.object && m_parts.desktop->Available());
+    // Left on where the desktop cannot share, so that reaching for it tells why.
+    m_appShare->setEnabled(m_host.OwnShareAllowed() && !m_session.object);
     m_giveControl->setEnabled(m_session.hosting && m_session.object != nullptr);
     m_takeControl->setEnabled(m_session.hosting && m_session.object != nullptr);
 }

@@ -28,6 +28,7 @@ TSharingHost::TSharingHost(TSessionContext& context, TAppShareParts& parts, TSha
 
 TSharingHost::~TSharingHost() {
     StopTimers();
+    m_parts.desktop->EndCapture();
     m_tools.reset();
 }
 
@@ -40,7 +41,10 @@ void TSharingHost::OpenHostTools() {
     if (!OwnShareAllowed() || m_session.object)
         return;
     if (!m_parts.desktop->Available()) {
-        m_context.dialogs.Error(tr("Application sharing is not available on this desktop."));
+        const QString why = m_parts.desktop->WhyUnavailable();
+        m_context.dialogs.Error(
+            why.isEmpty() ? tr("Application sharing is not available on this desktop.")
+                          : tr("Application sharing is not available on this desktop: %1").arg(why));
         return;
     }
     m_listed.clear();
@@ -95,6 +99,12 @@ void TSharingHost::Begin() {
     m_session.hosting = true;
     m_window = m_starting;
     m_controller = 0;
+    m_parts.desktop->BeginCapture([this](const QString& why) {
+        if (!m_session.hosting)
+            return;
+        m_context.dialogs.Error(tr("The screen cannot be shared: %1").arg(why));
+        StopSharing();
+    });
     if (m_parts.sharingStrip)
         m_parts.sharingStrip(true);
     if (m_window)
@@ -115,6 +125,7 @@ void TSharingHost::Ended() {
 
 void TSharingHost::EndLocally() {
     StopTimers();
+    m_parts.desktop->EndCapture();
     m_window.reset();
     m_controller = 0;
 }
@@ -200,6 +211,10 @@ void TSharingHost::GiveControl() {
     const auto user = m_parts.participants.SelectedUser();
     if (!user || *user == m_context.state.account.UserId())
         return;
+    if (!m_parts.desktop->InputAvailable()) {
+        m_context.dialogs.Error(tr("Remote control is not available on this desktop."));
+        return;
+    }
     if (m_context.sender.Send(cmGiveControl, TGiveControlMessage{*user}.encode()))
         m_controller = *user;
 }

@@ -12,7 +12,9 @@
 #include "board/TextEditBox.h"
 #include "board/Whiteboard.h"
 #include "platform/Dialogs.h"
+#include "platform/PortalScreenshot.h"
 #include "platform/ScreenCapture.h"
+#include "platform/WaylandDesktop.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -621,6 +623,10 @@ void TfrmBoard::exportAll() {
 
 void TfrmBoard::Capture(CaptureKind kind) {
     if (!ScreenCaptureAvailable()) {
+        if (WaylandDesktop::InSession() && PortalScreenshot::Offered()) {
+            captureThroughPortal(kind);
+            return;
+        }
         m_dialogs.Error(tr("Screen capture is not available on this desktop."));
         return;
     }
@@ -636,21 +642,26 @@ void TfrmBoard::Capture(CaptureKind kind) {
     });
 }
 
+void TfrmBoard::captureThroughPortal(CaptureKind kind) {
+    m_tools.PrepareCapture();
+    if (!m_portalShot)
+        m_portalShot = std::make_unique<PortalScreenshot>();
+    // For a window the desktop lets its user choose: a Wayland program cannot tell which one is in front.
+    m_portalShot->Take(
+        kind == CaptureKind::Window, [this, kind](const QImage& desktop) { captured(kind, desktop); },
+        [this](const QString& why) { m_dialogs.Error(tr("The screen cannot be captured: %1").arg(why)); });
+}
+
 void TfrmBoard::takeCapture(CaptureKind kind) {
-    QImage picture;
-    switch (kind) {
-    case CaptureKind::Desktop:
-        picture = CaptureDesktop();
-        break;
-    case CaptureKind::Window:
-        picture = CaptureForegroundWindow();
-        break;
-    case CaptureKind::Area: {
-        TScreenAreaWindow area(CaptureDesktop());
+    captured(kind, kind == CaptureKind::Window ? CaptureForegroundWindow() : CaptureDesktop());
+}
+
+void TfrmBoard::captured(CaptureKind kind, const QImage& desktop) {
+    QImage picture = desktop;
+    if (kind == CaptureKind::Area) {
+        TScreenAreaWindow area(desktop);
         area.exec();
         picture = area.Picture();
-        break;
-    }
     }
     if (!picture.isNull())
         QGuiApplication::clipboard()->setImage(picture);

@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -28,6 +29,7 @@ class QToolButton;
 namespace orv {
 
 class IDialogs;
+class PortalScreenshot;
 class TBoardSharing;
 class TBoardTools;
 class TBoardView;
@@ -74,6 +76,9 @@ private:
     void uploadBoard();
     void exportAll();
     void takeCapture(CaptureKind kind);
+    // A Wayland desktop's picture through its portal, then the same as takeCapture with it.
+    void captureThroughPortal(CaptureKind kind);
+    void captured(CaptureKind kind, const QImage& desktop);
     void refreshTextBox();
     void scrollToPointer();
     void applyCursor();
@@ -83,6 +88,7 @@ private:
     TBoardSharing& m_sharing;
     IDialogs& m_dialogs;
     int m_captureDelay = 500;
+    std::unique_ptr<PortalScreenshot> m_portalShot; // on a Wayland desktop, made when first needed
     std::map<QString, QAction*> m_actions;
     std::map<std::uint8_t, QToolButton*> m_toolButtons;
     QActionGroup* m_toolGroup = nullptr;

@@ -1,5 +1,6 @@
 #include "chat/PostItWindow.h"
 
+#include "platform/CompositorMove.h"
 #include "platform/Timer.h"
 
 #include <QCheckBox>
@@ -115,7 +116,8 @@ QString TfrmPostIt::Text() const {
 bool TfrmPostIt::eventFilter(QObject* watched, QEvent* event) {
     // The caption bar drags the notice.
     if (event->type() == QEvent::MouseButtonPress) {
-        m_dragFrom = static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - pos();
+        if (!StartCompositorMove(windowHandle()))
+            m_dragFrom = static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - pos();
         return true;
     }
     if (event->type() == QEvent::MouseMove &&

@@ -1,7 +1,7 @@
 #pragma once
 // What application sharing needs of the desktop: screen pixels, the top-level windows, the pointer's image
-// and synthetic keyboard and mouse input. X11 provides it (X11Desktop); without X11 (Wayland) nothing is
-// available and the callers say so. Tests give their own.
+// and synthetic keyboard and mouse input. X11 provides it (X11Desktop); on Wayland the desktop portal gives
+// the screen (WaylandDesktop) once sharing begins. Tests give their own.
 
 #include <QImage>
 #include <QPoint>
@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -37,6 +38,14 @@ public:
     virtual ~IDesktopAccess() = default;
 
     virtual bool Available() const = 0;
+    // Why the screen cannot be shared here, for the user; empty where the desktop gives no reason.
+    virtual QString WhyUnavailable() const { return {}; }
+    // Sharing begins and ends. A desktop that must first be granted the screen asks for it here; `lost`
+    // is called later on the caller's thread when that is refused or the grant ends, with the reason.
+    virtual void BeginCapture(std::function<void(const QString& why)> lost) { (void)lost; }
+    virtual void EndCapture() {}
+    // Whether synthetic input reaches the desktop, so that a viewer can be given control.
+    virtual bool InputAvailable() const { return Available(); }
     virtual QSize ScreenSize() const = 0;
     // Copies the screen's `area`, clipped to the screen, into `target` at the same coordinates (clipped to
     // the target too). False when nothing could be read; the target keeps what it had there.

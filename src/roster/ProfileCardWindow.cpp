@@ -1,6 +1,7 @@
 #include "roster/ProfileCardWindow.h"
 
 #include "platform/AppMessage.h"
+#include "platform/CompositorMove.h"
 #include "roster/PersonalInfo.h"
 #include "roster/Roster.h"
 #include "roster/UserPhotos.h"
@@ -152,7 +153,8 @@ protected:
     // The caption bar drags the card.
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonPress) {
-            m_dragFrom = static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - pos();
+            if (!StartCompositorMove(windowHandle()))
+                m_dragFrom = static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - pos();
             return true;
         }
         if (event->type() == QEvent::MouseMove &&

@@ -1,5 +1,7 @@
 #include "voice/RemoteAudioWindow.h"
 
+#include "platform/CompositorMove.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -155,7 +157,7 @@ bool TfrmRemoteAudio::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::MouseButtonPress) {
             auto* e = static_cast<QMouseEvent*>(event);
             if (e->button() == Qt::LeftButton) {
-                m_dragging = true;
+                m_dragging = !StartCompositorMove(windowHandle());
                 m_dragOffset = e->globalPosition().toPoint() - frameGeometry().topLeft();
                 return true;
             }

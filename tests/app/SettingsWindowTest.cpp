@@ -176,6 +176,19 @@ TEST_F(WindowFixture, ControlsWhoseModuleDoesNotRunAreDisabledAndKeepTheirValues
     EXPECT_EQ(store.ReadInteger("", "VideoFrameRate"), 15);
 }
 
+TEST_F(WindowFixture, APushToTalkKeySeenOnlyInTheProgramsWindowsIsSaidSo) {
+    for (const bool everywhere : {true, false}) {
+        SCOPED_TRACE(everywhere);
+        TSettingsWindowContext context;
+        context.pushToTalkEverywhere = everywhere;
+        auto w = open(context);
+        auto* note = w->findChild<QLabel*>("pushToTalkOnlyHere");
+        EXPECT_EQ(note != nullptr, !everywhere);
+        if (note)
+            EXPECT_TRUE(note->text().contains("only while this program's windows are active"));
+    }
+}
+
 TEST_F(WindowFixture, ChoicesMapToStoredValues) {
 
     TSettingsWindowContext context;

@@ -27,7 +27,8 @@ QComboBox* DeviceBox(TSettingBindings& bindings, std::string_view key, const QSt
 
 } // namespace
 
-TAudioSettingsPage::TAudioSettingsPage(const QStringList& outputs, const QStringList& inputs) {
+TAudioSettingsPage::TAudioSettingsPage(const QStringList& outputs, const QStringList& inputs,
+                                       bool keyEverywhere) {
     auto* output = DeviceBox(m_bindings, "AudioOutDeviceID", outputs);
     output->setObjectName("audioOut");
     auto* input = DeviceBox(m_bindings, "AudioInDeviceID", inputs);
@@ -55,6 +56,13 @@ TAudioSettingsPage::TAudioSettingsPage(const QStringList& outputs, const QString
     form->addRow(noise);
     AddLabelledRow(form, tr("Audio buffer:"), m_buffer, m_bufferHint);
     form->addRow(tr("Push-to-talk key:"), pushToTalk);
+    if (!keyEverywhere) {
+        auto* onlyHere = new QLabel(tr("The key works only while this program's windows are active: this "
+                                       "desktop does not let programs see keys pressed elsewhere."));
+        onlyHere->setObjectName("pushToTalkOnlyHere");
+        onlyHere->setWordWrap(true);
+        form->addRow(onlyHere);
+    }
 }
 
 void TAudioSettingsPage::fill(const TSettings& settings) {

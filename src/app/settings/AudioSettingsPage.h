@@ -13,8 +13,9 @@ namespace orv {
 class TAudioSettingsPage final : public TSettingsPage {
     Q_OBJECT
 public:
-    // The device lists in the order of their stored indexes.
-    TAudioSettingsPage(const QStringList& outputs, const QStringList& inputs);
+    // The device lists in the order of their stored indexes; `keyEverywhere` false when the push-to-talk
+    // key is seen only while the program's windows are active, which the page then says.
+    TAudioSettingsPage(const QStringList& outputs, const QStringList& inputs, bool keyEverywhere = true);
 
     void fill(const TSettings& settings) override;
 
