@@ -100,7 +100,9 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, TRememb
     layout->addLayout(form);
     layout->addWidget(new QLabel(tr("Click the Sign In button to join an online session.")));
     layout->addLayout(bottom);
-    setMinimumWidth(460);
+    // A window of one size: compositors that tile (sway) float it instead of stretching it over the screen.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_userName->setMinimumWidth(300);
     // Tab follows the reading order: each row from left to right, then the links and buttons at the bottom.
     QWidget* const order[] = {m_server,   whatIsThis, m_encryption, m_userName, m_password,
                               m_remember, settings,   signIn,       cancel};
