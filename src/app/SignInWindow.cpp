@@ -1,5 +1,6 @@
 #include "app/SignInWindow.h"
 
+#include "app/AccessibleNames.h"
 #include "platform/Scramble.h"
 #include "platform/SettingsStore.h"
 #include "protocol/Constants.h"
@@ -99,6 +100,7 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, TRememb
                               m_remember, settings,   signIn,     cancel};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+    NameControlsFromLabels(*this);
 }
 
 void TfrmSignIn::Fill() {

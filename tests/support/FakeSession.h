@@ -66,6 +66,7 @@ public:
         ++raised;
         active = true;
     }
+    void Announce(const QString& text) override { announced << text; }
 
     QWidget* participantList = nullptr;
     QWidget* audioPane = nullptr;
@@ -79,6 +80,7 @@ public:
     bool fullScreen = false;
     bool active = true;
     int raised = 0;
+    QStringList announced;
 
 private:
     QWidget* keep(QWidget* widget) {
