@@ -5,6 +5,7 @@
 // the client comes from tests/e2e/screen_reader.py, which reads the accessibility bus as Orca does.
 
 #include "chat/ChatModule.h"
+#include "moderation/ModerationModule.h"
 #include "platform/Scramble.h"
 #include "platform/Timer.h"
 #include "polls/PollsModule.h"
@@ -38,10 +39,13 @@ constexpr int kHungAfterMs = 240000;
 struct Moderator : LiveClient {
     explicit Moderator(const QString& folder) : LiveClient(folder) {
         add(roster);
+        add(moderation);
         add(chat);
         add(polls);
     }
     TRosterModule roster{context};
+    // Raised hands and other motions reach the roster through it.
+    TModerationModule moderation{context, roster.Participants(), [] { return std::optional<QString>(); }};
     TChatModule chat{context, roster.Directory(), nullptr};
     TPollsModule polls{context, roster.Directory(), roster.Marks(), nullptr, QtTimerFactory::instance()};
 };
