@@ -1,6 +1,5 @@
 #include "app/SignInWindow.h"
 
-#include "app/AccessibleNames.h"
 #include "platform/Scramble.h"
 #include "platform/SettingsStore.h"
 #include "protocol/Constants.h"
@@ -30,6 +29,7 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, TRememb
     m_server->addItems(presetServers);
     m_server->setObjectName("server");
     m_server->setAccessibleName(tr("Remote Server"));
+    m_server->lineEdit()->setAccessibleName(tr("Remote Server")); // the part that takes the focus
     m_userName->setObjectName("userName");
     m_password->setObjectName("password");
     m_password->setEchoMode(QLineEdit::Password);
@@ -100,7 +100,6 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, TRememb
                               m_remember, settings,   signIn,     cancel};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
-    NameControlsFromLabels(*this);
 }
 
 void TfrmSignIn::Fill() {
