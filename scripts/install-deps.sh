@@ -16,6 +16,8 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth dante-server microsocks
     # tests' small web servers (recordings over HTTP, the tour's pages)
     python3
+    # screen readers: the accessibility bus and its registry, and the tests' view of it as a reader has it
+    at-spi2-core python3-pyatspi
     # desktop notifications: the tests run a session bus of their own; saved chats read back
     dbus-daemon unrtf
     # the server's accounts: a SQLite database, passwords kept as Argon2id hashes

@@ -856,6 +856,14 @@ Please try again.</source>
         <source>The system is using a default value for your connection speed. You can set your real connection speed visiting File - Connection Speed.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 says: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Private message from %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::ChatState</name>
@@ -1810,6 +1818,18 @@ Click and drag to select a portion.</source>
         <source>Notify on the desktop of private messages, my name and a lost connection</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new language is used from the next start of the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TKickReasonDialog</name>
@@ -2088,6 +2108,10 @@ with the following message:<byte value="xd"/>
         <source>hand %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>hand raised</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TPersonalInfo</name>
@@ -2261,11 +2285,11 @@ This recorded session may no longer be available.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 (%2% or %3 users)</source>
+        <source>The existing file could not be kept as %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The existing file could not be kept as %1.</source>
+        <source>%1 (%2 or %3 users)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2292,6 +2316,10 @@ This recorded session may no longer be available.</source>
 %1<byte value="xd"/>
 <byte value="xd"/>
 Press OK to continue or Cancel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New poll: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3357,6 +3385,18 @@ Orvane Live does not allow pop-up windows in a guided web tour for security reas
         <source>Export Recording as Video…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orv::TfrmAbout</name>
@@ -3963,10 +4003,6 @@ Please check if this is the playback device that you want to use and all its dri
 <context>
     <name>orv::TfrmExam</name>
     <message>
-        <source>Send</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Reply to the following</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3997,6 +4033,10 @@ Please check if this is the playback device that you want to use and all its dri
     <message>
         <source>No answer selected. <byte value="xd"/>
 Please select an answer entry by pressing the appropriate answer button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4708,6 +4748,10 @@ Orvane will now reconnect your audio.</source>
     </message>
     <message>
         <source>Favorite Polls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

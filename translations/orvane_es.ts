@@ -862,6 +862,14 @@ Vuelva a intentarlo.</translation>
         <source>The system is using a default value for your connection speed. You can set your real connection speed visiting File - Connection Speed.</source>
         <translation>El sistema está usando un valor predeterminado para la velocidad de su conexión. Puede indicar la velocidad real en Archivo - Velocidad de conexión.</translation>
     </message>
+    <message>
+        <source>%1 says: %2</source>
+        <translation>%1 dice: %2</translation>
+    </message>
+    <message>
+        <source>Private message from %1: %2</source>
+        <translation>Mensaje privado de %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>orv::ChatState</name>
@@ -1835,6 +1843,18 @@ Haga clic y arrastre para seleccionar una parte.</translation>
         <source>Notify on the desktop of private messages, my name and a lost connection</source>
         <translation>Notificar en el escritorio los mensajes privados, las menciones de mi nombre y la pérdida de conexión</translation>
     </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>A new language is used from the next start of the program.</source>
+        <translation>Un nuevo idioma se usa a partir del próximo inicio del programa.</translation>
+    </message>
 </context>
 <context>
     <name>orv::TKickReasonDialog</name>
@@ -2131,6 +2151,10 @@ con el siguiente mensaje:<byte value="xd"/>
         <source>hand %1</source>
         <translation>mano %1</translation>
     </message>
+    <message>
+        <source>hand raised</source>
+        <translation>mano levantada</translation>
+    </message>
 </context>
 <context>
     <name>orv::TPersonalInfo</name>
@@ -2305,12 +2329,12 @@ Es posible que esta sesión grabada ya no esté disponible.</translation>
         <translation>&lt;Respuesta desconocida %1&gt;</translation>
     </message>
     <message>
-        <source>%1 (%2% or %3 users)</source>
-        <translation>%1 (%2% o %3 usuarios)</translation>
-    </message>
-    <message>
         <source>The existing file could not be kept as %1.</source>
         <translation>No se pudo conservar el archivo existente como %1.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 or %3 users)</source>
+        <translation>%1 (%2 o %3 usuarios)</translation>
     </message>
 </context>
 <context>
@@ -2341,6 +2365,10 @@ Press OK to continue or Cancel.</source>
 %1<byte value="xd"/>
 <byte value="xd"/>
 Haga clic en Aceptar para continuar o en Cancelar.</translation>
+    </message>
+    <message>
+        <source>New poll: %1</source>
+        <translation>Nueva encuesta: %1</translation>
     </message>
 </context>
 <context>
@@ -3427,6 +3455,18 @@ Por seguridad, Orvane Live no permite ventanas emergentes en un recorrido web gu
         <source>Export Recording as Video…</source>
         <translation>Exportar grabación como video…</translation>
     </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>&amp;Ir</translation>
+    </message>
+    <message>
+        <source>Main View</source>
+        <translation>Vista principal</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
 </context>
 <context>
     <name>orv::TfrmAbout</name>
@@ -4039,10 +4079,6 @@ Compruebe que sea el dispositivo de reproducción que desea usar y que todos sus
 <context>
     <name>orv::TfrmExam</name>
     <message>
-        <source>Send</source>
-        <translation>Enviar</translation>
-    </message>
-    <message>
         <source>Reply to the following</source>
         <translation>Responda a lo siguiente</translation>
     </message>
@@ -4075,6 +4111,10 @@ Compruebe que sea el dispositivo de reproducción que desea usar y que todos sus
 Please select an answer entry by pressing the appropriate answer button.</source>
         <translation>No se seleccionó ninguna respuesta. <byte value="xd"/>
 Seleccione una respuesta haciendo clic en el botón correspondiente.</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Enviar</translation>
     </message>
 </context>
 <context>
@@ -4791,6 +4831,10 @@ Orvane volverá a conectar su audio.</translation>
     <message>
         <source>Favorite Polls</source>
         <translation>Encuestas favoritas</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Páginas de configuración</translation>
     </message>
 </context>
 <context>

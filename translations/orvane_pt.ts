@@ -862,6 +862,14 @@ Tente novamente.</translation>
         <source>The system is using a default value for your connection speed. You can set your real connection speed visiting File - Connection Speed.</source>
         <translation>O sistema está usando um valor padrão para a velocidade da sua conexão. Você pode informar a velocidade real em Arquivo - Velocidade da conexão.</translation>
     </message>
+    <message>
+        <source>%1 says: %2</source>
+        <translation>%1 diz: %2</translation>
+    </message>
+    <message>
+        <source>Private message from %1: %2</source>
+        <translation>Mensagem privada de %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>orv::ChatState</name>
@@ -1835,6 +1843,18 @@ Clique e arraste para selecionar uma parte.</translation>
         <source>Notify on the desktop of private messages, my name and a lost connection</source>
         <translation>Notificar na área de trabalho sobre mensagens privadas, meu nome e perda de conexão</translation>
     </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>A new language is used from the next start of the program.</source>
+        <translation>Um novo idioma é usado a partir do próximo início do programa.</translation>
+    </message>
 </context>
 <context>
     <name>orv::TKickReasonDialog</name>
@@ -2131,6 +2151,10 @@ com a seguinte mensagem:<byte value="xd"/>
         <source>hand %1</source>
         <translation>mão %1</translation>
     </message>
+    <message>
+        <source>hand raised</source>
+        <translation>mão levantada</translation>
+    </message>
 </context>
 <context>
     <name>orv::TPersonalInfo</name>
@@ -2305,12 +2329,12 @@ Esta sessão gravada talvez não esteja mais disponível.</translation>
         <translation>&lt;Resposta desconhecida %1&gt;</translation>
     </message>
     <message>
-        <source>%1 (%2% or %3 users)</source>
-        <translation>%1 (%2% ou %3 usuários)</translation>
-    </message>
-    <message>
         <source>The existing file could not be kept as %1.</source>
         <translation>Não foi possível guardar o arquivo existente como %1.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 or %3 users)</source>
+        <translation>%1 (%2 ou %3 usuários)</translation>
     </message>
 </context>
 <context>
@@ -2341,6 +2365,10 @@ Press OK to continue or Cancel.</source>
 %1<byte value="xd"/>
 <byte value="xd"/>
 Clique em OK para continuar ou em Cancelar.</translation>
+    </message>
+    <message>
+        <source>New poll: %1</source>
+        <translation>Nova enquete: %1</translation>
     </message>
 </context>
 <context>
@@ -3427,6 +3455,18 @@ Por segurança, o Orvane Live não permite janelas pop-up em uma navegação gui
         <source>Export Recording as Video…</source>
         <translation>Exportar gravação como vídeo…</translation>
     </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>&amp;Ir</translation>
+    </message>
+    <message>
+        <source>Main View</source>
+        <translation>Vista principal</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
 </context>
 <context>
     <name>orv::TfrmAbout</name>
@@ -4039,10 +4079,6 @@ Verifique se este é o dispositivo de reprodução que você deseja usar e se to
 <context>
     <name>orv::TfrmExam</name>
     <message>
-        <source>Send</source>
-        <translation>Enviar</translation>
-    </message>
-    <message>
         <source>Reply to the following</source>
         <translation>Responda ao seguinte</translation>
     </message>
@@ -4075,6 +4111,10 @@ Verifique se este é o dispositivo de reprodução que você deseja usar e se to
 Please select an answer entry by pressing the appropriate answer button.</source>
         <translation>Nenhuma resposta selecionada. <byte value="xd"/>
 Selecione uma resposta clicando no botão correspondente.</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Enviar</translation>
     </message>
 </context>
 <context>
@@ -4791,6 +4831,10 @@ O Orvane vai reconectar o seu áudio.</translation>
     <message>
         <source>Favorite Polls</source>
         <translation>Enquetes favoritas</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation>Páginas de configurações</translation>
     </message>
 </context>
 <context>

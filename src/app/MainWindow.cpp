@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/AnnouncementLabel.h"
 #include "app/MainViews.h"
 #include "app/SettingsWindow.h"
 #include "app/StatusTexts.h"
@@ -62,7 +63,9 @@ TfMain::TfMain(IDialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_dial
 
 void TfMain::buildMenus() {
     QMenu* file = m_fileMenu = menuBar()->addMenu(tr("&File"));
-    connect(file->addAction(tr("Settings")), &QAction::triggered, this,
+    QAction* settings = file->addAction(tr("Settings"));
+    settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    connect(settings, &QAction::triggered, this,
             [this] { emit settingsRequested(TfrmSettings::ConnectionPage); });
     QMenu* speed = file->addMenu(tr("Connection Speed"));
     m_speedGroup = new QActionGroup(this);
@@ -85,7 +88,9 @@ void TfMain::buildMenus() {
     exportVideo->setObjectName("exportVideo");
     connect(exportVideo, &QAction::triggered, this, &TfMain::exportVideoRequested);
     m_fileMenuEnd = file->addSeparator();
-    connect(file->addAction(tr("Exit Current Session")), &QAction::triggered, this, &QWidget::close);
+    QAction* exit = file->addAction(tr("Exit Current Session"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
 
     m_resourcesMenu = menuBar()->addMenu(tr("&Resources"));
     m_actionsMenu = menuBar()->addMenu(tr("A&ctions"));
@@ -93,6 +98,8 @@ void TfMain::buildMenus() {
     QMenu* audio = m_audioMenu = menuBar()->addMenu(tr("&Audio"));
     connect(audio->addAction(tr("Audio Settings")), &QAction::triggered, this,
             [this] { emit settingsRequested(TfrmSettings::AudioPage); });
+
+    buildGoMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     connect(help->addAction(tr("About")), &QAction::triggered, this, &TfMain::aboutRequested);
@@ -108,6 +115,42 @@ void TfMain::buildMenus() {
     // Escape leaves full screen; at other times it is left to the window that has the focus.
     m_leaveFullScreen = new QShortcut(Qt::Key_Escape, this, [this] { SetFullScreen(false); });
     m_leaveFullScreen->setEnabled(false);
+}
+
+void TfMain::buildGoMenu() {
+    // The keyboard's way between the window's parts: each item puts the focus on a part's first control.
+    QMenu* go = menuBar()->addMenu(tr("&Go"));
+    go->setObjectName("goMenu");
+    const auto add = [&](const QString& text, int key, std::function<void()> focus) {
+        QAction* action = go->addAction(text);
+        action->setShortcut(QKeySequence(Qt::CTRL | key));
+        connect(action, &QAction::triggered, this, std::move(focus));
+    };
+    add(tr("Participant List"), Qt::Key_1, [this] { focusFirstControl(m_participants); });
+    add(tr("Text Chat"), Qt::Key_2, [this] {
+        ShowNavigationPage(TNavigationPage::TextChat);
+        focusFirstControl(m_navigation->widget(int(TNavigationPage::TextChat)));
+    });
+    add(tr("Main View"), Qt::Key_3, [this] { focusFirstControl(m_views->currentWidget()); });
+    add(tr("Audio"), Qt::Key_4, [this] { focusFirstControl(m_audioPane); });
+}
+
+void TfMain::focusFirstControl(QWidget* part) {
+    if (!part)
+        return;
+    // A part that names its own first control (the chat's input line) has it as its focus proxy.
+    if (part->focusProxy() && part->focusProxy()->isVisible() && part->focusProxy()->isEnabled()) {
+        part->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    for (QWidget* w = part->nextInFocusChain(); w && w != part; w = w->nextInFocusChain()) {
+        if (!part->isAncestorOf(w))
+            continue;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+            w->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+    }
 }
 
 void TfMain::buildCentre() {
@@ -204,6 +247,8 @@ void TfMain::buildStatusBar() {
     m_uplink->hide();
     statusBar()->addWidget(m_serverPanel);
     statusBar()->addWidget(m_roomPanel, 1);
+    m_announcement = new TAnnouncementLabel;
+    statusBar()->addWidget(m_announcement, 2);
     statusBar()->addPermanentWidget(m_countdown);
     statusBar()->addPermanentWidget(m_stopReconnecting);
     statusBar()->addPermanentWidget(m_reconnect);
@@ -281,6 +326,9 @@ void TfMain::InstallAudioPane(QWidget* widget) {
 void TfMain::InstallToolAction(QAction* action) {
     action->setParent(this);
     m_tools->insertAction(m_fullScreen, action); // full screen stays last
+    // The tool bar's buttons take no focus: those with a key are listed in a menu as well, which shows it.
+    if (!action->shortcut().isEmpty())
+        m_actionsMenu->addAction(action);
 }
 
 void TfMain::InstallMenuAction(TMainMenu menu, QAction* action) {
@@ -363,6 +411,10 @@ void TfMain::RaiseMainWindow() {
     show();
     raise();
     activateWindow();
+}
+
+void TfMain::Announce(const QString& text) {
+    m_announcement->Announce(text);
 }
 
 void TfMain::TickConnectionSpeed(std::int32_t bytesPerSecond) {

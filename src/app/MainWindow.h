@@ -25,6 +25,7 @@ class QToolBox;
 namespace orv {
 
 class IDialogs;
+class TAnnouncementLabel;
 
 class TfMain : public QMainWindow, public IMainPanes {
     Q_OBJECT
@@ -52,6 +53,7 @@ public:
     bool IsFullScreen() const override;
     bool IsMainWindowActive() const override;
     void RaiseMainWindow() override;
+    void Announce(const QString& text) override;
     QString ParticipantListHeader() const;
     QString MotionCounters() const;
     void ShowView(std::int32_t view);
@@ -123,6 +125,8 @@ protected:
 
 private:
     void buildMenus();
+    void buildGoMenu();
+    void focusFirstControl(QWidget* part);
     void buildCentre();
     void buildStatusBar();
     // No menu, tool bars, status bar or splitter; the Text Chat page alone.
@@ -152,6 +156,7 @@ private:
     QLabel* m_roomPanel = nullptr;
     QPushButton* m_reconnect = nullptr;
     QLabel* m_countdown = nullptr;
+    TAnnouncementLabel* m_announcement = nullptr;
     QPushButton* m_stopReconnecting = nullptr;
     QAction* m_resetConnection = nullptr;
     QLabel* m_uplink = nullptr;

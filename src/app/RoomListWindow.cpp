@@ -9,9 +9,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -107,6 +109,20 @@ private:
     std::function<void(std::int32_t)> m_choose;
 };
 
+// Columns are given from the left edge; a right-to-left desktop reads them from the right one.
+int visualLeft(int left, int width) {
+    return QGuiApplication::isRightToLeft() ? kRowWidth - left - width : left;
+}
+
+// The recordings list's dates as English readers have always seen them there; the user's own short date in
+// any other language.
+QString recordingDate(const QDate& date) {
+    const QLocale locale;
+    if (locale.language() == QLocale::C || locale.language() == QLocale::English)
+        return QLocale::c().toString(date, QStringLiteral("M/dd/yyyy"));
+    return locale.toString(date, QLocale::ShortFormat);
+}
+
 QLabel* placed(const QString& text, int left, QWidget* parent, bool blue) {
     auto* label = new QLabel(text, parent);
     QFont font("Tahoma", 10);
@@ -186,7 +202,8 @@ TfrmRoomList::TfrmRoomList(const QString& serverHost, const TAccountRecord& acco
         m_columns.push_back(column.left);
         auto* heading = new QLabel(tr(column.heading), m_rowArea);
         heading->setFont(bold);
-        heading->move(column.left, 5);
+        heading->adjustSize();
+        heading->move(visualLeft(column.left, heading->width()), 5);
     }
     m_rowArea->resize(kRowWidth, 24);
     auto* scroll = new QScrollArea;
@@ -218,7 +235,7 @@ void TfrmRoomList::AddRoom(const TRoomListEntry& entry) {
 }
 
 void TfrmRoomList::AddRecording(const TRecordedSessionHeader& header) {
-    const QString date = localFromStamp(header.Recorded()).toString("M/dd/yyyy");
+    const QString date = recordingDate(localFromStamp(header.Recorded()).date());
     QWidget* row =
         addRow(header.SessionId(), tr("%1, %2, %3").arg(header.Title(), date, header.Description()),
                {header.Title(), date, header.Description()});
@@ -234,6 +251,7 @@ QWidget* TfrmRoomList::addRow(std::int32_t tag, const QString& name, const QStri
         QLabel* label = placed(columns[qsizetype(i)], m_columns[i], row, i < 2);
         const int right = i + 1 < m_columns.size() ? m_columns[i + 1] : kRowWidth;
         label->setMaximumWidth(right - m_columns[i] - 8);
+        label->move(visualLeft(m_columns[i], label->width()), 0);
     }
     row->setAccessibleName(name);
     if (m_rows == 0)

@@ -1,5 +1,6 @@
 #include "app/SettingsWindow.h"
 
+#include "app/AccessibleNames.h"
 #include "app/settings/AudioSettingsPage.h"
 #include "app/settings/BoardSettingsPage.h"
 #include "app/settings/ConnectionSettingsPage.h"
@@ -59,6 +60,8 @@ void TfrmSettings::build() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
     layout->addWidget(buttons);
+    m_pages->setAccessibleName(tr("Settings pages"));
+    NameControlsFromLabels(*this);
 }
 
 void TfrmSettings::LoadAndFill(Page startPage) {

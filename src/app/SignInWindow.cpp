@@ -35,6 +35,7 @@ TfrmSignIn::TfrmSignIn(TSettingsStore& store, QStringList presetServers, TRememb
     m_encryption->addItem(tr("When the server offers it"), int(TEncryption::WhenOffered));
     m_encryption->addItem(tr("Required"), int(TEncryption::Required));
     connect(m_server, &QComboBox::editTextChanged, this, &TfrmSignIn::showServersEncryption);
+    m_server->lineEdit()->setAccessibleName(tr("Remote Server")); // the part that takes the focus
     m_userName->setObjectName("userName");
     m_password->setObjectName("password");
     m_password->setEchoMode(QLineEdit::Password);

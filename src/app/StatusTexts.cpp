@@ -1,6 +1,7 @@
 #include "app/StatusTexts.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -25,7 +26,8 @@ double InputDelaySeconds(const std::vector<int>& waitingBuffersPerPlayer) {
 }
 
 QString InputDelayText(double seconds) {
-    return QCoreApplication::translate("orv::StatusTexts", "%1 sec.").arg(QString::number(seconds, 'f', 1));
+    return QCoreApplication::translate("orv::StatusTexts", "%1 sec.")
+        .arg(QLocale().toString(seconds, 'f', 1));
 }
 
 int InputDelayPercent(double seconds) {

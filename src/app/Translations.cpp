@@ -18,6 +18,16 @@ bool install(QCoreApplication& app, const QLocale& locale, const QString& name, 
 
 } // namespace
 
+QLocale ProgramLocale(const QString& chosen) {
+    return chosen.isEmpty() ? QLocale() : QLocale(chosen);
+}
+
+Qt::LayoutDirection ProgramLayoutDirection(const QLocale& locale) {
+    // The first language the user reads (LANGUAGE before LANG): its script sets the direction.
+    const QStringList languages = locale.uiLanguages();
+    return QLocale(languages.isEmpty() ? locale.name() : languages.constFirst()).textDirection();
+}
+
 bool InstallTranslations(QCoreApplication& app, const QLocale& locale) {
     install(app, locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return install(app, locale, "orvane", ":/i18n");

@@ -11,4 +11,11 @@ namespace orv {
 // Returns whether the program's own catalogue was found.
 bool InstallTranslations(QCoreApplication& app, const QLocale& locale = QLocale());
 
+// The program's language: the one chosen in the settings ("en", "pt", "es"), or the desktop's when none is
+// ("").
+QLocale ProgramLocale(const QString& chosen);
+// The direction the program's windows are laid out in for `locale`: right to left for Arabic or Hebrew
+// even where no catalogue exists for them, so that the layout reads in the user's direction.
+Qt::LayoutDirection ProgramLayoutDirection(const QLocale& locale);
+
 } // namespace orv

@@ -7,6 +7,7 @@
 #include "app/Translations.h"
 #include "app/VideoExportCommand.h"
 #include "platform/QuitOnSignals.h"
+#include "platform/SettingsStore.h"
 #include "protocol/Constants.h"
 
 #include <QCommandLineParser>
@@ -31,6 +32,19 @@ void DrawOffscreenForExport(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
+// The settings file given on the command line, read before the parser runs: the language chosen in it
+// decides the language of the parser's own texts.
+QString SettingsFileFromArguments(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument.startsWith("--settings="))
+            return QString::fromLocal8Bit(argument.mid(11));
+        if (argument == "--settings" && i + 1 < argc)
+            return QString::fromLocal8Bit(argv[i + 1]);
+    }
+    return orv::TSettingsStore::defaultPath();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -51,7 +65,11 @@ int main(int argc, char** argv) {
     app.setWindowIcon(QIcon(orv::ProgramIconResource()));
     // Names the desktop entry, whose icon and name a Wayland compositor shows for the windows.
     app.setDesktopFileName("orvane-live");
-    orv::InstallTranslations(app);
+    const QLocale locale = orv::ProgramLocale(
+        orv::TSettingsStore(SettingsFileFromArguments(argc, argv)).ReadText("", QStringLiteral("Language")));
+    QLocale::setDefault(locale);
+    orv::InstallTranslations(app, locale);
+    app.setLayoutDirection(orv::ProgramLayoutDirection(locale));
 
     app.setQuitOnLastWindowClosed(false);
 

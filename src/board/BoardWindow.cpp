@@ -279,6 +279,10 @@ void TfrmBoard::buildTopBar(QAction* lockBoard) {
     QAction* privateBoard = addAction(tr("Private Board"), "acPrivateBoard");
     connect(privateBoard, &QAction::triggered, this, [this] { m_sharing.SwitchBoard(kPrivateBoard, true); });
     boardMenu->addAction(privateBoard);
+    // The keyboard's way to a board of one's own, where the tools are always there; the menu shows the key,
+    // and the window holds the action so that the key works while the menu is closed.
+    privateBoard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QWidget::addAction(privateBoard);
     boardMenu->addSeparator();
     QAction* save = addAction(tr("Save current image to local disk"), "acSaveToFile");
     connect(save, &QAction::triggered, this, [this] {

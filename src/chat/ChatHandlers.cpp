@@ -108,6 +108,7 @@ void ChatHandlers::onText(const TChatMessage& message) {
         wanted.Raise(ckPublic, from);
         if (from == own)
             return;
+        announce(tr("%1 says: %2").arg(name, text));
         if (chatOutOfSight() && !m_state.InLargeWindow())
             popUp(name, message.text);
         if (namesUser(text))
@@ -122,6 +123,7 @@ void ChatHandlers::onText(const TChatMessage& message) {
     }
     m_conversations.AddChatLine(from, name, TChatLineKind::Normal, kBlack, text);
     wanted.Raise(ckPrivate, from);
+    announce(tr("Private message from %1: %2").arg(name, text));
     if (chatOutOfSight())
         popUp(name, message.text);
     notify(ckPrivate, from, tr("Private message from %1").arg(name), text);
@@ -135,6 +137,12 @@ bool ChatHandlers::chatOutOfSight() const {
 void ChatHandlers::popUp(const QString& name, const QString& text) {
     if (!m_noPopUps && !m_context.state.IsPlayback())
         emit PopUpRequested(name, text);
+}
+
+void ChatHandlers::announce(const QString& text) {
+    // A replay's lines come in bursts as it seeks: only the live room's are spoken.
+    if (!m_context.state.IsPlayback())
+        m_context.panes.Announce(text);
 }
 
 bool ChatHandlers::namesUser(const QString& text) const {

@@ -76,6 +76,8 @@ private:
     void onText(const TChatMessage& message);
     bool chatOutOfSight() const;
     void popUp(const QString& name, const QString& text);
+    // Spoken by a screen reader, away from the focus.
+    void announce(const QString& text);
     bool namesUser(const QString& text) const;
     void notify(TChatKind kind, std::uint16_t partner, const QString& summary, const QString& text);
     void speedNotice();

@@ -123,6 +123,8 @@ TChatPane::TChatPane(ChatHandlers& handlers, ChatCommands& commands, ChatState& 
     layout->addWidget(m_logs, 1);
     layout->addWidget(buildEntry());
     buildContextMenu();
+    // Whoever sends the focus to the pane (the main window's Go menu) means its input line.
+    setFocusProxy(m_edit);
 
     auto* own = new QVBoxLayout(this);
     own->setContentsMargins(0, 0, 0, 0);

@@ -34,6 +34,7 @@ TModerationModule::TModerationModule(TSessionContext& context, Roster& roster, T
     a.toggleModeratorStatus = makeAction(tr("Promote to Moderator"));
     a.clearMotions = makeAction(tr("Clear Motions"), tr("Clear all motions and user requests"));
     a.raiseHand = makeAction(tr("Raise / Lower Hand"));
+    a.raiseHand->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
     a.smile = makeAction(tr("Toggle Smile On/Off"));
     a.clapHands = makeAction(tr("Clap Hands"));
     a.sayYes = makeAction(tr("Yes"), tr("Give a Positive Answer (Yes)"));

@@ -1,5 +1,7 @@
 #include "playback/PlayerStatus.h"
 
+#include "session/LocaleNumbers.h"
+
 #include <cmath>
 
 namespace orv {
@@ -29,7 +31,7 @@ void TPlayerStatus::Played(std::int32_t index, bool seeking, std::int32_t seekTa
 QString TPlayerStatus::PercentText() const {
     // No packets: nothing to divide by, and nothing played.
     const double percent = m_packetCount > 0 ? std::min(100.0, double(m_index) / m_packetCount * 100) : 0.0;
-    return QString::number(percent, 'f', 2) + "%";
+    return LocalePercent(percent);
 }
 
 std::int32_t TPlayerStatus::SeekTarget(int x, int width) const {

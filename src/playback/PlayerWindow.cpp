@@ -1,5 +1,7 @@
 #include "playback/PlayerWindow.h"
 
+#include "session/LocaleNumbers.h"
+
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGridLayout>
@@ -101,7 +103,7 @@ TfrmPlayer::TfrmPlayer(TPlayerStatus& status, QWidget* parent)
     // While dragged, the hint says where the slider stands.
     connect(m_position, &QSlider::sliderMoved, this, [this](int value) {
         const int count = std::max(1, m_status.PacketCount());
-        const QString hint = QString::number(100.0 * value / count, 'f', 2) + "%";
+        const QString hint = LocalePercent(100.0 * value / count);
         m_position->setToolTip(hint);
         QToolTip::showText(QCursor::pos(), hint, m_position);
     });

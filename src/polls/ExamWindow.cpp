@@ -26,7 +26,7 @@ constexpr int kButtonsPerRow = 9;
 TfrmExam::TfrmExam(TPollAnswering& answering, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_answering(&answering), m_buttons(new QButtonGroup(this)), m_remaining(new QLabel),
-      m_send(new QPushButton(tr("Send"))), m_canCancel(answering.CanCancel()), m_caption(new QWidget) {
+      m_send(new QPushButton(tr("&Send"))), m_canCancel(answering.CanCancel()), m_caption(new QWidget) {
     setObjectName("examWindow");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Reply to the following"));
@@ -145,6 +145,11 @@ void TfrmExam::showEvent(QShowEvent* event) {
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     m_answering->Start();
+    // A poll wants an answer: the keyboard starts on the first one (the arrows move between them, Space
+    // marks one, Alt+S sends).
+    if (!m_buttons->buttons().isEmpty())
+        m_buttons->buttons().constFirst()->setFocus(Qt::ActiveWindowFocusReason);
+    activateWindow();
 }
 
 void TfrmExam::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,7 @@
 #include "polls/PollResults.h"
 
 #include "polls/PollAnswers.h"
+#include "session/LocaleNumbers.h"
 #include "session/ParticipantDirectory.h"
 
 #include <QCoreApplication>
@@ -91,9 +92,8 @@ std::vector<TPollTally> TPollResults::Tallies() const {
 }
 
 QString TPollResults::TallyText(const TPollTally& tally) {
-    return tr("%1 (%2% or %3 users)")
-        .arg(tally.answer, QString::number(tally.percent, 'f', 2))
-        .arg(tally.count);
+    return tr("%1 (%2 or %3 users)")
+        .arg(tally.answer, LocalePercent(tally.percent), LocaleInteger(tally.count));
 }
 
 QString TPollResults::Summary() const {

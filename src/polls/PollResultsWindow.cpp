@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -46,12 +47,17 @@ protected:
             const TPollTally& tally = m_tallies[i];
             const int top = int(i) * kBarStep + kBarUnit;
             const int length = tally.count * kBarUnit;
-            painter.fillRect(width() - kBarRightMargin - length, top, length, kBarHeight, QColor(128, 0, 0));
+            // Drawn left to right, then mirrored where the desktop reads right to left.
+            const auto visual = [this](const QRect& ltr) {
+                return QStyle::visualRect(layoutDirection(), rect(), ltr);
+            };
+            painter.fillRect(visual(QRect(width() - kBarRightMargin - length, top, length, kBarHeight)),
+                             QColor(128, 0, 0));
             font.setBold(!tally.noAnswer);
             painter.setFont(font);
             painter.setPen(Qt::black);
-            painter.drawText(QRect(kBarUnit, top, width(), kBarHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                             TPollResults::TallyText(tally));
+            painter.drawText(visual(QRect(kBarUnit, top, width(), kBarHeight)),
+                             Qt::AlignLeft | Qt::AlignVCenter, TPollResults::TallyText(tally));
         }
     }
 

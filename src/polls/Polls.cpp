@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "polls/PollMessageIds.h"
+#include "session/MainPanes.h"
 #include "session/ParticipantMarks.h"
 #include "session/RoomNotices.h"
 #include "session/SessionContext.h"
@@ -146,6 +147,7 @@ void TPolls::ShowReceivedPoll(std::intptr_t key) {
     TPollAnswering* shown = answering.get();
     m_answering.push_back(std::move(answering));
     emit AnswerRequested(shown);
+    m_context.panes.Announce(tr("New poll: %1").arg(record.Question()));
 }
 
 void TPolls::OnPollAnswer(std::uint16_t userId, int answer) {

@@ -19,8 +19,9 @@ QString LocalTimeLine(const QDateTime& utcNow, int biasMinutes) {
     // A bias west of Greenwich is positive: the zone is behind GMT.
     const QChar sign = biasMinutes < 0 ? u'+' : biasMinutes > 0 ? u'-' : u' ';
     const int magnitude = std::abs(biasMinutes);
-    return time + QStringLiteral(" (GMT") + sign + QString::number(magnitude / 60) + u':' +
-           QString::number(magnitude % 60).rightJustified(2, u'0') + u')';
+    const QLocale locale;
+    return time + QStringLiteral(" (GMT") + sign + locale.toString(magnitude / 60) + u':' +
+           locale.toString(magnitude % 60).rightJustified(2, locale.zeroDigit().front()) + u')';
 }
 
 } // namespace orv

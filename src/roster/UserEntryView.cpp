@@ -3,10 +3,12 @@
 #include "roster/RosterPictures.h"
 #include "roster/UserNode.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
 #include <optional>
@@ -136,10 +138,8 @@ TOrvaneUserCanvas::TOrvaneUserCanvas(std::uint16_t userId, QWidget* parent)
     m_queue->setStyleSheet("color: #800000;");
     m_photoFrame->setObjectName("photoFrame");
     m_photoFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_photoFrame->setGeometry(4, 21, 62, 47);
     m_photoFrame->setStyleSheet(
         "#photoFrame { background: rgb(248,248,248); border: 1px solid rgb(192,192,192); }");
-    m_photo->setGeometry(5, 22, 60, 45);
     m_photo->setScaledContents(true);
     QFont bold = font();
     bold.setBold(true);
@@ -243,11 +243,22 @@ void TOrvaneUserCanvas::Show(const TUserNode& entry, bool selected) {
     if (entry.UserType() != utParticipant)
         said << tr("Moderator");
     said << m_badge->text();
-    if (mike)
-        said << tr(mike->hint);
+    if (entry.Hand())
+        said << tr("hand raised");
     if (entry.MotionIndex() > 0)
         said << tr("hand %1").arg(entry.MotionIndex());
+    if (mike)
+        said << tr(mike->hint);
+    if (cam)
+        said << tr(cam->hint);
     setAccessibleName(said.join(", "));
+    if (selected != m_selected) {
+        m_selected = selected;
+        QAccessible::State changed;
+        changed.selected = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
     place();
 }
 
@@ -288,20 +299,33 @@ void TOrvaneUserCanvas::resizeEvent(QResizeEvent* event) {
 
 void TOrvaneUserCanvas::place() {
     const int w = width();
+    // Laid out left to right; a right-to-left desktop sees each part at its mirrored place.
+    const auto put = [this](QWidget* part, const QRect& ltr) {
+        part->setGeometry(QStyle::visualRect(layoutDirection(), rect(), ltr));
+    };
+    const auto at = [](QWidget* part, int x, int y) { return QRect(QPoint(x, y), part->size()); };
     m_border->setGeometry(0, 0, w, height() - 1);
-    m_mike->move(w - 17 - 2, 2);
-    m_cam->move(m_mike->x() - 17, 2);
-    m_motion->move(m_cam->x() - 17, 2);
-    m_queue->move(m_motion->x() - 10, 2);
-    m_activity->move(m_queue->x() - 18, 2);
-    m_name->setGeometry(4, 3, std::max(0, m_activity->x() - 6), 15);
-    m_name->setText(m_name->fontMetrics().elidedText(m_name->toolTip(), Qt::ElideRight, m_name->width()));
+    const int mikeX = w - 17 - 2;
+    const int camX = mikeX - 17;
+    const int motionX = camX - 17;
+    const int queueX = motionX - 10;
+    const int activityX = queueX - 18;
+    put(m_mike, at(m_mike, mikeX, 2));
+    put(m_cam, at(m_cam, camX, 2));
+    put(m_motion, at(m_motion, motionX, 2));
+    put(m_queue, at(m_queue, queueX, 2));
+    put(m_activity, at(m_activity, activityX, 2));
+    const int nameWidth = std::max(0, activityX - 6);
+    put(m_name, QRect(4, 3, nameWidth, 15));
+    m_name->setText(m_name->fontMetrics().elidedText(m_name->toolTip(), Qt::ElideRight, nameWidth));
+    put(m_photoFrame, QRect(4, 21, 62, 47));
+    put(m_photo, QRect(5, 22, 60, 45));
     const int right = 72;
-    m_type->setGeometry(right, 21, std::max(0, w - right - 50), 15);
-    m_localTime->setGeometry(right, 36, std::max(0, w - right - 50), 15);
+    put(m_type, QRect(right, 21, std::max(0, w - right - 50), 15));
+    put(m_localTime, QRect(right, 36, std::max(0, w - right - 50), 15));
     m_moreOptions->adjustSize();
-    m_moreOptions->move(right, 21 + 47 - m_moreOptions->height());
-    m_badge->setGeometry(w - 45 - 4, 71 - 14, 45, 14);
+    put(m_moreOptions, at(m_moreOptions, right, 21 + 47 - m_moreOptions->height()));
+    put(m_badge, QRect(w - 45 - 4, 71 - 14, 45, 14));
 }
 
 void TOrvaneUserCanvas::mousePressEvent(QMouseEvent* event) {

@@ -60,6 +60,7 @@ public:
     QString CamHint() const;
     QString BadgeText() const;
     bool MotionShown() const;
+    bool Selected() const { return m_selected; }
     QRect PartGeometry(const char* objectName) const;
 
 signals:
@@ -98,6 +99,7 @@ private:
     TClickLabel* m_moreOptions;
     QLabel* m_badge;
     bool m_expanded = false;
+    bool m_selected = false;
 };
 
 } // namespace orv

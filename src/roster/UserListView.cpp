@@ -1,5 +1,6 @@
 #include "roster/UserListView.h"
 
+#include "roster/AccessibleUserListView.h"
 #include "roster/Roster.h"
 #include "roster/UserEntryView.h"
 
@@ -13,6 +14,7 @@ namespace orv {
 
 TOrvaneUserList::TOrvaneUserList(Roster& roster, QWidget* parent)
     : QScrollArea(parent), m_roster(&roster), m_content(new QWidget), m_layout(new QVBoxLayout(m_content)) {
+    InstallUserListAccessibility();
     setObjectName("userList");
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);

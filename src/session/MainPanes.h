@@ -45,6 +45,9 @@ public:
     virtual bool IsMainWindowActive() const = 0;
     // Brings the main window to the front and gives it the focus.
     virtual void RaiseMainWindow() = 0;
+    // Tells a screen reader of something that happened away from the focus (a message, a poll), as a
+    // notification it speaks without moving the focus.
+    virtual void Announce(const QString& text) = 0;
 };
 
 } // namespace orv

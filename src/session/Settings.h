@@ -44,6 +44,7 @@ struct TSettings {
                                  // inactive
     bool AutoReconnect{};        // after a lost connection, with growing pauses
     QString InvitationURL;
+    QString Language; // the program's language from its next start: "" for the desktop's, or "en", "pt", "es"
 
     // Audio
     bool MuteSpeakersWhileTalking{};

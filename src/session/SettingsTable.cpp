@@ -79,6 +79,7 @@ std::vector<TSettingRow> MakeRows() {
         Flag(G::Appearance, "DesktopNotifications", &S::DesktopNotifications, true, O::Chat),
         Flag(G::Appearance, "AutoReconnect", &S::AutoReconnect, true, O::Link),
         Text(G::Appearance, "InvitationURL", &S::InvitationURL, "", O::App),
+        Text(G::Appearance, "Language", &S::Language, "", O::App),
 
         Flag(G::Audio, "MuteSpeakersWhileTalking", &S::MuteSpeakersWhileTalking, false, O::Voice),
         Integer(G::Audio, "InuptAudioQueueSizeEx", &S::InputAudioQueueSize, 2, Between(2, 20), O::Voice),

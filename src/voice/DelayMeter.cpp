@@ -1,6 +1,7 @@
 #include "voice/DelayMeter.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +14,7 @@ TDelayReading ReadDelay(int longestQueue) {
     r.seconds = std::max(0, longestQueue) * 0.5 + 0.5;
     r.percent = int(std::lround(r.seconds / 7 * 100));
     r.text =
-        QCoreApplication::translate("orv::DelayMeter", "%1 sec.").arg(QString::number(r.seconds, 'f', 1));
+        QCoreApplication::translate("orv::DelayMeter", "%1 sec.").arg(QLocale().toString(r.seconds, 'f', 1));
     return r;
 }
 

@@ -209,6 +209,7 @@ TEST_F(SettingsFixture, EverySavedValueIsStoredUnderItsOwnNameAndLoadsBack) {
     saved.AppShareCursorRefreshRate = 200;
     saved.AppSharePixelFormat = 7;
     saved.AppShareOverflowSize = 77;
+    saved.Language = "pt";
     {
         TSettingsStore store(file);
         SaveSettings(store, saved);
@@ -234,6 +235,7 @@ TEST_F(SettingsFixture, EverySavedValueIsStoredUnderItsOwnNameAndLoadsBack) {
         {"DesktopNotifications", "0"},
         {"AutoReconnect", "0"},
         {"InvitationURL", "http://invite.example"},
+        {"Language", "pt"},
         {"MuteSpeakersWhileTalking", "1"},
         {"InuptAudioQueueSizeEx", "11"},
         {"PushToTalkKey", "27"},

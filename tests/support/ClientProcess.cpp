@@ -31,6 +31,12 @@ ClientProcess::~ClientProcess() {
     }
 }
 
+void ClientProcess::setEnvironment(const QString& name, const QString& value) {
+    QProcessEnvironment environment = m_process.processEnvironment();
+    environment.insert(name, value);
+    m_process.setProcessEnvironment(environment);
+}
+
 bool ClientProcess::start(const QStringList& arguments) {
     m_process.start(m_program, arguments);
     return m_process.waitForStarted(10000);

@@ -20,6 +20,8 @@ public:
     QString settingsFile() const { return home("config/Tamlock/Orvane Live.ini"); }
     // The program's own diagnostics so far, to show with a failure.
     std::string log() const;
+    // A variable of the program's environment, set before it starts.
+    void setEnvironment(const QString& name, const QString& value);
     bool start(const QStringList& arguments);
     QProcess& process() { return m_process; }
     bool waitForExit(int ms);

@@ -67,6 +67,7 @@ public:
         ++raised;
         active = true;
     }
+    void Announce(const QString& text) override { announced << text; }
 
     QWidget* participantList = nullptr;
     QWidget* audioPane = nullptr;
@@ -80,6 +81,7 @@ public:
     bool fullScreen = false;
     bool active = true;
     int raised = 0;
+    QStringList announced;
 
 private:
     QWidget* keep(QWidget* widget) {

@@ -3,8 +3,12 @@
 #include "app/settings/SettingControls.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace orv {
 namespace {
@@ -42,6 +46,22 @@ TGeneralSettingsPage::TGeneralSettingsPage() {
     form->addRow(
         BoundCheckBox(m_bindings, "AutoReconnect", tr("Reconnect automatically after a lost connection")));
     form->addRow(tr("Invitation address:"), BoundLineEdit(m_bindings, "InvitationURL"));
+
+    // Each language under its own name, so that a user who cannot read the current one still finds theirs.
+    auto* language = new QComboBox;
+    language->setObjectName("language");
+    language->addItem(tr("System"), QString());
+    language->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    language->addItem(QStringLiteral("Português"), QStringLiteral("pt"));
+    language->addItem(QStringLiteral("Español"), QStringLiteral("es"));
+    m_bindings.bind<QString>(
+        language, "Language",
+        [language](const QString& v) { language->setCurrentIndex(std::max(0, language->findData(v))); },
+        [language](const QString&) { return language->currentData().toString(); });
+    form->addRow(tr("Language:"), language);
+    auto* whenApplied = new QLabel(tr("A new language is used from the next start of the program."));
+    whenApplied->setWordWrap(true);
+    form->addRow(whenApplied);
 }
 
 } // namespace orv
