@@ -3,9 +3,11 @@
 #include "app/DesktopRegistration.h"
 #include "app/MainWindow.h"
 #include "app/ProgramLog.h"
+#include "app/SecondaryWindowOwner.h"
 #include "app/SessionModule.h"
 #include "app/Translations.h"
 #include "app/VideoExportCommand.h"
+#include "platform/CompositorMove.h"
 #include "platform/QuitOnSignals.h"
 #include "platform/SettingsStore.h"
 #include "protocol/Constants.h"
@@ -17,6 +19,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 #include <unistd.h>
 
@@ -133,6 +136,9 @@ int main(int argc, char** argv) {
     {
         orv::TMessageBoxDialogs dialogs;
         orv::TfMain main(dialogs);
+        std::optional<orv::TSecondaryWindowOwner> owner;
+        if (orv::CompositorPlacesWindows())
+            owner.emplace(main);
         auto* session = new orv::TDM(main, options);
         orv::QuitOnSignals(app);
         QTimer::singleShot(0, session, &orv::TDM::Start);
