@@ -18,6 +18,8 @@ namespace {
 
 // The largest pointer picture asked for in the stream's metadata.
 constexpr std::uint32_t kPointerSide = 64;
+// Larger than any screen; a stream announcing more is not taken, so sizes never overflow.
+constexpr std::uint32_t kMaxSide = 16384;
 // Formats the frames are read in: 32 bits a pixel, in the two byte orders QImage reads directly.
 constexpr spa_video_format kFormats[] = {SPA_VIDEO_FORMAT_BGRx, SPA_VIDEO_FORMAT_BGRA, SPA_VIDEO_FORMAT_RGBx,
                                          SPA_VIDEO_FORMAT_RGBA};
@@ -79,7 +81,8 @@ struct PipeWireFrames::Parts {
             return;
         {
             QMutexLocker hold(&self->lock);
-            self->size = QSize(int(info.size.width), int(info.size.height));
+            const bool fits = info.size.width <= kMaxSide && info.size.height <= kMaxSide;
+            self->size = fits ? QSize(int(info.size.width), int(info.size.height)) : QSize();
             self->format = ImageFormatOf(info.format);
         }
         // The pointer as metadata, where the stream can carry it.
@@ -99,21 +102,27 @@ struct PipeWireFrames::Parts {
 
     // The pointer's position and, when it changed, its picture.
     void readPointer(const spa_buffer* b) {
-        const auto* cursor = static_cast<const spa_meta_cursor*>(
-            spa_buffer_find_meta_data(b, SPA_META_Cursor, sizeof(spa_meta_cursor)));
-        if (!cursor || cursor->id == 0)
+        const spa_meta* meta = spa_buffer_find_meta(b, SPA_META_Cursor);
+        if (!meta || !meta->data || meta->size < sizeof(spa_meta_cursor))
+            return;
+        const auto* cursor = static_cast<const spa_meta_cursor*>(meta->data);
+        if (cursor->id == 0)
             return;
         TStreamPointer p;
         p.position = QPoint(cursor->position.x, cursor->position.y);
         p.hotSpot = QPoint(cursor->hotspot.x, cursor->hotspot.y);
-        if (cursor->bitmap_offset >= sizeof(spa_meta_cursor)) {
+        // The bitmap and its pixels must lie within the metadata the stream gave.
+        if (cursor->bitmap_offset >= sizeof(spa_meta_cursor) &&
+            std::uint64_t(cursor->bitmap_offset) + sizeof(spa_meta_bitmap) <= meta->size) {
             const auto* bitmap = At<spa_meta_bitmap>(cursor, cursor->bitmap_offset);
+            const std::uint64_t room = meta->size - cursor->bitmap_offset;
             const QImage::Format f = bitmap->format == SPA_VIDEO_FORMAT_RGBA   ? QImage::Format_RGBA8888
                                      : bitmap->format == SPA_VIDEO_FORMAT_BGRA ? QImage::Format_ARGB32
                                                                                : QImage::Format_Invalid;
             if (f != QImage::Format_Invalid && bitmap->size.width > 0 && bitmap->size.height > 0 &&
                 bitmap->size.width <= kPointerSide && bitmap->size.height <= kPointerSide &&
-                bitmap->offset >= sizeof(spa_meta_bitmap))
+                bitmap->offset >= sizeof(spa_meta_bitmap) && bitmap->stride >= int(bitmap->size.width * 4) &&
+                bitmap->offset + std::uint64_t(bitmap->stride) * bitmap->size.height <= room)
                 p.image = QImage(At<uchar>(bitmap, bitmap->offset), int(bitmap->size.width),
                                  int(bitmap->size.height), bitmap->stride, f)
                               .convertToFormat(QImage::Format_ARGB32_Premultiplied);

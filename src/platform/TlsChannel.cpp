@@ -193,24 +193,26 @@ void TlsChannel::handshake(const QString& host, std::uint16_t port, ITlsTrust* t
     m_connected = true;
 }
 
+TlsChannel::TCall TlsChannel::locked(const std::function<int(SSL*)>& call, const char* what) {
+    std::lock_guard lock(m_mutex);
+    ERR_clear_error();
+    TCall result{call(m_connection->ssl), SSL_ERROR_NONE, {}};
+    if (result.rc <= 0) {
+        result.error = SSL_get_error(m_connection->ssl, result.rc);
+        result.reason = lastError(what);
+    }
+    return result;
+}
+
 std::size_t TlsChannel::readSome(void* buffer, std::size_t size) {
     const int timeoutMs = m_receiveTimeoutMs;
     const Clock::time_point deadline = deadlineAfter(timeoutMs);
     for (;;) {
         if (!m_connected)
             throw EChannelError("not connected");
-        int rc = 0;
-        int error = SSL_ERROR_NONE;
-        std::string reason;
-        {
-            std::lock_guard lock(m_mutex);
-            ERR_clear_error();
-            rc = SSL_read(m_connection->ssl, buffer, int(std::min<std::size_t>(size, INT_MAX)));
-            if (rc <= 0) {
-                error = SSL_get_error(m_connection->ssl, rc);
-                reason = lastError("TLS read");
-            }
-        }
+        const auto [rc, error, reason] =
+            locked([&](SSL* ssl) { return SSL_read(ssl, buffer, int(std::min<std::size_t>(size, INT_MAX))); },
+                   "TLS read");
         if (rc > 0)
             return std::size_t(rc);
         if (error == SSL_ERROR_WANT_READ || error == SSL_ERROR_WANT_WRITE) {
@@ -242,18 +244,9 @@ void TlsChannel::writeAll(const void* buffer, std::size_t size) {
     while (size > 0) {
         if (!m_connected)
             throw EChannelError("not connected");
-        int rc = 0;
-        int error = SSL_ERROR_NONE;
-        std::string reason;
-        {
-            std::lock_guard lock(m_mutex);
-            ERR_clear_error();
-            rc = SSL_write(m_connection->ssl, in, int(std::min<std::size_t>(size, INT_MAX)));
-            if (rc <= 0) {
-                error = SSL_get_error(m_connection->ssl, rc);
-                reason = lastError("TLS write");
-            }
-        }
+        const auto [rc, error, reason] =
+            locked([&](SSL* ssl) { return SSL_write(ssl, in, int(std::min<std::size_t>(size, INT_MAX))); },
+                   "TLS write");
         if (rc > 0) {
             in += rc;
             size -= std::size_t(rc);

@@ -14,8 +14,12 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
+
+using SSL = struct ssl_st;
 
 namespace orv {
 
@@ -81,6 +85,14 @@ private:
     // bound) and never longer than a short slice; the caller tries again and keeps the deadline.
     void wait(bool wantWrite, int timeoutMs) const;
     [[noreturn]] void fail(const std::string& reason);
+    // One read or write on the OpenSSL connection, under its lock: its result and, when it did not move
+    // bytes, OpenSSL's error kind and text.
+    struct TCall {
+        int rc;
+        int error;
+        std::string reason;
+    };
+    TCall locked(const std::function<int(SSL*)>& call, const char* what);
 
     int m_fd;
     std::unique_ptr<Connection> m_connection;
